@@ -2,6 +2,7 @@
 
 #include "core/FileName.h"
 #include "core/Utf8.h"
+#include "shell/ShellPath.h"
 #include "shell/ShellError.h"
 
 #include <array>
@@ -105,35 +106,6 @@ TShellItem MakeItem(std::string name, bool folder, bool link)
 
 } // namespace
 
-std::string NormaliseAbsolutePath(std::string_view path)
-{
-    if (path.empty() || path.front() != '/') return {};
-    std::vector<std::string_view> parts;
-    size_t pos = 0;
-    while (pos < path.size()) {
-        size_t end = path.find('/', pos);
-        if (end == std::string_view::npos) end = path.size();
-        std::string_view part = path.substr(pos, end - pos);
-        pos = end + 1;
-        if (part.empty() || part == ".") continue;
-        if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
-            continue;
-        }
-        parts.push_back(part);
-    }
-    std::string out;
-    for (std::string_view part : parts) out.append("/").append(part);
-    return out.empty() ? "/" : out;
-}
-
-std::string JoinPath(std::string_view folder, std::string_view name)
-{
-    std::string out(folder);
-    if (out.empty() || out.back() != '/') out += '/';
-    return out.append(name);
-}
-
 bool IsPlainFileName(std::string_view name)
 {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
@@ -194,8 +166,12 @@ void RenameEntry(const std::string& folder, const std::string& oldName, const st
 {
     std::string message = "Rename to " + newName + " failed";
     if (!IsPlainFileName(newName) || !IsPlainFileName(oldName)) throw EShellError(message, "not a plain file name");
-    if (newName == oldName) return;
     std::string from = JoinPath(folder, oldName), to = JoinPath(folder, newName);
+    if (newName == oldName) {
+        struct stat st {};
+        if (::lstat(from.c_str(), &st) == 0) return;
+        throw EShellError(message, std::strerror(errno));
+    }
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
     int error = errno;
     if (error == EINVAL) {

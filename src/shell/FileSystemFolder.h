@@ -29,12 +29,6 @@ bool DirectoryHasSubfolders(const std::string& path, bool includeHidden);
 // the system refuses.
 void RenameEntry(const std::string& folder, const std::string& oldName, const std::string& newName);
 
-// The absolute path with "." and ".." parts resolved lexically, repeated and trailing '/'
-// removed ("/" stays); empty when path is not absolute.
-std::string NormaliseAbsolutePath(std::string_view path);
-// folder + '/' + name, without doubling the root's '/'.
-std::string JoinPath(std::string_view folder, std::string_view name);
-
 // A plain file name: not empty, not "." or "..", without '/' or NUL.
 bool IsPlainFileName(std::string_view name);
 // The picture-file artwork for the picture extensions (any case), the other-file one else.

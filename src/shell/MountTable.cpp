@@ -2,6 +2,7 @@
 
 #include "core/Exception.h"
 #include "core/FileIO.h"
+#include "shell/ShellPath.h"
 
 #include <algorithm>
 #include <array>
@@ -26,16 +27,11 @@ constexpr std::array<std::string_view, 10> kSystemPlaces = {
     "/proc", "/sys", "/dev", "/run", "/boot", "/efi", "/snap", "/usr", "/etc", "/var",
 };
 
-bool IsUnder(std::string_view path, std::string_view folder)
-{
-    return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
-}
-
 bool IsSystemPlace(std::string_view mountPoint)
 {
-    if (IsUnder(mountPoint, "/run/media")) return false;
+    if (IsPathUnder(mountPoint, "/run/media")) return false;
     return std::any_of(kSystemPlaces.begin(), kSystemPlaces.end(),
-                       [&](std::string_view place) { return IsUnder(mountPoint, place); });
+                       [&](std::string_view place) { return IsPathUnder(mountPoint, place); });
 }
 
 bool IsPseudoType(std::string_view type)
@@ -105,7 +101,7 @@ std::vector<TVolume> VolumesFromMountTable(std::string_view table)
         pos = end + 1;
         if (fields.size() < 3) continue;
         std::string mountPoint = UnescapeMountField(fields[1]);
-        while (mountPoint.size() > 1 && mountPoint.back() == '/') mountPoint.pop_back();
+        mountPoint = WithoutTrailingSlash(std::move(mountPoint));
         if (mountPoint.empty() || mountPoint.front() != '/' || mountPoint == "/") continue;
         if (IsPseudoType(fields[2]) || IsSystemPlace(mountPoint)) continue;
         bool seen = std::any_of(volumes.begin(), volumes.end(),

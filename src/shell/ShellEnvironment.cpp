@@ -1,5 +1,7 @@
 #include "shell/ShellEnvironment.h"
 
+#include "shell/ShellPath.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
@@ -19,12 +21,6 @@ std::string Variable(const char* name)
 std::string AbsoluteOr(const std::string& value, const std::string& fallback)
 {
     return !value.empty() && value.front() == '/' ? value : fallback;
-}
-
-std::string WithoutTrailingSlash(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
 }
 
 std::string HomeFromPasswordDatabase()

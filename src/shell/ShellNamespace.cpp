@@ -5,6 +5,7 @@
 #include "shell/FileSystemFolder.h"
 #include "shell/ShellError.h"
 #include "shell/ShellLauncher.h"
+#include "shell/ShellPath.h"
 #include "shell/UserDirs.h"
 
 #include <cerrno>
@@ -18,12 +19,6 @@ namespace {
 [[noreturn]] void ThrowCannotSetPath(std::string_view requested, const std::string& reason)
 {
     throw EShellError("Error setting path: \"" + std::string(requested) + "\"", reason);
-}
-
-bool IsUnder(std::string_view path, std::string_view folder)
-{
-    if (folder == "/") return path.starts_with('/');
-    return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
 }
 
 // The parts of path below folder, which must contain it.
@@ -113,7 +108,7 @@ TItemIdList TShellNamespace::ParsePath(std::string_view path) const
         anchors.push_back({volume.mountPoint, TItemIdList({std::string(kComputerPart), volume.mountPoint})});
     const TAnchor* best = nullptr;
     for (const TAnchor& anchor : anchors)
-        if (IsUnder(normal, anchor.path) && (!best || anchor.path.size() > best->path.size())) best = &anchor;
+        if (IsPathUnder(normal, anchor.path) && (!best || anchor.path.size() > best->path.size())) best = &anchor;
     // The root volume is always an anchor; this only guards against a broken volume list.
     if (!best) ThrowCannotSetPath(path, "no volume holds it");
     TItemIdList id = best->id;

@@ -3,6 +3,7 @@
 #include "shell/NaturalCompare.h"
 #include "shell/ShellError.h"
 #include "shell/ShellNamespace.h"
+#include "shell/ShellPath.h"
 
 #include <algorithm>
 
@@ -18,8 +19,8 @@ TShellItem VirtualFolder(std::string id, std::string name, uint8_t attributes, T
 // The desktop shows its few items in a fixed order rather than by name.
 int DesktopRank(const TShellItem& item)
 {
-    if (item.icon == TShellIconKind::Home) return 0;
-    if (item.icon == TShellIconKind::Desktop) return 1;
+    if (item.id == TShellNamespace::kHomePart) return 0;
+    if (item.id == TShellNamespace::kDesktopFolderPart) return 1;
     return 2;
 }
 

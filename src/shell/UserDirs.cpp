@@ -3,6 +3,7 @@
 #include "core/Exception.h"
 #include "core/FileIO.h"
 #include "core/Utf8.h"
+#include "shell/ShellPath.h"
 
 #include <optional>
 #include <vector>
@@ -10,12 +11,6 @@
 namespace tavrik {
 
 namespace {
-
-std::string WithoutTrailingSlash(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
 
 // The text between the double quotes with its escapes undone, or nothing when the value is
 // not properly quoted.

@@ -331,6 +331,7 @@ TEST_F(ShellFolderTest, RenamesWithoutEverReplacing)
     EXPECT_EQ(fs::file_size(tree_.Path("home/pics/keep.txt")), 8u);
     EXPECT_TRUE(fs::exists(tree_.Path("home/pics/README.txt")));
     EXPECT_EQ(ErrorOf([&] { shell_.Rename(pics_.Child("gone"), "x"); }), "Rename to x failed");
+    EXPECT_EQ(ErrorOf([&] { shell_.Rename(pics_.Child("gone"), "gone"); }), "Rename to gone failed");
     for (const TItemIdList& fixed : {TShellNamespace::Home(), TShellNamespace::Computer(), TShellNamespace::Desktop(),
                                      TShellNamespace::Computer().Child("/")})
         EXPECT_THROW(shell_.Rename(fixed, "other"), EShellError);
