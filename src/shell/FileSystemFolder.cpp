@@ -1,9 +1,10 @@
 #include "shell/FileSystemFolder.h"
 
+#include "core/Exception.h"
 #include "core/FileName.h"
 #include "core/Utf8.h"
-#include "shell/ShellPath.h"
 #include "shell/ShellError.h"
+#include "shell/ShellPath.h"
 
 #include <array>
 #include <cerrno>
@@ -160,6 +161,13 @@ bool DirectoryHasSubfolders(const std::string& path, bool includeHidden)
         if (TypeOf(dir.Descriptor(), *entry).kind == TEntryKind::Folder) return true;
     }
     return false;
+}
+
+void CreateDirectory(const std::string& folder, const std::string& name)
+{
+    std::string path = JoinPath(folder, name);
+    int error = IsPlainFileName(name) ? (::mkdir(path.c_str(), 0777) == 0 ? 0 : errno) : EINVAL;
+    if (error != 0) throw EFileError("Cannot create folder \"" + path + "\": " + std::strerror(error));
 }
 
 void RenameEntry(const std::string& folder, const std::string& oldName, const std::string& newName)

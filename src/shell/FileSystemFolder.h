@@ -24,6 +24,10 @@ TShellItem DescribeFileSystemEntry(const std::string& path);
 // includeHidden). Reads no further than the first one; an unreadable folder has none.
 bool DirectoryHasSubfolders(const std::string& path, bool includeHidden);
 
+// Creates folder/name (permissions as the umask allows). Throws EFileError naming the path
+// when name is not a plain file name, the entry exists or the system refuses.
+void CreateDirectory(const std::string& folder, const std::string& name);
+
 // Renames folder/oldName to folder/newName without ever replacing an existing entry.
 // Throws EShellError "Rename to <newName> failed" when the name is not a plain file name or
 // the system refuses.

@@ -84,6 +84,11 @@ public:
     // replaces an existing entry. Throws EShellError `Rename to <newName> failed`.
     TItemIdList Rename(const TItemIdList& item, const std::string& newName) const;
 
+    // Creates a folder inside a file-system folder and returns its identity. Throws
+    // EFileError naming the path when it cannot be created (it exists, no permission), and
+    // EShellError for a parent outside the file system.
+    TItemIdList CreateFolder(const TItemIdList& parent, const std::string& name) const;
+
     // Opens an address with the desktop's handler, detached (ShellLauncher.h).
     bool OpenAddress(std::string_view address) const;
 

@@ -57,9 +57,9 @@ TShellItem TShellNamespace::Describe(const TItemIdList& item) const
         found.id = found.name = item.Last();
         return found;
     }
-    TShellIconKind icon = item.Level() == 2                ? TShellIconKind::Drive
-                          : item.Last() == kHomePart      ? TShellIconKind::Home
-                                                           : TShellIconKind::Desktop;
+    TShellIconKind icon = item.Level() == 2 ? TShellIconKind::Drive
+                          : item.Last() == kHomePart ? TShellIconKind::Home
+                                                     : TShellIconKind::Desktop;
     return VirtualFolder(item.Last(), DisplayName(item, TShellNameKind::InFolder), saFileSystem, icon);
 }
 
@@ -103,6 +103,15 @@ TItemIdList TShellNamespace::Rename(const TItemIdList& item, const std::string& 
         throw EShellError("Rename to " + newName + " failed", "this item cannot be renamed");
     RenameEntry(ExtractFileDir(location.path), item.Last(), newName);
     return item.Parent().Child(newName);
+}
+
+TItemIdList TShellNamespace::CreateFolder(const TItemIdList& parent, const std::string& name) const
+{
+    TLocation location = Locate(parent);
+    if (location.place != TPlace::FileSystem)
+        throw EShellError("Cannot create a folder in " + DisplayName(parent, TShellNameKind::Normal));
+    CreateDirectory(location.path, name);
+    return parent.Child(name);
 }
 
 } // namespace tavrik

@@ -337,6 +337,25 @@ TEST_F(ShellFolderTest, RenamesWithoutEverReplacing)
         EXPECT_THROW(shell_.Rename(fixed, "other"), EShellError);
 }
 
+TEST_F(ShellFolderTest, CreatesFoldersOnlyWhereThereIsRoom)
+{
+    TItemIdList created = shell_.CreateFolder(pics_, "New Folder");
+    EXPECT_EQ(created, pics_.Child("New Folder"));
+    EXPECT_TRUE(shell_.Describe(created).IsFolder());
+    for (std::string name : {"New Folder", "a.jpeg", "", "..", "x/y"}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(shell_.CreateFolder(pics_, name), EFileError);
+    }
+    try {
+        shell_.CreateFolder(pics_.Child("missing"), "x");
+        FAIL() << "created a folder in a missing folder";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot create folder \"" + tree_.Path("home/pics/missing/x") + "\": No such file or directory");
+    }
+    EXPECT_THROW(shell_.CreateFolder(TShellNamespace::Computer(), "x"), EShellError);
+}
+
 TEST_F(ShellFolderTest, UnreadableAndVanishedFoldersGiveErrorsNamingThePath)
 {
     std::string gone = tree_.Path("home/pics/sub");
