@@ -43,7 +43,7 @@ public:
 
     static TItemIdList Desktop() { return {}; }
     static TItemIdList Home() { return TItemIdList({std::string(kHomePart)}); }
-    // The XDG desktop folder; Locate-based calls throw when it does not exist.
+    // The XDG desktop folder; requests on it throw EShellError while it does not exist.
     static TItemIdList DesktopFolder() { return TItemIdList({std::string(kDesktopFolderPart)}); }
     static TItemIdList Computer() { return TItemIdList({std::string(kComputerPart)}); }
     // The special folder's identity. Throws EShellError `Error setting path: "<name>"` for
@@ -76,7 +76,9 @@ public:
     // Folders before the other items, each group in the folder's own order.
     void SortForDisplay(const TItemIdList& folder, std::vector<TShellItem>& items) const;
 
-    // The report-view columns of a folder and the texts of one item, in column order.
+    // The report-view columns of a folder and the texts of one item in its parent's column
+    // order (ShellDetails.h); EShellError "Unable to retrieve folder details ..." when a
+    // file-system item cannot be queried. An item's icon is ShellImageIndex(item.icon, open).
     std::vector<TShellColumn> Columns(const TItemIdList& folder) const;
     std::vector<std::string> DetailTexts(const TItemIdList& item) const;
 
