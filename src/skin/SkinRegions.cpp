@@ -2,25 +2,40 @@
 
 #include "skin/PixelCells.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 namespace tavrik {
 
 namespace {
 
-void PutInt32(uint8_t*& out, int32_t v)
+// Writes the values as 4 little-endian bytes each at offset; returns the offset after them.
+template <size_t N>
+size_t PutInt32s(std::vector<uint8_t>& out, size_t offset, const std::array<int32_t, N>& values)
 {
-    uint32_t u = uint32_t(v);
-    for (int i = 0; i < 4; ++i) *out++ = uint8_t(u >> (8 * i));
+    std::array<uint8_t, 4 * N> bytes;
+    for (size_t i = 0; i < 4 * N; ++i) bytes[i] = uint8_t(uint32_t(values[i / 4]) >> (8 * (i % 4)));
+    std::copy(bytes.begin(), bytes.end(), out.begin() + ptrdiff_t(offset));
+    return offset + bytes.size();
 }
 
-void PutRect(uint8_t*& out, const TRect& r)
+size_t PutRect(std::vector<uint8_t>& out, size_t offset, const TRect& r)
 {
-    PutInt32(out, r.Left);
-    PutInt32(out, r.Top);
-    PutInt32(out, r.Right);
-    PutInt32(out, r.Bottom);
+    return PutInt32s<4>(out, offset, {r.Left, r.Top, r.Right, r.Bottom});
 }
 
 bool IsBlack(const uint8_t* pixel) { return (pixel[0] | pixel[1] | pixel[2]) == 0; }
+
+// Whether the four pixels from pixel on are all black, read as two words.
+bool FourBlack(const uint8_t* pixel)
+{
+    uint64_t first;
+    uint32_t rest;
+    std::memcpy(&first, pixel, 8);
+    std::memcpy(&rest, pixel + 8, 4);
+    return (first | rest) == 0;
+}
 
 TBitmap WhiteBitmap(int width, int height)
 {
@@ -29,13 +44,10 @@ TBitmap WhiteBitmap(int width, int height)
     return b;
 }
 
-} // namespace
-
-std::vector<TRect> MaskRuns(const TBitmap& mask, int offsetX, int offsetY)
+// Calls found(x0, x1, y) for every maximal run of black pixels of a 24-bit mask.
+template <typename Found>
+void ForEachRun(const TBitmap& pixels, Found found)
 {
-    std::vector<TRect> runs;
-    TBitmap converted;
-    const TBitmap& pixels = AsPictureBuffer(mask, converted);
     const int w = pixels.Width();
     for (int y = 0; y < pixels.Height(); ++y) {
         const uint8_t* row = pixels.ScanLine(y);
@@ -44,25 +56,40 @@ std::vector<TRect> MaskRuns(const TBitmap& mask, int offsetX, int offsetY)
             while (x < w && !IsBlack(row + 3 * size_t(x))) ++x;
             if (x == w) break;
             const int start = x;
+            // Masks are mostly black: long runs are crossed four pixels at a time.
+            while (x + 4 <= w && FourBlack(row + 3 * size_t(x))) x += 4;
             while (x < w && IsBlack(row + 3 * size_t(x))) ++x;
-            runs.push_back({start + offsetX, y + offsetY, x + offsetX, y + offsetY + 1});
+            found(start, x, y);
         }
     }
+}
+
+} // namespace
+
+std::vector<TRect> MaskRuns(const TBitmap& mask, int offsetX, int offsetY)
+{
+    std::vector<TRect> runs;
+    TBitmap converted;
+    ForEachRun(AsPictureBuffer(mask, converted), [&](int x0, int x1, int y) {
+        runs.push_back({x0 + offsetX, y + offsetY, x1 + offsetX, y + offsetY + 1});
+    });
     return runs;
 }
 
 std::vector<uint8_t> RegionDataFromMask(const TBitmap& mask, int offsetX, int offsetY)
 {
     if (mask.Empty()) return {};
-    std::vector<TRect> runs = MaskRuns(mask, offsetX, offsetY);
-    std::vector<uint8_t> data(kRegionDataHeaderSize + 16 * runs.size());
-    uint8_t* out = data.data();
-    PutInt32(out, int32_t(kRegionDataHeaderSize));
-    PutInt32(out, 1);
-    PutInt32(out, int32_t(runs.size()));
-    PutInt32(out, 0);
-    PutRect(out, Bounds(offsetX, offsetY, mask.Width(), mask.Height()));
-    for (const TRect& r : runs) PutRect(out, r);
+    TBitmap converted;
+    const TBitmap& pixels = AsPictureBuffer(mask, converted);
+    // Counting first sizes the list once: a shape of many runs makes a list of megabytes.
+    size_t count = 0;
+    ForEachRun(pixels, [&](int, int, int) { ++count; });
+    std::vector<uint8_t> data(kRegionDataHeaderSize + 16 * count);
+    size_t at = PutInt32s<4>(data, 0, {int32_t(kRegionDataHeaderSize), 1, int32_t(count), 0});
+    at = PutRect(data, at, Bounds(offsetX, offsetY, mask.Width(), mask.Height()));
+    ForEachRun(pixels, [&](int x0, int x1, int y) {
+        at = PutRect(data, at, {x0 + offsetX, y + offsetY, x1 + offsetX, y + offsetY + 1});
+    });
     return data;
 }
 
