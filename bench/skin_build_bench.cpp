@@ -113,6 +113,33 @@ void BM_RegionDataFromMask1920x1080(benchmark::State& state)
 }
 BENCHMARK(BM_RegionDataFromMask1920x1080)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+void BM_RegionFromMask1920x1080(benchmark::State& state)
+{
+    TBitmap mask = ScreenMask(state.range(0) != 0);
+    for (auto _ : state) {
+        std::optional<TRegion> region = RegionFromMask(mask);
+        benchmark::DoNotOptimize(region);
+    }
+}
+BENCHMARK(BM_RegionFromMask1920x1080)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The window shape of a form resized to the screen from its 400 x 300 frame mask.
+void BM_FrameRegionFromMask1920x1080(benchmark::State& state)
+{
+    TBitmap mask(kFrameSize.cx, kFrameSize.cy);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x + y < 8; ++x) {
+            mask.SetPixel(x, y, clWhite);
+            mask.SetPixel(kFrameSize.cx - 1 - x, y, clWhite);
+        }
+    TSkinCut n = ResizeSkinCut(kFrameCut, kFrameSize, kScreen);
+    for (auto _ : state) {
+        std::optional<TRegion> region = FrameRegionFromMask(mask, kFrameCut, kScreen.cx, n);
+        benchmark::DoNotOptimize(region);
+    }
+}
+BENCHMARK(BM_FrameRegionFromMask1920x1080)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

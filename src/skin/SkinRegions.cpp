@@ -64,6 +64,57 @@ void ForEachRun(const TBitmap& pixels, Found found)
     }
 }
 
+// Collects runs row by row, left to right, joining a row to the band above when its runs
+// cover the same columns. Window masks repeat most rows, so the list a region is built
+// from stays orders of magnitude shorter than the runs.
+class TBandCollector {
+public:
+    void Add(const TRect& run)
+    {
+        if (rowStart_ < rects_.size() && rects_[rowStart_].Top != run.Top) FinishRow();
+        rects_.push_back(run);
+    }
+
+    std::vector<TRect> Take()
+    {
+        FinishRow();
+        return std::move(rects_);
+    }
+
+private:
+    void FinishRow()
+    {
+        const size_t bandSize = rowStart_ - bandStart_;
+        bool joins = bandSize > 0 && bandSize == rects_.size() - rowStart_ &&
+                     rects_[bandStart_].Bottom == rects_[rowStart_].Top;
+        for (size_t j = 0; joins && j < bandSize; ++j)
+            joins = rects_[bandStart_ + j].Left == rects_[rowStart_ + j].Left &&
+                    rects_[bandStart_ + j].Right == rects_[rowStart_ + j].Right;
+        if (joins) {
+            for (size_t j = 0; j < bandSize; ++j) rects_[bandStart_ + j].Bottom = rects_[rowStart_].Bottom;
+            rects_.resize(rowStart_);
+        } else {
+            bandStart_ = rowStart_;
+            rowStart_ = rects_.size();
+        }
+    }
+
+    std::vector<TRect> rects_;
+    size_t bandStart_ = 0;
+    size_t rowStart_ = 0;
+};
+
+// The mask's runs at the offset, rows of equal runs joined.
+std::vector<TRect> MaskBands(const TBitmap& mask, int offsetX, int offsetY)
+{
+    TBandCollector bands;
+    TBitmap converted;
+    ForEachRun(AsPictureBuffer(mask, converted), [&](int x0, int x1, int y) {
+        bands.Add({x0 + offsetX, y + offsetY, x1 + offsetX, y + offsetY + 1});
+    });
+    return bands.Take();
+}
+
 } // namespace
 
 std::vector<TRect> MaskRuns(const TBitmap& mask, int offsetX, int offsetY)
@@ -133,6 +184,35 @@ TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int ne
     across(parts.Top, 0, c.Top, cut.LeftTop, cut.RightTop, newCut.LeftTop, newCut.RightTop);
     across(parts.Bottom, c.Bottom, mh, cut.LeftBottom, cut.RightBottom, newCut.LeftBottom, newCut.RightBottom);
     return parts;
+}
+
+std::optional<TRegion> RegionFromMask(const TBitmap& mask)
+{
+    if (mask.Empty()) return std::nullopt;
+    return TRegion::FromRects(MaskBands(mask, 0, 0));
+}
+
+std::optional<TRegion> FrameRegionFromMask(const TBitmap& mask, const TSkinCut& cut, int newWidth,
+                                           const TSkinCut& newCut)
+{
+    if (newCut.RightTop.x < newCut.LeftTop.x || newCut.LeftBottom.y < newCut.LeftTop.y) return std::nullopt;
+    TFrameParts parts = BuildMaskFrameParts(mask, cut, newWidth, newCut);
+    const TRect& nc = newCut.Client;
+    std::vector<TRect> shape;
+    bool any = !nc.IsEmpty();
+    if (any) shape.push_back(nc);
+    auto add = [&](const TBitmap& part, int x, int y) {
+        if (part.Empty()) return;
+        any = true;
+        std::vector<TRect> runs = MaskBands(part, x, y);
+        shape.insert(shape.end(), runs.begin(), runs.end());
+    };
+    add(parts.Top, 0, 0);
+    add(parts.Bottom, 0, nc.Bottom);
+    add(parts.Left, 0, nc.Top);
+    add(parts.Right, nc.Right, nc.Top);
+    if (!any) return std::nullopt;
+    return TRegion::FromRects(shape);
 }
 
 } // namespace tavrik

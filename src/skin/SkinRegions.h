@@ -2,9 +2,11 @@
 
 #include "core/Geometry.h"
 #include "gfx/Bitmap.h"
+#include "gfx/Region.h"
 #include "skin/SkinImageBuilders.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tavrik {
@@ -25,9 +27,20 @@ std::vector<uint8_t> RegionDataFromMask(const TBitmap& mask, int offsetX, int of
 
 constexpr size_t kRegionDataHeaderSize = 32;
 
+// The shape of the whole mask; nothing for an empty mask, so that the window keeps its
+// rectangle (an empty region would hide it).
+std::optional<TRegion> RegionFromMask(const TBitmap& mask);
+
 // The four bands of a mask resized with its element to width newWidth: the same bands that
 // BuildFrameParts makes from the picture, always tiled, with newCut the element's new cut.
 // A band that is not made stays empty; pixels no cell covers are white, outside the shape.
 TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int newWidth, const TSkinCut& newCut);
+
+// The shape of an element of width newWidth drawn with newCut: the new client rectangle,
+// always inside, united with the shapes of the four mask bands placed around it. Nothing
+// when the element is smaller than its corners or there is nothing to unite; the element
+// then keeps its rectangle.
+std::optional<TRegion> FrameRegionFromMask(const TBitmap& mask, const TSkinCut& cut, int newWidth,
+                                           const TSkinCut& newCut);
 
 } // namespace tavrik

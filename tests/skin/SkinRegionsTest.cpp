@@ -189,3 +189,113 @@ TEST(SkinRects, EdgesCountAsTheHelpersSay)
     EXPECT_TRUE(RectInsideRect(Rect(1, 1, 9, 9), Rect(0, 0, 10, 10)));
     EXPECT_FALSE(RectInsideRect(Rect(-1, 1, 9, 9), Rect(0, 0, 10, 10)));
 }
+
+namespace {
+
+// A 20 x 16 mask, black but for three white pixels at each top corner and one at each
+// bottom corner.
+TBitmap RoundedMask()
+{
+    TBitmap mask(20, 16);
+    for (TPoint p : {Point(0, 0), Point(1, 0), Point(0, 1), Point(19, 0), Point(18, 0), Point(19, 1), Point(0, 15),
+                     Point(19, 15)})
+        mask.SetPixel(p.x, p.y, clWhite);
+    return mask;
+}
+
+// The mask's shape at 30 x 22: the same corner pixels, moved with the corners.
+bool InResizedShape(int x, int y)
+{
+    for (TPoint p : {Point(0, 0), Point(1, 0), Point(0, 1), Point(29, 0), Point(28, 0), Point(29, 1), Point(0, 21),
+                     Point(29, 21)})
+        if (p == Point(x, y)) return false;
+    return x >= 0 && y >= 0 && x < 30 && y < 22;
+}
+
+::testing::AssertionResult ShapeIs(const TRegion& region, const std::function<bool(int, int)>& inside)
+{
+    for (int y = -2; y < 26; ++y)
+        for (int x = -2; x < 34; ++x)
+            if (region.Contains(Point(x, y)) != inside(x, y))
+                return ::testing::AssertionFailure() << "pixel " << x << "," << y;
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST(MaskRegions, RegionFromMaskMatchesTheRegionData)
+{
+    TBitmap mask = RoundedMask();
+    std::optional<TRegion> region = RegionFromMask(mask);
+    ASSERT_TRUE(region);
+    EXPECT_TRUE(TRegion::FromRegionData(RegionDataFromMask(mask, 0, 0)) == region);
+    EXPECT_FALSE(region->Contains(Point(1, 0)));
+    EXPECT_TRUE(region->Contains(Point(2, 0)));
+    EXPECT_EQ(region->BoundingBox(), Rect(0, 0, 20, 16));
+
+    EXPECT_FALSE(RegionFromMask(TBitmap()));
+    TBitmap white(4, 4);
+    white.Fill(clWhite);
+    std::optional<TRegion> none = RegionFromMask(white);
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->IsEmpty());
+}
+
+TEST(FrameRegion, ShapeOfTheResizedElement)
+{
+    TSkinCut cut{{5, 6}, {15, 6}, {5, 11}, {15, 11}, Rect(3, 4, 17, 13)};
+    std::optional<TRegion> region = FrameRegionFromMask(RoundedMask(), cut, 30, ResizeSkinCut(cut, {20, 16}, {30, 22}));
+    ASSERT_TRUE(region);
+    EXPECT_TRUE(ShapeIs(*region, InResizedShape));
+}
+
+TEST(FrameRegion, ClientTouchingTheLeftEdgeKeepsTheOtherBands)
+{
+    TSkinCut cut{{5, 6}, {15, 6}, {5, 11}, {15, 11}, Rect(0, 4, 17, 13)};
+    std::optional<TRegion> region = FrameRegionFromMask(RoundedMask(), cut, 30, ResizeSkinCut(cut, {20, 16}, {30, 22}));
+    ASSERT_TRUE(region);
+    EXPECT_TRUE(ShapeIs(*region, InResizedShape));
+}
+
+TEST(FrameRegion, ClientIsInsideWhateverTheMaskSays)
+{
+    TBitmap mask(20, 16);
+    mask.Fill(clWhite);
+    TSkinCut cut{{5, 6}, {15, 6}, {5, 11}, {15, 11}, Rect(3, 4, 17, 13)};
+    TSkinCut n = ResizeSkinCut(cut, {20, 16}, {30, 22});
+    std::optional<TRegion> region = FrameRegionFromMask(mask, cut, 30, n);
+    ASSERT_TRUE(region);
+    EXPECT_TRUE(*region == TRegion(n.Client));
+}
+
+TEST(FrameRegion, NothingForAnElementSmallerThanItsCorners)
+{
+    TSkinCut cut{{5, 6}, {15, 6}, {5, 11}, {15, 11}, Rect(3, 4, 17, 13)};
+    EXPECT_FALSE(FrameRegionFromMask(RoundedMask(), cut, 9, ResizeSkinCut(cut, {20, 16}, {9, 22})));
+    EXPECT_FALSE(FrameRegionFromMask(RoundedMask(), cut, 30, ResizeSkinCut(cut, {20, 16}, {30, 10})));
+    // Exactly as small as the corners still has a shape.
+    EXPECT_TRUE(FrameRegionFromMask(RoundedMask(), cut, 10, ResizeSkinCut(cut, {20, 16}, {10, 11})));
+    EXPECT_FALSE(FrameRegionFromMask(TBitmap(), TSkinCut{}, 0, TSkinCut{}));
+}
+
+TEST(MaskRegions, RepeatedRowsMakeTheSameRegion)
+{
+    // Rows drawn from three patterns, so that runs of equal rows come and go.
+    std::mt19937 random(8);
+    for (int trial = 0; trial < 30; ++trial) {
+        SCOPED_TRACE(trial);
+        const int w = 1 + int(random() % 30);
+        const int h = 1 + int(random() % 20);
+        std::vector<std::vector<bool>> patterns(3, std::vector<bool>(size_t(w)));
+        for (auto& p : patterns)
+            for (size_t x = 0; x < p.size(); ++x) p[x] = random() % 2;
+        TBitmap mask(w, h);
+        for (int y = 0; y < h; ++y) {
+            const auto& p = patterns[random() % 3];
+            for (int x = 0; x < w; ++x) mask.SetPixel(x, y, p[size_t(x)] ? clBlack : clWhite);
+        }
+        std::optional<TRegion> region = RegionFromMask(mask);
+        ASSERT_TRUE(region);
+        EXPECT_TRUE(*region == TRegion::FromRects(MaskRuns(mask, 0, 0)));
+    }
+}
