@@ -12,11 +12,9 @@ namespace tavrik {
 
 namespace {
 
-// Five bits are scaled as round(v * 255 / 31), as the BMP reader scales every channel width,
-// so a 16-bit bitmap shows the same colours whether it was loaded or converted.
 TColor Color555(uint16_t v)
 {
-    auto expand = [](unsigned five) { return uint8_t((five * 255 + 15) / 31); };
+    auto expand = [](unsigned five) { return uint8_t((five << 3) | (five >> 2)); };
     return RGB(expand((v >> 10) & 31), expand((v >> 5) & 31), expand(v & 31));
 }
 
