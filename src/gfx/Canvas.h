@@ -199,6 +199,7 @@ private:
     bool HasBrush() const;
 
     void Blit(const TBlit& blit);
+    void WriteUnkeyedRuns(int y, int x, const uint32_t* row, int width, uint32_t key);
     void PaintText(const TRect* clip, int x, int y, std::string_view text);
     void BlendGlyph(const TGlyph& glyph, TPoint reference, int penX, int baseline, bool turned, uint32_t color);
     void FillTextSpace(TPoint reference, const TRect& area, bool turned, TColor color);

@@ -61,6 +61,22 @@ TEST(CanvasBlit, CopyRectTakesOnlyExistingSourcePixels)
         }
 }
 
+TEST(CanvasBlit, ScaledCopyDrawsOnlyWhereSamplesExist)
+{
+    TBitmap source = CoordinateBitmap(4, 1);
+    for (bool mirrored : {false, true}) {
+        SCOPED_TRACE(mirrored);
+        TBitmap target = FilledBitmap(16, 1, clBlack);
+        TCanvas c(target);
+        c.CopyRect(mirrored ? Rect(16, 0, 0, 1) : Rect(0, 0, 16, 1), source, Rect(-2, 0, 6, 1));
+        for (int x = 0; x < 16; ++x) {
+            int sx = (mirrored ? 15 - x : x) / 2 - 2;
+            if (sx < 0 || sx >= 4) EXPECT_EQ(target.GetPixel(x, 0), clBlack) << x;
+            else EXPECT_EQ(SourceOf(target.GetPixel(x, 0)).x, sx) << x;
+        }
+    }
+}
+
 TEST(CanvasBlit, StretchSamplesTheNearestSourcePixel)
 {
     TBitmap source = CoordinateBitmap(3, 2, TPixelFormat::pf32bit);
