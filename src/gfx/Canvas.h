@@ -168,6 +168,10 @@ public:
     void TextOut(int x, int y, std::string_view text);
     // As TextOut, clipped to rect; an opaque background fills the whole rectangle.
     void TextRect(const TRect& rect, int x, int y, std::string_view text);
+    // Lines of text inside rect, laid out by DT_* flags (gfx/TextLayout.h); each line's cell is
+    // filled with the brush unless it is bsClear. With DT_CALCRECT nothing is drawn and rect's
+    // right and bottom are set to the text's extent. Returns the height of the text.
+    int DrawText(std::string_view text, TRect& rect, unsigned flags);
     // The font of the current state, resolved and cached.
     TFontInstance& ResolvedFont() const;
 

@@ -4,7 +4,9 @@
 #include "gfx/FontInstance.h"
 #include "gfx/PixelOps.h"
 #include "gfx/SystemColors.h"
+#include "gfx/TextLayout.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace tavrik {
@@ -48,6 +50,43 @@ void TCanvas::TextOut(int x, int y, std::string_view text)
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) { PaintText(&rect, x, y, text); }
+
+int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned flags)
+{
+    TFontInstance& font = ResolvedFont();
+    auto measure = [&font](std::string_view s) { return font.TextWidth(s); };
+    std::vector<TTextLine> lines = LayoutText(text, flags, rect.Width(), measure);
+    int lineHeight = font.Height(), height = lineHeight * int(lines.size());
+    if (flags & DT_CALCRECT) {
+        int width = 0;
+        for (const TTextLine& line : lines) width = std::max(width, measure(line.text));
+        if (!(flags & DT_WORDBREAK) || width > rect.Width()) rect.Right = rect.Left + width;
+        rect.Bottom = rect.Top + height;
+        return height;
+    }
+    TCanvasStateSaver saver(*this);
+    state_.font.Orientation = 0; // lines are laid out unturned
+    if (!(flags & DT_NOCLIP)) IntersectClipRect(rect);
+    int y = rect.Top;
+    if (flags & DT_VCENTER) y = rect.Top + (rect.Height() - height) / 2;
+    else if (flags & DT_BOTTOM) y = rect.Bottom - height;
+    for (const TTextLine& line : lines) {
+        int width = measure(line.text);
+        int x = (flags & DT_CENTER) ? rect.Left + (rect.Width() - width) / 2 : (flags & DT_RIGHT) ? rect.Right - width : rect.Left;
+        TextOut(x, y, line.text);
+        if (line.accelerator >= 0 && state_.font.Color != clNone) {
+            std::string_view before = std::string_view(line.text).substr(0, size_t(line.accelerator));
+            size_t next = size_t(line.accelerator);
+            Utf8Next(line.text, next);
+            int left = measure(before), top = font.Ascent() + font.UnderlineOffset();
+            FillTextSpace({x + state_.origin.x, y + state_.origin.y},
+                          Rect(left, top, measure(std::string_view(line.text).substr(0, next)), top + font.LineThickness()),
+                          false, state_.font.Color);
+        }
+        y += lineHeight;
+    }
+    return height;
+}
 
 void TCanvas::PaintText(const TRect* clip, int x, int y, std::string_view text)
 {
