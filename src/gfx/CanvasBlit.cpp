@@ -126,7 +126,7 @@ void TCanvas::Blit(const TBlit& blit)
     TRowMixer mixer{blit.mode, blit.key, blit.alpha};
     bool unscaled = g.Unscaled();
     assert(unscaled || !blit.alpha);
-    if (unscaled && !mixer.ReadsTarget() && blit.mode == TCopyMode::cmSrcCopy &&
+    if (unscaled && !mixer.ReadsTarget() && !blit.key && blit.mode == TCopyMode::cmSrcCopy &&
         source.PixelFormat() == target_->PixelFormat() && pixels::IsDirect(source.PixelFormat())) {
         ForEachVisible(area, [&](const TRect& piece) {
             CopyRowsDirect(*target_, piece, source, {g.SourceX(piece.Left), g.SourceY(piece.Top)});

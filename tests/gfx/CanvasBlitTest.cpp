@@ -127,6 +127,16 @@ TEST(CanvasBlit, TransparentDrawLeavesTheKeyColourOut)
     EXPECT_EQ(target.GetPixel(1, 2), clGray);
     EXPECT_EQ(target.GetPixel(3, 2), clBlue);
 
+    for (TPixelFormat f : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
+        SCOPED_TRACE(testing::Message() << "from the target's own format " << BitsPerPixel(f));
+        TBitmap same = strip;
+        same.SetPixelFormat(f);
+        TBitmap sameTarget = FilledBitmap(5, 3, clGray, f);
+        TCanvas(sameTarget).DrawTransparent(1, 1, same, clFuchsia);
+        EXPECT_EQ(sameTarget.GetPixel(2, 1), clGray);
+        EXPECT_EQ(sameTarget.GetPixel(3, 1), clLime);
+    }
+
     TBitmap big = FilledBitmap(6, 4, clGray);
     TCanvas(big).StretchDrawTransparent(Rect(0, 0, 6, 4), strip, clFuchsia);
     EXPECT_EQ(big.GetPixel(0, 0), clRed);
