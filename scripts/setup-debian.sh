@@ -11,6 +11,7 @@ PACKAGES="
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-wqy-microhei
   xvfb xauth x11-utils xdotool
   libjpeg-turbo-progs imagemagick
+  xdg-utils
 "
 
 SUDO=""
