@@ -120,7 +120,8 @@ int ConvertAll(const TBatchRequest& request, std::ostream& out, std::ostream& er
         const std::string& file = request.files[i];
         out << "[" << i + 1 << "/" << count << "] " << file;
         try {
-            out << " -> " << ConvertBatchFile(file, request.outputFolder, request.quality) << std::endl;
+            const std::string written = ConvertBatchFile(file, request.outputFolder, request.quality);
+            out << " -> " << written << std::endl;
         } catch (...) {
             std::string reason = ErrorText(std::current_exception());
             out << ": FAILED: " << reason << std::endl;
