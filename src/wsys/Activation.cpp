@@ -72,20 +72,20 @@ TWindow* TWindowSystem::SetFocusTo(TWindow* w)
     if (w == focus_) return focus_;
     if (w && !w->IsAlive()) return nullptr;
     HWND handle = w ? w->handle : nullptr;
+    HWND before = focus_ ? focus_->handle : nullptr;
     if (w && Root(w) != active_) {
         TWindow* top = Root(w);
         if (!CanActivate(top)) return nullptr;
-        TWindow* before = focus_;
         Activate(top, WA_ACTIVE, false);
         w = Find(handle);
-        if (!w || focus_ == w || active_ != top) return before;
+        if (!w || focus_ == w || active_ != top) return Find(before);
     }
     TWindow* old = focus_;
     HWND oldHandle = old ? old->handle : nullptr;
     focus_ = w;
     if (old && old->life != TWindowLife::Dead) Send(old, WM_KILLFOCUS, WPARAM(HandleValue(handle)), 0);
     if (w && focus_ == w && w->life != TWindowLife::Dead) Send(w, WM_SETFOCUS, WPARAM(HandleValue(oldHandle)), 0);
-    return old;
+    return Find(before);
 }
 
 bool TWindowSystem::Enable(TWindow* w, bool enable)

@@ -8,7 +8,7 @@
 namespace tavrik {
 
 TSizeMoveLoop::TSizeMoveLoop(TWindowSystem& ws, TWindow* window, int edge, TPoint cursor)
-    : ws_(ws), handle_(window->handle), edge_(edge), startCursor_(cursor)
+    : ws_(ws), handle_(window->handle), edge_(edge), startCursor_(cursor), lastCursor_(cursor)
 {
     startRect_ = current_ = TWindowSystem::WindowScreenRect(window);
 }
@@ -79,7 +79,8 @@ TRect TSizeMoveLoop::Proposed(TPoint cursor) const
 void TSizeMoveLoop::Track(TPoint cursor)
 {
     TWindow* w = ws_.Find(handle_);
-    if (!w) return;
+    if (!w || cursor == lastCursor_) return;
+    lastCursor_ = cursor;
     TRect r = Proposed(cursor);
     if (edge_ == 0) ws_.Send(w, WM_MOVING, 0, PtrToLParam(&r));
     else ws_.Send(w, WM_SIZING, WPARAM(edge_), PtrToLParam(&r));

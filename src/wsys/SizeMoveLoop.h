@@ -36,6 +36,7 @@ private:
     HWND handle_;
     int edge_;
     TPoint startCursor_;
+    TPoint lastCursor_;
     TRect startRect_; // screen coordinates
     TRect current_;
     TPoint minTrack_;

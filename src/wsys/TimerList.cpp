@@ -66,10 +66,7 @@ bool TTimerList::TakeDue(uint64_t now, HWND filter, bool remove, TFired& out)
     }
     if (!best) return false;
     out = TFired{best->hwnd, best->id, bool(best->proc)};
-    if (remove) {
-        best->due = now + best->interval;
-        best->order = nextOrder_++;
-    }
+    if (remove) best->due = now + best->interval;
     return true;
 }
 

@@ -38,7 +38,7 @@ private:
         uint64_t id = 0;
         uint32_t interval = 0;
         uint64_t due = 0;
-        uint64_t order = 0; // creation order decides between timers due at the same time
+        uint64_t order = 0; // timers due at the same time fire in the order they were set
         TIMERPROC proc;
     };
 

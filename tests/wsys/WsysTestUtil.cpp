@@ -30,7 +30,8 @@ std::string MessageName(UINT msg)
         {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"}, {WM_SIZING, "WM_SIZING"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
         {WM_MOVING, "WM_MOVING"}, {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"}, {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
         {WM_NCMOUSELEAVE, "WM_NCMOUSELEAVE"}, {WM_MOUSELEAVE, "WM_MOUSELEAVE"}, {WM_GETTEXT, "WM_GETTEXT"},
-        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_DISPLAYCHANGE, "WM_DISPLAYCHANGE"},
+        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_DISPLAYCHANGE, "WM_DISPLAYCHANGE"}, {WM_USER, "WM_USER"},
+        {WM_USER + 1, "WM_USER+1"},
     };
     auto it = names.find(msg);
     if (it != names.end()) return it->second;
@@ -103,6 +104,14 @@ std::vector<TRecorded> WsysTest::Log(HWND hwnd, UINT msg) const
     std::vector<TRecorded> out;
     for (const TRecorded& r : log_)
         if ((!hwnd || r.hwnd == hwnd) && r.msg == msg) out.push_back(r);
+    return out;
+}
+
+std::vector<std::string> WsysTest::Trace(const std::map<HWND, std::string>& tags, const std::set<UINT>& wanted) const
+{
+    std::vector<std::string> out;
+    for (const TRecorded& r : log_)
+        if (wanted.count(r.msg) && tags.count(r.hwnd)) out.push_back(tags.at(r.hwnd) + ":" + MessageName(r.msg));
     return out;
 }
 

@@ -49,6 +49,8 @@ protected:
     // messages in `ignored` (by default the chatty hit tests and cursor questions).
     std::vector<std::string> Names(HWND hwnd = nullptr) const;
     std::vector<TRecorded> Log(HWND hwnd, UINT msg) const;
+    // "tag:WM_NAME" for the wanted messages of the tagged windows, in the order they came.
+    std::vector<std::string> Trace(const std::map<HWND, std::string>& tags, const std::set<UINT>& wanted) const;
     std::set<UINT> ignored{WM_NCHITTEST, WM_SETCURSOR, WM_GETTEXTLENGTH, WM_GETTEXT};
 
     THeadlessBackend* screen = nullptr;

@@ -223,7 +223,7 @@ void THeadlessBackend::SetCursorPos(TPoint screen)
 
 // --- Desktop events -------------------------------------------------------------------------------
 
-TNativeWindow THeadlessBackend::NativeOf(HWND hwnd) const
+TNativeWindow THeadlessBackend::NativeWindowOf(HWND hwnd) const
 {
     if (!TWindowSystem::Exists()) return 0;
     TWindow* w = TWindowSystem::Current().Find(hwnd);
@@ -243,7 +243,7 @@ void THeadlessBackend::FocusFromDesktop(HWND hwnd)
 {
     TBackendEvent ev;
     ev.kind = TBackendEventKind::Activated;
-    ev.window = activated_ = NativeOf(hwnd);
+    ev.window = activated_ = NativeWindowOf(hwnd);
     Inject(ev);
 }
 
@@ -251,7 +251,7 @@ void THeadlessBackend::CloseFromDesktop(HWND hwnd)
 {
     TBackendEvent ev;
     ev.kind = TBackendEventKind::CloseRequest;
-    ev.window = NativeOf(hwnd);
+    ev.window = NativeWindowOf(hwnd);
     Inject(ev);
 }
 
@@ -259,7 +259,7 @@ void THeadlessBackend::MoveFromDesktop(HWND hwnd, const TRect& bounds)
 {
     TBackendEvent ev;
     ev.kind = TBackendEventKind::Configured;
-    ev.window = NativeOf(hwnd);
+    ev.window = NativeWindowOf(hwnd);
     ev.rect = bounds;
     if (TNativeInfo* n = Find(ev.window)) {
         TRect old = n->bounds;
@@ -277,7 +277,7 @@ void THeadlessBackend::SaveScreenshot(const std::string& pngPath) const { WriteP
 
 const THeadlessBackend::TNativeInfo* THeadlessBackend::Native(HWND hwnd) const
 {
-    auto it = natives_.find(NativeOf(hwnd));
+    auto it = natives_.find(NativeWindowOf(hwnd));
     return it == natives_.end() ? nullptr : &it->second;
 }
 

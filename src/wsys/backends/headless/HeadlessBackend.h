@@ -100,8 +100,9 @@ public:
         int presents = 0;
         std::vector<TRect> lastDirty;
     };
-    // The native window of a top-level window, or nullptr.
+    // The native window that shows a window (its top-level window's), or nullptr / 0.
     const TNativeInfo* Native(HWND hwnd) const;
+    TNativeWindow NativeWindowOf(HWND hwnd) const;
     std::vector<TNativeWindow> Stacking() const { return stacking_; }
     TNativeWindow ActivatedNative() const { return activated_; }
 
@@ -145,7 +146,6 @@ private:
     TBackendEvent MouseEvent(TBackendEventKind kind, TMouseButton button) const;
     uint8_t Modifiers() const;
     void Key(bool down, UINT vk, std::string text);
-    TNativeWindow NativeOf(HWND hwnd) const;
     TNativeInfo* Find(TNativeWindow window);
     void Recompose(const TRect& screenArea);
     void ComposeWindow(const TNativeInfo& n, const TBitmap& pixels, const TRect& area);

@@ -64,7 +64,7 @@ std::vector<uint8_t> EncodePng(const TBitmap& bitmap)
     std::vector<uint8_t> raw = RawRows(bitmap);
     uLongf packedSize = compressBound(uLong(raw.size()));
     std::vector<uint8_t> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 6) != Z_OK)
+    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), Z_BEST_SPEED) != Z_OK)
         throw EInvalidGraphic("The screenshot could not be compressed.");
     packed.resize(packedSize);
     PutChunk(out, "IDAT", packed);
