@@ -1,0 +1,130 @@
+#include "ui/Application.h"
+
+#include "core/Exception.h"
+#include "gfx/SystemColors.h"
+#include "ui/Abort.h"
+#include "ui/Form.h"
+#include "ui/MessageDlg.h"
+#include "ui/Thread.h"
+#include "wsys/WinApi.h"
+#include "wsys/WindowSystem.h"
+
+namespace tavrik {
+
+namespace {
+
+TApplication* current = nullptr;
+
+constexpr const char* kAppClass = "TApplication";
+constexpr UINT kWakeMessage = WM_APP + 1;
+
+} // namespace
+
+TApplication* Application() { return current; }
+
+TApplication::TApplication() : hintColor_(clInfoBk)
+{
+    current = this;
+    if (TWindowSystem::Exists()) CreateHandle();
+}
+
+TApplication::~TApplication()
+{
+    MarkDestroying();
+    StopHintTimer();
+    SetWakeMainThread({});
+    DestroyComponents(); // the forms first, while everything they may call on still exists
+    if (handle_ && TWindowSystem::Exists()) DestroyWindow(handle_);
+    if (current == this) current = nullptr;
+}
+
+void TApplication::CreateHandle()
+{
+    WNDCLASS wc;
+    wc.lpszClassName = kAppClass;
+    wc.lpfnWndProc = [](HWND h, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (msg != kWakeMessage) return DefWindowProc(h, msg, wp, lp);
+        try {
+            CheckSynchronize();
+        } catch (...) {
+            if (current) current->HandleException(current);
+        }
+        return 0;
+    };
+    RegisterClass(wc);
+    handle_ = CreateWindowEx(WS_EX_TOOLWINDOW, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr);
+    HWND h = handle_;
+    SetWakeMainThread([h] { PostMessage(h, kWakeMessage); });
+}
+
+void TApplication::FormCreated(TForm* form)
+{
+    if (!mainForm_) mainForm_ = form;
+    form->AfterConstruction();
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+}
+
+// --- Message loop -----------------------------------------------------------------------------
+
+void TApplication::Run()
+{
+    if (TForm* main = MainForm(); main && showMainForm_) main->Show();
+    while (!terminated_) HandleMessage();
+}
+
+void TApplication::HandleMessage()
+{
+    MSG m;
+    if (!GetMessage(&m)) {
+        terminated_ = true;
+        return;
+    }
+    try {
+        DispatchMessage(&m);
+    } catch (...) {
+        HandleException(this);
+    }
+}
+
+void TApplication::ProcessMessages()
+{
+    tavrik::ProcessMessages();
+    MSG quit;
+    if (PeekMessage(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        terminated_ = true;
+        PostQuitMessage(int(quit.wParam)); // for the loops that run around this one
+    }
+    CheckSynchronize();
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+// --- Errors -----------------------------------------------------------------------------------
+
+void TApplication::HandleException(TComponent* sender)
+{
+    std::exception_ptr error = std::current_exception();
+    if (!error) return;
+    try {
+        std::rethrow_exception(error);
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        if (OnException) OnException(sender, e);
+        else ShowException(e);
+    } catch (...) {
+        Exception unknown("Unknown error");
+        if (OnException) OnException(sender, unknown);
+        else ShowException(unknown);
+    }
+}
+
+void TApplication::ShowException(const std::exception& e)
+{
+    MessageDlg(e.what(), TMsgDlgType::mtError, MsgDlgButtons({TMsgDlgBtn::mbOK}));
+}
+
+} // namespace tavrik
