@@ -14,6 +14,9 @@
 
 namespace tavrik {
 
+class TFontInstance;
+struct TGlyph;
+
 enum class TPenStyle : uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
 // How the pen (and the brush of the outlined shapes) combines with what is there. Drawing
@@ -154,6 +157,24 @@ public:
     // Mixes a 32-bit bitmap in by its fourth byte as alpha (0 transparent, 255 opaque).
     void DrawAlpha(int x, int y, const TBitmap& source);
 
+    // ---- text, in the font colour; the background is filled with the brush unless bsClear
+    int TextWidth(std::string_view text) const;
+    int TextHeight(std::string_view text) const;
+    // Width and height of the text as if unturned, whatever the font's orientation.
+    TSize TextExtent(std::string_view text) const;
+    // One line with the top-left of its cell at (x, y). Turned text (orientation 900) starts
+    // at (x, y) and runs upward, the tops of its letters facing left, so that its cell is
+    // (x, y - width, x + height, y).
+    void TextOut(int x, int y, std::string_view text);
+    // As TextOut, clipped to rect; an opaque background fills the whole rectangle.
+    void TextRect(const TRect& rect, int x, int y, std::string_view text);
+    // Lines of text inside rect, laid out by DT_* flags (gfx/TextLayout.h); each line's cell is
+    // filled with the brush unless it is bsClear. With DT_CALCRECT nothing is drawn and rect's
+    // right and bottom are set to the text's extent. Returns the height of the text.
+    int DrawText(std::string_view text, TRect& rect, unsigned flags);
+    // The font of the current state, resolved and cached.
+    TFontInstance& ResolvedFont() const;
+
 private:
     struct TState {
         TPen pen;
@@ -182,11 +203,17 @@ private:
     bool HasBrush() const;
 
     void Blit(const TBlit& blit);
+    void WriteUnkeyedRuns(int y, int x, const uint32_t* row, int width, uint32_t key);
+    void PaintText(const TRect* clip, int x, int y, std::string_view text);
+    void BlendGlyph(const TGlyph& glyph, TPoint reference, int penX, int baseline, bool turned, uint32_t color);
+    void FillTextSpace(TPoint reference, const TRect& area, bool turned, TColor color);
 
     TBitmap* target_;
     std::optional<TRegion> limitClip_;
     TState state_;
     std::vector<TState> saved_;
+    mutable std::shared_ptr<TFontInstance> font_;
+    mutable TFontSpec fontSpec_;
 };
 
 template <typename F>

@@ -5,34 +5,15 @@
 #include "gfx/SystemColors.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
+#include <functional>
 
 namespace tavrik {
 
 using raster::Normalized;
 
 namespace {
-
-uint32_t CombineCopy(uint32_t src, uint32_t dst, TCopyMode mode)
-{
-    switch (mode) {
-    case TCopyMode::cmSrcCopy: return src;
-    case TCopyMode::cmSrcInvert: return src ^ dst;
-    case TCopyMode::cmSrcAnd: return src & dst;
-    case TCopyMode::cmSrcPaint: return src | dst;
-    case TCopyMode::cmNotSrcCopy: return ~src & pixels::kRgbMask;
-    case TCopyMode::cmDstInvert: return ~dst & pixels::kRgbMask;
-    case TCopyMode::cmBlackness: return 0;
-    case TCopyMode::cmWhiteness: return pixels::kRgbMask;
-    }
-    return src;
-}
-
-bool ModeReadsTarget(TCopyMode mode)
-{
-    return mode == TCopyMode::cmSrcInvert || mode == TCopyMode::cmSrcAnd || mode == TCopyMode::cmSrcPaint ||
-           mode == TCopyMode::cmDstInvert;
-}
 
 // Nearest-neighbour source index of target index i out of n, for a source run of length m
 // starting at first: the source sample nearest to the centre of the target pixel.
@@ -41,8 +22,6 @@ int32_t SampleIndex(int64_t i, int64_t n, int64_t m, int32_t first, bool mirror)
     if (mirror) i = n - 1 - i;
     return first + int32_t((2 * i + 1) * m / (2 * n));
 }
-
-constexpr int32_t kSkip = -1;
 
 } // namespace
 
@@ -69,6 +48,41 @@ struct TBlitGeometry {
     int32_t SourceY(int32_t y) const { return SampleIndex(y - dest.Top, dest.Height(), source.Height(), source.Top, mirrorY); }
 };
 
+// How one row of source pixels lands on the target row; each case is its own loop so that
+// the plain copy stays a straight conversion. Keyed rows are written run by run instead.
+struct TRowMixer {
+    TCopyMode mode;
+    std::optional<uint32_t> key;
+    bool alpha;
+
+    bool ReadsTarget() const
+    {
+        return alpha || mode == TCopyMode::cmSrcInvert || mode == TCopyMode::cmSrcAnd ||
+               mode == TCopyMode::cmSrcPaint || mode == TCopyMode::cmDstInvert;
+    }
+
+    // out holds the source pixels and receives the result; target the pixels there before.
+    // alphas (alpha mixing only) has the source's fourth bytes, 4 bytes apart.
+    void Mix(uint32_t* out, const uint32_t* target, int n, const uint8_t* alphas) const
+    {
+        constexpr uint32_t mask = pixels::kRgbMask;
+        if (alpha) {
+            for (int i = 0; i < n; ++i) out[i] = pixels::Blend(target[i], out[i], alphas[4 * i]);
+            return;
+        }
+        switch (mode) {
+        case TCopyMode::cmSrcCopy: return;
+        case TCopyMode::cmSrcInvert: for (int i = 0; i < n; ++i) out[i] ^= target[i]; return;
+        case TCopyMode::cmSrcAnd: for (int i = 0; i < n; ++i) out[i] &= target[i]; return;
+        case TCopyMode::cmSrcPaint: for (int i = 0; i < n; ++i) out[i] |= target[i]; return;
+        case TCopyMode::cmNotSrcCopy: for (int i = 0; i < n; ++i) out[i] = ~out[i] & mask; return;
+        case TCopyMode::cmDstInvert: for (int i = 0; i < n; ++i) out[i] = ~target[i] & mask; return;
+        case TCopyMode::cmBlackness: std::fill_n(out, n, 0u); return;
+        case TCopyMode::cmWhiteness: std::fill_n(out, n, mask); return;
+        }
+    }
+};
+
 // Copies rows of one direct format into the same format, byte for byte.
 void CopyRowsDirect(TBitmap& target, const TRect& piece, const TBitmap& source, TPoint sourceTopLeft)
 {
@@ -79,6 +93,20 @@ void CopyRowsDirect(TBitmap& target, const TRect& piece, const TBitmap& source, 
                     source.ScanLine(sourceTopLeft.y + y - piece.Top) + size_t(sourceTopLeft.x) * bytes, length);
 }
 
+// The target columns (or rows) from first to last whose samples fall inside the source;
+// the mapping is monotonic, so they are one run.
+std::pair<int32_t, int32_t> SampledRun(int32_t first, int32_t last, int32_t sourceSize,
+                                       const std::function<int32_t(int32_t)>& sample)
+{
+    auto inside = [&](int32_t t) {
+        int32_t s = sample(t);
+        return s >= 0 && s < sourceSize;
+    };
+    while (first < last && !inside(first)) ++first;
+    while (last > first && !inside(last - 1)) --last;
+    return {first, last};
+}
+
 } // namespace
 
 void TCanvas::Blit(const TBlit& blit)
@@ -87,17 +115,21 @@ void TCanvas::Blit(const TBlit& blit)
     TBlitGeometry g{Normalized(blit.dest), Normalized(blit.sourceRect),
                     (blit.dest.Right < blit.dest.Left) != (blit.sourceRect.Right < blit.sourceRect.Left),
                     (blit.dest.Bottom < blit.dest.Top) != (blit.sourceRect.Bottom < blit.sourceRect.Top)};
-    if (g.dest.IsEmpty() || g.source.IsEmpty() || source.Empty()) return;
-    TRect sourceBounds{0, 0, source.Width(), source.Height()};
-    TCopyMode mode = blit.mode;
-    bool direct = !blit.key && !blit.alpha && mode == TCopyMode::cmSrcCopy && g.Unscaled() &&
-                  source.PixelFormat() == target_->PixelFormat() && pixels::IsDirect(source.PixelFormat());
-    if (direct) {
-        // Only the part of the target whose source pixels exist is drawn.
-        TRect reachable = IntersectRect(g.dest, sourceBounds.Offset(g.dest.Left - g.source.Left, g.dest.Top - g.source.Top));
-        ForEachVisible(reachable, [&](const TRect& piece) {
-            CopyRowsDirect(*target_, piece, source,
-                           {g.source.Left + piece.Left - g.dest.Left, g.source.Top + piece.Top - g.dest.Top});
+    TRect area = IntersectRect(g.dest, DeviceBounds());
+    if (area.IsEmpty() || g.source.IsEmpty() || source.Empty()) return;
+    // Only target pixels whose source pixels exist are drawn.
+    auto [left, right] = SampledRun(area.Left, area.Right, source.Width(), [&](int32_t x) { return g.SourceX(x); });
+    auto [top, bottom] = SampledRun(area.Top, area.Bottom, source.Height(), [&](int32_t y) { return g.SourceY(y); });
+    area = {left, top, right, bottom};
+    if (area.IsEmpty()) return;
+
+    TRowMixer mixer{blit.mode, blit.key, blit.alpha};
+    bool unscaled = g.Unscaled();
+    assert(unscaled || !blit.alpha);
+    if (unscaled && !mixer.ReadsTarget() && !blit.key && blit.mode == TCopyMode::cmSrcCopy &&
+        source.PixelFormat() == target_->PixelFormat() && pixels::IsDirect(source.PixelFormat())) {
+        ForEachVisible(area, [&](const TRect& piece) {
+            CopyRowsDirect(*target_, piece, source, {g.SourceX(piece.Left), g.SourceY(piece.Top)});
         });
         return;
     }
@@ -105,47 +137,57 @@ void TCanvas::Blit(const TBlit& blit)
     pixels::TPaletteLut lut{}, targetLut{};
     if (IsPaletted(source.PixelFormat())) lut = pixels::PaletteLut(source);
     if (IsPaletted(target_->PixelFormat())) targetLut = pixels::PaletteLut(*target_);
-    bool readsTarget = ModeReadsTarget(mode) || blit.key || blit.alpha;
     std::vector<int32_t> columns;
     std::vector<uint32_t> sourceRow, out, targetRow;
-    ForEachVisible(g.dest, [&](const TRect& piece) {
+    ForEachVisible(area, [&](const TRect& piece) {
         int width = piece.Width();
-        columns.resize(size_t(width));
-        int32_t lo = INT32_MAX, hi = INT32_MIN;
-        for (int i = 0; i < width; ++i) {
-            int32_t sx = g.SourceX(piece.Left + i);
-            columns[size_t(i)] = sourceBounds.Contains(TPoint{sx, 0}) ? sx : kSkip;
-            if (sx >= 0 && sx < source.Width()) lo = std::min(lo, sx), hi = std::max(hi, sx);
-        }
-        if (lo > hi) return;
-        sourceRow.resize(size_t(hi - lo + 1));
         out.resize(size_t(width));
         targetRow.resize(size_t(width));
-        int32_t previousSy = kSkip;
+        int32_t lo = g.SourceX(piece.Left), hi = g.SourceX(piece.Right - 1);
+        if (lo > hi) std::swap(lo, hi);
+        if (!unscaled) {
+            columns.resize(size_t(width));
+            for (int i = 0; i < width; ++i) columns[size_t(i)] = g.SourceX(piece.Left + i) - lo;
+            sourceRow.resize(size_t(hi - lo + 1));
+        }
+        int32_t previousSy = -1;
         for (int y = piece.Top; y < piece.Bottom; ++y) {
             int32_t sy = g.SourceY(y);
-            if (sy < 0 || sy >= source.Height()) continue;
-            if (sy != previousSy || readsTarget) {
+            if (unscaled) {
+                pixels::ReadRow(source, sy, lo, hi + 1, out.data(), &lut);
+            } else if (sy != previousSy || mixer.ReadsTarget()) {
                 pixels::ReadRow(source, sy, lo, hi + 1, sourceRow.data(), &lut);
-                if (readsTarget) pixels::ReadRow(*target_, y, piece.Left, piece.Right, targetRow.data(), &targetLut);
-                const uint8_t* raw = source.ScanLine(sy);
-                for (int i = 0; i < width; ++i) {
-                    int32_t sx = columns[size_t(i)];
-                    uint32_t d = readsTarget ? targetRow[size_t(i)] : 0;
-                    if (sx == kSkip) {
-                        out[size_t(i)] = d;
-                        continue;
-                    }
-                    uint32_t s = sourceRow[size_t(sx - lo)];
-                    if (blit.key && s == *blit.key) out[size_t(i)] = d;
-                    else if (blit.alpha) out[size_t(i)] = pixels::Blend(d, s, raw[4 * sx + 3]);
-                    else out[size_t(i)] = CombineCopy(s, d, mode);
-                }
-                previousSy = sy;
+                for (int i = 0; i < width; ++i) out[size_t(i)] = sourceRow[size_t(columns[size_t(i)])];
+            } else {
+                // The same source row as the last target row: its result is still in out.
+                if (blit.key) WriteUnkeyedRuns(y, piece.Left, out.data(), width, *blit.key);
+                else pixels::WriteRow(*target_, y, piece.Left, piece.Right, out.data());
+                continue;
+            }
+            previousSy = sy;
+            if (mixer.ReadsTarget()) {
+                pixels::ReadRow(*target_, y, piece.Left, piece.Right, targetRow.data(), &targetLut);
+                // Alpha mixing only comes unscaled (DrawAlpha), so the alphas run along the source row.
+                mixer.Mix(out.data(), targetRow.data(), width, source.ScanLine(sy) + 4 * lo + 3);
+            } else if (blit.key) {
+                WriteUnkeyedRuns(y, piece.Left, out.data(), width, *blit.key);
+                continue;
+            } else {
+                mixer.Mix(out.data(), nullptr, width, nullptr);
             }
             pixels::WriteRow(*target_, y, piece.Left, piece.Right, out.data());
         }
     });
+}
+
+void TCanvas::WriteUnkeyedRuns(int y, int x, const uint32_t* row, int width, uint32_t key)
+{
+    for (int i = 0; i < width;) {
+        while (i < width && row[i] == key) ++i;
+        int start = i;
+        while (i < width && row[i] != key) ++i;
+        if (i > start) pixels::WriteRow(*target_, y, x + start, x + i, row + start);
+    }
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& source)

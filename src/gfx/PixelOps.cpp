@@ -39,10 +39,18 @@ void ReadRow(const TBitmap& bitmap, int y, int x0, int x1, uint32_t* out, const 
             *out++ = v & kRgbMask;
         }
         break;
-    case TPixelFormat::pf24bit:
-        for (const uint8_t* p = row + 3 * x0; p < row + 3 * x1; p += 3)
-            *out++ = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
+    case TPixelFormat::pf24bit: {
+        // Four-byte loads with the fourth byte masked off; the last pixel is read bytewise
+        // because its fourth byte may lie past the end of the bitmap.
+        const uint8_t* p = row + 3 * x0;
+        for (int x = x0; x < x1 - 1; ++x, p += 3) {
+            uint32_t v;
+            std::memcpy(&v, p, 4);
+            *out++ = v & kRgbMask;
+        }
+        if (x1 > x0) *out = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
         break;
+    }
     case TPixelFormat::pf16bit:
         for (int x = x0; x < x1; ++x) *out++ = Expand555(unsigned(row[2 * x] | row[2 * x + 1] << 8));
         break;

@@ -61,6 +61,22 @@ TEST(CanvasBlit, CopyRectTakesOnlyExistingSourcePixels)
         }
 }
 
+TEST(CanvasBlit, ScaledCopyDrawsOnlyWhereSamplesExist)
+{
+    TBitmap source = CoordinateBitmap(4, 1);
+    for (bool mirrored : {false, true}) {
+        SCOPED_TRACE(mirrored);
+        TBitmap target = FilledBitmap(16, 1, clBlack);
+        TCanvas c(target);
+        c.CopyRect(mirrored ? Rect(16, 0, 0, 1) : Rect(0, 0, 16, 1), source, Rect(-2, 0, 6, 1));
+        for (int x = 0; x < 16; ++x) {
+            int sx = (mirrored ? 15 - x : x) / 2 - 2;
+            if (sx < 0 || sx >= 4) EXPECT_EQ(target.GetPixel(x, 0), clBlack) << x;
+            else EXPECT_EQ(SourceOf(target.GetPixel(x, 0)).x, sx) << x;
+        }
+    }
+}
+
 TEST(CanvasBlit, StretchSamplesTheNearestSourcePixel)
 {
     TBitmap source = CoordinateBitmap(3, 2, TPixelFormat::pf32bit);
@@ -110,6 +126,16 @@ TEST(CanvasBlit, TransparentDrawLeavesTheKeyColourOut)
     EXPECT_EQ(target.GetPixel(3, 1), clLime);
     EXPECT_EQ(target.GetPixel(1, 2), clGray);
     EXPECT_EQ(target.GetPixel(3, 2), clBlue);
+
+    for (TPixelFormat f : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
+        SCOPED_TRACE(testing::Message() << "from the target's own format " << BitsPerPixel(f));
+        TBitmap same = strip;
+        same.SetPixelFormat(f);
+        TBitmap sameTarget = FilledBitmap(5, 3, clGray, f);
+        TCanvas(sameTarget).DrawTransparent(1, 1, same, clFuchsia);
+        EXPECT_EQ(sameTarget.GetPixel(2, 1), clGray);
+        EXPECT_EQ(sameTarget.GetPixel(3, 1), clLime);
+    }
 
     TBitmap big = FilledBitmap(6, 4, clGray);
     TCanvas(big).StretchDrawTransparent(Rect(0, 0, 6, 4), strip, clFuchsia);
