@@ -38,8 +38,13 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint)
     TBitmap scratch(1, 1);
     TCanvas canvas(scratch);
     canvas.SetFont(Font().Spec());
-    TRect r{0, 0, std::max(1, maxWidth - 2 * kPadX - 2), 0};
-    canvas.DrawText(hint, r, kTextFlags | DT_CALCRECT);
+    int widest = std::max(1, maxWidth - 2 * kPadX - 2);
+    TRect r{0, 0, widest, 0};
+    canvas.DrawText(hint, r, (kTextFlags & ~unsigned(DT_WORDBREAK)) | DT_CALCRECT);
+    if (r.Width() > widest) {
+        r = {0, 0, widest, 0};
+        canvas.DrawText(hint, r, kTextFlags | DT_CALCRECT);
+    }
     // The window's one-pixel border lies outside the padding.
     return {0, 0, r.Width() + 2 * kPadX + 2, r.Height() + 2 * kPadY + 2};
 }

@@ -147,7 +147,8 @@ void TMenuTracker::MouseMessage(UINT msg, TPoint screen)
         }
         TPopupMenuWindow* w = levels_[size_t(level)].get();
         int index = w->ItemAt(w->ScreenToClient(screen));
-        if (index >= 0 && index == w->Selected()) return;
+        bool submenuOpen = int(levels_.size()) > level + 1;
+        if (index >= 0 && index == w->Selected() && (submenuOpen || !HasSubmenu(w->Item(index)))) return;
         CloseLevelsAbove(level);
         w->SetSelected(index);
         if (index >= 0 && HasSubmenu(w->Item(index))) OpenSubmenu(level, index, false);

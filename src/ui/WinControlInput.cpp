@@ -114,7 +114,9 @@ void TWinControl::WMMouseLeave(TMessage& m)
     if (current == this || (current && current->Parent() == this && !dynamic_cast<TWinControl*>(current))) {
         auto alive = Guard();
         SetMouseControl(nullptr);
-        if (TApplication* app = Application()) app->HintMouseMessage(nullptr, {});
+        // Off to another control of ours, the hints go on from there; off the program, they end.
+        TApplication* app = Application();
+        if (app && !FromHandle(WindowFromPoint(GetCursorPos()))) app->HintMouseMessage(nullptr, {});
         if (!alive) return;
     }
     DefaultHandler(m);
