@@ -262,7 +262,23 @@ TEST_F(Paint, CaretBlinksByInvertingPixels)
     HideCaret(w);
     ProcessMessages();
     EXPECT_EQ(At(20, 30), clRed);
+    // A caret in a child that moves goes with it and leaves nothing behind.
+    HWND edit = Child(w, Bounds(10, 10, 50, 30));
+    Fill(edit, clBlue);
+    ASSERT_TRUE(CreateCaret(edit, 1, 5));
+    SetCaretPos(2, 2);
+    ShowCaret(edit);
+    ProcessMessages();
+    EXPECT_EQ(At(12, 12), RGB(255, 255, 0));
+    MoveWindow(edit, 40, 40, 50, 30);
+    ProcessMessages();
+    EXPECT_EQ(At(12, 12), clRed);
+    EXPECT_EQ(At(42, 42), RGB(255, 255, 0));
+    EXPECT_EQ(At(43, 42), clBlue);
     DestroyCaret();
+    EXPECT_EQ(At(42, 42), RGB(255, 255, 0)); // presented with the next round of the loop
+    ProcessMessages();
+    EXPECT_EQ(At(42, 42), clBlue);
     DestroyWindow(w); // no caret left behind to blink on a dead window
     screen->Advance(5000);
 }
