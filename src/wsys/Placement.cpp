@@ -199,6 +199,7 @@ bool TWindowSystem::Show(TWindow* w, int command)
 {
     bool wasVisible = (w->style & WS_VISIBLE) != 0;
     HWND handle = w->handle;
+    std::shared_ptr<TWindow> pin = Pin(handle); // handlers may destroy it on the way
     if (command == SW_HIDE) {
         if (!wasVisible) return false;
         Send(w, WM_SHOWWINDOW, 0, 0);
@@ -288,6 +289,7 @@ void TWindowSystem::SetMinimizedFromBackend(TWindow* w, bool minimized)
 {
     if (bool(w->style & WS_MINIMIZE) == minimized) return;
     HWND handle = w->handle;
+    std::shared_ptr<TWindow> pin = Pin(handle);
     if (minimized) {
         w->style |= WS_MINIMIZE;
         ActivateAfterLoss(w);

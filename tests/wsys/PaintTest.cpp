@@ -89,6 +89,15 @@ TEST_F(Paint, BeginPaintClipsToTheUpdateArea)
     // Only what changed is presented.
     EXPECT_EQ(screen->Native(w)->lastDirty, (std::vector<TRect>{small}));
     EXPECT_FALSE(GetUpdateRect(w, &update));
+    // A region: only its pixels are painted.
+    colors[w] = clLime;
+    TRegion ell = TRegion(Bounds(50, 50, 10, 2)) | TRegion(Bounds(50, 52, 2, 8));
+    InvalidateRgn(w, &ell, false);
+    ProcessMessages();
+    EXPECT_EQ(lastPaint[w], Bounds(50, 50, 10, 10));
+    EXPECT_EQ(At(59, 51), clLime);
+    EXPECT_EQ(At(51, 59), clLime);
+    EXPECT_EQ(At(55, 55), clRed);
     // Validated areas are not painted.
     InvalidateRect(w, nullptr, false);
     ValidateRect(w, nullptr);
