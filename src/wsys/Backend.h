@@ -121,7 +121,8 @@ public:
     virtual void Attach(IBackendHost* host) = 0;
 
     // --- Screen -----------------------------------------------------------------------------
-    // The monitors, the primary one first; never empty.
+    // The monitors, the primary one first; never empty. Asked often (system metrics, work
+    // areas): answer from what was read at start and after each DisplayChanged event.
     virtual std::vector<TMonitor> Monitors() = 0;
     // The pixels the user sees in the given screen area, as a 24-bit bitmap of its size;
     // parts outside the screen read as black.

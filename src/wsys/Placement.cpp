@@ -191,8 +191,14 @@ void TWindowSystem::InvalidateAfterMove(TWindow* w, const TRect& oldRect, bool w
         return;
     }
     if (!nowVisible) return;
-    if (shownOrHidden) painter_->InvalidateTree(w);
-    else if (!(flags & SWP_NOSIZE) || (flags & SWP_FRAMECHANGED)) painter_->InvalidateOwnArea(w);
+    if (shownOrHidden) {
+        painter_->InvalidateTree(w);
+    } else if (!(flags & SWP_NOSIZE) || (flags & SWP_FRAMECHANGED)) {
+        TRegion before(Bounds(0, 0, oldRect.Width(), oldRect.Height()));
+        if (w->shape) before &= *w->shape;
+        painter_->InvalidateUncovered(w, before);
+        painter_->InvalidateOwnArea(w);
+    }
 }
 
 bool TWindowSystem::Show(TWindow* w, int command)

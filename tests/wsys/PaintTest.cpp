@@ -159,6 +159,28 @@ TEST_F(Paint, MovingAChildRepaintsWhatItUncovered)
     EXPECT_EQ(At(120, 120), clWhite);
 }
 
+TEST_F(Paint, WhatALargerSizeOrShapeUncoversIsPaintedChildrenIncluded)
+{
+    HWND w = TopLevel(Bounds(0, 0, 300, 100));
+    HWND right = Child(w, Bounds(250, 10, 40, 40));
+    Fill(right, clRed);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clRed);
+    MoveWindow(w, 0, 0, 200, 100);
+    ProcessMessages();
+    MoveWindow(w, 0, 0, 300, 100);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clRed);
+    SetWindowRgn(w, TRegion(Bounds(0, 0, 100, 100)), false);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clBlack);
+    size_t paints = Log(right, WM_PAINT).size();
+    SetWindowRgn(w, std::nullopt, false);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clRed);
+    EXPECT_EQ(Log(right, WM_PAINT).size(), paints + 1);
+}
+
 TEST_F(Paint, TopLevelWindowsAreCompositedInZOrderThroughShapesAndOpacity)
 {
     HWND back = TopLevel(Bounds(0, 0, 200, 200));
