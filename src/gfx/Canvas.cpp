@@ -194,6 +194,13 @@ void TCanvas::DrawPenLine(TPoint from, TPoint to, int& patternPos)
     uint32_t value = DeviceValue(pen.Color);
     if (pen.Width <= 1) {
         std::span<const int> pattern = DashPattern(pen.Style);
+        if (pattern.empty() && (from.x == to.x || from.y == to.y) && from != to) {
+            // Straight solid lines are spans: no walk over pixels that may lie far outside.
+            TRect line = from.y == to.y ? Rect(std::min(from.x, to.x + 1), from.y, std::max(from.x + 1, to.x), from.y + 1)
+                                        : Rect(from.x, std::min(from.y, to.y + 1), from.x + 1, std::max(from.y + 1, to.y));
+            ApplyToRegion(TRegion(line), pen.Color, pen.Mode);
+            return;
+        }
         raster::LinePixels(from, to, [&](TPoint p) {
             if (PatternIsOn(pattern, patternPos++)) PlotPenPixel(p, value);
         });

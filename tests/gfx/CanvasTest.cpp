@@ -75,6 +75,14 @@ TEST(Canvas, LinesDrawTheirStartAndLeaveOutTheirEnd)
     c.LineTo(5, 4); // zero length: nothing
     EXPECT_EQ(Picture(b, clBlack), (Rows{"#####.", "#...#.", ".#..#.", "..#...", "......"}));
 
+    SCOPED_TRACE("a straight line far beyond the bitmap is cut to it");
+    b.Fill(clBlack);
+    c.MoveTo(-2000000000, 2);
+    c.LineTo(2000000000, 2);
+    c.MoveTo(1, 2000000000);
+    c.LineTo(1, -2000000000);
+    EXPECT_EQ(Picture(b, clBlack), (Rows{".#....", ".#....", "######", ".#....", ".#...."}));
+
     SCOPED_TRACE("a polyline draws each joint once");
     b.Fill(clBlack);
     c.Pen().Mode = TPenMode::pmXor;
