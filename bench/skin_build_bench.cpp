@@ -2,8 +2,11 @@
 // build, a morph step and a window shape from a mask each take a small part of it.
 #include "skin/EffectBmp.h"
 #include "skin/SkinImageBuilders.h"
+#include "skin/SkinRegions.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 using namespace tavrik;
 
@@ -84,6 +87,58 @@ void BM_MorphStep75x25(benchmark::State& state)
     }
 }
 BENCHMARK(BM_MorphStep75x25)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
+
+// A window mask: black with rounded-off corners (one run per row), or with a white column
+// every fourth pixel (480 runs per row) as a worst case.
+TBitmap ScreenMask(bool striped)
+{
+    TBitmap mask(kScreen.cx, kScreen.cy);
+    for (int y = 0; y < kScreen.cy; ++y)
+        for (int x = 0; x < kScreen.cx; ++x) {
+            int dx = std::min(x, kScreen.cx - 1 - x);
+            int dy = std::min(y, kScreen.cy - 1 - y);
+            bool corner = dx < 8 && dy < 8 && dx + dy < 8;
+            if (corner || (striped && x % 4 == 3)) mask.SetPixel(x, y, clWhite);
+        }
+    return mask;
+}
+
+void BM_RegionDataFromMask1920x1080(benchmark::State& state)
+{
+    TBitmap mask = ScreenMask(state.range(0) != 0);
+    for (auto _ : state) {
+        std::vector<uint8_t> data = RegionDataFromMask(mask, 0, 0);
+        benchmark::DoNotOptimize(data.data());
+    }
+}
+BENCHMARK(BM_RegionDataFromMask1920x1080)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_RegionFromMask1920x1080(benchmark::State& state)
+{
+    TBitmap mask = ScreenMask(state.range(0) != 0);
+    for (auto _ : state) {
+        std::optional<TRegion> region = RegionFromMask(mask);
+        benchmark::DoNotOptimize(region);
+    }
+}
+BENCHMARK(BM_RegionFromMask1920x1080)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The window shape of a form resized to the screen from its 400 x 300 frame mask.
+void BM_FrameRegionFromMask1920x1080(benchmark::State& state)
+{
+    TBitmap mask(kFrameSize.cx, kFrameSize.cy);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x + y < 8; ++x) {
+            mask.SetPixel(x, y, clWhite);
+            mask.SetPixel(kFrameSize.cx - 1 - x, y, clWhite);
+        }
+    TSkinCut n = ResizeSkinCut(kFrameCut, kFrameSize, kScreen);
+    for (auto _ : state) {
+        std::optional<TRegion> region = FrameRegionFromMask(mask, kFrameCut, kScreen.cx, n);
+        benchmark::DoNotOptimize(region);
+    }
+}
+BENCHMARK(BM_FrameRegionFromMask1920x1080)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -8,9 +8,10 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
   libjpeg62-turbo-dev zlib1g-dev
   libx11-dev libxext-dev libxtst-dev libxrandr-dev libxi-dev
-  libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-wqy-microhei
+  libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-wqy-microhei fonts-dejavu-core
   xvfb xauth x11-utils xdotool
   libjpeg-turbo-progs imagemagick
+  xdg-utils
 "
 
 SUDO=""

@@ -3,6 +3,7 @@
 #include "core/Exception.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstring>
 #include <string>
@@ -52,7 +53,7 @@ void TBitmap::SetSize(int width, int height)
         throw EInvalidGraphic("The picture of " + std::to_string(width) + " x " + std::to_string(height) +
                               " pixels is too large: pictures are limited to 1 GiB of pixel data.");
     size_t rowBytes = RowBytesFor(width, format_);
-    std::vector<uint8_t> bits(size_t(bytes), 0);
+    std::vector<uint8_t, TZeroedAllocator<uint8_t>> bits(static_cast<size_t>(bytes));
     size_t keepBytes = std::min(rowBytes, rowBytes_);
     for (int y = 0; y < std::min(height, height_); ++y)
         std::memcpy(bits.data() + size_t(y) * rowBytes, ScanLine(y), keepBytes);
@@ -143,6 +144,10 @@ void TBitmap::Fill(TColor color)
 TBitmap TBitmap::ToPictureBuffer() const
 {
     TBitmap out(width_, height_, TPixelFormat::pf24bit);
+    // The colour of every 8-bit index, black beyond the palette, stored blue, green, red first.
+    std::array<TRGBQuad, 256> colors{};
+    if (format_ == TPixelFormat::pf8bit)
+        std::copy_n(palette_.begin(), std::min<size_t>(palette_.size(), colors.size()), colors.begin());
     for (int y = 0; y < height_; ++y) {
         uint8_t* dst = out.ScanLine(y);
         const uint8_t* src = ScanLine(y);
@@ -150,6 +155,8 @@ TBitmap TBitmap::ToPictureBuffer() const
             std::memcpy(dst, src, size_t(width_) * 3);
         } else if (format_ == TPixelFormat::pf32bit) {
             for (int x = 0; x < width_; ++x, dst += 3, src += 4) dst[0] = src[0], dst[1] = src[1], dst[2] = src[2];
+        } else if (format_ == TPixelFormat::pf8bit) {
+            for (int x = 0; x < width_; ++x, dst += 3) std::memcpy(dst, &colors[src[x]], 3);
         } else {
             for (int x = 0; x < width_; ++x, dst += 3) {
                 TColor c = GetPixel(x, y);

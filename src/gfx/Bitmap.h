@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Color.h"
+#include "gfx/ZeroedAllocator.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -90,7 +91,7 @@ private:
     int height_ = 0;
     TPixelFormat format_ = TPixelFormat::pf24bit;
     size_t rowBytes_ = 0;
-    std::vector<uint8_t> bits_;
+    std::vector<uint8_t, TZeroedAllocator<uint8_t>> bits_; // sized only in SetSize
     std::vector<TRGBQuad> palette_;
 };
 

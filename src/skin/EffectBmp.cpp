@@ -1,7 +1,7 @@
 #include "skin/EffectBmp.h"
 
 #include "core/Rounding.h"
-#include "skin/PixelCells.h"
+#include "gfx/Canvas.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,15 +54,7 @@ TbsEffectBmp::TbsEffectBmp(int width, int height) : pixels_(std::max(width, 0), 
 
 TbsEffectBmp::TbsEffectBmp(const TBitmap& picture) : pixels_(picture.ToPictureBuffer()) {}
 
-void TbsEffectBmp::Draw(TBitmap& target, int x, int y) const
-{
-    if (target.PixelFormat() == TPixelFormat::pf24bit) {
-        BlitCell(target, Rect(x, y, x + Width(), y + Height()), pixels_, Rect(0, 0, Width(), Height()));
-        return;
-    }
-    for (int row = 0; row < Height(); ++row)
-        for (int col = 0; col < Width(); ++col) target.SetPixel(x + col, y + row, pixels_.GetPixel(col, row));
-}
+void TbsEffectBmp::Draw(TCanvas& canvas, int x, int y) const { canvas.Draw(x, y, pixels_); }
 
 TEffectPixel TbsEffectBmp::GetPixel(int x, int y) const
 {

@@ -6,6 +6,8 @@
 
 namespace tavrik {
 
+class TCanvas;
+
 // One 24-bit pixel as stored: blue, green, red.
 struct TEffectPixel {
     uint8_t Blue = 0;
@@ -33,8 +35,8 @@ public:
     int Size() const { return int(pixels_.SizeBytes()); }
     const TBitmap& Bitmap() const { return pixels_; }
 
-    // The whole image copied unscaled with its top-left at (x, y), clipped to the target.
-    void Draw(TBitmap& target, int x, int y) const;
+    // The whole image copied unscaled with its top-left at (x, y).
+    void Draw(TCanvas& canvas, int x, int y) const;
 
     // Coordinates outside the image read as black and are ignored on write.
     TEffectPixel GetPixel(int x, int y) const;

@@ -1,5 +1,7 @@
 #include "skin/EffectBmp.h"
 
+#include "gfx/Canvas.h"
+
 #include "TestPictures.h"
 
 #include <gtest/gtest.h>
@@ -68,9 +70,10 @@ TEST(EffectBmp, StoresRowsOfThreeBytesPaddedToFour)
     EXPECT_EQ(fromPicture.LineAddress(0)[0], 77);
 
     TBitmap target(6, 6);
-    fromPicture.Draw(target, 4, 5); // clipped at the target's edge
+    TCanvas canvas(target);
+    fromPicture.Draw(canvas, 4, 5); // clipped at the target's edge
     EXPECT_EQ(target.GetPixel(5, 5), clBlack);
-    fromPicture.Draw(target, 3, 4);
+    fromPicture.Draw(canvas, 3, 4);
     EXPECT_EQ(target.GetPixel(5, 5), clRed);
 }
 

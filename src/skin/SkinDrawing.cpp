@@ -1,0 +1,31 @@
+#include "skin/SkinDrawing.h"
+
+#include "gfx/Canvas.h"
+
+namespace tavrik {
+
+void DrawFrame3D(TCanvas& canvas, const TRect& rect, TColor topLeft, TColor bottomRight)
+{
+    TCanvasStateSaver saver(canvas);
+    const int r = rect.Right - 1;
+    const int b = rect.Bottom - 1;
+    canvas.SetPen(TPen{topLeft, 1, TPenStyle::psSolid, TPenMode::pmCopy});
+    canvas.MoveTo(rect.Left, b);
+    canvas.LineTo(rect.Left, rect.Top);
+    canvas.LineTo(r, rect.Top);
+    canvas.Pen().Color = bottomRight;
+    canvas.LineTo(r, b);
+    canvas.LineTo(rect.Left - 1, b);
+}
+
+void DrawStripFrame(TCanvas& canvas, int x, int y, int k, int frameCount, const TBitmap& strip)
+{
+    if (strip.Empty() || frameCount <= 0 || k < 1 || k > frameCount) return;
+    const int fw = strip.Width() / frameCount;
+    if (fw == 0) return;
+    const int h = strip.Height();
+    const int left = fw * (k - 1);
+    canvas.CopyRectTransparent(Bounds(x, y, fw, h), strip, Bounds(left, 0, fw, h), strip.GetPixel(left, h - 1));
+}
+
+} // namespace tavrik
