@@ -26,6 +26,9 @@ TBitmap ReadFlaggedImage(TbsByteReader& in)
 
 void WriteImage(const TBitmap& bitmap, std::vector<uint8_t>& out)
 {
+    // Only the three form bitmaps have a flag that can say "empty"; an empty active picture
+    // would become an image no reader accepts.
+    if (bitmap.Empty()) throw EInvalidGraphic("An active picture of the skin is empty");
     std::vector<uint8_t> image = WriteBmp(bitmap);
     out.insert(out.end(), image.begin(), image.end());
 }

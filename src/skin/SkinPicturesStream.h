@@ -27,6 +27,7 @@ class TbsByteReader;
 // EReadError, an image not beginning "BM" or not decodable EInvalidGraphic. The count is
 // not trusted: images are read one at a time until it is reached or the data runs out.
 TbsSkinPictureSet ReadSkinPictures(TbsByteReader& in);
+// An empty active picture cannot be stored and throws EInvalidGraphic.
 void WriteSkinPictures(const TbsSkinPictureSet& pictures, std::vector<uint8_t>& out);
 
 } // namespace tavrik

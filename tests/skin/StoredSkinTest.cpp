@@ -62,6 +62,11 @@ TEST(PicturesStream, EmptyAndNegativeCounts)
         EXPECT_TRUE(stored.activepictures.empty());
     }
     EXPECT_EQ(TbsStoredSkin().WritePictures(), (std::vector<uint8_t>{1, 1, 1, 0, 0, 0, 0}));
+
+    SCOPED_TRACE("an empty active picture has no flag to say so");
+    TbsStoredSkin withEmpty = StoredWith(SamplePictures());
+    withEmpty.activepictures.emplace_back();
+    EXPECT_THROW(withEmpty.WritePictures(), EInvalidGraphic);
 }
 
 TEST(PicturesStream, EveryTruncationFailsAndKeepsThePictures)
