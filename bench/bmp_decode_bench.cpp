@@ -60,10 +60,10 @@ void BM_ReadBmpToPictureBuffer(benchmark::State& state, TPixelFormat format)
     CountMegapixels(state);
 }
 
-// The floor for a 24-bit decode: copying the picture's bytes into a buffer that exists.
-void BM_Memcpy24(benchmark::State& state)
+// The floor for a decode: copying the picture's bytes into a buffer that exists.
+void BM_Memcpy(benchmark::State& state, TPixelFormat format)
 {
-    const size_t bytes = TBitmap::RowBytesFor(kWidth, TPixelFormat::pf24bit) * kHeight;
+    const size_t bytes = TBitmap::RowBytesFor(kWidth, format) * kHeight;
     std::vector<uint8_t> source(bytes, 1), target(bytes, 0);
     for (auto _ : state) {
         std::memcpy(target.data(), source.data(), bytes);
@@ -73,13 +73,13 @@ void BM_Memcpy24(benchmark::State& state)
     CountMegapixels(state);
 }
 
-// The same copy into a newly allocated buffer, as a decoder must make one per picture.
-void BM_Memcpy24IntoNewBuffer(benchmark::State& state)
+// The same copy into a new picture, as a decoder must make one per file.
+void BM_MemcpyIntoNewBitmap(benchmark::State& state, TPixelFormat format)
 {
-    const size_t bytes = TBitmap::RowBytesFor(kWidth, TPixelFormat::pf24bit) * kHeight;
+    const size_t bytes = TBitmap::RowBytesFor(kWidth, format) * kHeight;
     std::vector<uint8_t> source(bytes, 1);
     for (auto _ : state) {
-        TBitmap target(kWidth, kHeight, TPixelFormat::pf24bit);
+        TBitmap target(kWidth, kHeight, format);
         std::memcpy(target.Bits(), source.data(), bytes);
         benchmark::DoNotOptimize(target.Bits());
         benchmark::ClobberMemory();
@@ -89,8 +89,10 @@ void BM_Memcpy24IntoNewBuffer(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_Memcpy24)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Memcpy24IntoNewBuffer)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Memcpy, 24bit, TPixelFormat::pf24bit)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MemcpyIntoNewBitmap, 24bit, TPixelFormat::pf24bit)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Memcpy, 8bit, TPixelFormat::pf8bit)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MemcpyIntoNewBitmap, 8bit, TPixelFormat::pf8bit)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadBmp, 24bit, TPixelFormat::pf24bit)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadBmp, 8bit, TPixelFormat::pf8bit)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadBmp, 32bit, TPixelFormat::pf32bit)->Unit(benchmark::kMillisecond);

@@ -53,10 +53,10 @@ void TBitmap::SetSize(int width, int height)
         throw EInvalidGraphic("The picture of " + std::to_string(width) + " x " + std::to_string(height) +
                               " pixels is too large: pictures are limited to 1 GiB of pixel data.");
     size_t rowBytes = RowBytesFor(width, format_);
-    std::vector<uint8_t, TZeroedAllocator<uint8_t>> bits(static_cast<size_t>(bytes));
+    TPixelMemory bits{size_t(bytes)};
     size_t keepBytes = std::min(rowBytes, rowBytes_);
-    for (int y = 0; y < std::min(height, height_); ++y)
-        std::memcpy(bits.data() + size_t(y) * rowBytes, ScanLine(y), keepBytes);
+    for (int y = 0; keepBytes > 0 && y < std::min(height, height_); ++y)
+        std::memcpy(bits.Data() + size_t(y) * rowBytes, ScanLine(y), keepBytes);
     width_ = width;
     height_ = height;
     rowBytes_ = rowBytes;

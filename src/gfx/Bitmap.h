@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Color.h"
-#include "gfx/ZeroedAllocator.h"
+#include "gfx/PixelMemory.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -62,11 +62,11 @@ public:
     static uint64_t PixelBytesFor(int width, int height, TPixelFormat format);
 
     size_t RowBytes() const { return rowBytes_; }
-    uint8_t* ScanLine(int y) { return bits_.data() + size_t(y) * rowBytes_; }
-    const uint8_t* ScanLine(int y) const { return bits_.data() + size_t(y) * rowBytes_; }
-    uint8_t* Bits() { return bits_.data(); }
-    const uint8_t* Bits() const { return bits_.data(); }
-    size_t SizeBytes() const { return bits_.size(); }
+    uint8_t* ScanLine(int y) { return bits_.Data() + size_t(y) * rowBytes_; }
+    const uint8_t* ScanLine(int y) const { return bits_.Data() + size_t(y) * rowBytes_; }
+    uint8_t* Bits() { return bits_.Data(); }
+    const uint8_t* Bits() const { return bits_.Data(); }
+    size_t SizeBytes() const { return bits_.Size(); }
 
     // Only paletted formats have a palette; it may be shorter than 2^bits entries, and
     // indices beyond its end read as black.
@@ -91,7 +91,7 @@ private:
     int height_ = 0;
     TPixelFormat format_ = TPixelFormat::pf24bit;
     size_t rowBytes_ = 0;
-    std::vector<uint8_t, TZeroedAllocator<uint8_t>> bits_; // sized only in SetSize
+    TPixelMemory bits_;
     std::vector<TRGBQuad> palette_;
 };
 

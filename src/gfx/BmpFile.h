@@ -27,15 +27,19 @@ namespace tavrik {
 //   partly (only the padding of the last row may be missing).
 // - A width or height of 0 gives an empty 0 x 0 picture.
 // Pictures are limited to TBitmap::kMaxPixelBytes of pixel data; the size is checked before
-// any memory is taken for the pixels.
+// any memory is taken for the pixels, and for uncompressed files the rows must be present
+// too. A few run-length bytes may rightly describe a large picture, so those are held to the
+// cap only; a large picture commits memory only where pixels are written.
+// Messages do not name the file: the caller knows it.
 TBitmap ReadBmp(std::span<const uint8_t> data);
-// As ReadBmp, from a file; EFileError when the file cannot be read.
+// As ReadBmp, from a file; EFileError naming the path when the file cannot be read.
 TBitmap ReadBmpFile(const std::string& path);
 
 // Encodes the bitmap in its own pixel format (with its palette when paletted) as a
 // bottom-up BITMAPINFOHEADER file that ReadBmp reads back to the same pixels; 1, 4 and 8-bit
 // bitmaps come back with the same indices and palette (an empty palette is written as a
-// full black one), 16-bit ones are written as 5-5-5 and 32-bit ones come back as 24-bit.
+// full black one). 16 and 32-bit bitmaps come back as 24-bit; 16-bit ones are written as
+// 5-5-5, whose exact scaling may be one step above TBitmap's own bit-replicating widening.
 //
 // The empty 0 x 0 picture is a 54-byte file (plus the palette of a paletted bitmap): the
 // file header with bfOffBits = file size, a 40-byte info header with width 0, height 0,

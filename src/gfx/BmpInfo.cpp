@@ -207,7 +207,7 @@ void ReadPalette(std::span<const uint8_t> data, const TRawHeader& h, size_t tabl
     }
 }
 
-// bfOffBits locates the pixels; 0 (seen from careless writers) means right after the table.
+// bfOffBits locates the pixels; 0, which cannot, is read as right after the table.
 size_t PixelOffset(std::span<const uint8_t> data, const TRawHeader& h, size_t tableStart, uint32_t offBits)
 {
     uint64_t offset = offBits;

@@ -128,10 +128,10 @@ void CheckSizeCap(const TBmpInfo& info)
                               " pixels is too large: pictures are limited to 1 GiB of pixel data.");
 }
 
-TBitmap AllocatePicture(const TBmpInfo& info)
+TBitmap AllocatePicture(const TBmpInfo& info, int width, int height)
 {
     TPixelFormat format = info.OutputFormat();
-    TBitmap out(info.width, info.height, format);
+    TBitmap out(width, height, format);
     if (IsPaletted(format)) out.SetPalette(info.palette);
     return out;
 }
@@ -140,17 +140,13 @@ TBitmap AllocatePicture(const TBmpInfo& info)
 
 TBitmap DecodeBmpPixels(const TBmpInfo& info, std::span<const uint8_t> pixels)
 {
-    if (info.Empty()) {
-        TBitmap empty(0, 0, info.OutputFormat());
-        if (IsPaletted(info.OutputFormat())) empty.SetPalette(info.palette);
-        return empty;
-    }
+    if (info.Empty()) return AllocatePicture(info, 0, 0);
     const bool runLength = info.encoding == TBmpEncoding::Rle8 || info.encoding == TBmpEncoding::Rle4 ||
                            info.encoding == TBmpEncoding::Rle24;
     // Checked before allocating, so that a header that lies about the size costs nothing.
     CheckSizeCap(info);
     if (!runLength) CheckRowsPresent(info, pixels.size());
-    TBitmap out = AllocatePicture(info);
+    TBitmap out = AllocatePicture(info, info.width, info.height);
     if (runLength) {
         DecodeBmpRle(info, pixels, out);
         return out;

@@ -1,6 +1,8 @@
 #include "skin/SkinDrawing.h"
 
+#include "core/Utf8.h"
 #include "gfx/Canvas.h"
+#include "gfx/TextLayout.h"
 
 namespace tavrik {
 
@@ -26,6 +28,29 @@ void DrawStripFrame(TCanvas& canvas, int x, int y, int k, int frameCount, const 
     const int h = strip.Height();
     const int left = fw * (k - 1);
     canvas.CopyRectTransparent(Bounds(x, y, fw, h), strip, Bounds(left, 0, fw, h), strip.GetPixel(left, h - 1));
+}
+
+std::string EllipsizeText(const TCanvas& canvas, std::string_view text, int maxWidth)
+{
+    if (canvas.TextWidth(text) <= maxWidth) return std::string(text);
+    std::string shortened(text);
+    while (!shortened.empty()) {
+        shortened.resize(Utf8Prev(shortened, shortened.size()));
+        if (canvas.TextWidth(shortened + "...") <= maxWidth) break;
+    }
+    return shortened + "...";
+}
+
+void DrawTextVCentered(TCanvas& canvas, std::string_view text, const TRect& rect)
+{
+    TRect r = rect;
+    canvas.DrawText(text, r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void DrawTextInRect(TCanvas& canvas, std::string_view text, const TRect& rect, int indent)
+{
+    const int y = rect.Top + rect.Height() / 2 - canvas.TextHeight(text) / 2;
+    canvas.TextRect(rect, rect.Left + indent + 2, y, text);
 }
 
 } // namespace tavrik

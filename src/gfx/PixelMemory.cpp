@@ -1,8 +1,10 @@
-#include "gfx/ZeroedAllocator.h"
+#include "gfx/PixelMemory.h"
 
-#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 #include <sys/mman.h>
+#include <utility>
 
 namespace tavrik {
 
@@ -30,22 +32,48 @@ void* MapAlignedBlock(size_t length)
     return block;
 }
 
-} // namespace
-
-void* AllocateZeroedBlock(size_t bytes)
+uint8_t* AllocateZeroed(size_t bytes)
 {
+    if (bytes == 0) return nullptr;
     if (bytes > SIZE_MAX / 2) throw std::bad_alloc();
-    if (bytes >= kMappedBlockBytes) return MapAlignedBlock(MappedLength(bytes));
-    void* block = std::calloc(bytes == 0 ? 1 : bytes, 1);
+    void* block = bytes >= kMappedBlockBytes ? MapAlignedBlock(MappedLength(bytes)) : std::calloc(bytes, 1);
     if (!block) throw std::bad_alloc();
-    return block;
+    return static_cast<uint8_t*>(block);
 }
 
-void FreeZeroedBlock(void* block, size_t bytes) noexcept
+void Free(uint8_t* block, size_t bytes)
 {
     if (!block) return;
     if (bytes >= kMappedBlockBytes) ::munmap(block, MappedLength(bytes));
     else std::free(block);
+}
+
+} // namespace
+
+TPixelMemory::TPixelMemory(size_t bytes) : data_(AllocateZeroed(bytes)), size_(bytes) {}
+
+TPixelMemory::TPixelMemory(const TPixelMemory& other) : TPixelMemory(other.size_)
+{
+    if (size_) std::memcpy(data_, other.data_, size_);
+}
+
+TPixelMemory::TPixelMemory(TPixelMemory&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0))
+{
+}
+
+TPixelMemory& TPixelMemory::operator=(TPixelMemory other) noexcept
+{
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    return *this;
+}
+
+TPixelMemory::~TPixelMemory() { Free(data_, size_); }
+
+bool operator==(const TPixelMemory& a, const TPixelMemory& b)
+{
+    return a.size_ == b.size_ && (a.size_ == 0 || std::memcmp(a.data_, b.data_, a.size_) == 0);
 }
 
 } // namespace tavrik

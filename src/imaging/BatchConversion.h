@@ -1,0 +1,28 @@
+#pragma once
+
+#include "imaging/JpegCodec.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tavrik {
+
+// The per-file conversions of a batch run. Each reads one source, encodes it at the given
+// quality and writes BatchOutputName(outputFolder, source), replacing an existing file; it
+// returns the name written. A source that cannot be read or decoded, or an output that cannot
+// be written, raises (EFileError, EInvalidGraphic or EJpegError) and leaves no output file.
+
+// For a ".BMP" source (any case): read as a Windows bitmap of whatever depth it has.
+std::string Bmp2jpg(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality);
+// For every other source: decoded as JPEG whatever its extension.
+std::string jpg2jpg(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality,
+                    TJpegDecodeMode mode = TJpegDecodeMode::TrueColor);
+
+// True when the batch run reads the file as a bitmap: its extension, upper-cased with its dot,
+// is ".BMP".
+bool IsBmpSource(const std::string& sourceFileName);
+// Bmp2jpg or jpg2jpg, as the batch run picks them.
+std::string ConvertBatchFile(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality,
+                             TJpegDecodeMode mode = TJpegDecodeMode::TrueColor);
+
+} // namespace tavrik

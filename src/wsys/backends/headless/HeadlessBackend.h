@@ -1,0 +1,175 @@
+#pragma once
+
+#include "core/TickClock.h"
+#include "gfx/Bitmap.h"
+#include "gfx/Region.h"
+#include "wsys/Backend.h"
+#include "wsys/WinTypes.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrik {
+
+struct THeadlessOptions {
+    int width = 1280;
+    int height = 800;
+    // Empty: one monitor covering the screen, its work area the whole screen.
+    std::vector<TMonitor> monitors;
+    uint32_t doubleClickTime = 500;
+    TColor desktopColor = RGB(0, 0, 0); // the screen where no window is
+    bool supportsOpacity = true;
+    uint64_t startTime = 0; // the virtual clock's first tick count
+};
+
+// A complete display without a display: a virtual screen (24 bits per pixel) composited from
+// the native windows in their stacking order, through their shapes and opacity, and a
+// virtual tick clock (installed as the program's clock while the backend exists).
+//
+// Tests drive it like a user. Every input call queues the event and, unless a message loop
+// of the window system is already running, lets the window system handle everything at once
+// (messages, paints, presentation), so that the next line of the test sees the result:
+//
+//     THeadlessBackend* screen = ...;            // owned by the TWindowSystem
+//     screen->Click(100, 50);
+//     EXPECT_EQ(screen->ScreenPixel(100, 50), clRed);
+//
+// Time only moves by Advance, which steps from timer to timer so that each timer fires
+// exactly when due, in order.
+//
+// Modal loops (a dialog's nested loop, the move/size loop) wait for input; each time a loop
+// would wait, the backend runs the next action queued with WhenIdle (typically an input call),
+// or, with none queued, moves the clock to the next timer. With neither, it throws
+// std::logic_error instead of hanging the test.
+class THeadlessBackend final : public IBackend {
+public:
+    explicit THeadlessBackend(THeadlessOptions options = {});
+    ~THeadlessBackend() override;
+
+    // --- Test API: input ---------------------------------------------------------------------
+    void MouseMove(int x, int y);
+    void MouseDown(TMouseButton button = TMouseButton::Left);
+    void MouseUp(TMouseButton button = TMouseButton::Left);
+    void Click(int x, int y, TMouseButton button = TMouseButton::Left);
+    // Two clicks at the same place and time.
+    void DoubleClick(int x, int y, TMouseButton button = TMouseButton::Left);
+    // Press at `from`, move to `to` in `steps` moves, release there.
+    void Drag(TPoint from, TPoint to, int steps = 1, TMouseButton button = TMouseButton::Left);
+    void Wheel(int delta); // WHEEL_DELTA (120) per notch
+    void MouseLeaveScreen(); // the pointer went over another program
+    void KeyDown(UINT vk);
+    void KeyUp(UINT vk);
+    void PressKey(UINT vk); // down and up
+    // Types the text as a keyboard would, with Shift for capitals and the shifted US
+    // characters; every other character arrives as VK_PACKET with its text.
+    void TypeText(std::string_view utf8);
+
+    // --- Test API: time and modal loops ------------------------------------------------------
+    uint64_t Now() const { return clock_.now; }
+    void Advance(uint64_t ms);
+    void WhenIdle(std::function<void()> action);
+    size_t PendingIdleActions() const { return idle_.size(); }
+    void RunIdleActions();
+
+    // --- Test API: what the desktop does ----------------------------------------------------
+    void FocusOtherProgram();            // the active window loses the focus to another program
+    void FocusFromDesktop(HWND hwnd);    // the user switched to the window from the task bar
+    void CloseFromDesktop(HWND hwnd);    // the close request of a window manager
+    void MoveFromDesktop(HWND hwnd, const TRect& bounds);
+
+    // --- Test API: what the user sees and hears ------------------------------------------------
+    const TBitmap& Screen() const { return screen_; }
+    TColor ScreenPixel(int x, int y) const;
+    void SaveScreenshot(const std::string& pngPath) const;
+    int BeepCount() const { return beeps_; }
+    TCursorShape CursorShape() const { return cursorShape_; }
+    TNativeWindow CapturingWindow() const { return capture_; }
+    struct TNativeInfo {
+        TNativeWindowParams params;
+        TRect bounds;
+        bool visible = false;
+        bool minimized = false;
+        bool topmost = false;
+        uint8_t alpha = 255;
+        std::optional<TRegion> shape;
+        int presents = 0;
+        std::vector<TRect> lastDirty;
+    };
+    // The native window that shows a window (its top-level window's), or nullptr / 0.
+    const TNativeInfo* Native(HWND hwnd) const;
+    TNativeWindow NativeWindowOf(HWND hwnd) const;
+    std::vector<TNativeWindow> Stacking() const { return stacking_; }
+    TNativeWindow ActivatedNative() const { return activated_; }
+
+    // --- IBackend ------------------------------------------------------------------------------
+    void Attach(IBackendHost* host) override { host_ = host; }
+    std::vector<TMonitor> Monitors() override { return monitors_; }
+    TBitmap ReadScreen(const TRect& area) override;
+    TNativeWindow CreateNativeWindow(const TNativeWindowParams& params) override;
+    void DestroyNativeWindow(TNativeWindow window) override;
+    void ShowNativeWindow(TNativeWindow window, bool visible) override;
+    void SetNativeBounds(TNativeWindow window, const TRect& bounds) override;
+    void SetNativeTitle(TNativeWindow window, const std::string& title) override;
+    void SetNativeTopmost(TNativeWindow window, bool topmost) override;
+    void SetNativeStacking(const std::vector<TNativeWindow>& topToBottom) override;
+    void SetNativeShape(TNativeWindow window, const TRegion* shape) override;
+    void SetNativeOpacity(TNativeWindow window, uint8_t alpha) override;
+    bool SupportsOpacity() override { return options_.supportsOpacity; }
+    void ActivateNativeWindow(TNativeWindow window) override { activated_ = window; }
+    void MinimizeNativeWindow(TNativeWindow window, bool minimized) override;
+    void PresentNativeWindow(TNativeWindow window, const TBitmap& pixels, const std::vector<TRect>& dirty) override;
+    bool NextEvent(TBackendEvent& event) override;
+    void WaitForEvents(int64_t timeoutMs) override;
+    void Wake() override { woken_ = true; }
+    TPoint CursorPos() override { return cursor_; }
+    void SetCursorPos(TPoint screen) override;
+    void SetCursorShape(TCursorShape shape) override { cursorShape_ = shape; }
+    void SetMouseCapture(TNativeWindow window) override { capture_ = window; }
+    void Beep() override { ++beeps_; }
+    std::string ClipboardText() override { return clipboard_; }
+    void SetClipboardText(const std::string& text) override { clipboard_ = text; }
+    uint32_t DoubleClickTime() override { return options_.doubleClickTime; }
+
+private:
+    struct TVirtualClock final : ITickClock {
+        uint64_t now = 0;
+        uint64_t Milliseconds() const override { return now; }
+    };
+
+    void Inject(TBackendEvent ev);
+    void Pump();
+    TBackendEvent MouseEvent(TBackendEventKind kind, TMouseButton button) const;
+    uint8_t Modifiers() const;
+    void Key(bool down, UINT vk, std::string text);
+    TNativeInfo* Find(TNativeWindow window);
+    void Recompose(const TRect& screenArea);
+    void ComposeWindow(const TNativeInfo& n, const TBitmap& pixels, const TRect& area);
+
+    THeadlessOptions options_;
+    std::vector<TMonitor> monitors_;
+    TVirtualClock clock_;
+    IBackendHost* host_ = nullptr;
+    TBitmap screen_;
+    std::map<TNativeWindow, TNativeInfo> natives_;
+    std::map<TNativeWindow, TBitmap> pixels_;
+    std::vector<TNativeWindow> stacking_; // topmost first
+    TNativeWindow nextNative_ = 1;
+    std::deque<TBackendEvent> events_;
+    std::deque<std::function<void()>> idle_;
+    int waitDepth_ = 0;
+    bool woken_ = false;
+    TPoint cursor_;
+    std::map<UINT, bool> keysDown_;
+    TCursorShape cursorShape_ = TCursorShape::Arrow;
+    TNativeWindow capture_ = 0;
+    TNativeWindow activated_ = 0;
+    int beeps_ = 0;
+    std::string clipboard_;
+};
+
+} // namespace tavrik
