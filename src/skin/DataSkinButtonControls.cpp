@@ -55,12 +55,7 @@ void TbsDataSkinUpDownControl::LoadFromIni(const TbsSkinIni& ini)
 void TbsDataSkinUpDownControl::DeclareKeys(TbsSkinKeys& keys)
 {
     TbsDataSkinCustomControl::DeclareKeys(keys);
-    BS_KEY(Rect, upbuttonrect);
-    BS_KEY(Rect, activeupbuttonrect);
-    BS_KEY(Rect, downupbuttonrect);
-    BS_KEY(Rect, downbuttonrect);
-    BS_KEY(Rect, activedownbuttonrect);
-    BS_KEY(Rect, downdownbuttonrect);
+    BS_ARROW_KEYS();
 }
 
 void TbsDataSkinTrackBarControl::DeclareKeys(TbsSkinKeys& keys)

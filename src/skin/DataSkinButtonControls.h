@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/DataSkinControl.h"
+#include "skin/SkinKeyGroups.h"
 
 namespace tavrik {
 
@@ -10,14 +11,10 @@ namespace tavrik {
 // The prefixes name states: "active" is the mouse-over (hot) image, "down" the pressed one,
 // "disabled"/"unenabled" the disabled one.
 
-class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
+class TbsDataSkinButtonControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor downfontcolor = 0;
     TColor disabledfontcolor = 0;
@@ -42,14 +39,10 @@ public:
 
 // A check box or radio button: checkimagearea and textarea place the mark and the text
 // inside skinrect; the check image rectangles are the mark's faces per state.
-class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
+class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor unenabledfontcolor = 0;
     TColor framefontcolor = 0;
@@ -68,19 +61,14 @@ public:
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
-// A pair of arrow buttons. Its size is fixed by skinrect: the corner points and clientrect
-// are cleared after loading whatever the section says.
-class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl {
+// A pair of arrow buttons: upbuttonrect and downbuttonrect place them in skinrect, the
+// "active" and "down" rectangles are their hot and pressed faces. Its size is fixed by
+// skinrect: the corner points and clientrect are cleared after loading whatever the section
+// says.
+class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl, public TbsSkinArrowKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     void LoadFromIni(const TbsSkinIni& ini) override;
-
-    TRect upbuttonrect;       // placement in skinrect
-    TRect activeupbuttonrect; // hot face
-    TRect downupbuttonrect;   // pressed face
-    TRect downbuttonrect;
-    TRect activedownbuttonrect;
-    TRect downdownbuttonrect;
 
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
@@ -98,7 +86,7 @@ public:
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
-class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
+class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -107,10 +95,6 @@ public:
     int32_t beginoffset = 0;
     int32_t endoffset = 0;
     bool vertical = false;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
 
     void DeclareKeys(TbsSkinKeys& keys) override;
 };

@@ -32,12 +32,7 @@ void TbsDataSkinSpinEditControl::DeclareKeys(TbsSkinKeys& keys)
     BS_FONT_KEYS();
     BS_KEY(Color, activefontcolor, 0);
     BS_KEY(Color, disabledfontcolor, 0);
-    BS_KEY(Rect, upbuttonrect);
-    BS_KEY(Rect, activeupbuttonrect);
-    BS_KEY(Rect, downupbuttonrect);
-    BS_KEY(Rect, downbuttonrect);
-    BS_KEY(Rect, activedownbuttonrect);
-    BS_KEY(Rect, downdownbuttonrect);
+    BS_ARROW_KEYS();
 }
 
 void TbsDataSkinComboBox::DeclareKeys(TbsSkinKeys& keys)

@@ -1,21 +1,18 @@
 #pragma once
 
 #include "skin/DataSkinControl.h"
+#include "skin/SkinKeyGroups.h"
 
 namespace tavrik {
 
 // Control skins of text entry: edits (with an optional button at buttonrect, relative to
 // skinrect), memos, spin edits and combo boxes.
 
-class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
+class TbsDataSkinEditControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     TRect activeskinrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor disabledfontcolor = 0;
     TColor activefontcolor = 0;
     TRect buttonrect;
@@ -38,29 +35,19 @@ public:
 
 // upbuttonrect and downbuttonrect place the arrow buttons in skinrect; the "active" and
 // "down" rectangles are their hot and pressed faces.
-class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
+class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys, public TbsSkinArrowKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     TRect activeskinrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor disabledfontcolor = 0;
-    TRect upbuttonrect;
-    TRect activeupbuttonrect;
-    TRect downupbuttonrect;
-    TRect downbuttonrect;
-    TRect activedownbuttonrect;
-    TRect downdownbuttonrect;
 
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
 // listboxname names the "listbox" control skin of the drop-down list.
-class TbsDataSkinComboBox : public TbsDataSkinCustomControl {
+class TbsDataSkinComboBox : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -69,10 +56,6 @@ public:
     int32_t itemleftoffset = 0;
     int32_t itemrightoffset = 0;
     TRect itemtextrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor focusfontcolor = 0;
     std::string listboxname;
     TRect buttonrect;

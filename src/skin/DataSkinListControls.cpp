@@ -19,12 +19,7 @@ void TbsDataSkinListBox::DeclareKeys(TbsSkinKeys& keys)
     BS_KEY(Color, focusfontcolor, 0);
     BS_KEY(Rect, captionrect);
     BS_FONT_KEYS(caption);
-    BS_KEY(Rect, upbuttonrect);
-    BS_KEY(Rect, activeupbuttonrect);
-    BS_KEY(Rect, downupbuttonrect);
-    BS_KEY(Rect, downbuttonrect);
-    BS_KEY(Rect, activedownbuttonrect);
-    BS_KEY(Rect, downdownbuttonrect);
+    BS_ARROW_KEYS();
     BS_KEY(Rect, checkbuttonrect);
     BS_KEY(Rect, activecheckbuttonrect);
     BS_KEY(Rect, downcheckbuttonrect);
@@ -45,12 +40,7 @@ void TbsDataSkinScrollBarControl::DeclareKeys(TbsSkinKeys& keys)
 {
     TbsDataSkinCustomControl::DeclareKeys(keys);
     BS_KEY(Rect, trackarea);
-    BS_KEY(Rect, upbuttonrect);
-    BS_KEY(Rect, activeupbuttonrect);
-    BS_KEY(Rect, downupbuttonrect);
-    BS_KEY(Rect, downbuttonrect);
-    BS_KEY(Rect, activedownbuttonrect);
-    BS_KEY(Rect, downdownbuttonrect);
+    BS_ARROW_KEYS();
     BS_KEY(Rect, thumbrect);
     BS_KEY(Rect, activethumbrect);
     BS_KEY(Rect, downthumbrect);

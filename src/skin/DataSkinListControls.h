@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/DataSkinControl.h"
+#include "skin/SkinKeyGroups.h"
 
 namespace tavrik {
 
@@ -10,7 +11,7 @@ namespace tavrik {
 // itemleftoffset and itemrightoffset are the widths of the fixed ends of an item image
 // whose middle is tiled; itemtextrect and itemcheckrect are relative to the item image.
 
-class TbsDataSkinListBox : public TbsDataSkinCustomControl {
+class TbsDataSkinListBox : public TbsDataSkinCustomControl, public TbsSkinFontKeys, public TbsSkinArrowKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -20,10 +21,6 @@ public:
     int32_t itemleftoffset = 0;
     int32_t itemrightoffset = 0;
     TRect itemtextrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor focusfontcolor = 0;
     TRect captionrect;
@@ -31,12 +28,6 @@ public:
     int32_t captionfontheight = 14;
     TbsFontStyles captionfontstyle = 0;
     TColor captionfontcolor = 0;
-    TRect upbuttonrect;
-    TRect activeupbuttonrect;
-    TRect downupbuttonrect;
-    TRect downbuttonrect;
-    TRect activedownbuttonrect;
-    TRect downdownbuttonrect;
     TRect checkbuttonrect;
     TRect activecheckbuttonrect;
     TRect downcheckbuttonrect;
@@ -60,17 +51,11 @@ public:
 };
 
 // The "up" button of a scroll bar is the one at its bottom or right end.
-class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl {
+class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl, public TbsSkinArrowKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     TRect trackarea;
-    TRect upbuttonrect;
-    TRect activeupbuttonrect;
-    TRect downupbuttonrect;
-    TRect downbuttonrect;
-    TRect activedownbuttonrect;
-    TRect downdownbuttonrect;
     TRect thumbrect;
     TRect activethumbrect;
     TRect downthumbrect;
@@ -83,7 +68,7 @@ public:
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
-class TbsDataSkinGridControl : public TbsDataSkinControl {
+class TbsDataSkinGridControl : public TbsDataSkinControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
@@ -98,10 +83,6 @@ public:
     TRect celltextrect;
     TColor linescolor = 0;
     TColor bgcolor = 0;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor selectfontcolor = 0;
     TColor focusfontcolor = 0;
     std::string fixedfontname = "Arial";
@@ -114,14 +95,10 @@ public:
 
 // The common keys of the tree view, list view and rich edit skins, which only set the
 // font and background of a plain text view.
-class TbsDataSkinTextViewControl : public TbsDataSkinControl {
+class TbsDataSkinTextViewControl : public TbsDataSkinControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor bgcolor = 0;
 
     void DeclareKeys(TbsSkinKeys& keys) override;

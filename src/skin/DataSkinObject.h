@@ -2,6 +2,7 @@
 
 #include "core/Color.h"
 #include "core/Geometry.h"
+#include "skin/SkinKeyGroups.h"
 #include "skin/SkinSection.h"
 #include "skin/SkinValues.h"
 
@@ -91,7 +92,7 @@ public:
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
-class TbsDataSkinMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMenuItem : public TbsDataSkinObject, public TbsSkinFontKeys {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -101,17 +102,13 @@ public:
     int32_t dividerleftoffset = 0;
     int32_t dividerrightoffset = 0;
     TRect textrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor unenabledfontcolor = 0;
 
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
-class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMainMenuItem : public TbsDataSkinObject, public TbsSkinFontKeys {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -119,10 +116,6 @@ public:
     int32_t itemrightoffset = 0;
     TRect downrect;
     TRect textrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor downfontcolor = 0;
     TColor unenabledfontcolor = 0;
@@ -135,15 +128,11 @@ public:
     using TbsDataSkinMainMenuItem::TbsDataSkinMainMenuItem;
 };
 
-class TbsDataSkinCaption : public TbsDataSkinObject {
+class TbsDataSkinCaption : public TbsDataSkinObject, public TbsSkinFontKeys {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
     TRect textrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TbsAlignment alignment = TbsAlignment::taCenter;
     bool shadow = false;

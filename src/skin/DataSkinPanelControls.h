@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/DataSkinControl.h"
+#include "skin/SkinKeyGroups.h"
 
 namespace tavrik {
 
@@ -8,17 +9,13 @@ namespace tavrik {
 // panels too), roll-up panels, control bars, scroll boxes, splitters, bevels, labels, the
 // main menu bar and the tab control.
 
-class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinPanelControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     int32_t bgpictureindex = -1;
     TRect captionrect;
     TbsAlignment alignment = TbsAlignment::taCenter;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TRect checkimagerect;
     TRect uncheckimagerect;
 
@@ -27,7 +24,7 @@ public:
 
 // A panel that rolls up to a horizontal or vertical strip (rollhskinrect, rollvskinrect)
 // with close, roll and restore buttons of its own.
-class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -55,10 +52,6 @@ public:
     TRect vrestorebuttonactiverect;
     TRect vrestorebuttondownrect;
     TRect captionrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
 
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
@@ -97,28 +90,20 @@ public:
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
-class TbsDataSkinLabelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinLabelControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
 
     void DeclareKeys(TbsSkinKeys& keys) override;
 };
 
 // A label drawn as text only; activefontcolor (pure blue unless the skin says otherwise) is
 // its hot colour as a link.
-class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
+class TbsDataSkinStdLabelControl : public TbsDataSkinControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 16711680;
 
     void DeclareKeys(TbsSkinKeys& keys) override;
@@ -143,7 +128,7 @@ public:
 
 // The tab control reads its own corner points and client rectangle; updown names the
 // "updown" control skin of its scroll arrows.
-class TbsDataSkinTabControl : public TbsDataSkinControl {
+class TbsDataSkinTabControl : public TbsDataSkinControl, public TbsSkinFontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
@@ -160,10 +145,6 @@ public:
     int32_t tableftoffset = 0;
     int32_t tabrightoffset = 0;
     TRect tabsbgrect;
-    std::string fontname = "Arial";
-    int32_t fontheight = 14;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor focusfontcolor = 0;
     TColor mouseinfontcolor = 0;

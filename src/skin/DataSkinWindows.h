@@ -2,6 +2,7 @@
 
 #include "core/Color.h"
 #include "core/Geometry.h"
+#include "skin/SkinKeyGroups.h"
 #include "skin/SkinSection.h"
 #include "skin/SkinValues.h"
 
@@ -34,9 +35,9 @@ public:
 
 // Before any skin is read a hint window uses Arial of height 12; a skin that names no height
 // gives 14 like every other font.
-class TbsDataSkinHintWindow : public TbsSkinSection {
+class TbsDataSkinHintWindow : public TbsSkinSection, public TbsSkinFontKeys {
 public:
-    TbsDataSkinHintWindow() : TbsSkinSection("HINTWINDOW") {}
+    TbsDataSkinHintWindow() : TbsSkinSection("HINTWINDOW") { fontheight = 12; }
 
     int32_t windowpictureindex = -1;
     int32_t maskpictureindex = -1;
@@ -45,10 +46,6 @@ public:
     TPoint leftbottompoint;
     TPoint rightbottompoint;
     TRect clientrect; // where the hint text goes
-    std::string fontname = "Arial";
-    int32_t fontheight = 12;
-    TbsFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     bool leftstretch = false;
     bool rightstretch = false;
     bool topstretch = false;

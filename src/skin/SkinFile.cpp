@@ -3,8 +3,8 @@
 #include "core/Exception.h"
 #include "core/FileIO.h"
 #include "core/FileName.h"
-#include "gfx/BmpFile.h"
 #include "skin/SkinIni.h"
+#include "skin/SkinPicturesStream.h"
 #include "skin/SkinValues.h"
 
 #include <string_view>
@@ -20,10 +20,15 @@ std::string InFolder(const std::string& folder, const std::string& name)
     return folder.empty() ? name : IncludeTrailingPathDelimiter(folder) + name;
 }
 
-TBitmap LoadOptional(const TbsSkinIni& ini, std::string_view key, const std::string& folder)
+TBitmap LoadBitmap(const std::string& path, uint64_t& budget)
+{
+    return ReadSkinBitmap(ReadFileBytes(path, kMaxSkinFileBytes), budget);
+}
+
+TBitmap LoadOptional(const TbsSkinIni& ini, std::string_view key, const std::string& folder, uint64_t& budget)
 {
     std::string name = ini.ReadString(kPictures, key, "");
-    return name.empty() ? TBitmap() : ReadBmpFile(InFolder(folder, name));
+    return name.empty() ? TBitmap() : LoadBitmap(InFolder(folder, name), budget);
 }
 
 } // namespace
@@ -38,16 +43,17 @@ std::vector<std::string> ReadSkinFileLines(const std::string& path)
 
 TbsSkinPictureSet LoadSkinFilePictures(const TbsSkinIni& ini, const std::string& folder)
 {
+    uint64_t budget = kMaxSkinPixelsInAll;
     TbsSkinPictureSet set;
-    set.picture = LoadOptional(ini, "picture", folder);
-    set.inactivepicture = LoadOptional(ini, "inactivepicture", folder);
-    set.mask = LoadOptional(ini, "mask", folder);
+    set.picture = LoadOptional(ini, "picture", folder, budget);
+    set.inactivepicture = LoadOptional(ini, "inactivepicture", folder, budget);
+    set.mask = LoadOptional(ini, "mask", folder, budget);
     std::vector<std::string> names;
     ReadSkinList(ini, kPictures, "activepictures", names);
     for (size_t i = 0; i < names.size(); ++i) {
         if (names[i].empty())
             throw EFileError("The skin names no file for active picture " + std::to_string(i));
-        set.activepictures.push_back(ReadBmpFile(InFolder(folder, names[i])));
+        set.activepictures.push_back(LoadBitmap(InFolder(folder, names[i]), budget));
     }
     return set;
 }

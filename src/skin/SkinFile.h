@@ -21,7 +21,8 @@ std::vector<std::string> ReadSkinFileLines(const std::string& path);
 
 // Loads picture, inactivepicture and mask (empty when not named) and every active picture
 // of the list, in order, from folder. An active picture with an empty name throws
-// EFileError; a file that cannot be read or decoded throws EFileError or EInvalidGraphic.
+// EFileError; a file that cannot be read or decoded, or a picture beyond the size caps of
+// SkinPicturesStream.h, throws EFileError or EInvalidGraphic.
 TbsSkinPictureSet LoadSkinFilePictures(const TbsSkinIni& ini, const std::string& folder);
 
 } // namespace tavrik

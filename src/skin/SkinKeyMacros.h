@@ -12,3 +12,14 @@
         BS_KEY(FontStyles, prefix##fontstyle);                                                      \
         BS_KEY(Color, prefix##fontcolor, 0);                                                        \
     } while (false)
+
+// The six rectangles of a pair of arrow buttons, in reading order.
+#define BS_ARROW_KEYS()                                                                             \
+    do {                                                                                            \
+        BS_KEY(Rect, upbuttonrect);                                                                 \
+        BS_KEY(Rect, activeupbuttonrect);                                                           \
+        BS_KEY(Rect, downupbuttonrect);                                                             \
+        BS_KEY(Rect, downbuttonrect);                                                               \
+        BS_KEY(Rect, activedownbuttonrect);                                                         \
+        BS_KEY(Rect, downdownbuttonrect);                                                           \
+    } while (false)

@@ -1,6 +1,7 @@
 #include "core/Exception.h"
 #include "gfx/BmpFile.h"
 #include "skin/SkinErrors.h"
+#include "skin/SkinStream.h"
 #include "skin/StoredSkin.h"
 #include "skin/SkinStreamFixtures.h"
 
@@ -14,6 +15,20 @@ namespace {
 void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& bytes)
 {
     out.insert(out.end(), bytes.begin(), bytes.end());
+}
+
+// A run-length BMP of any claimed size whose data is just "end of bitmap".
+std::vector<uint8_t> RunLengthBitmap(int32_t width, int32_t height)
+{
+    std::vector<uint8_t> b{'B', 'M'};
+    AppendInt32(b, 14 + 40 + 8 + 2);
+    AppendInt32(b, 0);
+    AppendInt32(b, 14 + 40 + 8);
+    for (int32_t v : {40, width, height}) AppendInt32(b, v);
+    Append(b, {1, 0, 8, 0});
+    for (int32_t v : {1, 2, 0, 0, 2, 0}) AppendInt32(b, v);
+    Append(b, {0, 0, 0, 0, 255, 255, 255, 0, 0, 1});
+    return b;
 }
 
 TbsStoredSkin StoredWith(const TbsSkinPictureSet& pictures)
@@ -105,6 +120,42 @@ TEST(PicturesStream, BadImagesAndLyingCounts)
     damagedHeader[1 + 14 + 7] = 0x7F;
     EXPECT_THROW(stored.ReadPictures(damagedHeader), EInvalidGraphic);
     EXPECT_TRUE(stored.activepictures.empty());
+}
+
+TEST(PicturesStream, ImagesWithoutPixels)
+{
+    std::vector<uint8_t> noPixels = WriteBmp(SamplePictures().picture);
+    std::fill(noPixels.begin() + 22, noPixels.begin() + 26, 0); // height 0
+    std::vector<uint8_t> stream{0};
+    Append(stream, noPixels);
+    Append(stream, {1, 1, 0, 0, 0, 0});
+    TbsStoredSkin stored;
+    ASSERT_EQ(stored.ReadPictures(stream), stream.size());
+    EXPECT_TRUE(stored.picture == TBitmap()) << "reads as the same empty bitmap as a set flag";
+    EXPECT_EQ(stored.WritePictures(), (std::vector<uint8_t>{1, 1, 1, 0, 0, 0, 0}));
+
+    std::vector<uint8_t> emptyActive{1, 1, 1, 1, 0, 0, 0};
+    Append(emptyActive, noPixels);
+    EXPECT_THROW(stored.ReadPictures(emptyActive), EInvalidGraphic);
+}
+
+TEST(PicturesStream, PicturesClaimingHugeSizesAreRefused)
+{
+    TbsStoredSkin stored;
+    std::vector<uint8_t> fits{1, 1, 1, 1, 0, 0, 0};
+    Append(fits, RunLengthBitmap(64, 32));
+    ASSERT_EQ(stored.ReadPictures(fits), fits.size());
+    EXPECT_EQ(stored.activepictures[0].Width(), 64);
+
+    std::vector<uint8_t> huge{1, 1, 1, 1, 0, 0, 0};
+    Append(huge, RunLengthBitmap(100000, 100000));
+    EXPECT_THROW(stored.ReadPictures(huge), EInvalidGraphic);
+
+    SCOPED_TRACE("pictures within the cap each, but beyond it together");
+    std::vector<uint8_t> many{1, 1, 1, 3, 0, 0, 0};
+    for (int i = 0; i < 3; ++i) Append(many, RunLengthBitmap(4096, 4096));
+    EXPECT_THROW(stored.ReadPictures(many), EInvalidGraphic);
+    EXPECT_EQ(stored.activepictures.size(), 1u);
 }
 
 TEST(StoredSkin, LoadsSkinFileAndItsBitmaps)

@@ -56,8 +56,6 @@ T& AddListBox(TSkinArt& art, const std::string& type, const std::string& name, c
     SetFont(l, kText);
     l.activefontcolor = kText;
     l.focusfontcolor = clWhite;
-    SetFont(l, kText);
-    l.activefontcolor = kText;
     l.captionfontname = "Arial";
     l.captionfontheight = 14;
     l.captionfontstyle = uint8_t(TbsFontStyle::Bold);
@@ -265,6 +263,8 @@ void AddUpDown(TSkinArt& art, TAtlas& atlas, const std::string& name, bool verti
 }
 
 // Tabs: light tabs with rounded tops; the selected one takes the page colour and a blue line.
+// The four images are placed as states: normal, hot (pointer over it), "down" for the
+// selected tab and "disabled" for the selected tab while the control has the focus.
 void DrawTab(TPainter& p, const TRect& r, TState s)
 {
     p.FillRect(r, kWindow);
@@ -287,7 +287,6 @@ void AddTab(TSkinArt& art, TAtlas& atlas)
         p.FillRect(r, kBorder);
         p.FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), kPage);
     });
-    // Normal, hot, selected and focused tabs; the focused one is the selected look.
     TStateRects tabs = PlaceStates(atlas, {40, 24}, DrawTab);
     TRect strip = atlas.Place(8, 8, [](TPainter& p, const TRect& r) { p.FillRect(r, kWindow); });
     auto& t = art.AddControl<TbsDataSkinTabControl>("tab", "tab");

@@ -16,10 +16,9 @@ void DrawPanel(TPainter& p, const TRect& r)
 }
 
 // A panel with a caption band of the given height across its top.
-void DrawBandedPanel(TPainter& p, const TRect& r, int band, bool roundBottom)
+void DrawBandedPanel(TPainter& p, const TRect& r, int band)
 {
     TBoxF box = TBoxF::Of(r);
-    if (!roundBottom) box.bottom += 6;
     p.FillRect(r, kPage);
     p.RoundBox(box, 5, TFill::Solid(kBorder));
     p.RoundBox(box.Inset(1), 4, TFill::Solid(kWindow));
@@ -28,7 +27,6 @@ void DrawBandedPanel(TPainter& p, const TRect& r, int band, bool roundBottom)
     // The band keeps the rounded outline at its top corners.
     p.RoundFrame(box, 5, 1, kBorder);
     p.FillRect(Rect(r.Left + 1, r.Top + band, r.Right - 1, r.Top + band + 1), kSeparator);
-    if (!roundBottom) p.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), kBorder);
 }
 
 void AddPanel(TSkinArt& art, TAtlas& atlas)
@@ -43,7 +41,7 @@ void AddPanel(TSkinArt& art, TAtlas& atlas)
     panel.checkimagerect = check.checkimagerect;
     panel.uncheckimagerect = check.uncheckimagerect;
 
-    TRect g = atlas.Place(60, 60, [](TPainter& p, const TRect& at) { DrawBandedPanel(p, at, 22, true); });
+    TRect g = atlas.Place(60, 60, [](TPainter& p, const TRect& at) { DrawBandedPanel(p, at, 22); });
     auto& group = art.AddControl<TbsDataSkinPanelControl>("panel", "groupbox");
     SetGeometry(group, g, {6, 24}, {54, 24}, {6, 54}, {54, 54}, Rect(3, 23, 57, 57));
     group.captionrect = Rect(5, 1, 55, 22);
@@ -125,7 +123,7 @@ std::function<void(TPainter&, float, float, TColor)> Chevron(TDirection d)
 
 void AddExPanel(TSkinArt& art, TAtlas& atlas)
 {
-    TRect body = atlas.Place(60, 60, [](TPainter& p, const TRect& r) { DrawBandedPanel(p, r, 21, true); });
+    TRect body = atlas.Place(60, 60, [](TPainter& p, const TRect& r) { DrawBandedPanel(p, r, 21); });
     TRect rolledV = atlas.Place(60, 22, [](TPainter& p, const TRect& r) {
         TBoxF box = TBoxF::Of(r);
         p.FillRect(r, kPage);
