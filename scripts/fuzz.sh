@@ -12,7 +12,7 @@ cmake --build build-fuzz -j "$jobs"
 for target in SkinIni PicturesStream CompressedSkin; do
   mkdir -p "build-fuzz/corpus/$target"
   echo "fuzzing $target for ${seconds}s"
-  "build-fuzz/${target}Fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -print_final_stats=0 \
+  "build-fuzz/${target}Fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -print_final_stats=0 -artifact_prefix="build-fuzz/$target-" \
       "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>"build-fuzz/$target.log" || {
     tail -n 60 "build-fuzz/$target.log"
     exit 1
