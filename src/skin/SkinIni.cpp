@@ -75,17 +75,18 @@ std::optional<int32_t> ParseSkinInteger(std::string_view text)
 
 TbsSkinIni::TbsSkinIni(const std::vector<std::string>& lines)
 {
-    Section* current = nullptr;
+    constexpr size_t kNoSection = size_t(-1);
+    size_t current = kNoSection;
     for (const std::string& raw : lines) {
         std::string_view line = TrimBlanks(raw);
         if (line.empty() || line[0] == ';') continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            current = &FindOrAdd(TrimBlanks(line.substr(1, line.size() - 2)));
+            current = IndexOrAdd(TrimBlanks(line.substr(1, line.size() - 2)));
             continue;
         }
         size_t eq = line.find('=');
-        if (current == nullptr || eq == std::string_view::npos) continue;
-        SetValue(*current, TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1)), false);
+        if (current == kNoSection || eq == std::string_view::npos) continue;
+        SetValue(sections_[current], TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1)), false);
     }
 }
 
@@ -109,11 +110,11 @@ const TbsSkinIni::Section* TbsSkinIni::Find(std::string_view section) const
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
-TbsSkinIni::Section& TbsSkinIni::FindOrAdd(std::string_view section)
+size_t TbsSkinIni::IndexOrAdd(std::string_view section)
 {
     auto [it, added] = sectionIndex_.emplace(LowerCaseAscii(section), sections_.size());
     if (added) sections_.push_back(Section{std::string(section), {}, {}});
-    return sections_[it->second];
+    return it->second;
 }
 
 void TbsSkinIni::SetValue(Section& section, std::string_view key, std::string_view value, bool replace)
@@ -159,7 +160,7 @@ int32_t TbsSkinIni::ReadInteger(std::string_view section, std::string_view key, 
 
 void TbsSkinIni::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    SetValue(FindOrAdd(section), key, value, true);
+    SetValue(sections_[IndexOrAdd(section)], key, value, true);
 }
 
 void TbsSkinIni::WriteInteger(std::string_view section, std::string_view key, int32_t value)

@@ -58,7 +58,7 @@ private:
     };
 
     const Section* Find(std::string_view section) const;
-    Section& FindOrAdd(std::string_view section);
+    size_t IndexOrAdd(std::string_view section);
     static void SetValue(Section& section, std::string_view key, std::string_view value, bool replace);
 
     std::vector<Section> sections_;
