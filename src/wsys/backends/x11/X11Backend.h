@@ -2,13 +2,15 @@
 
 #include "wsys/Backend.h"
 
-#include <X11/Xlib.h>
-
 #include <deque>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+
+// Xlib's types by their own names, so that this header does not bring in Xlib's macros.
+struct _XDisplay;
+union _XEvent;
 
 namespace tavrik {
 
@@ -45,7 +47,7 @@ public:
     ~TX11Backend() override;
 
     // --- For tests and tools -------------------------------------------------------------------
-    ::Display* XDisplay() const;
+    _XDisplay* XDisplay() const;
     bool UsesSharedMemory() const;
     // The server has mapped the window (shows it, unless another window covers it).
     bool IsMapped(TNativeWindow window) const;
@@ -84,11 +86,14 @@ public:
     uint32_t DoubleClickTime() override;
 
 private:
+    using Window = unsigned long; // Xlib's XID, Atom and Time
+    using Time = unsigned long;
+    using Atom = unsigned long;
     struct TWin {
-        Window id = None;
+        Window id = 0;
         TNativeWindowParams params;
         TRect bounds;              // as last asked for or reported, screen coordinates
-        Pixmap backing = None;     // the window's pixels; the server repaints exposures from it
+        unsigned long backing = 0;     // the window's pixels; the server repaints exposures from it
         TSize backingSize;
         bool wantVisible = false;  // the program shows it
         bool mapped = false;       // MapNotify seen, UnmapNotify not since
@@ -122,13 +127,14 @@ private:
 
     // Events (X11Events.cpp).
     void ReadEvents();
-    void Translate(XEvent& ev);
-    void TranslateButton(const XButtonEvent& b, bool press);
-    void TranslateKey(XKeyEvent& k, bool press);
-    void TranslateFocus(const XFocusChangeEvent& f, bool in);
-    void TranslateConfigure(const XConfigureEvent& c);
-    void TranslateClientMessage(const XClientMessageEvent& m);
-    void TranslateProperty(const XPropertyEvent& p);
+    void Translate(_XEvent& ev);
+    void TranslateCrossing(const _XEvent& ev);
+    void TranslateButton(const _XEvent& ev);
+    void TranslateKey(_XEvent& ev);
+    void TranslateFocus(const _XEvent& ev);
+    void TranslateConfigure(const _XEvent& ev);
+    void TranslateClientMessage(const _XEvent& ev);
+    void TranslateProperty(const _XEvent& ev);
     void TranslateMap(Window w, bool mapped);
     void Push(TBackendEvent ev);
     uint64_t TickOf(Time serverTime);
@@ -148,17 +154,17 @@ private:
     std::vector<TNativeWindow> stacking_; // as last asked for, topmost first
     TCursorShape cursor_ = TCursorShape::Arrow;
 
-    Window captureWindow_ = None; // the program's pointer capture
+    Window captureWindow_ = 0; // the program's pointer capture
     bool grabbed_ = false;
     bool keyboardGrabbed_ = false;
-    Window focusRequest_ = None;  // the window we last asked the focus for
+    Window focusRequest_ = 0;  // the window we last asked the focus for
     unsigned long focusSerial_ = 0;
-    Window focusPending_ = None;  // to be focused as soon as it is mapped
+    Window focusPending_ = 0;  // to be focused as soon as it is mapped
     std::set<unsigned int> keysDown_;
 
     int windowManager_ = -1;        // unknown, none (0) or present (1); read again when it changes
     int wmActivates_ = -1;          // the window manager takes _NET_ACTIVE_WINDOW
-    Time lastServerTime_ = CurrentTime;
+    Time lastServerTime_ = 0; // CurrentTime
     int64_t clockOffset_ = 0; // tick count minus server time
     bool clockKnown_ = false;
 };

@@ -62,33 +62,22 @@ void TX11Backend::Translate(XEvent& ev)
     }
     case ButtonPress:
     case ButtonRelease:
-        TranslateButton(ev.xbutton, ev.type == ButtonPress);
+        TranslateButton(ev);
         break;
     case EnterNotify:
-    case LeaveNotify: {
-        const XCrossingEvent& c = ev.xcrossing;
-        TickOf(c.time);
-        // Crossings caused by grabs say nothing about where the pointer is.
-        if (c.mode != NotifyNormal || c.detail == NotifyInferior || !Find(c.window)) break;
-        TBackendEvent m;
-        m.kind = ev.type == EnterNotify ? TBackendEventKind::MouseMove : TBackendEventKind::MouseLeave;
-        m.time = TickOf(c.time);
-        m.screen = {c.x_root, c.y_root};
-        m.window = ev.type == EnterNotify ? c.window : 0;
-        m.modifiers = ModifiersOf(c.state);
-        Push(m);
+    case LeaveNotify:
+        TranslateCrossing(ev);
         break;
-    }
     case KeyPress:
     case KeyRelease:
-        TranslateKey(ev.xkey, ev.type == KeyPress);
+        TranslateKey(ev);
         break;
     case FocusIn:
     case FocusOut:
-        TranslateFocus(ev.xfocus, ev.type == FocusIn);
+        TranslateFocus(ev);
         break;
     case ConfigureNotify:
-        TranslateConfigure(ev.xconfigure);
+        TranslateConfigure(ev);
         break;
     case MapNotify:
         TranslateMap(ev.xmap.window, true);
@@ -100,10 +89,10 @@ void TX11Backend::Translate(XEvent& ev)
         if (TWin* win = Find(ev.xreparent.window)) win->reparented = ev.xreparent.parent != x_->Root();
         break;
     case ClientMessage:
-        TranslateClientMessage(ev.xclient);
+        TranslateClientMessage(ev);
         break;
     case PropertyNotify:
-        TranslateProperty(ev.xproperty);
+        TranslateProperty(ev);
         break;
     case MappingNotify:
         XRefreshKeyboardMapping(&ev.xmapping);
@@ -113,8 +102,25 @@ void TX11Backend::Translate(XEvent& ev)
     }
 }
 
-void TX11Backend::TranslateButton(const XButtonEvent& b, bool press)
+void TX11Backend::TranslateCrossing(const XEvent& ev)
 {
+    const XCrossingEvent& c = ev.xcrossing;
+    uint64_t time = TickOf(c.time);
+    // Crossings caused by grabs say nothing about where the pointer is.
+    if (c.mode != NotifyNormal || c.detail == NotifyInferior || !Find(c.window)) return;
+    TBackendEvent m;
+    m.kind = ev.type == EnterNotify ? TBackendEventKind::MouseMove : TBackendEventKind::MouseLeave;
+    m.time = time;
+    m.screen = {c.x_root, c.y_root};
+    m.window = ev.type == EnterNotify ? c.window : 0;
+    m.modifiers = ModifiersOf(c.state);
+    Push(m);
+}
+
+void TX11Backend::TranslateButton(const XEvent& ev)
+{
+    const XButtonEvent& b = ev.xbutton;
+    bool press = ev.type == ButtonPress;
     TBackendEvent m;
     m.time = TickOf(b.time);
     m.screen = {b.x_root, b.y_root};
@@ -138,8 +144,10 @@ void TX11Backend::TranslateButton(const XButtonEvent& b, bool press)
     Push(m);
 }
 
-void TX11Backend::TranslateKey(XKeyEvent& k, bool press)
+void TX11Backend::TranslateKey(XEvent& ev)
 {
+    XKeyEvent& k = ev.xkey;
+    bool press = ev.type == KeyPress;
     Display* d = x_->Display();
     uint64_t time = TickOf(k.time);
     // Servers without detectable auto-repeat send a release right before each repeated press.
@@ -176,8 +184,10 @@ void TX11Backend::TranslateKey(XKeyEvent& k, bool press)
     Push(e);
 }
 
-void TX11Backend::TranslateFocus(const XFocusChangeEvent& f, bool in)
+void TX11Backend::TranslateFocus(const XEvent& ev)
 {
+    const XFocusChangeEvent& f = ev.xfocus;
+    bool in = ev.type == FocusIn;
     // Keyboard grabs of our popups move the focus only for the grab's time.
     if (f.mode == NotifyGrab || f.mode == NotifyUngrab) return;
     if (f.detail == NotifyPointer || f.detail == NotifyInferior) return;
@@ -202,8 +212,9 @@ void TX11Backend::TranslateFocus(const XFocusChangeEvent& f, bool in)
     Push(e);
 }
 
-void TX11Backend::TranslateConfigure(const XConfigureEvent& c)
+void TX11Backend::TranslateConfigure(const XEvent& ev)
 {
+    const XConfigureEvent& c = ev.xconfigure;
     TWin* win = Find(c.window);
     if (!win || c.serial < win->configureSerial) return;
     TRect r = Bounds(c.x, c.y, c.width, c.height);
@@ -235,8 +246,9 @@ void TX11Backend::TranslateMap(Window w, bool mapped)
     if (focusPending_ == w) FocusNow(*win, lastServerTime_);
 }
 
-void TX11Backend::TranslateClientMessage(const XClientMessageEvent& m)
+void TX11Backend::TranslateClientMessage(const XEvent& ev)
 {
+    const XClientMessageEvent& m = ev.xclient;
     const TX11Atoms& a = x_->Atoms();
     TWin* win = Find(m.window);
     if (!win || m.message_type != a.WM_PROTOCOLS || m.format != 32) return;
@@ -256,8 +268,9 @@ void TX11Backend::TranslateClientMessage(const XClientMessageEvent& m)
     }
 }
 
-void TX11Backend::TranslateProperty(const XPropertyEvent& p)
+void TX11Backend::TranslateProperty(const XEvent& ev)
 {
+    const XPropertyEvent& p = ev.xproperty;
     TickOf(p.time);
     const TX11Atoms& a = x_->Atoms();
     if (p.window == x_->Root()) {
