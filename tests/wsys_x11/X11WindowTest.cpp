@@ -252,6 +252,17 @@ TEST_F(X11Test, StackingFollowsActivation)
     SetForegroundWindow(b);
     Settle();
     EXPECT_EQ(PeerPixel(250, 250), clLime);
+
+    // Shown again without activation, a window goes back where the program keeps it.
+    ShowWindow(b, SW_HIDE);
+    WaitMapped(b, false);
+    SetForegroundWindow(a);
+    ShowWindow(b, SW_SHOWNA);
+    WaitMapped(b);
+    Settle();
+    ASSERT_EQ(GetChildWindows(nullptr).front(), a);
+    EXPECT_EQ(PeerPixel(250, 250), clRed);
+    EXPECT_EQ(PeerPixel(350, 350), clLime);
 }
 
 TEST_F(X11Test, AWindowThatVanishedIsNoReasonToDie)

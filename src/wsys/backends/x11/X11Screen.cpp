@@ -7,6 +7,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace tavrik {
@@ -34,16 +35,24 @@ bool TX11Screen::HandleEvent(const XEvent& ev)
 std::vector<TRect> TX11Screen::MonitorBounds()
 {
     std::vector<TRect> bounds;
+    bool primaryKnown = false;
     if (randrEvent_ >= 0) {
         int count = 0;
         if (XRRMonitorInfo* list = XRRGetMonitors(x_.Display(), x_.Root(), True, &count)) {
             for (int i = 0; i < count; ++i) {
                 TRect r = Bounds(list[i].x, list[i].y, list[i].width, list[i].height);
-                if (list[i].primary) bounds.insert(bounds.begin(), r);
+                if (list[i].primary && !primaryKnown) bounds.insert(bounds.begin(), r);
                 else bounds.push_back(r);
+                primaryKnown = primaryKnown || list[i].primary;
             }
             XRRFreeMonitors(list);
         }
+    }
+    // Without a primary monitor the one at the origin is taken, as the program places its
+    // first windows relative to it.
+    if (!primaryKnown) {
+        auto origin = std::find_if(bounds.begin(), bounds.end(), [](const TRect& r) { return r.Contains(TPoint{0, 0}); });
+        if (origin != bounds.end()) std::rotate(bounds.begin(), origin, origin + 1);
     }
     if (bounds.empty()) {
         Screen* s = ScreenOfDisplay(x_.Display(), x_.ScreenNumber());

@@ -176,18 +176,22 @@ void TX11Backend::SetNativeTopmost(TNativeWindow window, bool topmost)
 void TX11Backend::SetNativeStacking(const std::vector<TNativeWindow>& topToBottom)
 {
     // Only windows whose neighbour below changed are restacked, bottom up, so that the
-    // program's windows keep their place among other programs' windows.
+    // program's windows keep their place among other programs' windows. A window shown
+    // again has no known place: then all are put in order.
     std::vector<TNativeWindow> now;
+    bool placesKnown = true;
     for (TNativeWindow w : topToBottom)
-        if (std::find(stacking_.begin(), stacking_.end(), w) == stacking_.end()) now.push_back(w); // new: on top
-    for (TNativeWindow w : stacking_)
-        if (std::find(topToBottom.begin(), topToBottom.end(), w) != topToBottom.end()) now.push_back(w);
+        placesKnown = placesKnown && std::find(stacking_.begin(), stacking_.end(), w) != stacking_.end();
+    if (placesKnown)
+        for (TNativeWindow w : stacking_)
+            if (std::find(topToBottom.begin(), topToBottom.end(), w) != topToBottom.end()) now.push_back(w);
     stacking_ = topToBottom;
     for (size_t i = topToBottom.size(); i-- > 1;) {
         TNativeWindow w = topToBottom[i - 1], below = topToBottom[i];
         auto at = std::find(now.begin(), now.end(), w);
-        if (at + 1 != now.end() && *(at + 1) == below) continue;
-        now.erase(at);
+        auto under = std::find(now.begin(), now.end(), below);
+        if (at != now.end() && under == at + 1) continue;
+        if (at != now.end()) now.erase(at);
         now.insert(std::find(now.begin(), now.end(), below), w);
         Restack(Window(w), Window(below));
     }
