@@ -11,7 +11,7 @@ namespace tavrik {
 
 // How colour files are decoded. On a screen of 8 or fewer bits per pixel, colour pictures go
 // through a palette of at most 236 colours (dithered) before they become 24-bit, as grayscale
-// pictures always do.
+// pictures always do. CMYK pictures are converted to RGB directly in both modes.
 enum class TJpegDecodeMode : uint8_t { TrueColor, LowColorScreen };
 
 // Decodes a JPEG file into a new 24-bit picture buffer at full size (floating-point DCT, block

@@ -60,7 +60,7 @@ std::string DescribeJpegError(const TJpegErrorState& state)
         return explained("this is not a JPEG file");
     case JERR_OUT_OF_MEMORY:
     case JERR_NO_BACKING_STORE:
-        return explained("not enough memory to decode the picture");
+        return explained("not enough memory for the picture");
     default:
         break;
     }

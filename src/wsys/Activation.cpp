@@ -35,22 +35,30 @@ void TWindowSystem::Activate(TWindow* top, int how, bool fromBackend)
     TWindow* old = active_;
     HWND oldHandle = old ? old->handle : nullptr;
     HWND newHandle = top ? top->handle : nullptr;
+    // Either window may be destroyed by the other's handlers; the pins keep the objects.
+    std::shared_ptr<TWindow> pinOld = Pin(oldHandle);
     std::shared_ptr<TWindow> pinNew = Pin(newHandle);
+    // A handler that activates something else (or destroys a window, which moves activation)
+    // starts a newer activation; this one then stops where it is.
+    uint64_t serial = ++activationSerial_;
+    auto superseded = [&] { return serial != activationSerial_; };
 
+    // While the old window hears of its deactivation no window is active, so that it can
+    // hide or destroy itself without activation coming back to it.
+    active_ = nullptr;
     if (old && old->life != TWindowLife::Dead) {
         bool minimized = (old->style & WS_MINIMIZE) != 0;
         Send(old, WM_NCACTIVATE, 0, LPARAM(HandleValue(newHandle)));
         Send(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, minimized), LPARAM(HandleValue(newHandle)));
-        if (active_ != old) return; // a handler activated another window meanwhile
+        if (superseded()) return;
     }
-    if (top && !Find(newHandle)) top = nullptr;
-    bool appChanges = !old || !top;
+    if (top && !CanActivate(top)) top = nullptr;
     active_ = top;
-    if (appChanges) {
+    if (!old || !top) {
         std::vector<HWND> all;
         for (TWindow* t : topLevels_) all.push_back(t->handle);
         for (HWND h : all) Send(h, WM_ACTIVATEAPP, top ? 1 : 0, 0);
-        if (active_ != top) return;
+        if (superseded()) return;
     }
     if (!top) {
         if (focus_) SetFocusTo(nullptr);
@@ -61,10 +69,10 @@ void TWindowSystem::Activate(TWindow* top, int how, bool fromBackend)
     if (!fromBackend && top->native) backend_->ActivateNativeWindow(top->native);
     bool minimized = (top->style & WS_MINIMIZE) != 0;
     Send(top, WM_NCACTIVATE, 1, LPARAM(HandleValue(oldHandle)));
-    if (active_ != top) return;
+    if (superseded()) return;
     Send(top, WM_ACTIVATE, MAKEWPARAM(how, minimized), LPARAM(HandleValue(oldHandle)));
     // The focus never stays in a window that is no longer active.
-    if (active_ == top && focus_ && Root(focus_) != top) SetFocusTo(nullptr);
+    if (!superseded() && focus_ && Root(focus_) != top) SetFocusTo(nullptr);
 }
 
 TWindow* TWindowSystem::SetFocusTo(TWindow* w)
@@ -73,6 +81,8 @@ TWindow* TWindowSystem::SetFocusTo(TWindow* w)
     if (w && !w->IsAlive()) return nullptr;
     HWND handle = w ? w->handle : nullptr;
     HWND before = focus_ ? focus_->handle : nullptr;
+    std::shared_ptr<TWindow> pinNew = Pin(handle);
+    std::shared_ptr<TWindow> pinOld = Pin(before);
     if (w && Root(w) != active_) {
         TWindow* top = Root(w);
         if (!CanActivate(top)) return nullptr;

@@ -121,7 +121,8 @@ public:
     virtual void Attach(IBackendHost* host) = 0;
 
     // --- Screen -----------------------------------------------------------------------------
-    // The monitors, the primary one first; never empty.
+    // The monitors, the primary one first; never empty. Asked often (system metrics, work
+    // areas): answer from what was read at start and after each DisplayChanged event.
     virtual std::vector<TMonitor> Monitors() = 0;
     // The pixels the user sees in the given screen area, as a 24-bit bitmap of its size;
     // parts outside the screen read as black.
@@ -131,8 +132,11 @@ public:
     // Creates a hidden window. Its pixels are undefined until the first present.
     virtual TNativeWindow CreateNativeWindow(const TNativeWindowParams& params) = 0;
     virtual void DestroyNativeWindow(TNativeWindow window) = 0;
+    // Showing comes after the first present of the window's pixels; hiding comes at once.
     virtual void ShowNativeWindow(TNativeWindow window, bool visible) = 0;
-    // Moves and resizes; the window system has already repainted the window at its new size.
+    // Moves and resizes. Called right before the pixels of the new size are presented (in the
+    // same round of the message loop), so a window is never shown at a size it has not been
+    // painted for; a move alone comes the same way.
     virtual void SetNativeBounds(TNativeWindow window, const TRect& bounds) = 0;
     virtual void SetNativeTitle(TNativeWindow window, const std::string& title) = 0;
     virtual void SetNativeTopmost(TNativeWindow window, bool topmost) = 0;

@@ -19,18 +19,28 @@ TWindow* TCaret::Root() const
     return r;
 }
 
+void TCaret::Invert(TWindow* root, const TRegion& area)
+{
+    TCanvas canvas(root->backing, area, {});
+    canvas.InvertRect(area.BoundingBox());
+    root->dirty |= area;
+}
+
 void TCaret::Draw(bool on)
 {
     if (on == drawn_ || !owner_) return;
-    TWindow* root = Root();
+    drawn_ = on;
+    if (!on) {
+        if (drawnRoot_ && !drawnArea_.IsEmpty()) Invert(drawnRoot_, drawnArea_);
+        drawnRoot_ = nullptr;
+        drawnArea_ = {};
+        return;
+    }
     TPoint off = TPainter::OffsetInRoot(owner_);
     TRect rect = Bounds(off.x + owner_->client.Left + pos_.x, off.y + owner_->client.Top + pos_.y, size_.cx, size_.cy);
-    TRegion area = ws_.Painter().VisibleRegion(owner_, true) & TRegion(rect);
-    drawn_ = on;
-    if (area.IsEmpty()) return;
-    TCanvas canvas(root->backing, area, {});
-    canvas.InvertRect(rect);
-    root->dirty |= area;
+    drawnRoot_ = Root();
+    drawnArea_ = ws_.Painter().VisibleRegion(owner_, true) & TRegion(rect);
+    if (!drawnArea_.IsEmpty()) Invert(drawnRoot_, drawnArea_);
 }
 
 void TCaret::Restart()
@@ -118,10 +128,12 @@ void TCaret::Resume(TWindow* root)
 
 void TCaret::Forget(TWindow* w)
 {
-    if (owner_ && TWindowSystem::IsDescendant(w, owner_)) {
+    if (drawnRoot_ == w) {
         drawn_ = false; // the pixels go with the window
-        Destroy();
+        drawnRoot_ = nullptr;
+        drawnArea_ = {};
     }
+    if (owner_ && TWindowSystem::IsDescendant(w, owner_)) Destroy();
 }
 
 } // namespace tavrik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gfx/Region.h"
 #include "wsys/WinTypes.h"
 
 namespace tavrik {
@@ -34,6 +35,7 @@ public:
 private:
     void Blink();
     void Draw(bool on);
+    void Invert(TWindow* root, const TRegion& area);
     void Restart();
     TWindow* Root() const;
 
@@ -43,7 +45,9 @@ private:
     TPoint pos_;
     int hideCount_ = 0;
     int suspended_ = 0;
-    bool drawn_ = false;   // the pixels are inverted now
+    bool drawn_ = false;   // the pixels are inverted now...
+    TRegion drawnArea_;    // ...here, in the coordinates of...
+    TWindow* drawnRoot_ = nullptr; // ...this top-level window (the owner may have moved since)
     bool blinkOn_ = true;  // the blink phase wants it shown
     uint32_t blinkMs_ = 530;
     uint64_t timerId_ = 0;

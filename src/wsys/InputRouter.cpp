@@ -127,9 +127,9 @@ void TInputRouter::Mouse(const TBackendEvent& ev, TMessageQueue& queue)
         clientMsg = ButtonBase(ev.button) + (ev.kind == TBackendEventKind::ButtonUp ? 1 : 0);
     HWND handle = target->handle;
     if (ev.kind == TBackendEventKind::ButtonDown && !capture_) {
-        if (!Activate(target, hit, clientMsg)) return;
-        target = ws_.Find(handle);
-        if (!target) return;
+        if (hit != HTERROR) NotifyParents(target, clientMsg, ev.screen);
+        if (!(target = ws_.Find(handle)) || !Activate(target, hit, clientMsg)) return;
+        if (!(target = ws_.Find(handle))) return;
     }
     if (!capture_) {
         ws_.Send(target, WM_SETCURSOR, WPARAM(HandleValue(handle)), MAKELPARAM(hit, int(clientMsg)));
@@ -166,14 +166,32 @@ UINT TInputRouter::ButtonMessage(const TBackendEvent& ev, TWindow* target, int h
 
 bool TInputRouter::Activate(TWindow* target, int hit, UINT mouseMsg)
 {
+    // Every press asks the window under the pointer, unless it is the active window itself:
+    // children are always asked, so that their parents hear about clicks inside them.
     TWindow* top = TWindowSystem::Root(target);
-    if (top == ws_.Active() || hit == HTERROR || !ws_.CanActivate(top)) return true;
+    if (hit == HTERROR || target == ws_.Active()) return true;
     HWND topHandle = top->handle;
     LRESULT answer =
         ws_.Send(target, WM_MOUSEACTIVATE, WPARAM(HandleValue(topHandle)), MAKELPARAM(hit, int(mouseMsg)));
     if (answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT)
-        if (TWindow* t = ws_.Find(topHandle); t && ws_.CanActivate(t)) ws_.Activate(t, WA_CLICKACTIVE, false);
+        if (TWindow* t = ws_.Find(topHandle); t && t != ws_.Active() && ws_.CanActivate(t))
+            ws_.Activate(t, WA_CLICKACTIVE, false);
     return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
+}
+
+void TInputRouter::NotifyParents(TWindow* target, UINT mouseMsg, TPoint screen)
+{
+    // Each ancestor hears of the press, in its own client coordinates, up to the first
+    // window that asked its parent not to be told.
+    std::vector<HWND> chain;
+    for (TWindow* w = target; w->parent && !(w->exStyle & WS_EX_NOPARENTNOTIFY); w = w->parent)
+        chain.push_back(w->parent->handle);
+    for (HWND h : chain) {
+        TWindow* p = ws_.Find(h);
+        if (!p) return;
+        TPoint origin = TWindowSystem::ClientScreenOrigin(p);
+        ws_.Send(p, WM_PARENTNOTIFY, MAKEWPARAM(int(mouseMsg), 0), MAKELPARAM(screen.x - origin.x, screen.y - origin.y));
+    }
 }
 
 void TInputRouter::PushMouse(TMessageQueue& queue, TWindow* target, UINT msg, WPARAM wp, TPoint screen, DWORD time)

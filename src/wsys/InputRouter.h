@@ -14,9 +14,9 @@ class TWindowSystem;
 struct TWindow;
 
 // Turns raw backend events into window messages: finds the window under the pointer through
-// WM_NCHITTEST, honours the mouse capture, activates on clicks (WM_MOUSEACTIVATE), sets the
-// cursor (WM_SETCURSOR), detects double clicks, tracks mouse leaving, and routes keys to the
-// focus window. Translation happens when the message loop takes the event, so it sees the
+// WM_NCHITTEST, honours the mouse capture, tells the ancestors of a pressed child
+// (WM_PARENTNOTIFY), activates on clicks (WM_MOUSEACTIVATE), sets the cursor (WM_SETCURSOR),
+// detects double clicks, tracks mouse leaving, and routes keys to the focus window. Translation happens when the message loop takes the event, so it sees the
 // windows as the previous messages left them.
 class TInputRouter {
 public:
@@ -61,6 +61,7 @@ private:
     void SyncModifiers(uint8_t modifiers, uint32_t exceptVk);
     WPARAM MouseKeyFlags() const;
     bool Activate(TWindow* target, int hit, UINT mouseMsg);
+    void NotifyParents(TWindow* target, UINT mouseMsg, TPoint screen);
     UINT ButtonMessage(const TBackendEvent& ev, TWindow* target, int hit, TPoint screen);
     void PushMouse(TMessageQueue& queue, TWindow* target, UINT msg, WPARAM wp, TPoint screen, DWORD time);
     void Leave(TWindow* now, bool inClient);

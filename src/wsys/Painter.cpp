@@ -145,6 +145,16 @@ void TPainter::InvalidateTree(TWindow* w)
 
 void TPainter::InvalidateOwnArea(TWindow* w) { Redraw(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME); }
 
+void TPainter::InvalidateUncovered(TWindow* top, const TRegion& before)
+{
+    TRegion now(WholeWindow(top));
+    if (top->shape) now &= *top->shape;
+    TRegion uncovered = now - before;
+    if (uncovered.IsEmpty()) return;
+    uncovered = uncovered.Offset(-top->client.Left, -top->client.Top);
+    Redraw(top, nullptr, &uncovered, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void TPainter::InvalidateParentArea(TWindow* parent, const TRect& rectInParentClient)
 {
     Redraw(parent, &rectInParentClient, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -383,15 +393,18 @@ void TPainter::PresentAll()
 
 void TPainter::SetShape(TWindow* w, std::optional<TRegion> shape, bool redraw)
 {
+    TRegion before(WholeWindow(w));
+    if (w->shape) before &= *w->shape;
     w->shape = std::move(shape);
     if (w->native) ws_.Backend().SetNativeShape(w->native, w->shape ? &*w->shape : nullptr);
-    if (!redraw) return;
-    // A top-level shape only masks what is shown; a child's also changes what its parent shows.
-    if (w->IsChild() && TWindowSystem::IsVisible(w)) {
+    // A top-level shape only masks what is shown, but what it uncovers was never painted; a
+    // child's shape also changes what its parent shows.
+    if (w->IsTopLevel()) {
+        InvalidateUncovered(w, before);
+        if (redraw) InvalidateOwnArea(w);
+    } else if (redraw && TWindowSystem::IsVisible(w)) {
         InvalidateParentArea(w->parent, w->rect);
         InvalidateTree(w);
-    } else {
-        InvalidateOwnArea(w);
     }
 }
 

@@ -33,6 +33,9 @@ public:
     void Redraw(TWindow* w, const TRect* rect, const TRegion* region, UINT flags);
     void InvalidateTree(TWindow* w);     // the whole window, frame and all descendants
     void InvalidateOwnArea(TWindow* w);  // the whole window with its frame, not its children
+    // A top-level window's backing bitmap has pixels only where it was painted: what a
+    // larger size or a larger shape uncovers is painted anew, children included.
+    void InvalidateUncovered(TWindow* top, const TRegion& before);
     void InvalidateParentArea(TWindow* parent, const TRect& rectInParentClient);
     bool GetUpdateRect(TWindow* w, TRect& clientRect) const;
 

@@ -191,14 +191,21 @@ void TWindowSystem::InvalidateAfterMove(TWindow* w, const TRect& oldRect, bool w
         return;
     }
     if (!nowVisible) return;
-    if (shownOrHidden) painter_->InvalidateTree(w);
-    else if (!(flags & SWP_NOSIZE) || (flags & SWP_FRAMECHANGED)) painter_->InvalidateOwnArea(w);
+    if (shownOrHidden) {
+        painter_->InvalidateTree(w);
+    } else if (!(flags & SWP_NOSIZE) || (flags & SWP_FRAMECHANGED)) {
+        TRegion before(Bounds(0, 0, oldRect.Width(), oldRect.Height()));
+        if (w->shape) before &= *w->shape;
+        painter_->InvalidateUncovered(w, before);
+        painter_->InvalidateOwnArea(w);
+    }
 }
 
 bool TWindowSystem::Show(TWindow* w, int command)
 {
     bool wasVisible = (w->style & WS_VISIBLE) != 0;
     HWND handle = w->handle;
+    std::shared_ptr<TWindow> pin = Pin(handle); // handlers may destroy it on the way
     if (command == SW_HIDE) {
         if (!wasVisible) return false;
         Send(w, WM_SHOWWINDOW, 0, 0);
@@ -288,6 +295,7 @@ void TWindowSystem::SetMinimizedFromBackend(TWindow* w, bool minimized)
 {
     if (bool(w->style & WS_MINIMIZE) == minimized) return;
     HWND handle = w->handle;
+    std::shared_ptr<TWindow> pin = Pin(handle);
     if (minimized) {
         w->style |= WS_MINIMIZE;
         ActivateAfterLoss(w);

@@ -194,6 +194,10 @@ HWND GetFocus();
 // activates the window it last activated among those it owns (the modal one).
 bool EnableWindow(HWND hwnd, bool enable);
 bool IsWindowEnabled(HWND hwnd);
+// For a modal window: disables every shown, enabled top-level window except `modal` and the
+// windows it owns, and answers them so that EnableTaskWindows can enable them again.
+std::vector<HWND> DisableTaskWindows(HWND modal);
+void EnableTaskWindows(const std::vector<HWND>& windows);
 // While a window holds the capture it gets every mouse message as a client message, wherever
 // the pointer is. The window losing it gets WM_CAPTURECHANGED (lParam: the new holder).
 HWND SetCapture(HWND hwnd);

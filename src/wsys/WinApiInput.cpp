@@ -52,6 +52,31 @@ bool IsWindowEnabled(HWND hwnd)
     return w && TWindowSystem::IsEnabled(w);
 }
 
+std::vector<HWND> DisableTaskWindows(HWND modal)
+{
+    TWindowSystem& ws = Ws();
+    TWindow* m = W(modal);
+    std::vector<HWND> candidates;
+    for (TWindow* t : ws.TopLevels()) {
+        bool ownedByModal = false;
+        for (TWindow* o = t; o && !ownedByModal; o = o->owner) ownedByModal = o == m;
+        if (!ownedByModal && TWindowSystem::IsVisible(t) && TWindowSystem::IsEnabled(t)) candidates.push_back(t->handle);
+    }
+    std::vector<HWND> disabled;
+    for (HWND h : candidates)
+        if (TWindow* t = W(h); t && TWindowSystem::IsEnabled(t)) {
+            ws.Enable(t, false);
+            disabled.push_back(h);
+        }
+    return disabled;
+}
+
+void EnableTaskWindows(const std::vector<HWND>& windows)
+{
+    for (HWND h : windows)
+        if (TWindow* t = W(h)) Ws().Enable(t, true);
+}
+
 HWND SetCapture(HWND hwnd)
 {
     TWindow* w = W(hwnd);

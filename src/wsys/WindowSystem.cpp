@@ -249,6 +249,7 @@ bool TWindowSystem::Destroy(TWindow* w)
 
 void TWindowSystem::SendDestroy(TWindow* w)
 {
+    std::shared_ptr<TWindow> pin = Pin(w->handle);
     w->life = TWindowLife::Destroying;
     Send(w, WM_DESTROY, 0, 0);
     std::vector<HWND> children;
@@ -314,9 +315,12 @@ void TWindowSystem::SetStyle(TWindow* w, int index, DWORD value)
 bool TWindowSystem::SetParent(TWindow* w, TWindow* newParent)
 {
     if (newParent && IsDescendant(w, newParent)) return false;
+    std::shared_ptr<TWindow> pin = Pin(w->handle);
+    std::shared_ptr<TWindow> pinParent = Pin(newParent ? newParent->handle : nullptr);
     bool visible = (w->style & WS_VISIBLE) != 0;
     if (visible)
         SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!Find(w->handle) || (newParent && !Find(newParent->handle))) return false;
     TPoint screen = WindowScreenOrigin(w);
     Unlink(w);
     painter_->Forget(w);

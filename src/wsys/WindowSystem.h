@@ -164,6 +164,7 @@ private:
     uint32_t doubleClickTime_ = 500;
     int defaultPlacements_ = 0;
     int busy_ = 0; // loops running and messages being dispatched
+    uint64_t activationSerial_ = 0;
     std::thread::id uiThread_ = std::this_thread::get_id();
 };
 

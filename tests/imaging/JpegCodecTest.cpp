@@ -267,6 +267,8 @@ TEST(JpegCodec, EncodesEmptyAndPalettedPictures)
     EXPECT_TRUE(JpegEncode(TBitmap(), 75).empty());
     EXPECT_TRUE(JpegEncode(TBitmap(0, 5), 75).empty());
     EXPECT_TRUE(JpegEncode(TBitmap(5, 0), 75).empty());
+    // Wider than the format can describe: an error, not a broken file.
+    EXPECT_THROW(JpegEncode(TBitmap(65501, 1), 75), EJpegError);
     TBitmap paletted(9, 7, TPixelFormat::pf8bit);
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 9; ++x) paletted.ScanLine(y)[x] = uint8_t(x * 20 + y);

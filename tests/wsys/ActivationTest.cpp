@@ -128,6 +128,30 @@ TEST_F(Activation, OtherProgramsTakeAndGiveBackTheFocus)
               Split("B:WM_ACTIVATEAPP A:WM_ACTIVATEAPP A:WM_NCACTIVATE A:WM_ACTIVATE A:WM_SETFOCUS"));
 }
 
+TEST_F(Activation, WindowsDyingInTheirActivationMessagesAreSafe)
+{
+    HWND a = TopLevel(Bounds(0, 0, 100, 100));
+    HWND b = TopLevel(Bounds(200, 0, 100, 100));
+    HWND c = TopLevel(Bounds(400, 0, 100, 100));
+    // b dies while it is being deactivated, c while it is being activated.
+    Handle(b, [](HWND h, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_NCACTIVATE && !wp) DestroyWindow(h);
+        return std::nullopt;
+    });
+    Handle(c, [](HWND h, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_NCACTIVATE && wp) DestroyWindow(h);
+        if (m == WM_KILLFOCUS) DestroyWindow(h);
+        return std::nullopt;
+    });
+    SetActiveWindow(b);
+    SetActiveWindow(a);
+    EXPECT_FALSE(IsWindow(b));
+    SetActiveWindow(c);
+    EXPECT_FALSE(IsWindow(c));
+    EXPECT_TRUE(IsWindow(a));
+    ProcessMessages();
+}
+
 TEST_F(Activation, DisablingTakesFocusAndCapture)
 {
     HWND top = TopLevel(Bounds(0, 0, 200, 200));

@@ -19,7 +19,14 @@ TEST_F(Input, MouseGoesToTheDeepestChildInClientCoordinates)
     ProcessMessages();
     ClearLog();
     screen->Click(100 + 1 + 10 + 20 + 5, 100 + 1 + 10 + 30 + 7);
-    EXPECT_EQ(Names(button), Split("WM_MOUSEMOVE WM_LBUTTONDOWN WM_LBUTTONUP"));
+    EXPECT_EQ(Trace({{top, "top"}, {panel, "panel"}, {button, "button"}},
+                    {WM_PARENTNOTIFY, WM_MOUSEACTIVATE, WM_LBUTTONDOWN, WM_LBUTTONUP}),
+              Split("panel:WM_PARENTNOTIFY top:WM_PARENTNOTIFY button:WM_MOUSEACTIVATE panel:WM_MOUSEACTIVATE "
+                    "top:WM_MOUSEACTIVATE button:WM_LBUTTONDOWN button:WM_LBUTTONUP"));
+    // The ancestors hear of the press in their own client coordinates.
+    EXPECT_EQ(ClientPoint(Log(panel, WM_PARENTNOTIFY)[0]), (TPoint{25, 37}));
+    EXPECT_EQ(ClientPoint(Log(top, WM_PARENTNOTIFY)[0]), (TPoint{35, 47}));
+    EXPECT_EQ(LOWORD(Log(top, WM_PARENTNOTIFY)[0].wp), WM_LBUTTONDOWN);
     EXPECT_EQ(ClientPoint(Log(button, WM_LBUTTONDOWN)[0]), (TPoint{5, 7}));
     EXPECT_EQ(Log(button, WM_LBUTTONDOWN)[0].wp, MK_LBUTTON);
     EXPECT_EQ(Log(button, WM_LBUTTONUP)[0].wp, 0u);
@@ -115,7 +122,8 @@ TEST_F(Input, CaptureTakesEveryMouseMessageAsClientMessage)
     EXPECT_EQ(ClientPoint(Log(child, WM_MOUSEMOVE)[1]), (TPoint{250 - 10, -40 - 10}));
     EXPECT_EQ(Log(child, WM_MOUSEMOVE)[1].wp, MK_LBUTTON);
     screen->MouseUp();
-    EXPECT_EQ(Names(child), Split("WM_MOUSEMOVE WM_LBUTTONDOWN WM_MOUSEMOVE WM_LBUTTONUP WM_CAPTURECHANGED"));
+    EXPECT_EQ(Names(child),
+              Split("WM_MOUSEMOVE WM_MOUSEACTIVATE WM_LBUTTONDOWN WM_MOUSEMOVE WM_LBUTTONUP WM_CAPTURECHANGED"));
     EXPECT_EQ(Log(child, WM_CAPTURECHANGED)[0].lp, 0);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(screen->CapturingWindow(), 0u);

@@ -218,8 +218,13 @@ TEST_F(Messages, ModalDialogDrivenByIdleActions)
     // The dialog closes on a click at its OK button (a child).
     screen->WhenIdle([&] { screen->Click(10, 10); }); // on the disabled owner: a beep
     screen->WhenIdle([&] { screen->Click(215, 215); });
-    EnableWindow(owner, false);
+    HWND hidden = Create(WS_POPUP, Bounds(0, 0, 10, 10));
     dialog = Create(WS_POPUP | WS_VISIBLE, Bounds(200, 200, 100, 50), owner);
+    HWND hint = Create(WS_POPUP | WS_VISIBLE, Bounds(500, 500, 10, 10), dialog, WS_EX_NOACTIVATE);
+    std::vector<HWND> disabled = DisableTaskWindows(dialog);
+    EXPECT_EQ(disabled, (std::vector<HWND>{owner})); // not the hidden one, not what the dialog owns
+    EXPECT_TRUE(IsWindowEnabled(hint));
+    EXPECT_TRUE(IsWindowEnabled(hidden));
     HWND ok = Child(dialog, Bounds(10, 10, 30, 20));
     Handle(ok, [&](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (m == WM_LBUTTONUP) closed = true;
@@ -229,7 +234,7 @@ TEST_F(Messages, ModalDialogDrivenByIdleActions)
     EXPECT_EQ(screen->BeepCount(), 1);
     EXPECT_TRUE(Log(owner, WM_LBUTTONDOWN).empty());
     EXPECT_EQ(GetActiveWindow(), dialog);
-    EnableWindow(owner, true);
+    EnableTaskWindows(disabled);
     DestroyWindow(dialog);
     EXPECT_EQ(GetActiveWindow(), owner); // activation returns to the owner
 }

@@ -89,6 +89,15 @@ TEST_F(Paint, BeginPaintClipsToTheUpdateArea)
     // Only what changed is presented.
     EXPECT_EQ(screen->Native(w)->lastDirty, (std::vector<TRect>{small}));
     EXPECT_FALSE(GetUpdateRect(w, &update));
+    // A region: only its pixels are painted.
+    colors[w] = clLime;
+    TRegion ell = TRegion(Bounds(50, 50, 10, 2)) | TRegion(Bounds(50, 52, 2, 8));
+    InvalidateRgn(w, &ell, false);
+    ProcessMessages();
+    EXPECT_EQ(lastPaint[w], Bounds(50, 50, 10, 10));
+    EXPECT_EQ(At(59, 51), clLime);
+    EXPECT_EQ(At(51, 59), clLime);
+    EXPECT_EQ(At(55, 55), clRed);
     // Validated areas are not painted.
     InvalidateRect(w, nullptr, false);
     ValidateRect(w, nullptr);
@@ -148,6 +157,28 @@ TEST_F(Paint, MovingAChildRepaintsWhatItUncovered)
     ProcessMessages();
     EXPECT_EQ(At(105, 105), clBlue);
     EXPECT_EQ(At(120, 120), clWhite);
+}
+
+TEST_F(Paint, WhatALargerSizeOrShapeUncoversIsPaintedChildrenIncluded)
+{
+    HWND w = TopLevel(Bounds(0, 0, 300, 100));
+    HWND right = Child(w, Bounds(250, 10, 40, 40));
+    Fill(right, clRed);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clRed);
+    MoveWindow(w, 0, 0, 200, 100);
+    ProcessMessages();
+    MoveWindow(w, 0, 0, 300, 100);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clRed);
+    SetWindowRgn(w, TRegion(Bounds(0, 0, 100, 100)), false);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clBlack);
+    size_t paints = Log(right, WM_PAINT).size();
+    SetWindowRgn(w, std::nullopt, false);
+    ProcessMessages();
+    EXPECT_EQ(At(260, 20), clRed);
+    EXPECT_EQ(Log(right, WM_PAINT).size(), paints + 1);
 }
 
 TEST_F(Paint, TopLevelWindowsAreCompositedInZOrderThroughShapesAndOpacity)
@@ -262,7 +293,23 @@ TEST_F(Paint, CaretBlinksByInvertingPixels)
     HideCaret(w);
     ProcessMessages();
     EXPECT_EQ(At(20, 30), clRed);
+    // A caret in a child that moves goes with it and leaves nothing behind.
+    HWND edit = Child(w, Bounds(10, 10, 50, 30));
+    Fill(edit, clBlue);
+    ASSERT_TRUE(CreateCaret(edit, 1, 5));
+    SetCaretPos(2, 2);
+    ShowCaret(edit);
+    ProcessMessages();
+    EXPECT_EQ(At(12, 12), RGB(255, 255, 0));
+    MoveWindow(edit, 40, 40, 50, 30);
+    ProcessMessages();
+    EXPECT_EQ(At(12, 12), clRed);
+    EXPECT_EQ(At(42, 42), RGB(255, 255, 0));
+    EXPECT_EQ(At(43, 42), clBlue);
     DestroyCaret();
+    EXPECT_EQ(At(42, 42), RGB(255, 255, 0)); // presented with the next round of the loop
+    ProcessMessages();
+    EXPECT_EQ(At(42, 42), clBlue);
     DestroyWindow(w); // no caret left behind to blink on a dead window
     screen->Advance(5000);
 }

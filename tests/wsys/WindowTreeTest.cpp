@@ -148,6 +148,34 @@ TEST_F(WindowTree, TreeQueriesAndCoordinates)
     EXPECT_EQ(GetChildWindows(top), (std::vector<HWND>{b, a}));
 }
 
+TEST_F(WindowTree, TheProcedureDecidesTheClientAreaAndTheNativeKind)
+{
+    // A frame drawn by the program itself: 5 pixels around, a 20-pixel caption.
+    WNDCLASS wc;
+    wc.lpszClassName = "Framed";
+    wc.lpfnWndProc = [](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (m == WM_NCCALCSIZE) {
+            TRect* r = wp ? &LParamToPtr<NCCALCSIZE_PARAMS>(lp)->rgrc[0] : LParamToPtr<TRect>(lp);
+            *r = TRect{r->Left + 5, r->Top + 20, r->Right - 5, r->Bottom - 5};
+            return 0;
+        }
+        return DefWindowProc(h, m, wp, lp);
+    };
+    ASSERT_TRUE(RegisterClass(wc));
+    HWND w = CreateWindowEx(0, "Framed", "", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, nullptr);
+    EXPECT_EQ(GetClientRect(w), Bounds(0, 0, 190, 75));
+    EXPECT_EQ(ClientToScreen(w, {0, 0}), (TPoint{105, 120}));
+    SetWindowPos(w, nullptr, 0, 0, 300, 50, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(GetClientRect(w), Bounds(0, 0, 290, 25));
+    SetWindowPos(w, nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(GetClientRect(w), Bounds(0, 0, 0, 0)); // never negative
+    EXPECT_EQ(screen->Native(w)->params.kind, TNativeKind::Normal);
+    HWND menu = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Test", "", WS_POPUP, 0, 0, 50, 50, w);
+    EXPECT_EQ(screen->Native(menu)->params.kind, TNativeKind::Popup);
+    EXPECT_TRUE(screen->Native(menu)->params.topmost);
+    EXPECT_EQ(screen->Native(menu)->params.owner, screen->NativeWindowOf(w));
+}
+
 TEST_F(WindowTree, TextPropsAndLongs)
 {
     HWND w = Create(WS_POPUP, Bounds(0, 0, 10, 10));
