@@ -133,16 +133,8 @@ void BlitCell(TBitmap& dst, const TRect& dstRect, const TBitmap& src, const TRec
 
 void SetPictureSize(TBitmap& bitmap, int width, int height)
 {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
-    // An empty bitmap has nothing to keep; a fresh one also spares TBitmap::SetSize copying
-    // rows of no bytes.
-    if (width == 0 || height == 0) {
-        bitmap = TBitmap(width, height);
-        return;
-    }
     if (bitmap.PixelFormat() != TPixelFormat::pf24bit) bitmap.SetPixelFormat(TPixelFormat::pf24bit);
-    bitmap.SetSize(width, height);
+    bitmap.SetSize(std::max(width, 0), std::max(height, 0));
 }
 
 } // namespace tavrik
