@@ -259,6 +259,40 @@ HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
 
+// BeginPaint and EndPaint as one object, for WM_PAINT handlers.
+class TPaintDC {
+public:
+    explicit TPaintDC(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd, &ps_); }
+    ~TPaintDC() { EndPaint(hwnd_, &ps_); }
+    TPaintDC(const TPaintDC&) = delete;
+    TPaintDC& operator=(const TPaintDC&) = delete;
+    TCanvas& Canvas() const { return *ps_.hdc; }
+    const PAINTSTRUCT& Info() const { return ps_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_;
+};
+
+// GetDC (or GetWindowDC) and ReleaseDC as one object.
+class TWindowDC {
+public:
+    explicit TWindowDC(HWND hwnd, bool wholeWindow = false)
+        : hwnd_(hwnd), dc_(wholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
+    ~TWindowDC()
+    {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+    // nullptr when the window did not exist.
+    TCanvas* Canvas() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
 // --- System ------------------------------------------------------------------------------------
 
 int GetSystemMetrics(int index);

@@ -85,6 +85,7 @@ public:
     bool Post(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool Peek(MSG& out, HWND filter, UINT first, UINT last, UINT flags);
     bool Get(MSG& out, HWND filter, UINT first, UINT last);
+    void WaitForInput(); // until the backend has events or the next timer is due
     LRESULT Dispatch(const MSG& msg);
     void ProcessMessages();
     bool RunLoopUntil(const std::function<bool()>& done);

@@ -40,7 +40,8 @@ struct THeadlessOptions {
 //     EXPECT_EQ(screen->ScreenPixel(100, 50), clRed);
 //
 // Time only moves by Advance, which steps from timer to timer so that each timer fires
-// exactly when due, in order.
+// exactly when due, in order. (Called from inside a running loop, Advance only moves the
+// clock; that loop then runs each due timer once.)
 //
 // Modal loops (a dialog's nested loop, the move/size loop) wait for input; each time a loop
 // would wait, the backend runs the next action queued with WhenIdle (typically an input call),
