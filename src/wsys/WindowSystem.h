@@ -69,7 +69,7 @@ public:
     static TRect ClientScreenRect(const TWindow* w);
     bool SetWindowPos(TWindow* w, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
     bool Show(TWindow* w, int command);
-    TRect CalcClientRect(TWindow* w, const TRect& windowRect, bool notify);
+    TRect CalcClientRect(TWindow* w, const TRect& windowRect); // WM_NCCALCSIZE, wParam 0
     MINMAXINFO QueryMinMaxInfo(TWindow* w);
     TRect WorkAreaFor(const TWindow* w);
     void SyncNativeStacking();
