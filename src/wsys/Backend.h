@@ -170,6 +170,8 @@ public:
     virtual void WaitForEvents(int64_t timeoutMs) = 0;
     // Makes a running or the next WaitForEvents return; may be called from any thread.
     virtual void Wake() = 0;
+    // Lets `ms` milliseconds of the tick clock pass, whether events arrive or not.
+    virtual void Sleep(int64_t ms) = 0;
     virtual TPoint CursorPos() = 0;
     virtual void SetCursorPos(TPoint screen) = 0;
     virtual void SetCursorShape(TCursorShape shape) = 0;

@@ -129,6 +129,9 @@ bool RunMessageLoopUntil(const std::function<bool()>& done);
 // ProcessMessages, the move/size loop) and answers true for those it handled. Returns the
 // previous filter.
 std::function<bool(MSG&)> SetMessageFilter(std::function<bool(MSG&)> filter);
+// Lets `ms` milliseconds of the tick clock pass without handling any message (on the
+// headless backend the virtual clock moves at once, so loops that wait for time end in tests).
+void Sleep(DWORD ms);
 DWORD GetMessageTime(); // of the last message taken from the queue
 TPoint GetMessagePos(); // cursor position, in screen coordinates, when it was queued
 

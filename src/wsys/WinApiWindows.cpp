@@ -268,6 +268,8 @@ void WaitMessage()
 }
 
 void ProcessMessages() { Ws().ProcessMessages(); }
+
+void Sleep(DWORD ms) { Ws().Backend().Sleep(int64_t(ms)); }
 bool RunMessageLoopUntil(const std::function<bool()>& done) { return Ws().RunLoopUntil(done); }
 std::function<bool(MSG&)> SetMessageFilter(std::function<bool(MSG&)> filter)
 {

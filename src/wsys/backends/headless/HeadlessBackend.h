@@ -6,6 +6,7 @@
 #include "wsys/Backend.h"
 #include "wsys/WinTypes.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -127,6 +128,7 @@ public:
     bool NextEvent(TBackendEvent& event) override;
     void WaitForEvents(int64_t timeoutMs) override;
     void Wake() override { woken_ = true; }
+    void Sleep(int64_t ms) override { clock_.now += uint64_t(std::max<int64_t>(0, ms)); }
     TPoint CursorPos() override { return cursor_; }
     void SetCursorPos(TPoint screen) override;
     void SetCursorShape(TCursorShape shape) override { cursorShape_ = shape; }
