@@ -1,0 +1,188 @@
+#include "ControlArt.h"
+#include "Glyphs.h"
+#include "skin/DataSkinButtonControls.h"
+
+namespace tavrik::skingen {
+
+using namespace theme;
+
+namespace {
+
+// Check marks are drawn with a transparent key: their bottom-left pixel, kept at the flat
+// background by a one-pixel margin around the box.
+void DrawCheckMark(TPainter& p, const TRect& r, TState s, bool checked, bool radio)
+{
+    p.FillRect(r, kWindow);
+    TBoxF box = TBoxF::Of(r).Inset(1);
+    TColor border = s == TState::Hot ? kAccent : s == TState::Disabled ? kDisabledBorder : kBorderHot;
+    TColor fill = s == TState::Disabled ? kDisabledFill : kSurface;
+    TColor mark = s == TState::Disabled ? kTextDisabled : s == TState::Hot ? kAccentDark : kAccent;
+    TPointF centre{box.CenterX(), box.CenterY()};
+    float radius = radio ? box.Width() / 2 : 3;
+    if (checked && !radio) {
+        p.RoundBox(box, radius, TFill::Solid(mark));
+        CheckGlyph(p, centre.x, centre.y, 8, clWhite);
+        return;
+    }
+    p.RoundBox(box, radius, TFill::Solid(checked ? mark : border));
+    p.RoundBox(box.Inset(checked ? 1.5f : 1), radius - 1, TFill::Solid(fill));
+    if (checked) p.Circle(centre, 3, mark);
+}
+
+struct TCheckImages {
+    TRect check, uncheck, activeCheck, activeUncheck, disabledCheck, disabledUncheck;
+};
+
+TCheckImages PlaceCheckImages(TAtlas& atlas, bool radio)
+{
+    auto place = [&](TState s, bool checked) {
+        return atlas.Place(16, 16, [=](TPainter& p, const TRect& r) { DrawCheckMark(p, r, s, checked, radio); });
+    };
+    TCheckImages images;
+    images.check = place(TState::Normal, true);
+    images.uncheck = place(TState::Normal, false);
+    images.activeCheck = place(TState::Hot, true);
+    images.activeUncheck = place(TState::Hot, false);
+    images.disabledCheck = place(TState::Disabled, true);
+    images.disabledUncheck = place(TState::Disabled, false);
+    return images;
+}
+
+void AddCheckRadio(TSkinArt& art, TAtlas& atlas, const std::string& name, bool radio, const TRect& background)
+{
+    TCheckImages images = PlaceCheckImages(atlas, radio);
+    auto& c = art.AddControl<TbsDataSkinCheckRadioControl>("checkradio", name);
+    SetGeometry(c, background, {20, 0}, {64, 0}, {}, {}, Rect(20, 0, 68, 16));
+    c.maskpictureindex = kCheckMask;
+    SetFont(c, kText);
+    c.activefontcolor = kText;
+    c.unenabledfontcolor = kTextDisabled;
+    c.framefontcolor = kText;
+    c.activeskinrect = background;
+    c.checkimagearea = Rect(0, 0, 16, 16);
+    c.textarea = Rect(20, 0, 68, 16);
+    c.checkimagerect = images.check;
+    c.uncheckimagerect = images.uncheck;
+    c.activecheckimagerect = images.activeCheck;
+    c.activeuncheckimagerect = images.activeUncheck;
+    c.unenabledcheckimagerect = images.disabledCheck;
+    c.unenableduncheckimagerect = images.disabledUncheck;
+}
+
+void AddCheckBoxes(TSkinArt& art, TAtlas& atlas)
+{
+    TRect background = atlas.Place(68, 16, [](TPainter& p, const TRect& r) { p.FillRect(r, kWindow); });
+    AddCheckRadio(art, atlas, "checkbox", false, background);
+    AddCheckRadio(art, atlas, "radiobox", true, background);
+    art.activepictures[kCheckMask] = ShapeMask(68, 16, [](TPainter& p) { p.FillRect(Rect(0, 0, 68, 16), clBlack); });
+}
+
+// A track bar body: a thin rounded groove across the middle of a flat background.
+void DrawTrack(TPainter& p, const TRect& r, bool vertical)
+{
+    p.FillRect(r, kWindow);
+    TBoxF box = TBoxF::Of(r);
+    TBoxF groove = vertical ? TBoxF{box.CenterX() - 2, box.top + 4, box.CenterX() + 2, box.bottom - 4}
+                            : TBoxF{box.left + 4, box.CenterY() - 2, box.right - 4, box.CenterY() + 2};
+    p.RoundBox(groove, 2, TFill::Solid(kTrack));
+}
+
+// The thumb is copied over the track as it is, so it carries the track behind it.
+void DrawThumb(TPainter& p, const TRect& r, bool vertical, bool active)
+{
+    p.FillRect(r, kWindow);
+    TBoxF box = TBoxF::Of(r);
+    if (vertical) p.FillRect(Rect(int(box.CenterX()) - 2, r.Top, int(box.CenterX()) + 2, r.Bottom), kTrack);
+    else p.FillRect(Rect(r.Left, int(box.CenterY()) - 2, r.Right, int(box.CenterY()) + 2), kTrack);
+    TBoxF knob = vertical ? TBoxF{box.left + 2, box.top + 1, box.right - 2, box.bottom - 1}
+                          : TBoxF{box.left + 1, box.top + 2, box.right - 1, box.bottom - 2};
+    p.RoundBox(knob, 5, TFill::Solid(active ? kAccent : kBorderHot));
+    p.RoundBox(knob.Inset(active ? 1.5f : 1), 4, TFill::Solid(active ? kAccentTint : kSurface));
+}
+
+void AddTrackBar(TSkinArt& art, TAtlas& atlas, const std::string& name, bool vertical)
+{
+    TSize size = vertical ? TSize{20, 80} : TSize{80, 20};
+    TSize thumb = vertical ? TSize{20, 12} : TSize{12, 20};
+    TRect body = atlas.Place(size.cx, size.cy, [=](TPainter& p, const TRect& r) { DrawTrack(p, r, vertical); });
+    TRect normal = atlas.Place(thumb.cx, thumb.cy, [=](TPainter& p, const TRect& r) { DrawThumb(p, r, vertical, false); });
+    TRect active = atlas.Place(thumb.cx, thumb.cy, [=](TPainter& p, const TRect& r) { DrawThumb(p, r, vertical, true); });
+    auto& t = art.AddControl<TbsDataSkinTrackBarControl>("trackbar", name);
+    if (vertical) SetGeometry(t, body, {0, 8}, {}, {0, 72}, {}, Rect(0, 8, 20, 72));
+    else SetGeometry(t, body, {8, 0}, {72, 0}, {}, {}, Rect(8, 0, 72, 20));
+    t.maskpictureindex = vertical ? kVTrackMask : kHTrackMask;
+    t.trackarea = vertical ? Rect(0, 2, 20, 78) : Rect(2, 0, 78, 20);
+    t.buttonrect = normal;
+    t.activebuttonrect = active;
+    t.vertical = vertical;
+    art.activepictures[vertical ? kVTrackMask : kHTrackMask] = ShapeMask(size.cx, size.cy, [=](TPainter& p) {
+        p.RoundBox({0, 0, float(size.cx), float(size.cy)}, 4, TFill::Solid(clBlack));
+    });
+}
+
+void DrawTrough(TPainter& p, const TRect& r)
+{
+    OutlinedBox(p, TBoxF::Of(r), 4, kWindow, TFill::Solid(kSurface), kBorder);
+}
+
+void DrawProgress(TPainter& p, const TRect& r, bool vertical)
+{
+    p.FillRect(r, kSurface);
+    TFill fill = vertical ? TFill::Solid(kAccentSoft)
+                          : TFill::Vertical(RGB(150, 190, 248), kAccentSoft, float(r.Top), float(r.Bottom));
+    p.RoundBox(TBoxF::Of(r), 3, fill);
+}
+
+void AddGauge(TSkinArt& art, TAtlas& atlas, const std::string& name, TSize size, bool vertical)
+{
+    TRect trough = atlas.Place(size.cx, size.cy, DrawTrough);
+    TSize bar = vertical ? TSize{size.cx - 4, 40} : TSize{40, size.cy - 4};
+    TRect progress = atlas.Place(bar.cx, bar.cy, [=](TPainter& p, const TRect& r) { DrawProgress(p, r, vertical); });
+    auto& g = art.AddControl<TbsDataSkinGaugeControl>("gauge", name);
+    if (vertical) SetGeometry(g, trough, {0, 5}, {}, {0, size.cy - 5}, {}, Rect(2, 2, size.cx - 2, size.cy - 2));
+    else SetGeometry(g, trough, {5, 0}, {size.cx - 5, 0}, {}, {}, Rect(2, 2, size.cx - 2, size.cy - 2));
+    g.progressarea = Rect(2, 2, size.cx - 2, size.cy - 2);
+    g.progressrect = progress;
+    g.beginoffset = 3;
+    g.endoffset = 3;
+    g.vertical = vertical;
+    SetFont(g, kText, 13);
+}
+
+void AddSlider(TSkinArt& art, TAtlas& atlas, const TRect& hthumb, const TRect& vthumb)
+{
+    TRect hruler = atlas.Place(60, 6, [](TPainter& p, const TRect& r) {
+        p.FillRect(r, kWindow);
+        p.RoundBox(TBoxF::Of(r).Inset(1), 2, TFill::Solid(kTrack));
+    });
+    TRect vruler = atlas.Place(6, 60, [](TPainter& p, const TRect& r) {
+        p.FillRect(r, kWindow);
+        p.RoundBox(TBoxF::Of(r).Inset(1), 2, TFill::Solid(kTrack));
+    });
+    auto& s = art.AddControl<TbsDataSkinSlider>("slider", "slider");
+    s.pictureindex = kControlsPicture;
+    s.bgcolor = kWindow;
+    s.hrulerrect = hruler;
+    s.hthumbrect = hthumb;
+    s.vrulerrect = vruler;
+    s.vthumbrect = vthumb;
+    s.edgesize = 2;
+    s.pointscolor = kTextMuted;
+}
+
+} // namespace
+
+void DrawToggleControls(TSkinArt& art, TAtlas& atlas)
+{
+    AddCheckBoxes(art, atlas);
+    AddTrackBar(art, atlas, "htrackbar", false);
+    AddTrackBar(art, atlas, "trackbar", true);
+    AddGauge(art, atlas, "vgauge", {16, 100}, true);
+    AddGauge(art, atlas, "gauge", {100, 16}, false);
+    AddGauge(art, atlas, "statusgauge", {100, 17}, false);
+    const auto& h = dynamic_cast<const TbsDataSkinTrackBarControl&>(*art.controls.at("htrackbar"));
+    const auto& v = dynamic_cast<const TbsDataSkinTrackBarControl&>(*art.controls.at("trackbar"));
+    AddSlider(art, atlas, h.buttonrect, v.buttonrect);
+}
+
+} // namespace tavrik::skingen
