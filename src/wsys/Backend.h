@@ -2,9 +2,11 @@
 
 #include "core/Geometry.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tavrik {
@@ -170,8 +172,12 @@ public:
     virtual void WaitForEvents(int64_t timeoutMs) = 0;
     // Makes a running or the next WaitForEvents return; may be called from any thread.
     virtual void Wake() = 0;
-    // Lets `ms` milliseconds of the tick clock pass, whether events arrive or not.
-    virtual void Sleep(int64_t ms) = 0;
+    // Lets `ms` milliseconds of the tick clock pass, whether events arrive or not. A display
+    // on the real clock just sleeps; a virtual clock moves instead.
+    virtual void Sleep(int64_t ms)
+    {
+        if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
     virtual TPoint CursorPos() = 0;
     virtual void SetCursorPos(TPoint screen) = 0;
     virtual void SetCursorShape(TCursorShape shape) = 0;
