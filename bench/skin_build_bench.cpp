@@ -1,16 +1,40 @@
 // Skin drawing must leave a 20 ms animation tick mostly idle: a frame resize, a button
 // build, a morph step and a window shape from a mask each take a small part of it.
+#include "skin/DataSkinButtonControls.h"
 #include "skin/EffectBmp.h"
+#include "skin/ProgramSkin.h"
+#include "skin/SkinData.h"
 #include "skin/SkinImageBuilders.h"
 #include "skin/SkinRegions.h"
+#include "skin/StoredSkin.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <memory>
 
 using namespace tavrik;
 
 namespace {
+
+// The program's own skin, loaded once.
+const TbsSkinData& ProgramSkin()
+{
+    static const std::unique_ptr<TbsSkinData> data = [] {
+        TbsStoredSkin stored;
+        LoadProgramSkin(stored);
+        auto loaded = std::make_unique<TbsSkinData>();
+        loaded->ApplyStoredSkin(stored);
+        return loaded;
+    }();
+    return *data;
+}
+
+const TbsDataSkinButtonControl& ProgramButton()
+{
+    const TbsSkinData& skin = ProgramSkin();
+    return dynamic_cast<const TbsDataSkinButtonControl&>(*skin.SkinControls.at(size_t(skin.IndexOfSkinControl("button"))));
+}
 
 // A frame picture of the usual structure: a caption band, thin side borders and a bottom
 // border around a client area, with a gradient so that copies are real work.
@@ -45,6 +69,35 @@ void BM_FrameParts1920x1080(benchmark::State& state)
 }
 BENCHMARK(BM_FrameParts1920x1080)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The program's form frame, as the skinned form builds it for a window of screen size.
+void BM_ProgramFrameParts1920x1080(benchmark::State& state)
+{
+    const TbsSkinData& d = ProgramSkin();
+    const TRect whole = Rect(0, 0, d.picture.Width(), d.picture.Height());
+    const TSkinCut cut{d.lefttoppoint, d.righttoppoint, d.leftbottompoint, d.rightbottompoint, d.clientrect};
+    const TSkinCut n = ResizeSkinCut(cut, {whole.Width(), whole.Height()}, kScreen);
+    TFrameParts parts;
+    for (auto _ : state) {
+        BuildFrameParts(d.picture, whole, cut, kScreen, n, {d.topstretch, d.bottomstretch, d.leftstretch, d.rightstretch},
+                        parts);
+        benchmark::DoNotOptimize(parts.Top.Bits());
+    }
+}
+BENCHMARK(BM_ProgramFrameParts1920x1080)->Unit(benchmark::kMicrosecond);
+
+// The window shape of that frame from the program's frame mask.
+void BM_ProgramFrameRegion1920x1080(benchmark::State& state)
+{
+    const TbsSkinData& d = ProgramSkin();
+    const TSkinCut cut{d.lefttoppoint, d.righttoppoint, d.leftbottompoint, d.rightbottompoint, d.maskrectarea};
+    const TSkinCut n = ResizeSkinCut(cut, {d.mask.Width(), d.mask.Height()}, kScreen);
+    for (auto _ : state) {
+        std::optional<TRegion> region = FrameRegionFromMask(d.mask, cut, kScreen.cx, n);
+        benchmark::DoNotOptimize(region);
+    }
+}
+BENCHMARK(BM_ProgramFrameRegion1920x1080)->Unit(benchmark::kMicrosecond);
+
 void BM_SkinImage1920x1080WithClient(benchmark::State& state)
 {
     TBitmap picture = SyntheticFramePicture(kFrameSize.cx, kFrameSize.cy);
@@ -68,6 +121,39 @@ void BM_Button400x30(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Button400x30)->Unit(benchmark::kMicrosecond);
+
+// The program's button (20 pixels high) built 400 wide from its paletted picture.
+void BM_ProgramButton400(benchmark::State& state)
+{
+    const TbsDataSkinButtonControl& button = ProgramButton();
+    const TBitmap& picture = ProgramSkin().activepictures.at(size_t(button.pictureindex));
+    const TRect r = button.skinrect;
+    TBitmap dest;
+    for (auto _ : state) {
+        BuildHSkinImage(picture, r, button.lefttoppoint.x, r.Width() - button.righttoppoint.x, 400, dest);
+        benchmark::DoNotOptimize(dest.Bits());
+    }
+}
+BENCHMARK(BM_ProgramButton400)->Unit(benchmark::kMicrosecond);
+
+// One morph tick of the program's button 75 wide: both state images built, then mixed.
+void BM_ProgramButtonMorphStep75(benchmark::State& state)
+{
+    const TbsDataSkinButtonControl& button = ProgramButton();
+    const TBitmap& picture = ProgramSkin().activepictures.at(size_t(button.pictureindex));
+    const int l = button.lefttoppoint.x;
+    const int rt = button.skinrect.Width() - button.righttoppoint.x;
+    TBitmap normalImage;
+    TBitmap activeImage;
+    for (auto _ : state) {
+        BuildHSkinImage(picture, button.skinrect, l, rt, 75, normalImage);
+        BuildHSkinImage(picture, button.activeskinrect, l, rt, 75, activeImage);
+        TbsEffectBmp step(normalImage);
+        step.MorphBlend(TbsEffectBmp(activeImage), 0.4);
+        benchmark::DoNotOptimize(step.LineAddress(0));
+    }
+}
+BENCHMARK(BM_ProgramButtonMorphStep75)->Unit(benchmark::kMicrosecond);
 
 // One timer tick of a morphing button: a fresh copy of the normal image mixed with the
 // active one.

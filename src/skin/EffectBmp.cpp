@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
-#include <vector>
 
 namespace tavrik {
 
@@ -32,8 +31,8 @@ void MixPixel(uint8_t* a, const uint8_t* b, double w)
     for (int c = 0; c < 3; ++c) a[c] = ClampChannel(w * a[c] + (1 - w) * b[c]);
 }
 
-// Writes pixel (x, y) of this image to the position place(x, y) of a target of the turned
-// size; a separate bitmap keeps the source intact when the target is this image itself.
+// A bitmap of the turned size holding each source pixel (x, y) at place(x, y). Building it
+// apart keeps the source intact when an image is turned into itself.
 template <typename Place>
 TBitmap Turned(const TBitmap& source, Place place)
 {

@@ -11,8 +11,8 @@ namespace tavrik {
 // destination's start, the last copy cut at the destination's end.
 enum class TAxisFit : uint8_t { Scale, Tile };
 
-// Copies the source rectangle of src onto the destination rectangle of dst, two different
-// 24-bit bitmaps.
+// Copies the source rectangle of src (any pixel format) onto the destination rectangle of
+// dst, a different, 24-bit bitmap.
 // Pixels that fall outside either bitmap are skipped, so any geometry is safe; an empty or
 // inverted rectangle, or a zero source length, draws nothing.
 void BlitCell(TBitmap& dst, const TRect& dstRect, const TBitmap& src, const TRect& srcRect,
@@ -25,9 +25,6 @@ constexpr int64_t ScaledSourceOffset(int64_t i, int64_t srcLength, int64_t dstLe
 {
     return (2 * i + 1) * srcLength / (2 * dstLength);
 }
-
-// src itself when it is 24-bit, otherwise a 24-bit copy kept in holder.
-const TBitmap& AsPictureBuffer(const TBitmap& src, TBitmap& holder);
 
 // Resizes bitmap to width x height as a 24-bit bitmap, keeping what it held in the area
 // both sizes share.

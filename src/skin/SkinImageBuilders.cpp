@@ -8,7 +8,7 @@ namespace {
 
 constexpr TAxisFit FitFor(bool stretch) { return stretch ? TAxisFit::Scale : TAxisFit::Tile; }
 
-// Draws cells of the element at rect of a 24-bit source; source cells are given relative to
+// Draws cells of the element at rect of a source; source cells are given relative to
 // the element's top-left corner.
 class TCellPainter {
 public:
@@ -48,8 +48,7 @@ void BuildNineCellImage(const TBitmap& picture, const TRect& r, const TSkinCut& 
     const int h = size.cy;
     SetPictureSize(dest, w, h);
     if (c.RightBottom.x == c.LeftTop.x || c.RightBottom.y == c.LeftTop.y || picture.Empty()) return;
-    TBitmap converted;
-    TCellPainter paint(AsPictureBuffer(picture, converted), r, dest);
+    TCellPainter paint(picture, r, dest);
     const bool open = right == TRightSide::Open;
     const int rw = r.Width();
     const int rh = r.Height();
@@ -103,8 +102,7 @@ void BuildThreePartImage(const TBitmap& picture, const TRect& r, const TThreePar
     };
     if (horizontal) SetPictureSize(dest, p.length, across);
     else SetPictureSize(dest, across, p.length);
-    TBitmap converted;
-    TCellPainter paint(AsPictureBuffer(picture, converted), r, dest);
+    TCellPainter paint(picture, r, dest);
     if (p.drawFirstCap && p.firstCap != 0)
         paint.Copy(oriented(0, 0, p.firstCap, across), oriented(0, 0, p.firstCap, across));
     TRect strip = oriented(p.firstCap, 0, along - p.lastCap, across);
@@ -186,15 +184,13 @@ void BuildFrameParts(const TBitmap& source, const TRect& rect, const TSkinCut& c
     const int topHeight = n.Client.Top;
     const int bottomHeight = size.cy - n.Client.Bottom;
     const int bandHeight = size.cy - topHeight - bottomHeight;
-    TBitmap converted;
-    const TBitmap& picture = AsPictureBuffer(source, converted);
 
     // Top and bottom parts take whole rows of the element: the top rows or the bottom ones.
     auto horizontalPart = [&](TBitmap& part, int sourceTop, int height, TPoint from, TPoint to, TPoint newFrom,
                               TPoint newTo, bool stretched) {
         if (w <= 0 || height <= 0 || to.x <= from.x) return;
         SetPictureSize(part, w, height);
-        TCellPainter paint(picture, Rect(rect.Left, rect.Top + sourceTop, rect.Right, rect.Top + sourceTop + height),
+        TCellPainter paint(source, Rect(rect.Left, rect.Top + sourceTop, rect.Right, rect.Top + sourceTop + height),
                            part);
         TRect strip = Rect(from.x, 0, to.x, height);
         if (stretched) paint.TileAlongX(strip, Rect(newFrom.x, 0, newTo.x, height), true);
@@ -211,7 +207,7 @@ void BuildFrameParts(const TBitmap& source, const TRect& rect, const TSkinCut& c
     auto verticalPart = [&](TBitmap& part, int sourceLeft, int width, TPoint from, TPoint to, bool stretched) {
         if (width <= 0 || bandHeight <= 0 || to.y <= from.y) return;
         SetPictureSize(part, width, bandHeight);
-        TCellPainter paint(picture, Rect(rect.Left + sourceLeft, rect.Top, rect.Left + sourceLeft + width, rect.Bottom),
+        TCellPainter paint(source, Rect(rect.Left + sourceLeft, rect.Top, rect.Left + sourceLeft + width, rect.Bottom),
                            part);
         TRect strip = Rect(0, from.y, width, to.y);
         if (stretched)

@@ -6,26 +6,24 @@
 namespace tavrik {
 
 // How a skin element is cut for resizing: four corner points and the client rectangle, all
-// relative to the element's top-left corner.
+// relative to the element's top-left corner. The eight corner cells are copied unchanged,
+// the four edges tiled (or stretched) between their corner points, the client area tiled.
 //
-//        LeftTop.x         RightTop.x
-//   +-------+-----------------+-------+  y 0
-//   |  TL   |    top edge     |  TR   |
-//   +---+---+-----------------+---+---+  Client.Top
-//   |TL |                         |TR |
-//   +---+  LeftTop.y   RightTop.y +---+
-//   | L |                         | R |
-//   | e |      client area        | i |
-//   | f |    (Client rectangle)   | g |
-//   | t |                         | h |
-//   +---+  LeftBottom.y           +---+  RightBottom.y
-//   |BL |                         |BR |
-//   +---+---+-----------------+---+---+  Client.Bottom
-//   |  BL   |   bottom edge   |  BR   |
-//   +-------+-----------------+-------+
-//       LeftBottom.x     RightBottom.x
-//
-// Corners are copied unchanged, edges are tiled (or stretched), the client area is tiled.
+//   0    C.left  LT.x                    RT.x  C.right  width
+//   +--------------+-----------------------+-----------+  0
+//   |   TL upper   |       top edge        | TR upper  |
+//   +-----+--------+-----------------------+---+-------+  C.top
+//   | TL  |                                    |  TR   |
+//   | side|                                    |  side |
+//   +-----+ LT.y                          RT.y +-------+
+//   | left|                                    | right |
+//   | edge|            client area             | edge  |
+//   +-----+ LB.y                          RB.y +-------+
+//   | BL  |                                    |  BR   |
+//   | side+------+-----------------------+-----+-------+  C.bottom
+//   |     |  BL  |      bottom edge      |   BR lower  |
+//   +-----+------+-----------------------+-------------+  height
+//        C.left LB.x                    RB.x
 struct TSkinCut {
     TPoint LeftTop;
     TPoint RightTop;

@@ -1,5 +1,6 @@
 #include "skin/SkinRegions.h"
 
+#include "gfx/PixelOps.h"
 #include "skin/PixelCells.h"
 
 #include <algorithm>
@@ -46,11 +47,11 @@ TBitmap WhiteBitmap(int width, int height)
 
 // Calls found(x0, x1, y) for every maximal run of black pixels of a 24-bit mask.
 template <typename Found>
-void ForEachRun(const TBitmap& pixels, Found found)
+void ForEachRun24(const TBitmap& mask, Found found)
 {
-    const int w = pixels.Width();
-    for (int y = 0; y < pixels.Height(); ++y) {
-        const uint8_t* row = pixels.ScanLine(y);
+    const int w = mask.Width();
+    for (int y = 0; y < mask.Height(); ++y) {
+        const uint8_t* row = mask.ScanLine(y);
         int x = 0;
         while (x < w) {
             while (x < w && !IsBlack(row + 3 * size_t(x))) ++x;
@@ -59,6 +60,31 @@ void ForEachRun(const TBitmap& pixels, Found found)
             // Masks are mostly black: long runs are crossed four pixels at a time.
             while (x + 4 <= w && FourBlack(row + 3 * size_t(x))) x += 4;
             while (x < w && IsBlack(row + 3 * size_t(x))) ++x;
+            found(start, x, y);
+        }
+    }
+}
+
+// The same for a mask of any pixel format.
+template <typename Found>
+void ForEachRun(const TBitmap& mask, Found found)
+{
+    if (mask.PixelFormat() == TPixelFormat::pf24bit) {
+        ForEachRun24(mask, found);
+        return;
+    }
+    pixels::TPaletteLut lut{};
+    if (IsPaletted(mask.PixelFormat())) lut = pixels::PaletteLut(mask);
+    const int w = mask.Width();
+    std::vector<uint32_t> row(size_t(std::max(w, 0)));
+    for (int y = 0; y < mask.Height(); ++y) {
+        pixels::ReadRow(mask, y, 0, w, row.data(), &lut);
+        int x = 0;
+        while (x < w) {
+            while (x < w && row[size_t(x)] != 0) ++x;
+            if (x == w) break;
+            const int start = x;
+            while (x < w && row[size_t(x)] == 0) ++x;
             found(start, x, y);
         }
     }
@@ -108,8 +134,7 @@ private:
 std::vector<TRect> MaskBands(const TBitmap& mask, int offsetX, int offsetY)
 {
     TBandCollector bands;
-    TBitmap converted;
-    ForEachRun(AsPictureBuffer(mask, converted), [&](int x0, int x1, int y) {
+    ForEachRun(mask, [&](int x0, int x1, int y) {
         bands.Add({x0 + offsetX, y + offsetY, x1 + offsetX, y + offsetY + 1});
     });
     return bands.Take();
@@ -120,8 +145,7 @@ std::vector<TRect> MaskBands(const TBitmap& mask, int offsetX, int offsetY)
 std::vector<TRect> MaskRuns(const TBitmap& mask, int offsetX, int offsetY)
 {
     std::vector<TRect> runs;
-    TBitmap converted;
-    ForEachRun(AsPictureBuffer(mask, converted), [&](int x0, int x1, int y) {
+    ForEachRun(mask, [&](int x0, int x1, int y) {
         runs.push_back({x0 + offsetX, y + offsetY, x1 + offsetX, y + offsetY + 1});
     });
     return runs;
@@ -130,15 +154,13 @@ std::vector<TRect> MaskRuns(const TBitmap& mask, int offsetX, int offsetY)
 std::vector<uint8_t> RegionDataFromMask(const TBitmap& mask, int offsetX, int offsetY)
 {
     if (mask.Empty()) return {};
-    TBitmap converted;
-    const TBitmap& pixels = AsPictureBuffer(mask, converted);
     // Counting first sizes the list once: a shape of many runs makes a list of megabytes.
     size_t count = 0;
-    ForEachRun(pixels, [&](int, int, int) { ++count; });
+    ForEachRun(mask, [&](int, int, int) { ++count; });
     std::vector<uint8_t> data(kRegionDataHeaderSize + 16 * count);
     size_t at = PutInt32s<4>(data, 0, {int32_t(kRegionDataHeaderSize), 1, int32_t(count), 0});
     at = PutRect(data, at, Bounds(offsetX, offsetY, mask.Width(), mask.Height()));
-    ForEachRun(pixels, [&](int x0, int x1, int y) {
+    ForEachRun(mask, [&](int x0, int x1, int y) {
         at = PutRect(data, at, {x0 + offsetX, y + offsetY, x1 + offsetX, y + offsetY + 1});
     });
     return data;
@@ -147,10 +169,8 @@ std::vector<uint8_t> RegionDataFromMask(const TBitmap& mask, int offsetX, int of
 TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int newWidth, const TSkinCut& newCut)
 {
     TFrameParts parts;
-    TBitmap converted;
-    const TBitmap& m = AsPictureBuffer(mask, converted);
-    const int mw = m.Width();
-    const int mh = m.Height();
+    const int mw = mask.Width();
+    const int mh = mask.Height();
     const TRect& c = cut.Client;
     const int bandHeight = newCut.Client.Height();
 
@@ -160,11 +180,11 @@ TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int ne
         const int width = right - left;
         if (width <= 0 || bandHeight <= 0) return;
         part = WhiteBitmap(width, bandHeight);
-        BlitCell(part, Rect(0, 0, width, bandHeight), m, Rect(left, upper.y, right, lower.y), TAxisFit::Scale,
+        BlitCell(part, Rect(0, 0, width, bandHeight), mask, Rect(left, upper.y, right, lower.y), TAxisFit::Scale,
                  TAxisFit::Tile);
-        if (upper.y > c.Top) BlitCell(part, Rect(0, 0, width, upper.y - c.Top), m, Rect(left, c.Top, right, upper.y));
+        if (upper.y > c.Top) BlitCell(part, Rect(0, 0, width, upper.y - c.Top), mask, Rect(left, c.Top, right, upper.y));
         if (c.Bottom > lower.y)
-            BlitCell(part, Rect(0, bandHeight - (c.Bottom - lower.y), width, bandHeight), m,
+            BlitCell(part, Rect(0, bandHeight - (c.Bottom - lower.y), width, bandHeight), mask,
                      Rect(left, lower.y, right, c.Bottom));
     };
     side(parts.Left, 0, c.Left, cut.LeftTop, cut.LeftBottom);
@@ -176,10 +196,10 @@ TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int ne
         const int height = bottom - top;
         if (newWidth <= 0 || height <= 0) return;
         part = WhiteBitmap(newWidth, height);
-        BlitCell(part, Rect(newFrom.x, 0, newTo.x, height), m, Rect(from.x, top, to.x, bottom), TAxisFit::Tile,
+        BlitCell(part, Rect(newFrom.x, 0, newTo.x, height), mask, Rect(from.x, top, to.x, bottom), TAxisFit::Tile,
                  TAxisFit::Scale);
-        BlitCell(part, Rect(0, 0, from.x, height), m, Rect(0, top, from.x, bottom));
-        BlitCell(part, Rect(newTo.x, 0, newTo.x + mw - to.x, height), m, Rect(to.x, top, mw, bottom));
+        BlitCell(part, Rect(0, 0, from.x, height), mask, Rect(0, top, from.x, bottom));
+        BlitCell(part, Rect(newTo.x, 0, newTo.x + mw - to.x, height), mask, Rect(to.x, top, mw, bottom));
     };
     across(parts.Top, 0, c.Top, cut.LeftTop, cut.RightTop, newCut.LeftTop, newCut.RightTop);
     across(parts.Bottom, c.Bottom, mh, cut.LeftBottom, cut.RightBottom, newCut.LeftBottom, newCut.RightBottom);

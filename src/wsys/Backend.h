@@ -2,9 +2,11 @@
 
 #include "core/Geometry.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tavrik {
@@ -56,8 +58,8 @@ enum class TBackendEventKind : uint8_t {
     ButtonUp,     // screen, button, modifiers
     Wheel,        // screen, wheelDelta, modifiers
     MouseLeave,   // the pointer left every window of the program (it is over another program)
-    KeyDown,      // vk, text, autoRepeat, modifiers
-    KeyUp,        // vk, modifiers
+    KeyDown,      // vk, text, autoRepeat, modifiers; keys go to the focus window of the
+    KeyUp,        // vk, modifiers                     window system, whatever native window saw them
     Activated,    // window: the desktop gave this window the keyboard focus
     Deactivated,  // window: it lost the focus to another program (not to a window of ours)
     CloseRequest, // window: the user asked the desktop to close it
@@ -81,7 +83,9 @@ struct TBackendEvent {
     TMouseButton button = TMouseButton::None;
     int wheelDelta = 0; // WHEEL_DELTA (120) per notch, positive away from the user
     uint8_t modifiers = 0; // TModifierKeys held; for key events before the event's own key changed
-    uint32_t vk = 0;      // VK_* code of the key; VK_PACKET for text without a key
+    // VK_* code of the key (modifiers as VK_SHIFT, VK_CONTROL, VK_MENU or their left/right
+    // variants; letters and digits as their capital ASCII codes); VK_PACKET for text without a key.
+    uint32_t vk = 0;
     bool extendedKey = false;
     bool autoRepeat = false;
     // KeyDown: the characters the key produces in UTF-8, control characters included as a
@@ -168,6 +172,12 @@ public:
     virtual void WaitForEvents(int64_t timeoutMs) = 0;
     // Makes a running or the next WaitForEvents return; may be called from any thread.
     virtual void Wake() = 0;
+    // Lets `ms` milliseconds of the tick clock pass, whether events arrive or not. A display
+    // on the real clock just sleeps; a virtual clock moves instead.
+    virtual void Sleep(int64_t ms)
+    {
+        if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
     virtual TPoint CursorPos() = 0;
     virtual void SetCursorPos(TPoint screen) = 0;
     virtual void SetCursorShape(TCursorShape shape) = 0;

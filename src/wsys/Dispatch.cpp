@@ -117,8 +117,7 @@ DWORD TWindowSystem::EventTime(const TBackendEvent& ev) const { return DWORD(ev.
 
 bool TWindowSystem::TakeTimerMessage(const TMessageQueue::TFilter& filter, bool remove, MSG& out)
 {
-    if (filter.first || filter.last)
-        if (WM_TIMER < filter.first || WM_TIMER > filter.last) return false;
+    if (!filter.Allows(WM_TIMER)) return false;
     uint64_t now = GetTickCount();
     TTimerList::TFired fired;
     if (!timers_.TakeDue(now, filter.hwnd, remove, fired)) return false;
@@ -149,7 +148,7 @@ bool TWindowSystem::Peek(MSG& out, HWND filterHwnd, UINT first, UINT last, UINT 
         out = MSG{nullptr, WM_QUIT, WPARAM(exitCode), 0, DWORD(GetTickCount()), input_.CursorPos()};
         found = true;
     }
-    if (!found && (!filter.first && !filter.last ? true : (WM_PAINT >= first && WM_PAINT <= last))) {
+    if (!found && filter.Allows(WM_PAINT)) {
         if (TWindow* w = painter_->NextToPaint(filterHwnd)) {
             out = MSG{w->handle, WM_PAINT, 0, 0, DWORD(GetTickCount()), input_.CursorPos()};
             found = true;
@@ -171,10 +170,15 @@ bool TWindowSystem::Get(MSG& out, HWND filter, UINT first, UINT last)
     TBusyGuard busy(busy_);
     for (;;) {
         if (Peek(out, filter, first, last, PM_REMOVE)) return out.message != WM_QUIT;
-        int64_t timeout = -1;
-        if (auto due = timers_.NextDue()) timeout = std::max<int64_t>(0, int64_t(*due) - int64_t(GetTickCount()));
-        backend_->WaitForEvents(timeout);
+        WaitForInput();
     }
+}
+
+void TWindowSystem::WaitForInput()
+{
+    int64_t timeout = -1;
+    if (auto due = timers_.NextDue()) timeout = std::max<int64_t>(0, int64_t(*due) - int64_t(GetTickCount()));
+    backend_->WaitForEvents(timeout);
 }
 
 LRESULT TWindowSystem::Dispatch(const MSG& msg)

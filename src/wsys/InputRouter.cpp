@@ -292,8 +292,9 @@ void TInputRouter::ReleaseCaptureOf(TWindow* subtree)
 bool TInputRouter::TrackMouseEvent(TRACKMOUSEEVENT& track)
 {
     if (track.dwFlags & TME_QUERY) {
+        // Reports the client tracking if any, else the frame tracking.
         TWindow* w = trackClient_.window ? trackClient_.window : trackNonClient_.window;
-        track.dwFlags = (trackClient_.window ? TME_LEAVE : 0) | (!trackClient_.window && w ? TME_LEAVE | TME_NONCLIENT : 0);
+        track.dwFlags = !w ? 0 : trackClient_.window ? TME_LEAVE : TME_LEAVE | TME_NONCLIENT;
         track.hwndTrack = w ? w->handle : nullptr;
         return true;
     }

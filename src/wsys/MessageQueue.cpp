@@ -8,9 +8,7 @@ namespace tavrik {
 
 bool TMessageQueue::TFilter::Matches(const MSG& m) const
 {
-    if (hwnd && m.hwnd != hwnd) return false;
-    if (first == 0 && last == 0) return true;
-    return m.message >= first && m.message <= last;
+    return (!hwnd || m.hwnd == hwnd) && Allows(m.message);
 }
 
 void TMessageQueue::Post(const MSG& msg)

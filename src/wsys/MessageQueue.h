@@ -22,6 +22,7 @@ public:
         UINT first = 0;
         UINT last = 0;
         bool Matches(const MSG& m) const;
+        bool Allows(UINT msg) const { return (first == 0 && last == 0) || (msg >= first && msg <= last); }
     };
 
     void Post(const MSG& msg);

@@ -32,10 +32,10 @@ TRect TWindowSystem::ClientScreenRect(const TWindow* w)
     return Bounds(p.x, p.y, w->client.Width(), w->client.Height());
 }
 
-TRect TWindowSystem::CalcClientRect(TWindow* w, const TRect& windowRect, bool notify)
+TRect TWindowSystem::CalcClientRect(TWindow* w, const TRect& windowRect)
 {
     TRect r = windowRect;
-    if (notify) Send(w, WM_NCCALCSIZE, 0, PtrToLParam(&r));
+    Send(w, WM_NCCALCSIZE, 0, PtrToLParam(&r));
     r.Right = std::max(r.Right, r.Left);
     r.Bottom = std::max(r.Bottom, r.Top);
     return r.Offset(-windowRect.Left, -windowRect.Top);

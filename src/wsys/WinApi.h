@@ -129,6 +129,9 @@ bool RunMessageLoopUntil(const std::function<bool()>& done);
 // ProcessMessages, the move/size loop) and answers true for those it handled. Returns the
 // previous filter.
 std::function<bool(MSG&)> SetMessageFilter(std::function<bool(MSG&)> filter);
+// Lets `ms` milliseconds of the tick clock pass without handling any message (on the
+// headless backend the virtual clock moves at once, so loops that wait for time end in tests).
+void Sleep(DWORD ms);
 DWORD GetMessageTime(); // of the last message taken from the queue
 TPoint GetMessagePos(); // cursor position, in screen coordinates, when it was queued
 
@@ -258,6 +261,40 @@ bool EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
 HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
+
+// BeginPaint and EndPaint as one object, for WM_PAINT handlers.
+class TPaintDC {
+public:
+    explicit TPaintDC(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd, &ps_); }
+    ~TPaintDC() { EndPaint(hwnd_, &ps_); }
+    TPaintDC(const TPaintDC&) = delete;
+    TPaintDC& operator=(const TPaintDC&) = delete;
+    TCanvas& Canvas() const { return *ps_.hdc; }
+    const PAINTSTRUCT& Info() const { return ps_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_;
+};
+
+// GetDC (or GetWindowDC) and ReleaseDC as one object.
+class TWindowDC {
+public:
+    explicit TWindowDC(HWND hwnd, bool wholeWindow = false)
+        : hwnd_(hwnd), dc_(wholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
+    ~TWindowDC()
+    {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+    // nullptr when the window did not exist.
+    TCanvas* Canvas() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
 
 // --- System ------------------------------------------------------------------------------------
 

@@ -1,5 +1,4 @@
 // Windows, procedures, messages and placement of WinApi.h.
-#include "core/TickClock.h"
 #include "wsys/FrameMetrics.h"
 #include "wsys/Painter.h"
 #include "wsys/WinApi.h"
@@ -264,15 +263,13 @@ LRESULT DispatchMessage(const MSG* msg) { return Ws().Dispatch(*msg); }
 
 void WaitMessage()
 {
-    TWindowSystem& ws = Ws();
     MSG m;
-    if (ws.Peek(m, nullptr, 0, 0, PM_NOREMOVE)) return;
-    int64_t timeout = -1;
-    if (auto due = ws.Timers().NextDue()) timeout = std::max<int64_t>(0, int64_t(*due) - int64_t(GetTickCount()));
-    ws.Backend().WaitForEvents(timeout);
+    if (!Ws().Peek(m, nullptr, 0, 0, PM_NOREMOVE)) Ws().WaitForInput();
 }
 
 void ProcessMessages() { Ws().ProcessMessages(); }
+
+void Sleep(DWORD ms) { Ws().Backend().Sleep(int64_t(ms)); }
 bool RunMessageLoopUntil(const std::function<bool()>& done) { return Ws().RunLoopUntil(done); }
 std::function<bool(MSG&)> SetMessageFilter(std::function<bool(MSG&)> filter)
 {

@@ -158,7 +158,7 @@ HWND TWindowSystem::Create(DWORD exStyle, std::string_view className, std::strin
         return nullptr;
     }
     if (!Find(handle)) return nullptr;
-    w->client = CalcClientRect(w, w->rect, true);
+    w->client = CalcClientRect(w, w->rect);
     if (w->IsTopLevel()) CreateNative(w);
     painter_->WindowCreated(w);
     if (Send(w, WM_CREATE, 0, PtrToLParam(&cs)) == -1) {

@@ -69,7 +69,7 @@ public:
     static TRect ClientScreenRect(const TWindow* w);
     bool SetWindowPos(TWindow* w, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
     bool Show(TWindow* w, int command);
-    TRect CalcClientRect(TWindow* w, const TRect& windowRect, bool notify);
+    TRect CalcClientRect(TWindow* w, const TRect& windowRect); // WM_NCCALCSIZE, wParam 0
     MINMAXINFO QueryMinMaxInfo(TWindow* w);
     TRect WorkAreaFor(const TWindow* w);
     void SyncNativeStacking();
@@ -85,6 +85,7 @@ public:
     bool Post(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool Peek(MSG& out, HWND filter, UINT first, UINT last, UINT flags);
     bool Get(MSG& out, HWND filter, UINT first, UINT last);
+    void WaitForInput(); // until the backend has events or the next timer is due
     LRESULT Dispatch(const MSG& msg);
     void ProcessMessages();
     bool RunLoopUntil(const std::function<bool()>& done);

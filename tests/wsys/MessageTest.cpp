@@ -249,6 +249,34 @@ TEST_F(Messages, ModalLoopAdvancesTimeToTheNextTimer)
     EXPECT_EQ(screen->Now(), t0 + 1000);
 }
 
+TEST_F(Messages, SleepPassesTimeWithoutHandlingMessages)
+{
+    HWND w = TopLevel(Bounds(0, 0, 10, 10));
+    uint64_t slept = 0;
+    Handle(w, [&](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_USER) {
+            screen->Click(5, 5); // queued while the handler runs; it does not cut the sleep short
+            uint64_t t0 = GetTickCount();
+            Sleep(7);
+            slept = GetTickCount() - t0;
+            EXPECT_TRUE(Log(w, WM_LBUTTONDOWN).empty());
+        }
+        return std::nullopt;
+    });
+    PostMessage(w, WM_USER);
+    ProcessMessages();
+    EXPECT_EQ(slept, 7u);
+    EXPECT_EQ(Log(w, WM_LBUTTONDOWN).size(), 1u);
+    // A batch loop that handles messages for at least a millisecond ends on the virtual clock.
+    PostMessage(w, WM_USER + 1);
+    uint64_t t1 = GetTickCount();
+    do {
+        ProcessMessages();
+        Sleep(1);
+    } while (GetTickCount() - t1 < 1);
+    EXPECT_EQ(Log(w, WM_USER + 1).size(), 1u);
+}
+
 TEST_F(Messages, ALoopWaitingWithNothingToComeFailsInsteadOfHanging)
 {
     EXPECT_THROW(RunMessageLoopUntil([] { return false; }), std::logic_error);

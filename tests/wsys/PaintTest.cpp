@@ -16,12 +16,10 @@ protected:
         colors[hwnd] = color;
         Handle(hwnd, [this](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
             if (m != WM_PAINT) return std::nullopt;
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(h, &ps);
-            dc->Brush().Color = colors[h];
-            dc->FillRect(GetClientRect(h));
-            EndPaint(h, &ps);
-            lastPaint[h] = ps.rcPaint;
+            TPaintDC paint(h);
+            paint.Canvas().Brush().Color = colors[h];
+            paint.Canvas().FillRect(GetClientRect(h));
+            lastPaint[h] = paint.Info().rcPaint;
             return 0;
         });
     }
@@ -120,10 +118,12 @@ TEST_F(Paint, SiblingsAndChildrenClipEachOther)
     EXPECT_EQ(At(60, 60), clBlue); // the lower sibling cannot paint over the upper one
     EXPECT_EQ(At(20, 20), clRed);
     // The parent's own canvas leaves its children alone.
-    HDC dc = GetDC(top);
-    dc->Brush().Color = clLime;
-    dc->FillRect(GetClientRect(top));
-    ReleaseDC(top, dc);
+    {
+        TWindowDC dc(top);
+        dc.Canvas()->Brush().Color = clLime;
+        dc.Canvas()->FillRect(GetClientRect(top));
+    }
+    EXPECT_EQ(TWindowDC(HandleFromValue(77)).Canvas(), nullptr);
     ProcessMessages();
     EXPECT_EQ(At(5, 5), clLime);
     EXPECT_EQ(At(20, 20), clRed);

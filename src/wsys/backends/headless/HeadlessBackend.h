@@ -6,6 +6,7 @@
 #include "wsys/Backend.h"
 #include "wsys/WinTypes.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -40,7 +41,8 @@ struct THeadlessOptions {
 //     EXPECT_EQ(screen->ScreenPixel(100, 50), clRed);
 //
 // Time only moves by Advance, which steps from timer to timer so that each timer fires
-// exactly when due, in order.
+// exactly when due, in order. (Called from inside a running loop, Advance only moves the
+// clock; that loop then runs each due timer once.)
 //
 // Modal loops (a dialog's nested loop, the move/size loop) wait for input; each time a loop
 // would wait, the backend runs the next action queued with WhenIdle (typically an input call),
@@ -126,6 +128,7 @@ public:
     bool NextEvent(TBackendEvent& event) override;
     void WaitForEvents(int64_t timeoutMs) override;
     void Wake() override { woken_ = true; }
+    void Sleep(int64_t ms) override { clock_.now += uint64_t(std::max<int64_t>(0, ms)); }
     TPoint CursorPos() override { return cursor_; }
     void SetCursorPos(TPoint screen) override;
     void SetCursorShape(TCursorShape shape) override { cursorShape_ = shape; }
