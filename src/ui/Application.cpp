@@ -63,11 +63,6 @@ void TApplication::FormCreated(TForm* form)
     form->AfterConstruction();
 }
 
-void TApplication::Notification(TComponent* component, TOperation operation)
-{
-    TComponent::Notification(component, operation);
-}
-
 // --- Message loop -----------------------------------------------------------------------------
 
 void TApplication::Run()

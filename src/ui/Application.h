@@ -109,8 +109,6 @@ public:
     void HideHint();
     void CancelHint();
 
-    void Notification(TComponent* component, TOperation operation) override;
-
 private:
     void FormCreated(TForm* form);
     void CreateHandle();

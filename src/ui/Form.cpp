@@ -210,9 +210,10 @@ void TForm::SetActiveControl(TWinControl* control)
 
 void TForm::FocusControl(TWinControl* control)
 {
-    if (!control || !ContainsControl(control) || !control->CanFocus()) return;
-    if (Showing()) tavrik::SetFocus(control->Handle());
-    else activeControl_ = control;
+    if (!control || control == this || !ContainsControl(control)) return;
+    // A hidden form gives the control the focus when it is next activated.
+    if (!Showing()) activeControl_ = control;
+    else if (control->CanFocus()) tavrik::SetFocus(control->Handle());
 }
 
 void TForm::FocusChanged(TWinControl* control)

@@ -38,6 +38,8 @@ public:
     bool FreeOnTerminate() const { return freeOnTerminate_; }
     void SetFreeOnTerminate(bool on) { freeOnTerminate_ = on; }
     std::thread::id ThreadID() const { return id_; }
+    // The platform's handle of the running thread (for priorities); valid until it is joined.
+    std::thread::native_handle_type NativeHandle() { return thread_.native_handle(); }
     int ReturnValue() const { return returnValue_; }
     std::exception_ptr FatalException() const { return fatal_; }
 

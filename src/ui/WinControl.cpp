@@ -122,12 +122,13 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     TMessage m{msg, wParam, lParam, 0};
+    auto alive = Guard();
     try {
         TWndMethod proc = WindowProc(); // a handler may replace it while it runs
         proc(m);
     } catch (...) {
         // An error escaping a handler is reported, and the message loop goes on.
-        if (TApplication* app = Application()) app->HandleException(this);
+        if (TApplication* app = Application()) app->HandleException(alive ? this : nullptr);
         else throw;
     }
     return m.Result;
@@ -257,11 +258,6 @@ void TWinControl::Broadcast(TMessage& message)
         proc(message);
         if (message.Result != 0) return;
     }
-}
-
-void TWinControl::Notification(TComponent* component, TOperation operation)
-{
-    TControl::Notification(component, operation);
 }
 
 // --- Bounds -----------------------------------------------------------------------------------
@@ -411,6 +407,15 @@ void TWinControl::PaintTo(TCanvas& canvas)
     EraseBackground(canvas);
     PaintWindow(canvas);
     PaintControls(canvas);
+}
+
+void TWinControl::PaintParentImage(TCanvas& canvas)
+{
+    if (!Parent()) return;
+    TCanvasStateSaver saver(canvas);
+    canvas.IntersectClipRect({0, 0, Width(), Height()});
+    canvas.MoveOrigin(-Left(), -Top());
+    Parent()->PaintTo(canvas);
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& m)

@@ -97,6 +97,10 @@ public:
     // Paints the client area as it looks (background, own content, graphic children) into a
     // canvas whose origin is the client area's top-left corner.
     void PaintTo(TCanvas& canvas);
+    // Paints what the parent shows beneath this control (its background and content and
+    // the graphic controls there) into a canvas whose origin is this control's top-left
+    // corner, for controls that let their parent show through.
+    void PaintParentImage(TCanvas& canvas);
 
     bool Showing() const override;
     TRect ClientRect() const override;
@@ -105,7 +109,6 @@ public:
 
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void BeforeDestruction() override;

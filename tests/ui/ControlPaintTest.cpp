@@ -251,3 +251,36 @@ TEST_F(Paint, ButtonClicksNeedPressAndReleaseInside)
     ClickOn(button);
     EXPECT_EQ(clicks, 3);
 }
+
+namespace {
+
+// A windowed control that shows its parent through itself and draws a frame on top.
+class TSeeThrough : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void PaintWindow(TCanvas& canvas) override
+    {
+        PaintParentImage(canvas);
+        canvas.Brush().Color = clBlack;
+        canvas.FrameRect(ClientRect());
+    }
+    void EraseBackground(TCanvas&) override {}
+};
+
+} // namespace
+
+TEST_F(Paint, AWindowedControlCanShowItsParentBeneathIt)
+{
+    auto* below = new TSwatch(form, clRed);
+    below->SetParent(form);
+    below->SetBounds(20, 20, 30, 30);
+    auto* glass = new TSeeThrough(form);
+    glass->SetParent(form);
+    glass->SetBounds(10, 10, 60, 60);
+    EXPECT_EQ(At(glass, 0, 0), clBlack);
+    EXPECT_EQ(At(glass, 5, 5), clWhite);  // the form's background
+    EXPECT_EQ(At(glass, 15, 15), clRed);  // the graphic control beneath
+    EXPECT_EQ(At(glass, 45, 45), clWhite);
+}

@@ -211,3 +211,18 @@ TEST_F(Controls, AnImageListKeepsTransparencyAndGreysDisabledImages)
     EXPECT_EQ(list.AddMasked(strip, clDefault), 2);
     EXPECT_EQ(list.GetBitmap(2).ScanLine(0)[3], 0);
 }
+
+TEST_F(Controls, ADoubleClickIsOneClickAndOneDoubleClick)
+{
+    auto* label = Add<TLabel>(form, "label", Bounds(10, 10, 60, 20));
+    label->SetCaption("Twice");
+    std::vector<std::string> events;
+    label->OnClick = [&](TComponent*) { events.push_back("click"); };
+    label->OnDblClick = [&](TComponent*) { events.push_back("double"); };
+    label->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState s, int, int) {
+        events.push_back((s & ssDouble) ? "down double" : "down");
+    };
+    TPoint p = Center(label);
+    screen->DoubleClick(p.x, p.y);
+    EXPECT_EQ(events, (std::vector<std::string>{"down", "click", "double", "down double"}));
+}

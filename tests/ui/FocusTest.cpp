@@ -186,3 +186,20 @@ TEST_F(Focus, RemovingTheActiveControlClearsIt)
     a->Free();
     EXPECT_EQ(form->ActiveControl(), nullptr);
 }
+
+TEST_F(Focus, AHiddenFormFocusesTheChosenControlWhenShown)
+{
+    TForm* second = app->CreateForm<TForm>();
+    second->SetBorderStyle(TFormBorderStyle::bsNone);
+    second->SetBounds(450, 100, 200, 100);
+    auto* x = new TKeySink(second);
+    x->SetName("x");
+    x->SetParent(second);
+    auto* y = new TKeySink(second);
+    y->SetName("y");
+    y->SetParent(second);
+    y->SetFocus(); // the form is hidden: remembered
+    EXPECT_EQ(second->ActiveControl(), y);
+    second->Show();
+    EXPECT_EQ(FocusName(), "y");
+}

@@ -185,3 +185,27 @@ TEST_F(Modal, ACaFreeFormIsFreedAfterItsHandlerReturns)
     EXPECT_EQ(events, (std::vector<std::string>{"after close", "destroy"}));
     EXPECT_FALSE(alive);
 }
+
+TEST_F(Modal, FormEventsComeInTheirOrder)
+{
+    std::vector<std::string> events;
+    class TRecordingForm : public TForm {
+    public:
+        TRecordingForm(TComponent* owner, std::vector<std::string>& log) : TForm(owner)
+        {
+            OnCreate = [&log](TComponent*) { log.push_back("create"); };
+            OnShow = [&log](TComponent*) { log.push_back("show"); };
+            OnActivate = [&log](TComponent*) { log.push_back("activate"); };
+            OnDeactivate = [&log](TComponent*) { log.push_back("deactivate"); };
+            OnHide = [&log](TComponent*) { log.push_back("hide"); };
+            OnDestroy = [&log](TComponent*) { log.push_back("destroy"); };
+        }
+    };
+    TForm* form = app->CreateForm<TRecordingForm>(events);
+    form->SetBounds(400, 300, 100, 80);
+    EXPECT_EQ(events, (std::vector<std::string>{"create"}));
+    form->Show();
+    form->Hide();
+    form->Free();
+    EXPECT_EQ(events, (std::vector<std::string>{"create", "show", "activate", "hide", "deactivate", "destroy"}));
+}
