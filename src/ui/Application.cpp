@@ -5,9 +5,12 @@
 #include "ui/Abort.h"
 #include "ui/Form.h"
 #include "ui/MessageDlg.h"
+#include "ui/Screen.h"
 #include "ui/Thread.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
+
+#include <vector>
 
 namespace tavrik {
 
@@ -25,7 +28,10 @@ TApplication* Application() { return current; }
 TApplication::TApplication() : hintColor_(clInfoBk)
 {
     current = this;
-    if (TWindowSystem::Exists()) CreateHandle();
+    if (!TWindowSystem::Exists()) return;
+    CreateHandle();
+    previousFilter_ = SetMessageFilter([this](MSG& m) { return FilterMessage(m); });
+    filterInstalled_ = true;
 }
 
 TApplication::~TApplication()
@@ -34,6 +40,7 @@ TApplication::~TApplication()
     StopHintTimer();
     SetWakeMainThread({});
     DestroyComponents(); // the forms first, while everything they may call on still exists
+    if (filterInstalled_ && TWindowSystem::Exists()) SetMessageFilter(previousFilter_);
     if (handle_ && TWindowSystem::Exists()) DestroyWindow(handle_);
     if (current == this) current = nullptr;
 }
@@ -68,7 +75,16 @@ void TApplication::FormCreated(TForm* form)
 void TApplication::Run()
 {
     if (TForm* main = MainForm(); main && showMainForm_) main->Show();
-    while (!terminated_) HandleMessage();
+    // Errors of the framework's handlers are reported where they happen (TWinControl).
+    while (!terminated_)
+        if (!RunMessageLoopUntil([this] { return terminated_; })) TakeQuit();
+}
+
+void TApplication::TakeQuit()
+{
+    MSG quit;
+    PeekMessage(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    terminated_ = true;
 }
 
 void TApplication::HandleMessage()
@@ -78,11 +94,48 @@ void TApplication::HandleMessage()
         terminated_ = true;
         return;
     }
-    try {
-        DispatchMessage(&m);
-    } catch (...) {
-        HandleException(this);
+    // The filter of the window system's own loops (OnMessage among them) sees it here too.
+    std::function<bool(MSG&)> filter = SetMessageFilter({});
+    SetMessageFilter(filter);
+    if (!filter || !filter(m)) DispatchMessage(&m);
+}
+
+bool TApplication::FilterMessage(MSG& m)
+{
+    bool handled = false;
+    if (OnMessage) {
+        try {
+            OnMessage(m, handled);
+        } catch (...) {
+            HandleException(this);
+        }
     }
+    return handled || (previousFilter_ && previousFilter_(m));
+}
+
+void TApplication::Minimize()
+{
+    TForm* main = MainForm();
+    if (!main || !main->HandleAllocated() || IsIconic(main->Handle())) return;
+    // One minimized window stands for the program; the others wait hidden.
+    for (TForm* f : std::vector<TForm*>(Screen()->FormList())) {
+        if (f == main || !f->Visible() || !f->HandleAllocated()) continue;
+        ShowWindow(f->Handle(), SW_HIDE);
+        hiddenForms_.push_back(f);
+    }
+    ShowWindow(main->Handle(), SW_MINIMIZE);
+    if (OnMinimize) OnMinimize(this);
+}
+
+void TApplication::Restore()
+{
+    TForm* main = MainForm();
+    if (!main || !main->HandleAllocated() || !IsIconic(main->Handle())) return;
+    ShowWindow(main->Handle(), SW_RESTORE);
+    for (const TComponentRef<TForm>& f : hiddenForms_)
+        if (TForm* form = f.Get(); form && form->Visible()) ShowWindow(form->Handle(), SW_SHOWNA);
+    hiddenForms_.clear();
+    if (OnRestore) OnRestore(this);
 }
 
 void TApplication::ProcessMessages()

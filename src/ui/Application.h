@@ -6,6 +6,8 @@
 #include "ui/ControlTypes.h"
 #include "wsys/WinTypes.h"
 
+#include <vector>
+
 #include <exception>
 #include <functional>
 #include <string>
@@ -32,6 +34,8 @@ using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, T
 using TExceptionEvent = std::function<void(TComponent* Sender, const std::exception& E)>;
 // Makes the hint window, owned by the given component.
 using THintWindowClass = std::function<THintWindow*(TComponent* Owner)>;
+// Sees every message the program's loops take, before it is dispatched; Handled stops it.
+using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
 
 // The program: its forms (the first created is the main form), the message loop that runs
 // until the main form closes, the default handler for errors that escape event handlers,
@@ -67,6 +71,16 @@ public:
     // Ends Run (and every modal loop) once the messages now queued are handled.
     void Terminate();
     bool Terminated() const { return terminated_; }
+
+    // Every message of every loop (Run, ProcessMessages, modal loops) passes here first.
+    TMessageEvent OnMessage;
+
+    // The program as a whole goes to and comes back from the task bar: the main form is
+    // minimized and the other shown forms wait hidden until Restore.
+    void Minimize();
+    void Restore();
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }
@@ -111,6 +125,8 @@ public:
 
 private:
     void FormCreated(TForm* form);
+    bool FilterMessage(MSG& m);
+    void TakeQuit();
     void CreateHandle();
     void StartHintTimer(int ms, bool show);
     void StopHintTimer();
@@ -121,6 +137,9 @@ private:
     bool terminated_ = false;
     std::string title_;
     HWND handle_ = nullptr;
+    std::function<bool(MSG&)> previousFilter_;
+    bool filterInstalled_ = false;
+    std::vector<TComponentRef<TForm>> hiddenForms_;
 
     bool showHint_ = true;
     int hintPause_ = 500;

@@ -196,6 +196,13 @@ void TForm::Release()
     if (HandleAllocated()) PostMessage(Handle(), CM_RELEASE);
 }
 
+bool TForm::IsShortCut(uint16_t key, TShiftState shift)
+{
+    bool handled = false;
+    if (OnShortCut) OnShortCut(this, key, shift & (ssShift | ssCtrl | ssAlt), handled);
+    return handled;
+}
+
 // --- Focus ------------------------------------------------------------------------------------
 
 void TForm::SetActiveControl(TWinControl* control)

@@ -20,6 +20,8 @@ enum class TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TComponent* Sender, bool& CanClose)>;
+// A key with modifiers pressed anywhere in the form, before menus and controls see it.
+using TShortCutEvent = std::function<void(TComponent* Sender, uint16_t Key, TShiftState Shift, bool& Handled)>;
 
 // A top-level window with a frame and caption, holding controls. Bounds are those of the whole
 // window; ClientWidth/ClientHeight are the area inside the frame.
@@ -82,6 +84,9 @@ public:
     TNotifyEvent OnPaint;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
+    // Whether OnShortCut took the key.
+    bool IsShortCut(uint16_t key, TShiftState shift);
 
     void WndProc(TMessage& message) override;
     bool Showing() const override;

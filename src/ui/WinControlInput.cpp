@@ -313,6 +313,10 @@ void TWinControl::WMKeyUp(TMessage& m)
 
 bool TWinControl::IsMenuShortCut(uint16_t key, TShiftState shift)
 {
+    auto alive = Guard();
+    TForm* form = GetParentForm(this);
+    if (form && form->IsShortCut(key, shift)) return true;
+    if (!alive) return true;
     for (TControl* c = this; c; c = c->Parent())
         if (TPopupMenu* menu = c->PopupMenu(); menu && menu->IsShortCut(key, shift)) return true;
     return false;

@@ -194,3 +194,67 @@ TEST_F(App, ABoxWithoutButtonsClosesByItsCaptionButtonWithCancel)
     });
     EXPECT_EQ(MessageDlg("Nothing to press", TMsgDlgType::mtWarning, 0), mrCancel);
 }
+
+TEST_F(App, OnMessageSeesEveryLoopsMessagesFirstAndCanStopThem)
+{
+    std::vector<std::string> seen;
+    app->OnMessage = [&](MSG& m, bool& handled) {
+        if (m.message == WM_USER + 7) {
+            seen.push_back("user " + std::to_string(m.wParam));
+            handled = m.wParam == 2;
+        }
+    };
+    std::vector<WPARAM> delivered;
+    TWndMethod previous = form->WindowProc();
+    form->SetWindowProc([&, previous](TMessage& m) {
+        if (m.Msg == WM_USER + 7) delivered.push_back(m.WParam);
+        previous(m);
+    });
+    PostMessage(form->Handle(), WM_USER + 7, 1);
+    PostMessage(form->Handle(), WM_USER + 7, 2);
+    app->ProcessMessages();
+    // Inside a modal loop too.
+    TForm* dialog = app->CreateForm<TForm>();
+    screen->WhenIdle([&] { PostMessage(form->Handle(), WM_USER + 7, 3); });
+    screen->WhenIdle([&] { PostMessage(dialog->Handle(), WM_CLOSE); });
+    dialog->ShowModal();
+    // And in Run.
+    screen->WhenIdle([&] { PostMessage(form->Handle(), WM_USER + 7, 4); });
+    screen->WhenIdle([&] { app->Terminate(); });
+    app->Run();
+    EXPECT_EQ(seen, (std::vector<std::string>{"user 1", "user 2", "user 3", "user 4"}));
+    EXPECT_EQ(delivered, (std::vector<WPARAM>{1, 3, 4}));
+}
+
+TEST_F(App, TheFormSeesShortcutsBeforeItsControlsAndMenus)
+{
+    std::vector<std::string> keys;
+    form->OnShortCut = [&](TComponent*, uint16_t key, TShiftState shift, bool& handled) {
+        handled = key == 'S' && shift == ssCtrl;
+        if (handled) keys.push_back("Ctrl+S");
+    };
+    form->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) { keys.push_back(std::string(1, char(key))); };
+    SetFocus(form->Handle());
+    screen->KeyDown(VK_CONTROL);
+    screen->PressKey('S');
+    screen->PressKey('T');
+    screen->KeyUp(VK_CONTROL);
+    EXPECT_EQ(keys, (std::vector<std::string>{"\x11", "Ctrl+S", "T"}));
+}
+
+TEST_F(App, MinimizingTheApplicationHidesTheOtherFormsUntilItIsRestored)
+{
+    TForm* tool = NewForm(450, 100, 100, 100);
+    TForm* hidden = app->CreateForm<TForm>();
+    int events = 0;
+    app->OnMinimize = app->OnRestore = [&](TComponent*) { ++events; };
+    app->Minimize();
+    EXPECT_TRUE(IsIconic(form->Handle()));
+    EXPECT_FALSE(IsWindowVisible(tool->Handle()));
+    EXPECT_TRUE(tool->Visible()); // it comes back
+    app->Restore();
+    EXPECT_FALSE(IsIconic(form->Handle()));
+    EXPECT_TRUE(IsWindowVisible(tool->Handle()));
+    EXPECT_FALSE(hidden->HandleAllocated() && IsWindowVisible(hidden->Handle()));
+    EXPECT_EQ(events, 2);
+}
