@@ -1,6 +1,7 @@
 #include "ui/ListView.h"
 
 #include "core/Utf8.h"
+#include "gfx/FontInstance.h"
 #include "gfx/SystemColors.h"
 #include "ui/HeaderControl.h"
 #include "ui/ImageList.h"
@@ -237,18 +238,20 @@ void TCustomListView::SelectionChanged(int index, bool on)
 
 void TCustomListView::ItemChanged(TListItem* item, TItemChange change)
 {
-    if (change == TItemChange::ctText) widestCaption_ = -1;
     if (fillingVirtual_) return;
+    // Captions only widen the list's columns here; deletions measure them all again.
+    if (change == TItemChange::ctText && widestCaption_ >= 0)
+        widestCaption_ = std::max(widestCaption_, TFontInstance::Get(Font().Spec())->TextWidth(item->Caption()));
+    if (items_.Updating()) return;
     if (viewStyle_ == TViewStyle::vsList || viewStyle_ == TViewStyle::vsSmallIcon) LayoutChanged();
     else Invalidate();
-    if (OnChange && !items_.Updating()) OnChange(this, item, change);
+    if (OnChange) OnChange(this, item, change);
 }
 
 void TCustomListView::ItemInserted(int index)
 {
     if (focused_ >= index) ++focused_;
     if (anchor_ >= index) ++anchor_;
-    widestCaption_ = -1;
     LayoutChanged();
 }
 

@@ -44,6 +44,7 @@ struct TListScrollInfo {
 //   Ctrl + arrow, Home, PgDn  | as without Ctrl           | move the focus only
 //   Ctrl + Space              | select the focused        | toggle the focused
 //   click on no item          | clear the selection       | clear it (not with Shift/Ctrl)
+//   letters                   | select the next item whose caption starts with them, alone
 class TCustomListView : public TCustomControl {
 public:
     explicit TCustomListView(TComponent* owner);
@@ -154,6 +155,7 @@ protected:
     void FontChanged() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
 
 private:
     friend class TListItems;
@@ -241,6 +243,8 @@ private:
     int hPos_ = 0;
     bool syncingHeader_ = false;
     bool fillingVirtual_ = false;
+    std::string typeAhead_;
+    uint64_t lastTypeAhead_ = 0;
     mutable TMetrics metrics_;
     mutable bool metricsValid_ = false;
     mutable int widestCaption_ = -1;

@@ -1,3 +1,5 @@
+#include "core/TickClock.h"
+#include "core/Utf8.h"
 #include "ui/HeaderControl.h"
 #include "ui/ListView.h"
 #include "wsys/WinApi.h"
@@ -19,6 +21,13 @@ constexpr int kToStart = 6;
 constexpr int kToEnd = 7;
 
 constexpr int kWheelLines = 3;
+// Letters typed within this many milliseconds of each other search as one word.
+constexpr uint64_t kTypeAheadPause = 1000;
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix)
+{
+    return text.size() >= prefix.size() && LowerCaseAscii(text.substr(0, prefix.size())) == LowerCaseAscii(prefix);
+}
 
 } // namespace
 
@@ -159,6 +168,12 @@ void TCustomListView::KeyDown(uint16_t& key, TShiftState shift)
         key = 0;
         return;
     }
+    // Report rows have no neighbours across: the arrows move the columns into view instead.
+    if (viewStyle_ == TViewStyle::vsReport && (key == VK_LEFT || key == VK_RIGHT)) {
+        ScrollRequest(false, key == VK_LEFT ? kLineBack : kLineOn, 0);
+        key = 0;
+        return;
+    }
     if (key == 'A' && (shift & ssCtrl) && multiSelect_) {
         SelectAll();
         key = 0;
@@ -221,6 +236,33 @@ void TCustomListView::MoveFocusByKey(int target, TShiftState shift)
     if (!alive) return;
     SetFocusedIndex(target);
     MakeItemVisible(target, false);
+}
+
+// Typing moves to the next item whose caption starts with the letters typed, searching from
+// the focused item on and wrapping around; a repeated single letter steps through the items
+// that start with it.
+void TCustomListView::KeyPress(char32_t& key)
+{
+    auto alive = Guard();
+    TCustomControl::KeyPress(key);
+    if (!alive || key < 0x20 || key == 0x7F) return;
+    uint64_t now = GetTickCount();
+    if (now - lastTypeAhead_ > kTypeAheadPause) typeAhead_.clear();
+    lastTypeAhead_ = now;
+    std::string letter = Utf8Encode(key);
+    bool repeated = typeAhead_ == letter;
+    if (!repeated) typeAhead_ += letter;
+    key = 0;
+    int n = items_.Count();
+    if (n == 0) return;
+    int start = focused_ < 0 ? 0 : (typeAhead_.size() == letter.size() ? focused_ + 1 : focused_);
+    for (int step = 0; step < n; ++step) {
+        int i = (start + step) % n;
+        TListItem* item = items_.Item(i);
+        if (!item || !StartsWithIgnoringCase(item->Caption(), typeAhead_)) continue;
+        MoveFocusByKey(i, 0);
+        return;
+    }
 }
 
 // --- Neighbours --------------------------------------------------------------------------------

@@ -196,3 +196,25 @@ TEST_F(ListSelection, AHandlerMayFreeTheListWhileItFires)
     ProcessMessages();
     EXPECT_EQ(form->ControlCount(), 0);
 }
+
+TEST_F(ListSelection, TypingFindsTheNextItemStartingWithTheLettersAndWrapsAround)
+{
+    list->Items().Clear();
+    for (const char* c : {"Beta", "alpha", "banana", "Apricot", "blue"}) list->Items().Add()->SetCaption(c);
+    list->SetFocus();
+    screen->TypeText("b");
+    EXPECT_EQ(Focus(), 0);
+    screen->TypeText("b"); // the same letter again: the next one
+    EXPECT_EQ(Focus(), 2);
+    screen->TypeText("b");
+    EXPECT_EQ(Focus(), 4);
+    screen->TypeText("b");
+    EXPECT_EQ(Focus(), 0); // wrapped
+    EXPECT_EQ(SelectedIndices(), V({0}));
+    screen->Advance(2000); // a pause starts a new word
+    screen->TypeText("ap");
+    EXPECT_EQ(Focus(), 3);
+    screen->Advance(2000);
+    screen->TypeText("x");
+    EXPECT_EQ(Focus(), 3);
+}
