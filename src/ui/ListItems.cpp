@@ -112,10 +112,16 @@ void TListItems::Delete(int index)
 {
     if (Virtual() || index < 0 || index >= Count()) return;
     TListItem* item = items_[size_t(index)].get();
-    owner_->ItemDeleting(item);
-    // The handler may have deleted it already.
-    index = IndexOf(item);
-    if (index < 0) return;
+    // A deletion handler that deletes its item again is told only once.
+    if (std::find(deleting_.begin(), deleting_.end(), item) == deleting_.end()) {
+        deleting_.push_back(item);
+        owner_->ItemDeleting(item);
+        deleting_.erase(std::find(deleting_.begin(), deleting_.end(), item));
+    }
+    // The handler may have deleted it already: look for the pointer without reading through it.
+    auto at = std::find_if(items_.begin(), items_.end(), [item](const auto& p) { return p.get() == item; });
+    if (at == items_.end()) return;
+    index = int(at - items_.begin());
     if (item->selected_) --selectedCount_;
     std::unique_ptr<TListItem> gone = std::move(items_[size_t(index)]);
     items_.erase(items_.begin() + index);

@@ -115,6 +115,7 @@ private:
 
     TCustomListView* owner_;
     std::vector<std::unique_ptr<TListItem>> items_;
+    std::vector<TListItem*> deleting_;
     int virtualCount_ = 0;
     std::vector<uint8_t> virtualSelected_;
     std::unordered_map<int, std::unique_ptr<TListItem>> cache_;

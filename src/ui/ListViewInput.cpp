@@ -44,7 +44,8 @@ void TCustomListView::WndProc(TMessage& m)
     case WM_HSCROLL: ScrollRequest(m.Msg == WM_VSCROLL, LOWORD(m.WParam), HIWORD(m.WParam)); return;
     case WM_MOUSEWHEEL: Wheel(GET_WHEEL_DELTA_WPARAM(m.WParam)); return;
     case WM_NOTIFY:
-        if (header_ && header_->HandleAllocated() && LParamToPtr<NMHDR>(m.LParam)->hwndFrom == header_->Handle()) {
+        if (m.LParam && header_ && header_->HandleAllocated() &&
+            LParamToPtr<NMHDR>(m.LParam)->hwndFrom == header_->Handle()) {
             HeaderNotify(m);
             return;
         }

@@ -167,3 +167,14 @@ TEST_F(ListItems, HitTestingFindsItemsOnlyWhereTheyAre)
     screen->Click(p.x, p.y);
     EXPECT_EQ(list->Items().SelectedIndices(), V({2}));
 }
+
+TEST_F(ListItems, ADeletionHandlerMayDeleteTheItemItself)
+{
+    Fill(4);
+    list->OnDeletion = [&](TComponent*, TListItem* item) {
+        if (item->Caption() == "item 1") list->Items().Delete(item->Index());
+    };
+    list->Items().Delete(1);
+    EXPECT_EQ(list->Items().Count(), 3);
+    EXPECT_EQ(list->Items()[1]->Caption(), "item 2");
+}
