@@ -274,6 +274,8 @@ void THeaderControl::MouseDown(TMouseButton button, TShiftState shift, int x, in
             pressed_ = true;
             pressedInside_ = true;
             pressedItem_ = item;
+            pressX_ = x;
+            moving_ = false;
             Invalidate();
         }
         if (!alive) return;
@@ -285,7 +287,15 @@ void THeaderControl::MouseMove(TShiftState shift, int x, int y)
 {
     if (trackItem_ >= 0) {
         ChangeWidthFromDrag(x);
-    } else if (pressed_) {
+    } else if (pressed_ && !moving_ && dragDrop_ && std::abs(x - pressX_) > GetSystemMetrics(SM_CXDRAG)) {
+        auto alive = Guard();
+        if (Notify(HDN_BEGINDRAG, pressedItem_) == 0 && alive) {
+            moving_ = true;
+            pressedInside_ = false;
+            Invalidate();
+        }
+        if (!alive) return;
+    } else if (pressed_ && !moving_) {
         bool inside = ItemRect(pressedItem_).Contains(TPoint{x, y});
         if (inside != pressedInside_) {
             pressedInside_ = inside;
@@ -305,15 +315,47 @@ void THeaderControl::MouseUp(TMouseButton button, TShiftState shift, int x, int 
             trackItem_ = -1;
             if (alive) Notify(HDN_ENDTRACK, item);
         } else if (pressed_) {
-            bool click = pressedInside_ && ItemRect(pressedItem_).Contains(TPoint{x, y});
+            bool click = !moving_ && pressedInside_ && ItemRect(pressedItem_).Contains(TPoint{x, y});
             int item = pressedItem_;
+            bool moved = moving_;
             pressed_ = false;
+            moving_ = false;
             pressedItem_ = -1;
             Invalidate();
-            if (click) Notify(HDN_ITEMCLICK, item);
+            if (moved) {
+                pressedItem_ = item;
+                DropSection(x);
+                pressedItem_ = -1;
+            } else if (click) {
+                Notify(HDN_ITEMCLICK, item);
+            }
         }
     }
     if (alive) TCustomControl::MouseUp(button, shift, x, y);
+}
+
+// The moved section takes the display position of the section it is dropped on (the first
+// or the last one when dropped beyond the ends).
+void THeaderControl::DropSection(int x)
+{
+    int item = pressedItem_;
+    if (item < 0 || item >= ItemCount()) return;
+    int target = int(order_.size()) - 1;
+    int left = 0;
+    for (size_t position = 0; position < order_.size(); ++position) {
+        left += items_[size_t(order_[position])].width;
+        if (x < left) {
+            target = int(position);
+            break;
+        }
+    }
+    if (x < 0) target = 0;
+    std::vector<int> order = order_;
+    order.erase(std::find(order.begin(), order.end(), item));
+    order.insert(order.begin() + target, item);
+    auto alive = Guard();
+    Notify(HDN_ENDDRAG, item);
+    if (alive && order != order_) SetOrderArray(order);
 }
 
 void THeaderControl::ChangeWidthFromDrag(int x)

@@ -33,6 +33,8 @@ constexpr UINT HDN_DIVIDERDBLCLICK = HDN_FIRST - 5;
 constexpr UINT HDN_BEGINTRACK = HDN_FIRST - 6; // answer non-zero to refuse the resize
 constexpr UINT HDN_ENDTRACK = HDN_FIRST - 7;
 constexpr UINT HDN_TRACK = HDN_FIRST - 8;
+constexpr UINT HDN_BEGINDRAG = HDN_FIRST - 10; // answer non-zero to refuse moving the section
+constexpr UINT HDN_ENDDRAG = HDN_FIRST - 11;
 
 // HDITEM masks and formats.
 constexpr UINT HDI_WIDTH = 0x0001;
@@ -57,6 +59,7 @@ constexpr UINT HHT_TOLEFT = 0x0800;
 
 // Header window styles.
 constexpr DWORD HDS_BUTTONS = 0x0002;
+constexpr DWORD HDS_DRAGDROP = 0x0040;
 constexpr DWORD HDS_FULLDRAG = 0x0080;
 
 struct NMHDR {
@@ -91,7 +94,9 @@ struct HDHITTESTINFO {
 // The column header of a list view in report style: a child window of class "SysHeader32"
 // holding a row of sections. The mouse presses a section (a click notifies HDN_ITEMCLICK)
 // or drags the divider at a section's right edge to resize it (HDN_BEGINTRACK, then
-// HDN_ITEMCHANGING/HDN_ITEMCHANGED at every step, HDN_ENDTRACK). Everything it holds can be
+// HDN_ITEMCHANGING/HDN_ITEMCHANGED at every step, HDN_ENDTRACK). With DragDrop a section
+// dragged sideways moves to where it is dropped (HDN_BEGINDRAG, then HDN_ENDDRAG and
+// HDN_ITEMCHANGED with HDI_ORDER). Everything it holds can be
 // read and changed through the HDM_* messages; the C++ methods are the same operations.
 class THeaderControl : public TCustomControl {
 public:
@@ -120,7 +125,9 @@ public:
 
     // Images shown in the sections (not owned; the list view's small images).
     void SetImages(TImageList* images);
-    // The section held down by the mouse, or -1.
+    bool DragDrop() const { return dragDrop_; }
+    void SetDragDrop(bool on) { dragDrop_ = on; }
+    // The section held down by the mouse, or -1 (also while it is being moved).
     int PressedItem() const { return pressed_ && pressedInside_ ? pressedItem_ : -1; }
     bool Tracking() const { return trackItem_ >= 0; }
     // The height the font asks for.
@@ -146,6 +153,7 @@ private:
     LRESULT Notify(UINT code, int item, HDITEM* info = nullptr);
     void PaintSection(TCanvas& canvas, int index, const TRect& r);
     void ChangeWidthFromDrag(int x);
+    void DropSection(int x);
 
     std::vector<TItem> items_;
     std::vector<int> order_;
@@ -153,6 +161,9 @@ private:
     int pressedItem_ = -1;
     bool pressed_ = false;
     bool pressedInside_ = false;
+    bool dragDrop_ = false;
+    bool moving_ = false;
+    int pressX_ = 0;
     int trackItem_ = -1;
     int trackStartX_ = 0;
     int trackStartWidth_ = 0;

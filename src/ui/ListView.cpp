@@ -91,6 +91,12 @@ void TCustomListView::SetShowColumnHeaders(bool on)
     LayoutChanged();
 }
 
+void TCustomListView::SetFullDrag(bool on)
+{
+    fullDrag_ = on;
+    if (header_) header_->SetDragDrop(on);
+}
+
 void TCustomListView::SetOwnerDraw(bool on)
 {
     if (on == ownerDraw_) return;

@@ -72,6 +72,9 @@ public:
     // Report style: rows are drawn by OnDrawItem (or plainly, without a handler).
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool on);
+    // The columns can be put in another order by dragging their header sections.
+    bool FullDrag() const { return fullDrag_; }
+    void SetFullDrag(bool on);
     // Captions cannot be edited in place by the user; kept for the skinned lists that set it.
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool on) { readOnly_ = on; }
@@ -233,6 +236,7 @@ private:
     bool rowSelect_ = false;
     bool hideSelection_ = true;
     bool showColumnHeaders_ = true;
+    bool fullDrag_ = false;
     bool ownerDraw_ = false;
     bool readOnly_ = false;
     bool ownerData_ = false;

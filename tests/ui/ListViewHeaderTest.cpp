@@ -227,3 +227,25 @@ TEST_F(Header, ColumnChangesReachTheHeader)
     SendMessage(header, HDM_SETITEM, 1, PtrToLParam(&item));
     EXPECT_EQ(list->Columns()[1]->Width(), 33);
 }
+
+TEST_F(Header, WithFullDragASectionDraggedSidewaysMovesItsColumn)
+{
+    int clicks = 0;
+    list->OnColumnClick = [&](TComponent*, TListColumn*) { ++clicks; };
+    // Without FullDrag a drag along the sections is only a press.
+    screen->Drag(OnHeader(20), OnHeader(150), 3);
+    EXPECT_EQ(list->Header()->OrderArray(), std::vector<int>({0, 1, 2}));
+    list->SetFullDrag(true);
+    screen->MouseMove(OnHeader(20).x, OnHeader(20).y);
+    screen->MouseDown();
+    screen->MouseMove(OnHeader(100).x, OnHeader(100).y);
+    EXPECT_EQ(list->Header()->PressedItem(), -1); // no section looks pressed while moving
+    screen->MouseMove(OnHeader(200).x, OnHeader(200).y);
+    screen->MouseUp();
+    EXPECT_EQ(list->Header()->OrderArray(), std::vector<int>({1, 2, 0}));
+    EXPECT_EQ(clicks, 0);
+    // The list follows: column 0 now starts after the other two.
+    EXPECT_EQ(list->ItemRect(0, TDisplayCode::drLabel).Left, 80 + 60 + 2);
+    screen->Drag(OnHeader(150), OnHeader(-20), 3); // column 0 dropped before the first
+    EXPECT_EQ(list->Header()->OrderArray(), std::vector<int>({0, 1, 2}));
+}
