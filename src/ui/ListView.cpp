@@ -27,6 +27,7 @@ void TCustomListView::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
     params.WinClassName = "SysListView32";
+    if (borderStyle_ == TListBorderStyle::bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomListView::Notification(TComponent* component, TOperation operation)
@@ -66,6 +67,14 @@ void TCustomListView::SetSmallImages(TImageList* images)
     smallImages_ = images;
     if (images) images->FreeNotification(this);
     if (header_) header_->SetImages(images);
+    LayoutChanged();
+}
+
+void TCustomListView::SetBorderStyle(TListBorderStyle style)
+{
+    if (style == borderStyle_) return;
+    borderStyle_ = style;
+    RecreateWnd();
     LayoutChanged();
 }
 

@@ -61,6 +61,8 @@ public:
     void SetLargeImages(TImageList* images);
     TImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(TImageList* images);
+    TListBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TListBorderStyle style);
     bool RowSelect() const { return rowSelect_; }
     void SetRowSelect(bool on);
     // Off: the selection stays visible (in the button-face colour) while the list has no focus.
@@ -232,6 +234,7 @@ private:
     TViewStyle viewStyle_ = TViewStyle::vsIcon;
     TImageList* largeImages_ = nullptr;
     TImageList* smallImages_ = nullptr;
+    TListBorderStyle borderStyle_ = TListBorderStyle::bsSingle;
     bool multiSelect_ = false;
     bool rowSelect_ = false;
     bool hideSelection_ = true;

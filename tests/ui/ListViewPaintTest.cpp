@@ -171,3 +171,16 @@ TEST_F(ListPaint, OwnerDrawnReportRowsArePaintedByTheHandler)
     list->Invalidate();
     EXPECT_EQ(ListPixel(140, r3.Top + 2), ColorToRGB(clWindow));
 }
+
+TEST_F(ListPaint, ASingleBorderTakesAnEdgeOffTheClientArea)
+{
+    Fill(2);
+    EXPECT_EQ(list->ClientWidth(), 300 - 4);
+    EXPECT_EQ(list->ClientOrigin(), form->ClientToScreen({12, 12}));
+    EXPECT_NE(Pixel(form->ClientToScreen({10, 10})), ColorToRGB(clWindow));
+    list->SetBorderStyle(TListBorderStyle::bsNone);
+    EXPECT_EQ(list->ClientWidth(), 300);
+    EXPECT_EQ(list->ItemRect(0, TDisplayCode::drBounds).Top, 0);
+    ProcessMessages();
+    EXPECT_EQ(Pixel(form->ClientToScreen({10, 10})), ColorToRGB(clWindow));
+}
