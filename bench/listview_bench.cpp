@@ -77,9 +77,9 @@ void BM_PageThroughVirtualReport(benchmark::State& state)
     ProcessMessages();
     int pages = 0;
     for (auto _ : state) {
-        SendMessage(scene.list->Handle(), WM_VSCROLL, 3 /* page down */, 0);
+        SendMessage(scene.list->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
         if (scene.list->TopIndex() >= kRows - scene.list->CountPerPage())
-            SendMessage(scene.list->Handle(), WM_VSCROLL, 6 /* top */, 0);
+            SendMessage(scene.list->Handle(), WM_VSCROLL, SB_TOP, 0);
         UpdateWindow(scene.list->Handle());
         ++pages;
     }

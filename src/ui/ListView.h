@@ -25,6 +25,9 @@ struct TListScrollInfo {
 // A list of items in one of four styles, with the selection, keyboard and scrolling of the
 // desktop's list control and a plain look in the system colours.
 //
+// The window's own scroll bars (WS_VSCROLL, WS_HSCROLL) show the ranges below while there is
+// something to scroll, so GetScrollInfo on the window reads them too.
+//
 // Scroll units by style (ScrollInfo, WM_VSCROLL/WM_HSCROLL, Scroll):
 //   style        | vertical                         | horizontal
 //   -------------+----------------------------------+-------------------------------------
@@ -203,6 +206,7 @@ private:
     void SetScrollPos(bool vertical, int pos);
     void ClampScroll();
     void LayoutHeader();
+    void UpdateScrollBars();
     void SyncHeader();
 
     // Painting (ListViewPaint.cpp).
@@ -220,6 +224,7 @@ private:
     int KeyTarget(uint16_t key) const;
     void MoveFocusByKey(int target, TShiftState shift);
     void ScrollRequest(bool vertical, int code, int thumb);
+    int ThumbPosition(bool vertical, int thumb, const TListScrollInfo& info);
     void Wheel(int delta);
     void HeaderNotify(TMessage& m);
 
@@ -250,6 +255,7 @@ private:
     int hPos_ = 0;
     bool syncingHeader_ = false;
     bool fillingVirtual_ = false;
+    bool updatingBars_ = false;
     std::string typeAhead_;
     uint64_t lastTypeAhead_ = 0;
     mutable TMetrics metrics_;

@@ -10,16 +10,6 @@ namespace tavrik {
 
 namespace {
 
-// Scroll request codes of WM_VSCROLL / WM_HSCROLL (LOWORD of wParam).
-constexpr int kLineBack = 0; // SB_LINEUP, SB_LINELEFT
-constexpr int kLineOn = 1;
-constexpr int kPageBack = 2;
-constexpr int kPageOn = 3;
-constexpr int kThumbPosition = 4;
-constexpr int kThumbTrack = 5;
-constexpr int kToStart = 6;
-constexpr int kToEnd = 7;
-
 constexpr int kWheelLines = 3;
 // Letters typed within this many milliseconds of each other search as one word.
 constexpr uint64_t kTypeAheadPause = 1000;
@@ -127,6 +117,15 @@ void TCustomListView::Wheel(int delta)
 
 // --- Scroll requests -----------------------------------------------------------------------------
 
+// The message carries 16 bits of the thumb's position; a longer range asks the bar for all.
+int TCustomListView::ThumbPosition(bool vertical, int thumb, const TListScrollInfo& info)
+{
+    if (info.Max <= 0xFFFF || !HandleAllocated()) return thumb;
+    SCROLLINFO si;
+    si.fMask = SIF_TRACKPOS;
+    return GetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &si) ? si.nTrackPos : thumb;
+}
+
 void TCustomListView::ScrollRequest(bool vertical, int code, int thumb)
 {
     TListScrollInfo info = ScrollInfo(vertical);
@@ -138,14 +137,14 @@ void TCustomListView::ScrollRequest(bool vertical, int code, int thumb)
     int page = std::max(1, info.Page);
     int pos = info.Pos;
     switch (code) {
-    case kLineBack: pos -= line; break;
-    case kLineOn: pos += line; break;
-    case kPageBack: pos -= page; break;
-    case kPageOn: pos += page; break;
-    case kThumbPosition:
-    case kThumbTrack: pos = thumb; break;
-    case kToStart: pos = info.Min; break;
-    case kToEnd: pos = info.Max; break;
+    case SB_LINEUP: pos -= line; break;
+    case SB_LINEDOWN: pos += line; break;
+    case SB_PAGEUP: pos -= page; break;
+    case SB_PAGEDOWN: pos += page; break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: pos = ThumbPosition(vertical, thumb, info); break;
+    case SB_TOP: pos = info.Min; break;
+    case SB_BOTTOM: pos = info.Max; break;
     default: return;
     }
     SetScrollPos(vertical, pos);
@@ -171,7 +170,7 @@ void TCustomListView::KeyDown(uint16_t& key, TShiftState shift)
     }
     // Report rows have no neighbours across: the arrows move the columns into view instead.
     if (viewStyle_ == TViewStyle::vsReport && (key == VK_LEFT || key == VK_RIGHT)) {
-        ScrollRequest(false, key == VK_LEFT ? kLineBack : kLineOn, 0);
+        ScrollRequest(false, key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT, 0);
         key = 0;
         return;
     }

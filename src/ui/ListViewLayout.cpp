@@ -2,6 +2,7 @@
 #include "ui/HeaderControl.h"
 #include "ui/ImageList.h"
 #include "ui/ListView.h"
+#include "wsys/WinApi.h"
 
 #include <algorithm>
 #include <numeric>
@@ -69,16 +70,41 @@ void TCustomListView::LayoutChanged()
     if (items_.Updating() || Destroying()) return;
     ClampScroll();
     LayoutHeader();
+    UpdateScrollBars();
     Invalidate();
 }
 
 void TCustomListView::Resize()
 {
-    metricsValid_ = false;
-    ClampScroll();
-    LayoutHeader();
-    Invalidate();
+    LayoutChanged();
     TCustomControl::Resize();
+}
+
+// A bar that appears or goes changes the client area, and with it the other bar's range and
+// the rows per page: the bars settle within a few rounds.
+void TCustomListView::UpdateScrollBars()
+{
+    if (!HandleAllocated() || updatingBars_ || items_.Updating() || Destroying()) return;
+    updatingBars_ = true;
+    for (int round = 0; round < 3; ++round) {
+        TRect before = ClientRect();
+        for (bool vertical : {true, false}) {
+            TListScrollInfo info = ScrollInfo(vertical);
+            SCROLLINFO si;
+            si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+            si.nMin = info.Min;
+            si.nMax = info.Max;
+            si.nPage = UINT(std::max(0, info.Page));
+            si.nPos = info.Pos;
+            SetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &si, true);
+        }
+        if (ClientRect() == before) break;
+        metricsValid_ = false;
+        ClampScroll();
+        LayoutHeader();
+        Invalidate();
+    }
+    updatingBars_ = false;
 }
 
 void TCustomListView::FontChanged()
@@ -269,6 +295,7 @@ void TCustomListView::SetScrollPos(bool vertical, int pos)
     if (pos == current) return;
     current = pos;
     if (!vertical) LayoutHeader();
+    if (HandleAllocated() && !updatingBars_) tavrik::SetScrollPos(Handle(), vertical ? SB_VERT : SB_HORZ, pos, true);
     Invalidate();
 }
 

@@ -10,9 +10,6 @@ namespace {
 
 using V = std::vector<int>;
 
-// Scroll request codes of WM_VSCROLL / WM_HSCROLL.
-constexpr int kLineUp = 0, kLineDown = 1, kPageDown = 3, kThumbPosition = 4, kBottom = 7;
-
 class ListScroll : public ListViewTest {
 protected:
     void Request(bool vertical, int code, int pos = 0)
@@ -47,17 +44,17 @@ TEST_F(ListScroll, ReportScrollsByRowsVerticallyAndPixelsHorizontally)
     EXPECT_EQ(list->TopIndex(), 4);
     list->Scroll(0, -(row / 2 - 1));
     EXPECT_EQ(list->TopIndex(), 4);
-    Request(true, kLineDown);
+    Request(true, SB_LINEDOWN);
     EXPECT_EQ(list->TopIndex(), 5);
-    Request(true, kPageDown);
+    Request(true, SB_PAGEDOWN);
     EXPECT_EQ(list->TopIndex(), 5 + perPage);
-    Request(true, kThumbPosition, 40);
+    Request(true, SB_THUMBPOSITION, 40);
     EXPECT_EQ(list->TopItem()->Index(), 40);
-    Request(true, kBottom);
+    Request(true, SB_BOTTOM);
     EXPECT_EQ(list->TopIndex(), 100 - perPage); // the last page is full
     list->Scroll(0, 1000 * row);
     EXPECT_EQ(list->ScrollInfo(true).Pos, 100 - perPage);
-    Request(true, kLineUp);
+    Request(true, SB_LINEUP);
     EXPECT_EQ(list->TopIndex(), 99 - perPage);
 
     list->Scroll(50, 0);
@@ -97,14 +94,14 @@ TEST_F(ListScroll, ListStyleScrollsByColumns)
     EXPECT_EQ(list->ScrollInfo(false), (TListScrollInfo{0, columns - 1, list->ClientWidth() / width, 0}));
     EXPECT_EQ(list->ScrollInfo(true), TListScrollInfo{});
     EXPECT_EQ(list->CountPerPage(), rows * (list->ClientWidth() / width));
-    Request(false, kLineDown); // SB_LINERIGHT
-    Request(false, kLineDown);
+    Request(false, SB_LINEDOWN); // SB_LINERIGHT
+    Request(false, SB_LINEDOWN);
     EXPECT_EQ(list->TopIndex(), 2 * rows);
     EXPECT_EQ(list->ItemRect(2 * rows, TDisplayCode::drBounds).Left, 0);
     list->Scroll(-1, 0); // columns, not pixels
     EXPECT_EQ(list->ScrollInfo(false).Pos, 1);
-    Request(false, kLineUp);
-    Request(false, kLineUp);
+    Request(false, SB_LINEUP);
+    Request(false, SB_LINEUP);
     EXPECT_EQ(list->ScrollInfo(false).Pos, 0);
     // The wheel moves a column per notch.
     list->SetFocus();
@@ -188,4 +185,47 @@ TEST_F(ListScroll, ReportPageKeysGoToTheEdgeOfThePageFirst)
     screen->PressKey(VK_HOME);
     EXPECT_EQ(list->TopIndex(), 0);
     EXPECT_EQ(list->Items().SelectedIndices(), V({0}));
+}
+
+TEST_F(ListScroll, TheWindowsOwnBarsShowTheRangesAndScrollTheList)
+{
+    Report(100);
+    Fill(3);
+    HWND h = list->Handle();
+    auto style = [&] { return GetWindowLongPtr(h, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL); };
+    EXPECT_EQ(style(), 0);
+    list->Items().BeginUpdate();
+    for (int i = 0; i < 97; ++i) list->Items().Add()->SetCaption("more");
+    list->Items().EndUpdate();
+    EXPECT_EQ(style(), LONG_PTR(WS_VSCROLL));
+    EXPECT_EQ(list->ClientWidth(), 300 - 4 - GetSystemMetrics(SM_CXVSCROLL));
+    auto native = [&](int bar) {
+        SCROLLINFO si;
+        si.fMask = SIF_ALL;
+        GetScrollInfo(h, bar, &si);
+        return TListScrollInfo{si.nMin, si.nMax, int(si.nPage), si.nPos};
+    };
+    EXPECT_EQ(native(SB_VERT), list->ScrollInfo(true));
+
+    // A press on the bar's lower arrow scrolls one row.
+    SCROLLBARINFO bar;
+    ASSERT_TRUE(GetScrollBarInfo(h, OBJID_VSCROLL, &bar));
+    TRect r = bar.rcScrollBar;
+    screen->WhenIdle([&] { screen->MouseUp(); }); // released before the press repeats
+    screen->MouseMove((r.Left + r.Right) / 2, r.Bottom - bar.dxyLineButton / 2);
+    screen->MouseDown();
+    EXPECT_EQ(list->TopIndex(), 1);
+    list->Scroll(0, 3 * Row());
+    EXPECT_EQ(GetScrollPos(h, SB_VERT), 4);
+
+    // Wider columns bring the horizontal bar, which takes rows off the page.
+    int perPage = list->CountPerPage();
+    list->Columns()[0]->SetWidth(600);
+    EXPECT_EQ(style(), LONG_PTR(WS_VSCROLL | WS_HSCROLL));
+    EXPECT_LT(list->CountPerPage(), perPage);
+    EXPECT_EQ(native(SB_VERT), list->ScrollInfo(true));
+    EXPECT_EQ(native(SB_HORZ), list->ScrollInfo(false));
+    list->Items().Clear();
+    list->Columns()[0]->SetWidth(50);
+    EXPECT_EQ(style(), 0);
 }
