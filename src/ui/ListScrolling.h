@@ -1,0 +1,38 @@
+#pragma once
+
+#include <algorithm>
+
+// Row arithmetic shared by the controls that scroll a list of rows of known heights one row
+// at a time (list box, tree view).
+namespace tavrik {
+
+// The rows, from `first`, that fit completely into `height` pixels.
+template <class RowHeight>
+int FullRowsFrom(int first, int count, int height, RowHeight rowHeight)
+{
+    int rows = 0;
+    for (int i = std::max(0, first); i < count; ++i) {
+        height -= rowHeight(i);
+        if (height < 0) break;
+        ++rows;
+    }
+    return rows;
+}
+
+// The last row that can stand at the top: the first of the rows at the end that fit.
+template <class RowHeight>
+int LastTopIndex(int count, int height, RowHeight rowHeight)
+{
+    int top = count;
+    while (top > 0 && height - rowHeight(top - 1) >= 0) height -= rowHeight(--top);
+    return std::min(top, std::max(0, count - 1));
+}
+
+// The new first row for a scroll request (the window system's SB_* codes) with the row
+// count of a page; the caller clamps it. Unknown codes keep the position.
+int ScrollTarget(int code, int thumb, int position, int page, int last);
+
+// Rows to scroll for a wheel turn: three per notch, forward (positive) moving up.
+int WheelLines(int delta);
+
+} // namespace tavrik
