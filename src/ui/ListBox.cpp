@@ -267,7 +267,7 @@ void TCustomListBox::UpdateScrollBar()
 void TCustomListBox::Scroll(int code, int thumb)
 {
     int page = std::max(1, VisibleRows());
-    SetTopIndex(ScrollTarget(code, thumb, topIndex_, page, Count() - 1));
+    SetTopIndex(ScrollTarget(code, thumb, topIndex_, 1, page, Count() - 1));
 }
 
 // --- Input --------------------------------------------------------------------------------------

@@ -11,11 +11,11 @@ enum : int { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack
 
 } // namespace
 
-int ScrollTarget(int code, int thumb, int position, int page, int last)
+int ScrollTarget(int code, int thumb, int position, int line, int page, int last)
 {
     switch (code) {
-    case kLineUp: return position - 1;
-    case kLineDown: return position + 1;
+    case kLineUp: return position - line;
+    case kLineDown: return position + line;
     case kPageUp: return position - page;
     case kPageDown: return position + page;
     case kThumbPosition:

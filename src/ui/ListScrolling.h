@@ -28,9 +28,9 @@ int LastTopIndex(int count, int height, RowHeight rowHeight)
     return std::min(top, std::max(0, count - 1));
 }
 
-// The new first row for a scroll request (the window system's SB_* codes) with the row
-// count of a page; the caller clamps it. Unknown codes keep the position.
-int ScrollTarget(int code, int thumb, int position, int page, int last);
+// The new position for a scroll request (the window system's SB_* codes) with the steps of
+// a line and a page; the caller clamps it. Unknown codes keep the position.
+int ScrollTarget(int code, int thumb, int position, int line, int page, int last);
 
 // Rows to scroll for a wheel turn: three per notch, forward (positive) moving up.
 int WheelLines(int delta);
