@@ -261,7 +261,19 @@ void TCustomListBox::GetScrollRange(int& min, int& max, int& page, int& position
 
 void TCustomListBox::UpdateScrollBar()
 {
-    // FIXME: shown as a window-system scroll bar once the control's window has one.
+    if (!HandleAllocated() || updatingBar_) return;
+    // Showing or hiding the bar resizes the client area, which asks again.
+    updatingBar_ = true;
+    int min, max, page, position;
+    GetScrollRange(min, max, page, position);
+    SetWindowScrollBar(Handle(), SB_VERT, min, max, page, position);
+    updatingBar_ = false;
+}
+
+void TCustomListBox::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    UpdateScrollBar();
 }
 
 void TCustomListBox::Scroll(int code, int thumb)

@@ -112,6 +112,7 @@ protected:
     void KeyPress(char32_t& key) override;
     void FontChanged() override;
     void Resize() override;
+    void CreateWnd() override;
     // Fired when the user changed the selection.
     virtual void SelectionChanged();
 
@@ -141,6 +142,7 @@ private:
     int anchor_ = -1;
     int topIndex_ = 0;
     bool dragging_ = false;
+    bool updatingBar_ = false;
     std::string prefix_;
     uint64_t prefixTime_ = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wsys/WinTypes.h"
+
 #include <algorithm>
 
 // Row arithmetic shared by the controls that scroll a list of rows of known heights one row
@@ -34,5 +36,9 @@ int ScrollTarget(int code, int thumb, int position, int line, int page, int last
 
 // Rows to scroll for a wheel turn: three per notch, forward (positive) moving up.
 int WheelLines(int delta);
+
+// Shows a window's own bar (SB_VERT or SB_HORZ) for the range min .. max with a page and a
+// position; it hides while the page holds the whole range.
+void SetWindowScrollBar(HWND hwnd, int bar, int min, int max, int page, int position);
 
 } // namespace tavrik

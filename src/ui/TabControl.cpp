@@ -19,9 +19,6 @@ namespace {
 constexpr int kRowInset = 2;
 constexpr int kPageInset = 4;
 constexpr int kTextPadding = 6;
-// The horizontal-scroll request that makes a tab the first of the row (the window system's
-// SB_THUMBPOSITION).
-constexpr int kThumbPosition = 4;
 
 } // namespace
 
@@ -301,7 +298,7 @@ void TCustomTabControl::WndProc(TMessage& m)
     case TCM_GETROWCOUNT: m.Result = 1; return;
     case TCM_GETIMAGELIST: m.Result = PtrToLParam(images_); return;
     case WM_HSCROLL:
-        if (LOWORD(m.WParam) == kThumbPosition) ScrollTabs(HIWORD(m.WParam));
+        if (LOWORD(m.WParam) == SB_THUMBPOSITION) ScrollTabs(HIWORD(m.WParam));
         return;
     case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS; return;
     case WM_SETFOCUS:

@@ -246,14 +246,32 @@ void TCustomTreeView::GetVertScrollRange(int& min, int& max, int& page, int& pos
 void TCustomTreeView::GetHorzScrollRange(int& min, int& max, int& page, int& position) const
 {
     min = 0;
-    max = ContentWidth();
+    max = std::max(0, ContentWidth() - 1);
     page = ClientWidth();
     position = horzOffset_;
 }
 
 void TCustomTreeView::UpdateScrollBars()
 {
-    // FIXME: shown as window-system scroll bars once the control's window has them.
+    if (!HandleAllocated() || updatingBars_) return;
+    // Showing or hiding a bar resizes the client area, which asks again.
+    updatingBars_ = true;
+    // A second pass takes in the client size that the first pass' bars left.
+    for (int pass = 0; pass < 2; ++pass) {
+        ClampScroll();
+        int min, max, page, position;
+        GetVertScrollRange(min, max, page, position);
+        SetWindowScrollBar(Handle(), SB_VERT, min, max, page, position);
+        GetHorzScrollRange(min, max, page, position);
+        SetWindowScrollBar(Handle(), SB_HORZ, min, max, page, position);
+    }
+    updatingBars_ = false;
+}
+
+void TCustomTreeView::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    UpdateScrollBars();
 }
 
 void TCustomTreeView::MakeRowVisible(int row)

@@ -87,7 +87,8 @@ public:
     int HorzOffset() const { return horzOffset_; }
     void SetHorzOffset(int pixels);
     // Vertical: rows 0 .. RowCount() - 1, a page of VisibleCount(), the top row. Horizontal:
-    // pixels 0 .. the widest row, a page of the client width, the offset.
+    // pixels 0 .. the widest row's right edge - 1, a page of the client width, the offset. The
+    // window's own bars show the same.
     void GetVertScrollRange(int& min, int& max, int& page, int& position) const;
     void GetHorzScrollRange(int& min, int& max, int& page, int& position) const;
 
@@ -119,6 +120,7 @@ protected:
     void KeyPress(char32_t& key) override;
     void FontChanged() override;
     void Resize() override;
+    void CreateWnd() override;
 
 private:
     friend class TTreeNode;
@@ -157,6 +159,7 @@ private:
     bool hideSelection_ = true;
     mutable std::vector<TTreeNode*> rows_;
     mutable bool rowsValid_ = false;
+    bool updatingBars_ = false;
     std::string prefix_;
     uint64_t prefixTime_ = 0;
     TPoint lastClick_;

@@ -55,11 +55,19 @@ protected:
             if (list->Selected(i)) v.push_back(i);
         return v;
     }
+    // The list's answer and its window's bar agree.
     void ExpectScroll(int min, int max, int page, int position)
     {
         int a, b, c, d;
         list->GetScrollRange(a, b, c, d);
         EXPECT_EQ(std::vector<int>({a, b, c, d}), std::vector<int>({min, max, page, position}));
+        SCROLLINFO info;
+        info.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(list->Handle(), SB_VERT, &info));
+        EXPECT_EQ(std::vector<int>({info.nMin, info.nMax, int(info.nPage), info.nPos}),
+                  std::vector<int>({min, max, page, position}));
+        bool shown = (GetWindowLongPtr(list->Handle(), GWL_STYLE) & WS_VSCROLL) != 0;
+        EXPECT_EQ(shown, page <= max - min);
     }
 };
 
@@ -69,7 +77,9 @@ TEST_F(ListBox, RowsScrollByItemsWithinTheirRange)
 {
     Fill(12);
     EXPECT_EQ(list->VisibleRows(), 5);
-    EXPECT_EQ(list->ItemRect(1), Rect(0, 20, 120, 40));
+    int w = list->ClientWidth();
+    EXPECT_LT(w, 120) << "the scroll bar takes its room";
+    EXPECT_EQ(list->ItemRect(1), Rect(0, 20, w, 40));
     EXPECT_EQ(list->ItemAtPos({5, 99}, true), 4);
     EXPECT_EQ(list->ItemAtPos({5, 300}, true), -1);
     EXPECT_EQ(list->ItemAtPos({5, 300}, false), 12);
@@ -77,17 +87,17 @@ TEST_F(ListBox, RowsScrollByItemsWithinTheirRange)
 
     list->SetTopIndex(50);
     EXPECT_EQ(list->TopIndex(), 7) << "the last page ends with the last item";
-    EXPECT_EQ(list->ItemRect(7), Rect(0, 0, 120, 20));
-    EXPECT_EQ(list->ItemRect(6), Rect(0, -20, 120, 0));
+    EXPECT_EQ(list->ItemRect(7), Rect(0, 0, w, 20));
+    EXPECT_EQ(list->ItemRect(6), Rect(0, -20, w, 0));
     ExpectScroll(0, 11, 5, 7);
 
     struct TCase {
         int code, thumb, from, expected;
     } cases[] = {
-        {0 /* SB_LINEUP */, 0, 3, 2},     {1 /* SB_LINEDOWN */, 0, 3, 4},   {2 /* SB_PAGEUP */, 0, 6, 1},
-        {3 /* SB_PAGEDOWN */, 0, 1, 6},   {4 /* SB_THUMBPOSITION */, 5, 0, 5}, {5 /* SB_THUMBTRACK */, 2, 0, 2},
-        {6 /* SB_TOP */, 0, 5, 0},        {7 /* SB_BOTTOM */, 0, 0, 7},     {0, 0, 0, 0},
-        {3, 0, 5, 7},                     {4, 99, 0, 7},                    {8 /* SB_ENDSCROLL */, 0, 4, 4},
+        {SB_LINEUP, 0, 3, 2},        {SB_LINEDOWN, 0, 3, 4},          {SB_PAGEUP, 0, 6, 1},
+        {SB_PAGEDOWN, 0, 1, 6},      {SB_THUMBPOSITION, 5, 0, 5},     {SB_THUMBTRACK, 2, 0, 2},
+        {SB_TOP, 0, 5, 0},           {SB_BOTTOM, 0, 0, 7},            {SB_LINEUP, 0, 0, 0},
+        {SB_PAGEDOWN, 0, 5, 7},      {SB_THUMBPOSITION, 99, 0, 7},    {SB_ENDSCROLL, 0, 4, 4},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE("code " + std::to_string(c.code) + " from " + std::to_string(c.from));
@@ -110,6 +120,16 @@ TEST_F(ListBox, RowsScrollByItemsWithinTheirRange)
     ExpectScroll(0, 2, 3, 0);
     list->SetTopIndex(2);
     EXPECT_EQ(list->TopIndex(), 0);
+    EXPECT_EQ(list->ClientWidth(), 120);
+
+    // The bar's own arrow sends the request.
+    Fill(12);
+    TRect bar = GetWindowRect(list->Handle());
+    screen->MouseMove(bar.Right - 5, bar.Bottom - 5);
+    screen->WhenIdle([&] { screen->MouseUp(); });
+    screen->MouseDown();
+    EXPECT_EQ(list->TopIndex(), 1);
+    ExpectScroll(0, 14, 5, 1);
 }
 
 TEST_F(ListBox, VariableRowsTakeTheMeasuredHeights)
@@ -117,7 +137,7 @@ TEST_F(ListBox, VariableRowsTakeTheMeasuredHeights)
     list->SetStyle(TListBoxStyle::lbOwnerDrawVariable);
     list->OnMeasureItem = [](TComponent*, int index, int& height) { height = 10 + 5 * index; };
     Fill(8); // 10, 15, 20, 25, 30, 35, 40, 45
-    EXPECT_EQ(list->ItemRect(3), Rect(0, 45, 120, 70));
+    EXPECT_EQ(list->ItemRect(3), Rect(0, 45, list->ClientWidth(), 70));
     EXPECT_EQ(list->VisibleRows(), 5) << "10 + 15 + 20 + 25 + 30 fill the 100 pixels exactly";
     EXPECT_EQ(list->ItemAtPos({0, 44}, true), 2);
     EXPECT_EQ(list->ItemAtPos({0, 45}, true), 3);

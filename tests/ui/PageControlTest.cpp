@@ -299,7 +299,7 @@ TEST_F(PageControl, TheRowScrollsToTheRequestedTabAndToTheSelection)
 {
     for (int i = 0; i < 8; ++i) AddPage(pages, "Page " + std::to_string(i));
     EXPECT_EQ(pages->TabRect(5).Right, 362) << "beyond the 300-pixel width";
-    pages->Perform(WM_HSCROLL, MAKEWPARAM(4 /* SB_THUMBPOSITION */, 3));
+    pages->Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3));
     EXPECT_EQ(pages->FirstVisibleTab(), 3);
     EXPECT_EQ(pages->TabRect(3).Left, 2);
     EXPECT_EQ(pages->TabRect(2).Right, 2);

@@ -306,17 +306,22 @@ TEST_F(TreeView, ScrollQueriesAndRequestsWorkInRowsAndPixels)
     int min, max, page, pos;
     tree->GetVertScrollRange(min, max, page, pos);
     EXPECT_EQ(std::vector<int>({min, max, page, pos}), std::vector<int>({0, 29, 5, 0}));
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(tree->Handle(), SB_VERT, &info));
+    EXPECT_EQ(std::vector<int>({info.nMin, info.nMax, int(info.nPage), info.nPos}), std::vector<int>({0, 29, 5, 0}));
+    EXPECT_LT(tree->ClientWidth(), 200) << "the vertical bar is shown";
 
-    tree->Perform(WM_VSCROLL, MAKEWPARAM(4 /* SB_THUMBPOSITION */, 10));
+    tree->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 10));
     EXPECT_EQ(tree->TopIndex(), 10);
     EXPECT_EQ(tree->TopItem()->Text(), "node 10");
     EXPECT_EQ(tree->Items()[10]->DisplayRect(false).Top, 0);
     EXPECT_EQ(tree->Items()[9]->DisplayRect(false).Top, -20);
-    tree->Perform(WM_VSCROLL, MAKEWPARAM(4, 40));
+    tree->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 40));
     EXPECT_EQ(tree->TopIndex(), 25) << "the last page ends with the last row";
-    tree->Perform(WM_VSCROLL, MAKEWPARAM(2 /* SB_PAGEUP */, 0));
+    tree->Perform(WM_VSCROLL, MAKEWPARAM(SB_PAGEUP, 0));
     EXPECT_EQ(tree->TopIndex(), 20);
-    tree->Perform(WM_VSCROLL, MAKEWPARAM(0 /* SB_LINEUP */, 0));
+    tree->Perform(WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0));
     EXPECT_EQ(tree->TopIndex(), 19);
 
     tree->SetFocus();
@@ -333,19 +338,23 @@ TEST_F(TreeView, ScrollQueriesAndRequestsWorkInRowsAndPixels)
     EXPECT_EQ(tree->TopIndex(), 12);
 
     // Horizontally: pixels up to the widest row.
+    int width = tree->ClientWidth();
     tree->GetHorzScrollRange(min, max, page, pos);
-    EXPECT_EQ(page, 200);
-    EXPECT_LT(max, 200) << "everything fits";
+    EXPECT_EQ(page, width);
+    EXPECT_LT(max, width) << "everything fits";
+    EXPECT_EQ(GetWindowLongPtr(tree->Handle(), GWL_STYLE) & WS_HSCROLL, 0);
     tree->Items()[12]->SetText(std::string(60, 'W'));
     tree->GetHorzScrollRange(min, max, page, pos);
-    EXPECT_EQ(max, tree->Items()[12]->DisplayRect(true).Right);
-    tree->Perform(WM_HSCROLL, MAKEWPARAM(4, 50));
+    EXPECT_EQ(max, tree->Items()[12]->DisplayRect(true).Right - 1);
+    EXPECT_NE(GetWindowLongPtr(tree->Handle(), GWL_STYLE) & WS_HSCROLL, 0);
+    EXPECT_EQ(tree->VisibleCount(), 4) << "the horizontal bar takes a row's room";
+    tree->Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 50));
     EXPECT_EQ(tree->HorzOffset(), 50);
     EXPECT_EQ(tree->Items()[12]->DisplayRect(true).Left, 19 - 50);
-    tree->Perform(WM_HSCROLL, MAKEWPARAM(7 /* SB_BOTTOM */, 0));
-    EXPECT_EQ(tree->HorzOffset(), max - 200);
-    tree->Perform(WM_HSCROLL, MAKEWPARAM(0 /* SB_LINELEFT */, 0));
-    EXPECT_EQ(tree->HorzOffset(), max - 208);
+    tree->Perform(WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0));
+    EXPECT_EQ(tree->HorzOffset(), max + 1 - width);
+    tree->Perform(WM_HSCROLL, MAKEWPARAM(SB_LINELEFT, 0));
+    EXPECT_EQ(tree->HorzOffset(), max + 1 - width - 8);
 }
 
 TEST_F(TreeView, DeletingMovesTheSelectionAndReportsEveryNode)
