@@ -196,7 +196,7 @@ bool TCustomTabControl::SelectTabByUser(int index)
     if (index < 0 || index >= TabCount() || index == tabIndex_) return false;
     auto alive = Guard();
     if (!CanChange() || !alive) return false;
-    if (index >= TabCount()) return false;
+    if (index >= TabCount()) return false; // OnChanging took tabs away
     tabIndex_ = index;
     // Keep the new tab in view: scrolled to when it starts left of the row, and the row moved
     // on while it ends beyond the right edge.

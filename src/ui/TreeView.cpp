@@ -162,9 +162,11 @@ int TCustomTreeView::TextWidth(const TTreeNode* node) const
 
 int TCustomTreeView::ContentWidth() const
 {
+    if (contentWidth_ >= 0 && rowsValid_) return contentWidth_;
     int width = 0;
     int image = images_ ? images_->Width() + kImageGap : 0;
     for (TTreeNode* n : Rows()) width = std::max(width, ContentLeft(n) + horzOffset_ + image + TextWidth(n));
+    contentWidth_ = width;
     return width;
 }
 
@@ -282,8 +284,11 @@ void TCustomTreeView::MakeRowVisible(int row)
 
 void TCustomTreeView::NodesChanged(bool layout)
 {
+    if (layout) {
+        rowsValid_ = false;
+        contentWidth_ = -1;
+    }
     if (nodes_->Updating()) return;
-    if (layout) rowsValid_ = false;
     ClampScroll();
     UpdateScrollBars();
     Invalidate();

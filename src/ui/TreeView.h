@@ -159,6 +159,7 @@ private:
     bool hideSelection_ = true;
     mutable std::vector<TTreeNode*> rows_;
     mutable bool rowsValid_ = false;
+    mutable int contentWidth_ = -1; // of the rows, measured when first asked for
     bool updatingBars_ = false;
     std::string prefix_;
     uint64_t prefixTime_ = 0;
