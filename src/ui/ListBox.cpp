@@ -75,7 +75,14 @@ void TCustomListBox::SetSelected(int index, bool on)
         SetItemIndex(on ? index : -1);
         return;
     }
-    items_.SetState(index, on ? items_.State(index) | kSelectedBit : items_.State(index) & ~kSelectedBit);
+    MarkSelected(index, on);
+}
+
+void TCustomListBox::MarkSelected(int index, bool on)
+{
+    if (Selected(index) == on) return;
+    unsigned state = items_.State(index);
+    items_.SetState(index, on ? state | kSelectedBit : state & ~kSelectedBit);
     InvalidateItem(index);
 }
 
@@ -100,23 +107,13 @@ void TCustomListBox::SelectAll()
 
 void TCustomListBox::SelectOnly(int index)
 {
-    for (int i = 0; i < Count(); ++i) {
-        bool on = i == index;
-        if (Selected(i) == on) continue;
-        items_.SetState(i, on ? items_.State(i) | kSelectedBit : items_.State(i) & ~kSelectedBit);
-        InvalidateItem(i);
-    }
+    for (int i = 0; i < Count(); ++i) MarkSelected(i, i == index);
 }
 
 void TCustomListBox::SelectRange(int from, int to)
 {
     if (from > to) std::swap(from, to);
-    for (int i = 0; i < Count(); ++i) {
-        bool on = i >= from && i <= to;
-        if (Selected(i) == on) continue;
-        items_.SetState(i, on ? items_.State(i) | kSelectedBit : items_.State(i) & ~kSelectedBit);
-        InvalidateItem(i);
-    }
+    for (int i = 0; i < Count(); ++i) MarkSelected(i, i >= from && i <= to);
 }
 
 void TCustomListBox::SetMultiSelect(bool on)

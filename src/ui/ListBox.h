@@ -125,6 +125,7 @@ private:
     void UpdateScrollBar();
     void Scroll(int code, int thumb);
     void MoveCaret(int index, TShiftState shift, bool byMouse);
+    void MarkSelected(int index, bool on);
     void SelectOnly(int index);
     void SelectRange(int from, int to);
     void MakeVisible(int index);
