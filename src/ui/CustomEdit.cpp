@@ -175,6 +175,13 @@ void TCustomEdit::FontChanged()
     SelectionChanged();
 }
 
+void TCustomEdit::Resize()
+{
+    Relayout();
+    SelectionChanged();
+    TWinControl::Resize();
+}
+
 void TCustomEdit::EnabledChanged()
 {
     TWinControl::EnabledChanged();

@@ -111,6 +111,7 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     void EnabledChanged() override;
+    void Resize() override;
     virtual void Change();
 
     // What the user's characters and deletions do; the masked edit replaces them.
