@@ -208,7 +208,7 @@ std::string TCustomEdit::SelText() const { return Utf32ToUtf8(buffer_.SelText())
 
 void TCustomEdit::SetSelText(const std::string& text)
 {
-    if (buffer_.ReplaceSelection(ApplyCharCase(Utf8ToUtf32(text)), TEditBuffer::TUndo::NewStep)) CommitEdit();
+    InsertText(ApplyCharCase(Utf8ToUtf32(text)), TEditBuffer::TUndo::NewStep);
 }
 
 void TCustomEdit::SelectAll()
@@ -220,7 +220,7 @@ void TCustomEdit::SelectAll()
 void TCustomEdit::ClearSelection()
 {
     if (readOnly_ || !buffer_.HasSelection()) return;
-    if (buffer_.ReplaceSelection({}, TEditBuffer::TUndo::NewStep)) CommitEdit();
+    DeleteText(true, false);
 }
 
 void TCustomEdit::CopyToClipboard()

@@ -119,7 +119,8 @@ protected:
     virtual void DeleteText(bool forward, bool word);
     // A text about to become the control's text: the case rule, and for a memo its line breaks.
     virtual std::u32string NormalizeText(std::u32string text) const;
-    // Clipboard text as it can be inserted (a single-line edit keeps its first line).
+    // Text from the clipboard or EM_REPLACESEL as it can be inserted (a single-line edit
+    // keeps its first line).
     virtual std::u32string ClipboardInsertion(std::u32string text) const;
 
     // Multi-line behaviour, for the memo.

@@ -272,10 +272,8 @@ bool TCustomEdit::EditMessage(TMessage& m)
     }
     case EM_REPLACESEL: {
         const char* text = LParamToPtr<const char>(m.LParam);
-        std::u32string value = NormalizeText(Utf8ToUtf32(text ? text : ""));
-        if (!multiLine_) value = ClipboardInsertion(std::move(value));
-        auto undo = m.WParam ? TEditBuffer::TUndo::NewStep : TEditBuffer::TUndo::None;
-        if (buffer_.ReplaceSelection(value, undo)) CommitEdit();
+        std::u32string value = ClipboardInsertion(Utf8ToUtf32(text ? text : ""));
+        InsertText(value, m.WParam ? TEditBuffer::TUndo::NewStep : TEditBuffer::TUndo::None);
         return true;
     }
     case EM_GETLINECOUNT: m.Result = LineCount(); return true;
