@@ -10,6 +10,7 @@
 namespace tavrik {
 
 class TFontInstance;
+class TPopupMenu;
 
 enum class TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 
@@ -18,7 +19,9 @@ enum class TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 // (click, Shift+click, drag, double click on a word) and the keys (arrows, Ctrl+arrows by
 // word, Home/End, Shift to select, Backspace/Delete, Ctrl+A, Ctrl+X/C/V/Z, Shift+Del,
 // Ctrl+Ins, Shift+Ins) and answers the EM_* messages and WM_CUT/COPY/PASTE/CLEAR/UNDO, so
-// that a control built on it can take over any of them in its window procedure.
+// that a control built on it can take over any of them in its window procedure. Without a
+// PopupMenu a context-menu request opens the edit's own menu (Undo, Cut, Copy, Paste, Delete,
+// Select All).
 //
 // Positions (SelStart, SelLength, the EM_* messages) count characters, not bytes. OnChange
 // fires on every change of the text, by the user or by code. A text set from code (Text,
@@ -155,6 +158,8 @@ private:
     void WMKillFocus(TMessage& m);
     void WMSetText(TMessage& m);
     void WMSize(TMessage& m);
+    void WMContextMenu(TMessage& m);
+    void BuildContextMenu();
     bool EditMessage(TMessage& m);
     bool ScrollMessage(TMessage& m);
 
@@ -199,6 +204,7 @@ private:
     int rightMargin_ = 1;
     bool customRect_ = false;
     TRect formatRect_;
+    TPopupMenu* contextMenu_ = nullptr; // owned as a component, built again for every request
 };
 
 } // namespace tavrik

@@ -1,5 +1,6 @@
 #include "core/Utf8.h"
 #include "ui/CustomEdit.h"
+#include "ui/PopupMenu.h"
 #include "wsys/WinApi.h"
 
 #include <algorithm>
@@ -49,6 +50,7 @@ void TCustomEdit::DefaultHandler(TMessage& m)
     case WM_KILLFOCUS: WMKillFocus(m); return;
     case WM_SETTEXT: WMSetText(m); return;
     case WM_SIZE: WMSize(m); return;
+    case WM_CONTEXTMENU: WMContextMenu(m); return;
     case WM_CUT: CutToClipboard(); return;
     case WM_COPY: CopyToClipboard(); return;
     case WM_PASTE: PasteFromClipboard(); return;
@@ -245,6 +247,41 @@ void TCustomEdit::WMSize(TMessage& m)
     TWinControl::DefaultHandler(m);
     Relayout();
     SelectionChanged();
+}
+
+void TCustomEdit::WMContextMenu(TMessage& m)
+{
+    TPoint at = LParamToPoint(m.LParam);
+    if (at.x == -1 && at.y == -1) at = ClientToScreen({Width() / 2, Height() / 2}); // from the keyboard
+    if (!Focused() && CanFocus()) SetFocus();
+    BuildContextMenu();
+    contextMenu_->SetPopupComponent(this);
+    contextMenu_->Popup(at.x, at.y);
+    m.Result = 1;
+}
+
+void TCustomEdit::BuildContextMenu()
+{
+    if (!contextMenu_) contextMenu_ = new TPopupMenu(this);
+    TMenuItem* items = contextMenu_->Items();
+    items->Clear();
+    bool selection = buffer_.HasSelection();
+    bool hidden = passwordChar_ != 0;
+    auto add = [&](const char* caption, bool enabled, void (TCustomEdit::*action)()) {
+        auto* item = new TMenuItem(contextMenu_);
+        item->SetCaption(caption);
+        item->SetEnabled(enabled);
+        if (action) item->OnClick = [this, action](TComponent*) { (this->*action)(); };
+        items->Add(item);
+    };
+    add("&Undo", CanUndo() && !readOnly_, &TCustomEdit::Undo);
+    add("-", true, nullptr);
+    add("Cu&t", selection && !readOnly_ && !hidden, &TCustomEdit::CutToClipboard);
+    add("&Copy", selection && !hidden, &TCustomEdit::CopyToClipboard);
+    add("&Paste", !readOnly_ && !GetClipboardText().empty(), &TCustomEdit::PasteFromClipboard);
+    add("&Delete", selection && !readOnly_, &TCustomEdit::ClearSelection);
+    add("-", true, nullptr);
+    add("Select &All", buffer_.SelLength() < buffer_.Length(), &TCustomEdit::SelectAll);
 }
 
 // --- Edit messages ----------------------------------------------------------------------------

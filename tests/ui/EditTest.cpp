@@ -5,6 +5,7 @@
 #include "ui/Edit.h"
 #include "ui/EditBuffer.h"
 #include "ui/EditLayout.h"
+#include "ui/MenuTracker.h"
 
 #include <initializer_list>
 #include <string>
@@ -693,6 +694,43 @@ TEST_F(EditPixels, DrawsTheCaretWhereTheNextCharacterGoes)
     TPoint home = edit->ClientToScreen({edit->PosFromChar(0).x, mid.y - edit->ClientOrigin().y});
     EXPECT_EQ(Pixel(home), inverted);
     EXPECT_EQ(Pixel(mid), ColorToRGB(clWindow));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Edit, OffersItsOwnContextMenuWithTheCommandsThatApply)
+{
+    edit->SetText("abc def");
+    TPoint at = Center(edit);
+    auto openAndType = [&](const char* letter) {
+        screen->WhenIdle([&, letter] {
+            screen->TypeText(letter);
+            if (TMenuTracker::Current()) screen->PressKey(VK_ESCAPE); // the entry was disabled
+        });
+        screen->Click(at.x, at.y, TMouseButton::Right);
+    };
+    openAndType("a"); // Select All
+    EXPECT_EQ(edit->SelLength(), 7);
+    openAndType("c"); // Copy
+    EXPECT_EQ(GetClipboardText(), "abc def");
+    openAndType("d"); // Delete
+    EXPECT_EQ(edit->Text(), "");
+    openAndType("u"); // Undo
+    EXPECT_EQ(edit->Text(), "abc def");
+    // Disabled entries are not chosen: nothing is selected to cut, read-only takes no paste.
+    edit->SetSelStart(7);
+    openAndType("t");
+    EXPECT_EQ(edit->Text(), "abc def");
+    edit->SetReadOnly(true);
+    openAndType("p");
+    EXPECT_EQ(edit->Text(), "abc def");
+    // A menu of the control's own replaces the built-in one.
+    bool asked = false;
+    edit->OnContextPopup = [&](TComponent*, TPoint, bool& handled) { asked = handled = true; };
+    screen->Click(at.x, at.y, TMouseButton::Right);
+    EXPECT_TRUE(asked);
 }
 
 } // namespace
