@@ -7,6 +7,7 @@
 #include "wsys/WinApi.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavrik {
 
@@ -125,7 +126,9 @@ std::u32string TCustomEdit::ClipboardInsertion(std::u32string text) const
 
 void TCustomEdit::TextChanged()
 {
-    if (!committing_) {
+    // An OnChange handler may set the text again; that is a text from code.
+    bool fromBuffer = std::exchange(committing_, false);
+    if (!fromBuffer) {
         std::u32string text = NormalizeText(Utf8ToUtf32(Text()));
         std::string normalized = Utf32ToUtf8(text);
         if (normalized != Text()) {

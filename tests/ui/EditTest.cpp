@@ -400,6 +400,25 @@ TEST_F(Edit, FiresOnChangeForEveryChangeOfTheTextAndOnlyThen)
     EXPECT_EQ(changes, 8);
 }
 
+TEST_F(Edit, AnOnChangeHandlerMayCorrectTheTextItIsToldAbout)
+{
+    // As a numeric field clamps what is typed.
+    edit->OnChange = [this](TComponent*) {
+        ++changes;
+        if (edit->Text() == "123") edit->SetText("99");
+    };
+    Type("123");
+    EXPECT_EQ(edit->Text(), "99");
+    EXPECT_EQ(edit->GetTextLen(), 2);
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(changes, 4);
+    Press(VK_END);
+    Type("7");
+    EXPECT_EQ(edit->Text(), "997");
+    Press('Z', {VK_CONTROL});
+    EXPECT_EQ(edit->Text(), "99");
+}
+
 TEST_F(Edit, MaxLengthLimitsTheUserWithABeepButNotTheCode)
 {
     edit->SetMaxLength(4);
