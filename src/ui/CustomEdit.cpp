@@ -55,11 +55,7 @@ void TCustomEdit::SetCharCase(TEditCharCase charCase)
     charCase_ = charCase;
     std::u32string converted = ApplyCharCase(buffer_.Text());
     if (converted == buffer_.Text()) return;
-    size_t anchor = buffer_.Anchor();
-    size_t caret = buffer_.Caret();
-    buffer_.Select(0, buffer_.Length());
-    buffer_.ReplaceSelection(converted, TEditBuffer::TUndo::None);
-    buffer_.Select(anchor, caret);
+    buffer_.ConvertText(std::move(converted));
     CommitEdit();
 }
 

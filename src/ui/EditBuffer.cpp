@@ -11,6 +11,13 @@ void TEditBuffer::SetText(std::u32string text)
     ClearUndo();
 }
 
+void TEditBuffer::ConvertText(std::u32string text)
+{
+    text_ = std::move(text);
+    ClearUndo();
+    Select(anchor_, caret_);
+}
+
 void TEditBuffer::Select(size_t anchor, size_t caret)
 {
     anchor_ = std::min(anchor, text_.size());

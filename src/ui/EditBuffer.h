@@ -45,6 +45,9 @@ public:
     // Replaces the selection with as much of `text` as the length limit allows and puts the
     // caret after it. Answers whether the text changed; false also when nothing fitted.
     bool ReplaceSelection(std::u32string_view text, TUndo undo);
+    // Swaps the text for one of the same meaning (another case), keeping the selection as far
+    // as it reaches; forgets the undo step. Not limited by MaxLength.
+    void ConvertText(std::u32string text);
     // Deletes the selection, or else the character (word) before or after the caret.
     bool DeleteBackward(bool word);
     bool DeleteForward(bool word);

@@ -470,8 +470,13 @@ TEST_F(Edit, CharCaseConvertsTypingTextFromCodeAndTheTextThere)
     edit->SetText("xyz");
     EXPECT_EQ(edit->Text(), "XYZ");
     EXPECT_EQ(changes, 1);
+    edit->SetMaxLength(2); // no limit to a conversion
+    edit->SetSelStart(1);
+    edit->SetSelLength(1);
     edit->SetCharCase(TEditCharCase::ecLowerCase);
     EXPECT_EQ(edit->Text(), "xyz");
+    EXPECT_EQ(edit->SelText(), "y");
+    edit->SetMaxLength(0);
     SetClipboardText("MiXed 中");
     Press(VK_END);
     Press('V', {VK_CONTROL});
