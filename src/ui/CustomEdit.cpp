@@ -401,6 +401,8 @@ void TCustomEdit::PaintBackground(TCanvas& canvas)
     canvas.FillRect(ClientRect());
 }
 
+TColor TCustomEdit::TextColor() const { return Enabled() ? Font().Color() : clGrayText; }
+
 void TCustomEdit::PaintWindow(TCanvas& canvas)
 {
     PaintBackground(canvas);
@@ -420,7 +422,7 @@ void TCustomEdit::PaintLine(TCanvas& canvas, int line, int y, bool showSelection
     int x0 = LineX(line);
     size_t selStart = showSelection ? buffer_.SelStart() : 0;
     size_t selEnd = showSelection ? buffer_.SelEnd() : 0;
-    TColor textColor = Enabled() ? Font().Color() : clGrayText;
+    TColor textColor = TextColor();
     const std::u32string& text = buffer_.Text();
     // Runs of characters with the same colours, drawn one by one at their laid-out places so
     // that tabs and the selection's edges fall exactly where the caret goes.

@@ -111,6 +111,8 @@ protected:
     // Fills the client area; a control that draws its own background under the text
     // replaces it.
     virtual void PaintBackground(TCanvas& canvas);
+    // The colour of the text that is not selected: the font's, grey while disabled.
+    virtual TColor TextColor() const;
     void TextChanged() override;
     void FontChanged() override;
     void EnabledChanged() override;
