@@ -27,7 +27,7 @@ void TCustomListView::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
     params.WinClassName = "SysListView32";
-    if (borderStyle_ == TListBorderStyle::bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (borderStyle_ == TBorderStyle::bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomListView::Notification(TComponent* component, TOperation operation)
@@ -70,7 +70,7 @@ void TCustomListView::SetSmallImages(TImageList* images)
     LayoutChanged();
 }
 
-void TCustomListView::SetBorderStyle(TListBorderStyle style)
+void TCustomListView::SetBorderStyle(TBorderStyle style)
 {
     if (style == borderStyle_) return;
     borderStyle_ = style;

@@ -64,8 +64,8 @@ public:
     void SetLargeImages(TImageList* images);
     TImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(TImageList* images);
-    TListBorderStyle BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(TListBorderStyle style);
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle style);
     bool RowSelect() const { return rowSelect_; }
     void SetRowSelect(bool on);
     // Off: the selection stays visible (in the button-face colour) while the list has no focus.
@@ -239,7 +239,7 @@ private:
     TViewStyle viewStyle_ = TViewStyle::vsIcon;
     TImageList* largeImages_ = nullptr;
     TImageList* smallImages_ = nullptr;
-    TListBorderStyle borderStyle_ = TListBorderStyle::bsSingle;
+    TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
     bool multiSelect_ = false;
     bool rowSelect_ = false;
     bool hideSelection_ = true;

@@ -17,9 +17,6 @@ class TListColumn;
 // after column list, or rows with one column per detail.
 enum class TViewStyle : uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
 
-// A sunken edge around the list, or none.
-enum class TListBorderStyle : uint8_t { bsNone, bsSingle };
-
 // What AlphaSort and SortType compare when OnCompare is not set: the captions, the Data
 // pointers, or both (captions first).
 enum class TSortType : uint8_t { stNone, stData, stText, stBoth };

@@ -178,7 +178,7 @@ TEST_F(ListPaint, ASingleBorderTakesAnEdgeOffTheClientArea)
     EXPECT_EQ(list->ClientWidth(), 300 - 4);
     EXPECT_EQ(list->ClientOrigin(), form->ClientToScreen({12, 12}));
     EXPECT_NE(Pixel(form->ClientToScreen({10, 10})), ColorToRGB(clWindow));
-    list->SetBorderStyle(TListBorderStyle::bsNone);
+    list->SetBorderStyle(TBorderStyle::bsNone);
     EXPECT_EQ(list->ClientWidth(), 300);
     EXPECT_EQ(list->ItemRect(0, TDisplayCode::drBounds).Top, 0);
     ProcessMessages();
