@@ -17,19 +17,22 @@ T* Place(TWinControl* parent, TComponent* owner, const char* name, int left, int
     return control;
 }
 
+// A control aligned to a side of its parent; controls aligned to the same side stack in the
+// order of their offsets from it.
 template <class T>
-T* Aligned(TWinControl* parent, TComponent* owner, const char* name, TAlign align, int size)
+T* Aligned(TWinControl* parent, TComponent* owner, const char* name, TAlign align, int size, int offset = 0)
 {
     auto* control = new T(owner);
     control->SetName(name);
-    control->SetParent(parent);
     bool horizontal = align == TAlign::alLeft || align == TAlign::alRight;
-    control->SetBounds(0, 0, horizontal ? size : parent->ClientWidth(), horizontal ? parent->ClientHeight() : size);
+    control->SetBounds(horizontal ? offset : 0, horizontal ? 0 : offset, horizontal ? size : parent->ClientWidth(),
+                       horizontal ? parent->ClientHeight() : size);
+    control->SetParent(parent);
     control->SetAlign(align);
     return control;
 }
 
-TWorkbenchLabel* Text(TWinControl* parent, TComponent* owner, const char* name, int left, int top, const char* text)
+TWorkbenchLabel* TextLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top, const char* text)
 {
     auto* label = Place<TWorkbenchLabel>(parent, owner, name, left, top, 0, 0);
     label->SetCaption(text);
@@ -47,9 +50,9 @@ TWorkbenchButton* Command(TWinControl* parent, TComponent* owner, const char* na
 }
 
 TWorkbenchExPanel* RollUpPanel(TWinControl* parent, TComponent* owner, const char* name, TAlign align, int height,
-                               const char* caption, bool rollButton)
+                               const char* caption, bool rollButton, int top = 0)
 {
-    auto* panel = Aligned<TWorkbenchExPanel>(parent, owner, name, align, height);
+    auto* panel = Aligned<TWorkbenchExPanel>(parent, owner, name, align, height, top);
     panel->SetCaption(caption);
     panel->SetShowRollButton(rollButton);
     return panel;
@@ -193,9 +196,8 @@ void TCalvane::BuildPicturePage()
     bsSkinPanel1->SetCaption("");
     BuildPictureFilePanel();
     BuildPictureSettingsPanel();
-    bsSkinSplitter2 = Aligned<TWorkbenchSplitter>(bsSkinPanel1, this, "bsSkinSplitter2", TAlign::alTop, 10);
-    bsSkinSplitter2->SetTop(288);
-    bsSkinSplitter2->SetMinSize(10);
+    bsSkinSplitter2 = Aligned<TWorkbenchSplitter>(bsSkinPanel1, this, "bsSkinSplitter2", TAlign::alTop, 10, 288);
+
     bsSkinExPanel2 = RollUpPanel(bsSkinPanel1, this, "bsSkinExPanel2", TAlign::alClient, 0, "", false);
     bsSkinExPanel2->SetShowHint(false);
     bsSkinButton7 = Command(bsSkinExPanel2, this, "bsSkinButton7", 40, 24, 75, "对比度");
@@ -232,19 +234,18 @@ void TCalvane::BuildPictureFilePanel()
 
 void TCalvane::BuildPictureSettingsPanel()
 {
-    bsSkinExPanel1 = RollUpPanel(bsSkinPanel1, this, "bsSkinExPanel1", TAlign::alTop, 144, "图像设置", true);
-    bsSkinExPanel1->SetTop(144);
+    bsSkinExPanel1 = RollUpPanel(bsSkinPanel1, this, "bsSkinExPanel1", TAlign::alTop, 144, "图像设置", true, 144);
     TWinControl* p = bsSkinExPanel1;
-    Label3 = Text(p, this, "Label3", 8, 32, "压缩：");
+    Label3 = TextLabel(p, this, "Label3", 8, 32, "压缩：");
     bsSkinTrackBar1 = QualitySlider(p, this, "bsSkinTrackBar1", 40, 30, 81);
     bsSkinTrackBar1->SetEnabled(false);
     bsSkinTrackBar1->OnChange = [this](TComponent* s) { bsSkinTrackBar1Change(s); };
-    Label4 = Text(p, this, "Label4", 125, 32, "75%");
+    Label4 = TextLabel(p, this, "Label4", 125, 32, "75%");
     bsSkinCheckRadioBox1 = Place<TWorkbenchCheckBox>(p, this, "bsSkinCheckRadioBox1", 8, 48, 150, 25);
     bsSkinCheckRadioBox1->SetCaption("自定义图片大小");
     bsSkinCheckRadioBox1->SetEnabled(false);
     bsSkinCheckRadioBox1->OnClick = [this](TComponent* s) { bsSkinCheckRadioBox1Click(s); };
-    Label2 = Text(p, this, "Label2", 8, 75, "宽度：");
+    Label2 = TextLabel(p, this, "Label2", 8, 75, "宽度：");
     auto sizeField = [&](const char* name, int top) {
         auto* field = Place<TWorkbenchNumericEdit>(p, this, name, 48, top, 41, 20);
         field->SetMinValue(0);
@@ -255,11 +256,11 @@ void TCalvane::BuildPictureSettingsPanel()
     };
     bsSkinNumericEdit1 = sizeField("bsSkinNumericEdit1", 72);
     bsSkinNumericEdit1->OnChange = [this](TComponent* s) { bsSkinNumericEdit1Change(s); };
-    Label7 = Text(p, this, "Label7", 88, 75, "象素");
-    Label1 = Text(p, this, "Label1", 8, 100, "高度：");
+    Label7 = TextLabel(p, this, "Label7", 88, 75, "象素");
+    Label1 = TextLabel(p, this, "Label1", 8, 100, "高度：");
     bsSkinNumericEdit2 = sizeField("bsSkinNumericEdit2", 96);
     bsSkinNumericEdit2->OnExit = [this](TComponent* s) { bsSkinNumericEdit2Exit(s); };
-    Label8 = Text(p, this, "Label8", 88, 98, "象素");
+    Label8 = TextLabel(p, this, "Label8", 88, 98, "象素");
     bsSkinCheckRadioBox2 = Place<TWorkbenchCheckBox>(p, this, "bsSkinCheckRadioBox2", 9, 120, 150, 25);
     bsSkinCheckRadioBox2->SetCaption("约束比例");
     bsSkinCheckRadioBox2->SetChecked(true);
@@ -303,10 +304,10 @@ void TCalvane::BuildBatchPage()
     bsSkinButton2 = Command(p, this, "bsSkinButton2", 16, 32, 75, "设置输出目录");
     bsSkinButton2->OnClick = [this](TComponent* s) { bsSkinButton2Click(s); };
     bsSkinEdit1 = Place<TWorkbenchEdit>(p, this, "bsSkinEdit1", 16, 64, 121, 20);
-    Label5 = Text(p, this, "Label5", 16, 91, "设置压缩值：");
+    Label5 = TextLabel(p, this, "Label5", 16, 91, "设置压缩值：");
     bsSkinTrackBar2 = QualitySlider(p, this, "bsSkinTrackBar2", 16, 110, 97);
     bsSkinTrackBar2->OnChange = [this](TComponent* s) { bsSkinTrackBar2Change(s); };
-    Label6 = Text(p, this, "Label6", 125, 112, "75%");
+    Label6 = TextLabel(p, this, "Label6", 125, 112, "75%");
     bsSkinButton4 = Command(p, this, "bsSkinButton4", 16, 144, 97, "开始批量压缩");
     bsSkinButton4->OnClick = [this](TComponent* s) { bsSkinButton4Click(s); };
 
@@ -353,8 +354,8 @@ void TCalvane::BuildHelpPage()
     bsSkinLinkLabel2->SetAutoSize(false);
     bsSkinLinkLabel2->SetCaption("Tavrik 项目主页");
     bsSkinLinkLabel2->OnClick = [this](TComponent* s) { bsSkinLinkLabel2Click(s); };
-    Label9 = Text(sheet, this, "Label9", 280, 50, "版本:1.0.0.1");
-    Label10 = Text(sheet, this, "Label10", 80, 72, "Copyright © Tavrik 的作者们。保留所有权利。");
+    Label9 = TextLabel(sheet, this, "Label9", 280, 50, "版本:1.0.0.1");
+    Label10 = TextLabel(sheet, this, "Label10", 80, 72, "Copyright © Tavrik 的作者们。保留所有权利。");
     bsSkinGroupBox1 = Place<TWorkbenchGroupBox>(sheet, this, "bsSkinGroupBox1", 76, 96, 297, 273);
     bsSkinGroupBox1->SetCaption("使用说明");
     bsSkinMemo1 = Aligned<TWorkbenchMemo>(bsSkinGroupBox1, this, "bsSkinMemo1", TAlign::alClient, 0);

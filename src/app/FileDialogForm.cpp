@@ -19,7 +19,7 @@ T* Place(TWinControl* parent, int left, int top, int width, int height)
     return control;
 }
 
-TLabel* Caption(TWinControl* parent, int left, int top, const char* text)
+TLabel* NewLabel(TWinControl* parent, int left, int top, const char* text)
 {
     auto* label = Place<TLabel>(parent, left, top, 0, 0);
     label->SetCaption(text);
@@ -43,7 +43,7 @@ TFileDialogForm::TFileDialogForm(TComponent* owner, TFileDialogKind kind) : TFor
 void TFileDialogForm::BuildLayout()
 {
     bool folderOnly = kind_ == TFileDialogKind::Folder;
-    LookInLabel = Caption(this, 8, 12, "Look in:");
+    LookInLabel = NewLabel(this, 8, 12, "Look in:");
     FolderEdit = Place<TEdit>(this, 80, 8, 340, 21);
     FolderEdit->SetTabOrder(0);
     UpButton = Place<TButton>(this, 428, 6, 84, 25);
@@ -61,9 +61,9 @@ void TFileDialogForm::BuildLayout()
     FileList->OnSelectItem = [this](TComponent*, TListItem*, bool) { SelectionChanged(); };
 
     int rowTop = folderOnly ? 290 : 286;
-    NameLabel = Caption(this, 8, rowTop + 4, "File name:");
+    NameLabel = NewLabel(this, 8, rowTop + 4, "File name:");
     NameEdit = Place<TEdit>(this, 100, rowTop, 300, 21);
-    TypeLabel = Caption(this, 8, rowTop + 36, "Files of type:");
+    TypeLabel = NewLabel(this, 8, rowTop + 36, "Files of type:");
     TypeButton = Place<TButton>(this, 100, rowTop + 32, 300, 25);
     TypeMenu = new TPopupMenu(this);
     TypeButton->OnClick = [this](TComponent*) {

@@ -36,7 +36,7 @@ TfrmsetC::TfrmsetC(TComponent* owner) : TForm(owner)
     SetName("frmsetC");
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetBorderIcons(0);
-    SetBounds(300, 194, 10, 10);
+    SetBounds(300, 194, 450, 450); // larger than its frame, so that the client size comes out exact
     SetClientSize(418, 396);
     BuildLayout();
 }

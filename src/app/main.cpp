@@ -14,8 +14,8 @@ int main()
     std::string error;
     std::unique_ptr<tavrik::TX11Backend> backend = tavrik::TX11Backend::Open({}, &error);
     if (!backend) {
-        std::fprintf(stderr, "tavrik: cannot open the X display%s%s\n", error.empty() ? "" : ": ", error.c_str());
-        std::fprintf(stderr, "tavrik: set DISPLAY to the display to show the workbench on.\n");
+        std::fprintf(stderr, "tavrik: %s\n", error.empty() ? "cannot open the X display" : error.c_str());
+        std::fprintf(stderr, "tavrik: the workbench needs a desktop; set DISPLAY to the X display to show it on.\n");
         return 1;
     }
     tavrik::TWindowSystem windowSystem(std::move(backend));

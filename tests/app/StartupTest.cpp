@@ -20,9 +20,9 @@ TEST_F(StartupTest, WindowsAreMadeInOrderAndOnlyTheMainWindowShows)
     EXPECT_EQ(c->Caption(), "Tavrik图片压缩工具");
     EXPECT_EQ(c->ClientWidth(), 675);
     EXPECT_EQ(c->ClientHeight(), 468);
-    // Centred on the 800 x 600 screen.
-    EXPECT_NEAR(c->Left() + c->Width() / 2, 400, 1);
-    EXPECT_NEAR(c->Top() + c->Height() / 2, 300, 1);
+    // Centred on the 1024 x 768 screen.
+    EXPECT_NEAR(c->Left() + c->Width() / 2, 512, 1);
+    EXPECT_NEAR(c->Top() + c->Height() / 2, 384, 1);
     EXPECT_EQ(forms.frmsetC->ClientWidth(), 418);
     EXPECT_EQ(forms.frmsetC->ClientHeight(), 396);
 }

@@ -7,7 +7,8 @@
 
 namespace tavrik::testing {
 
-WorkbenchTest::WorkbenchTest()
+// The colour dialog stands at 300, 194 and is 421 pixels high: the screen must hold it.
+WorkbenchTest::WorkbenchTest() : UiTest(1024, 768)
 {
     folder = ::testing::TempDir() + "tavrik-app-" +
              ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -65,7 +66,7 @@ void WorkbenchTest::ChoosePopupItem(int index)
         for (int i = 0; i <= index; ++i) screen->PressKey(VK_DOWN);
         screen->PressKey(VK_RETURN);
     });
-    TPoint p = c->Image1->ClientToScreen({2, 2});
+    TPoint p = c->Image1->ClientToScreen({c->Image1->Width() / 2, c->Image1->Height() / 2});
     screen->Click(p.x, p.y, TMouseButton::Right);
 }
 
