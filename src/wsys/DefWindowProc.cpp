@@ -1,6 +1,7 @@
 #include "wsys/FrameMetrics.h"
 #include "wsys/Messages.h"
 #include "wsys/Painter.h"
+#include "wsys/ScrollBars.h"
 #include "wsys/SizeMoveLoop.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
@@ -76,6 +77,8 @@ LRESULT SysCommand(TWindowSystem& ws, TWindow* w, WPARAM wp, LPARAM lp)
     case SC_RESTORE: ws.Show(w, SW_RESTORE); return 0;
     case SC_MOVE: TSizeMoveLoop(ws, w, 0, LParamToPoint(lp)).Run(); return 0;
     case SC_SIZE: TSizeMoveLoop(ws, w, int(wp & 0x000F), LParamToPoint(lp)).Run(); return 0;
+    case SC_VSCROLL: TrackScrollBar(ws, w, SB_VERT, LParamToPoint(lp)); return 0;
+    case SC_HSCROLL: TrackScrollBar(ws, w, SB_HORZ, LParamToPoint(lp)); return 0;
     default: return 0;
     }
 }
@@ -85,6 +88,8 @@ LRESULT NcButtonDown(TWindowSystem& ws, TWindow* w, WPARAM hit, LPARAM lp)
     if (hit == WPARAM(HTCAPTION)) return ws.Send(w, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lp);
     if (hit >= WPARAM(HTLEFT) && hit <= WPARAM(HTBOTTOMRIGHT))
         return ws.Send(w, WM_SYSCOMMAND, SC_SIZE | (hit - HTLEFT + WMSZ_LEFT), lp);
+    if (hit == WPARAM(HTVSCROLL)) return ws.Send(w, WM_SYSCOMMAND, SC_VSCROLL | HTVSCROLL, lp);
+    if (hit == WPARAM(HTHSCROLL)) return ws.Send(w, WM_SYSCOMMAND, SC_HSCROLL | HTHSCROLL, lp);
     return 0;
 }
 
@@ -164,7 +169,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NCCREATE: return 1;
     case WM_NCCALCSIZE: return NcCalcSize(w, wp, lp);
     case WM_NCHITTEST: return NcHitTest(w, lp);
-    case WM_NCPAINT: ws.Painter().PaintDefaultFrame(w); return 0;
+    case WM_NCPAINT:
+        ws.Painter().PaintDefaultFrame(w);
+        if (ws.Find(hwnd)) PaintFrameScrollBars(ws, w);
+        return 0;
     case WM_NCACTIVATE:
         if (HasCaption(w)) ws.Painter().Redraw(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
         return 1;
@@ -180,6 +188,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_SYSCOMMAND: return SysCommand(ws, w, wp, lp);
     case WM_NCLBUTTONDOWN: return NcButtonDown(ws, w, wp, lp);
     case WM_NCLBUTTONDBLCLK:
+        // A quick second press on a scroll bar is one more press.
+        if (wp == WPARAM(HTVSCROLL) || wp == WPARAM(HTHSCROLL)) return NcButtonDown(ws, w, wp, lp);
         if (wp == WPARAM(HTCAPTION) && (w->style & WS_MAXIMIZEBOX))
             return ws.Send(w, WM_SYSCOMMAND, (w->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lp);
         return 0;

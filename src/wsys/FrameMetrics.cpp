@@ -1,5 +1,6 @@
 #include "wsys/FrameMetrics.h"
 
+#include "wsys/ScrollBarLayout.h"
 #include "wsys/SystemInfo.h"
 #include "wsys/WinConstants.h"
 
@@ -34,6 +35,9 @@ TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& windowRect)
     TRect in = FrameInsets(style, exStyle);
     TRect r{windowRect.Left + in.Left, windowRect.Top + in.Top, windowRect.Right - in.Right,
             windowRect.Bottom - in.Bottom};
+    // The bars of WS_VSCROLL and WS_HSCROLL take their strips off the client area.
+    if (style & WS_VSCROLL) r.Right -= SystemMetric(SM_CXVSCROLL);
+    if (style & WS_HSCROLL) r.Bottom -= SystemMetric(SM_CYHSCROLL);
     r.Right = std::max(r.Right, r.Left);
     r.Bottom = std::max(r.Bottom, r.Top);
     return r;
@@ -43,6 +47,9 @@ int DefaultHitTest(DWORD style, DWORD exStyle, TSize size, const TRect& client, 
 {
     if (!Bounds(0, 0, size.cx, size.cy).Contains(p)) return HTNOWHERE;
     if (client.Contains(p)) return HTCLIENT;
+    TFrameScrollBars bars = FrameScrollBars(style, exStyle, size, client);
+    if (bars.vertical.Contains(p)) return HTVSCROLL;
+    if (bars.horizontal.Contains(p)) return HTHSCROLL;
     int b = BorderWidth(style, exStyle);
     if ((style & WS_THICKFRAME) && !(style & (WS_MAXIMIZE | WS_MINIMIZE))) {
         // Corners reach along each edge as far as a caption button is wide.

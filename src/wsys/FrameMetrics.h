@@ -10,7 +10,8 @@ namespace tavrik {
 // Returned as the widths of the four sides.
 TRect FrameInsets(DWORD style, DWORD exStyle);
 
-// The client rectangle DefWindowProc gives a window rectangle.
+// The client rectangle DefWindowProc gives a window rectangle: inside the frame, less the
+// strips of the scroll bars that WS_VSCROLL and WS_HSCROLL ask for.
 TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& windowRect);
 
 // The hit code DefWindowProc answers for a point in window coordinates.

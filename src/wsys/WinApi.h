@@ -296,6 +296,51 @@ private:
     HDC dc_;
 };
 
+// --- Scroll bars -------------------------------------------------------------------------------
+
+// A window's own bars (SB_HORZ, SB_VERT) sit in its frame beside the client area while it has
+// WS_HSCROLL or WS_VSCROLL, which take SM_CYHSCROLL and SM_CXVSCROLL off the client area; a
+// press on them (HTHSCROLL, HTVSCROLL) runs a tracking loop that sends the window
+// WM_HSCROLL/WM_VSCROLL with the SB_* request in the low word of wParam (and the position in
+// the high word for SB_THUMBTRACK and SB_THUMBPOSITION): arrows and the track repeat while
+// held (500 ms, then every 50 ms), the thumb is dragged, and SB_ENDSCROLL ends every press.
+// The window moves its contents itself and then sets the new position.
+//
+// SB_CTL is the bar of a scroll-bar control (class WC_SCROLLBAR, or any window whose
+// procedure passes its messages to ScrollBarControlProc): the whole client area, vertical with
+// SBS_VERT; it sends its requests to its parent with lParam the control's handle.
+//
+// Positions stay in [nMin, nMax - max(nPage - 1, 0)]. A frame bar shows while its range
+// scrolls anything and hides otherwise (with SIF_DISABLENOSCROLL it stays, disabled).
+inline constexpr std::string_view WC_SCROLLBAR = "ScrollBar";
+// Answers the new position.
+int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, bool redraw = true);
+// nTrackPos is where the thumb is being dragged to (the position when it is not dragged).
+bool GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
+int SetScrollPos(HWND hwnd, int bar, int pos, bool redraw = true); // answers the previous position
+int GetScrollPos(HWND hwnd, int bar);
+bool SetScrollRange(HWND hwnd, int bar, int min, int max, bool redraw = true);
+bool GetScrollRange(HWND hwnd, int bar, int* min, int* max);
+// SB_HORZ, SB_VERT, SB_BOTH: sets or clears the style bits and recalculates the frame;
+// SB_CTL shows or hides the control.
+bool ShowScrollBar(HWND hwnd, int bar, bool show);
+// ESB_*: grays one arrow, both (the bar then has no thumb) or none; answers whether it changed.
+bool EnableScrollBar(HWND hwnd, int bar, UINT arrows);
+// OBJID_HSCROLL, OBJID_VSCROLL (frame bars) or OBJID_CLIENT (a scroll-bar control).
+bool GetScrollBarInfo(HWND hwnd, LONG_PTR object, SCROLLBARINFO* info);
+// The procedure of WC_SCROLLBAR windows: painting, the mouse, and the arrow, page, Home and
+// End keys as requests.
+LRESULT ScrollBarControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Moves the pixels of the client area (or of `scroll`) by (dx, dy), changing only those in
+// `clip`, and answers the part left uncovered (NULLREGION, SIMPLEREGION, COMPLEXREGION or
+// RGN_ERROR) in `updateRegion` / `updateRect`; SW_INVALIDATE (with SW_ERASE) invalidates it,
+// SW_SCROLLCHILDREN moves the child windows along (those touching `scroll` when given).
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll, const TRect* clip, TRegion* updateRegion,
+                   TRect* updateRect, UINT flags);
+// Invalidates and erases what is uncovered; without `scroll` the children move along.
+bool ScrollWindow(HWND hwnd, int dx, int dy, const TRect* scroll = nullptr, const TRect* clip = nullptr);
+
 // --- System ------------------------------------------------------------------------------------
 
 int GetSystemMetrics(int index);

@@ -144,6 +144,31 @@ struct TRACKMOUSEEVENT {
     DWORD dwHoverTime = 0;
 };
 
+// One scroll bar's range, page, position and (while its thumb is dragged) track position.
+// fMask says which members are read or filled in (SIF_*).
+struct SCROLLINFO {
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+};
+
+// Where a scroll bar and its parts are: rcScrollBar in screen coordinates, the thumb's ends
+// in pixels from the bar's start along it; rgstate[0] the whole bar, then its parts in the
+// order line up, page up, thumb, page down, line down (STATE_SYSTEM_*).
+struct SCROLLBARINFO {
+    DWORD cbSize = sizeof(SCROLLBARINFO);
+    TRect rcScrollBar;
+    int dxyLineButton = 0;
+    int xyThumbTop = 0;
+    int xyThumbBottom = 0;
+    int reserved = 0;
+    DWORD rgstate[6] = {};
+};
+
 struct PAINTSTRUCT {
     HDC hdc = nullptr;
     bool fErase = false; // the background still needs erasing (WM_ERASEBKGND answered 0)

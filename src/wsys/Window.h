@@ -1,6 +1,7 @@
 #pragma once
 
 #include "wsys/Backend.h"
+#include "wsys/ScrollBarLayout.h"
 #include "wsys/WinConstants.h"
 #include "wsys/WinTypes.h"
 #include "gfx/Bitmap.h"
@@ -63,6 +64,8 @@ struct TWindow {
     bool erasePending = false;  // WM_ERASEBKGND is due with the next BeginPaint
     bool framePending = false;  // WM_NCPAINT is due
     std::optional<TRegion> shape; // the window region: its shape for drawing and the mouse
+
+    TScrollBarState scrollBars[3]; // indexed by SB_HORZ, SB_VERT, SB_CTL
 
     // Top-level windows only.
     TNativeWindow native = 0;

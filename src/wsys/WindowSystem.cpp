@@ -3,6 +3,7 @@
 #include "wsys/Caret.h"
 #include "wsys/Messages.h"
 #include "wsys/Painter.h"
+#include "wsys/WinApi.h"
 
 #include <algorithm>
 #include <cassert>
@@ -20,6 +21,16 @@ TWindowSystem::TWindowSystem(std::unique_ptr<IBackend> backend)
     backend_->Attach(this);
     doubleClickTime_ = backend_->DoubleClickTime();
     input_.SetCursorPos(backend_->CursorPos());
+    RegisterSystemClasses();
+}
+
+void TWindowSystem::RegisterSystemClasses()
+{
+    WNDCLASS scrollBar;
+    scrollBar.style = CS_DBLCLKS;
+    scrollBar.lpfnWndProc = &ScrollBarControlProc;
+    scrollBar.lpszClassName = std::string(WC_SCROLLBAR);
+    RegisterClass(scrollBar);
 }
 
 TWindowSystem::~TWindowSystem()

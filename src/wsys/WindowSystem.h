@@ -128,6 +128,7 @@ private:
     std::optional<uint64_t> NextTimerDue() const override { return timers_.NextDue(); }
     bool IsBusy() const override { return busy_ > 0; }
 
+    void RegisterSystemClasses(); // WC_SCROLLBAR
     void PullBackendEvents();
     bool TakeTimerMessage(const TMessageQueue::TFilter& filter, bool remove, MSG& out);
     void InsertTopLevel(TWindow* w);
