@@ -19,6 +19,7 @@ namespace {
 constexpr int kRowInset = 2;
 constexpr int kPageInset = 4;
 constexpr int kTextPadding = 6;
+constexpr int kMaxArrowSize = 17;
 
 } // namespace
 
@@ -86,6 +87,33 @@ void TCustomTabControl::ScrollTabs(int firstTab)
     if (firstTab == firstTab_) return;
     firstTab_ = firstTab;
     Invalidate();
+}
+
+void TCustomTabControl::SetScrollArrows(bool on)
+{
+    if (on == scrollArrows_) return;
+    scrollArrows_ = on;
+    Invalidate();
+}
+
+bool TCustomTabControl::TabsOverflow() const
+{
+    return firstTab_ > 0 || (TabCount() > 0 && NativeTabRect(TabCount() - 1).Right > Width() - kRowInset);
+}
+
+TRect TCustomTabControl::ArrowRect(bool right) const
+{
+    if (!scrollArrows_ || !TabsOverflow()) return {};
+    int size = std::min(RowHeight(), kMaxArrowSize);
+    int top = tabPosition_ == TTabPosition::tpTop ? kRowInset : Height() - kRowInset - size;
+    int left = Width() - kRowInset - (right ? size : 2 * size);
+    return {left, top, left + size, top + size};
+}
+
+int TCustomTabControl::RowRight() const
+{
+    TRect arrows = ArrowRect(false);
+    return arrows.IsEmpty() ? Width() - kRowInset : arrows.Left;
 }
 
 void TCustomTabControl::FontChanged()
@@ -201,7 +229,7 @@ bool TCustomTabControl::SelectTabByUser(int index)
     // Keep the new tab in view: scrolled to when it starts left of the row, and the row moved
     // on while it ends beyond the right edge.
     int first = std::min(firstTab_, index);
-    while (first < index && kRowInset + tabLefts_[size_t(index) + 1] - tabLefts_[size_t(first)] > Width() - kRowInset)
+    while (first < index && kRowInset + tabLefts_[size_t(index) + 1] - tabLefts_[size_t(first)] > RowRight())
         ++first;
     ScrollTabs(first);
     Invalidate();
@@ -222,7 +250,12 @@ void TCustomTabControl::SelectNextTab(bool forward)
 void TCustomTabControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     auto alive = Guard();
-    if (button == TMouseButton::Left) {
+    if (button == TMouseButton::Left && ArrowRect(false).Contains(TPoint{x, y})) {
+        ScrollTabs(firstTab_ - 1);
+    } else if (button == TMouseButton::Left && ArrowRect(true).Contains(TPoint{x, y})) {
+        // On while the last tab still ends beyond the arrows.
+        if (TabCount() > 0 && NativeTabRect(TabCount() - 1).Right > RowRight()) ScrollTabs(firstTab_ + 1);
+    } else if (button == TMouseButton::Left) {
         int index = IndexOfTabAt(x, y);
         if (index >= 0) {
             if (!Focused() && CanFocus()) SetFocus();
@@ -322,6 +355,30 @@ void TCustomTabControl::Paint()
     for (int i = 0; i < TabCount(); ++i)
         if (i != tabIndex_) DrawTab(c, i, TabRect(i), false);
     if (tabIndex_ >= 0) DrawTab(c, tabIndex_, TabRect(tabIndex_), true);
+    if (!ArrowRect(false).IsEmpty()) {
+        PaintArrow(c, false);
+        PaintArrow(c, true);
+    }
+}
+
+void TCustomTabControl::PaintArrow(TCanvas& c, bool right)
+{
+    TRect r = ArrowRect(right);
+    c.Brush().Color = clBtnFace;
+    c.FillRect(r);
+    TRect inner = r;
+    Frame3D(c, inner, clBtnHighlight, cl3DDkShadow, 1);
+    Frame3D(c, inner, cl3DLight, clBtnShadow, 1);
+    bool enabled = right ? NativeTabRect(TabCount() - 1).Right > RowRight() : firstTab_ > 0;
+    // A triangle of four columns, pointing the way the row moves.
+    c.Pen().Color = enabled ? clBtnText : clGrayText;
+    int cx = (r.Left + r.Right) / 2;
+    int cy = (r.Top + r.Bottom) / 2;
+    for (int i = 0; i < 4; ++i) {
+        int x = right ? cx - 2 + i : cx + 1 - i;
+        c.MoveTo(x, cy - 3 + i);
+        c.LineTo(x, cy + 4 - i);
+    }
 }
 
 void TCustomTabControl::DrawTab(TCanvas& c, int index, const TRect& rect, bool selected)

@@ -41,8 +41,9 @@ using TTabChangingEvent = std::function<void(TComponent* Sender, bool& AllowChan
 // is asked for with TCM_GETITEMRECT and TCM_ADJUSTRECT, so a descendant that answers those
 // requests differently moves all of it.
 //
-// Only one row is shown; tabs beyond the right edge are reached by scrolling the row
-// (WM_HSCROLL with SB_THUMBPOSITION makes the given tab the first) and by the keyboard.
+// Only one row is shown; tabs beyond the right edge are reached by scrolling the row: with
+// the two arrow buttons at its right end (shown while the tabs do not fit), with WM_HSCROLL
+// and SB_THUMBPOSITION (which makes the given tab the first) and by the keyboard.
 class TCustomTabControl : public TCustomControl {
 public:
     explicit TCustomTabControl(TComponent* owner);
@@ -63,6 +64,13 @@ public:
     // The tab that is shown first at the left end of the row.
     int FirstVisibleTab() const { return firstTab_; }
     void ScrollTabs(int firstTab);
+    // Some tab lies beyond the row's ends.
+    bool TabsOverflow() const;
+    // The arrow buttons; a descendant that brings arrows of its own turns them off.
+    bool ScrollArrows() const { return scrollArrows_; }
+    void SetScrollArrows(bool on);
+    // Where the left or right arrow button is drawn; empty while they are not shown.
+    TRect ArrowRect(bool right) const;
 
     // The answers of TCM_GETITEMRECT, TCM_HITTEST and TCM_ADJUSTRECT(0) on the client area.
     TRect TabRect(int index);
@@ -98,6 +106,8 @@ protected:
 
 private:
     int RowHeight() const;
+    int RowRight() const; // where the tabs' room ends
+    void PaintArrow(TCanvas& canvas, bool right);
     int NaturalTabWidth(int index) const;
     TRect NativeTabRect(int index) const;
     TRect NativeDisplayRect(const TRect& window) const;
@@ -110,6 +120,7 @@ private:
     int tabWidth_ = 0;
     int firstTab_ = 0;
     TTabPosition tabPosition_ = TTabPosition::tpTop;
+    bool scrollArrows_ = true;
     TImageList* images_ = nullptr;
     std::vector<int> tabLefts_; // row offsets without scrolling; one more than tabs: the end
 };

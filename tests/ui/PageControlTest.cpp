@@ -310,8 +310,47 @@ TEST_F(PageControl, TheRowScrollsToTheRequestedTabAndToTheSelection)
     EXPECT_EQ(pages->ActivePageIndex(), 7);
     EXPECT_LE(pages->TabRect(7).Right, 298) << "the selected tab is scrolled into view";
     EXPECT_GT(pages->TabRect(6).Right, 60);
+    EXPECT_LE(pages->TabRect(7).Right, pages->ArrowRect(false).Left) << "and not under the arrows";
     screen->PressKey(VK_HOME);
     EXPECT_EQ(pages->FirstVisibleTab(), 0);
+}
+
+TEST_F(PageControl, ArrowsAtTheRowsEndScrollTabsThatDoNotFit)
+{
+    for (int i = 0; i < 3; ++i) AddPage(pages, "Page " + std::to_string(i));
+    EXPECT_FALSE(pages->TabsOverflow());
+    EXPECT_EQ(pages->ArrowRect(true), TRect{}) << "three tabs fit: no arrows";
+    for (int i = 3; i < 6; ++i) AddPage(pages, "Page " + std::to_string(i));
+    EXPECT_EQ(pages->ArrowRect(false), Rect(264, 2, 281, 19));
+    EXPECT_EQ(pages->ArrowRect(true), Rect(281, 2, 298, 19));
+    ProcessMessages();
+    TColor text = ColorToRGB(clBtnText), grey = ColorToRGB(clGrayText);
+    auto at = [&](int x, int y) { return Pixel(pages->ClientToScreen({x, y})); };
+    EXPECT_EQ(at(272 + 1, 10), grey) << "nothing to the left yet";
+    EXPECT_EQ(at(289 - 2, 10), text);
+
+    auto click = [&](bool right) {
+        TRect r = pages->ArrowRect(right);
+        TPoint p = pages->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+        screen->Click(p.x, p.y);
+    };
+    std::vector<int> firsts;
+    for (int i = 0; i < 4; ++i) {
+        click(true);
+        firsts.push_back(pages->FirstVisibleTab());
+    }
+    EXPECT_EQ(firsts, (std::vector<int>{1, 2, 2, 2})) << "until the last tab ends left of the arrows";
+    EXPECT_EQ(pages->ActivePageIndex(), 0) << "the arrows do not switch pages";
+    ProcessMessages();
+    EXPECT_EQ(at(272 + 1, 10), text);
+    EXPECT_EQ(at(289 - 2, 10), grey);
+    click(false);
+    EXPECT_EQ(pages->FirstVisibleTab(), 1);
+
+    // A descendant with arrows of its own turns these off.
+    pages->SetScrollArrows(false);
+    EXPECT_EQ(pages->ArrowRect(false), TRect{});
+    EXPECT_TRUE(pages->TabsOverflow());
 }
 
 TEST_F(PageControl, PaintsTabsOverTheFrameOfThePageArea)
