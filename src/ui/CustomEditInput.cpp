@@ -9,16 +9,6 @@ namespace tavrik {
 
 namespace {
 
-// Scroll request codes of WM_VSCROLL and WM_HSCROLL (and EM_SCROLL).
-constexpr int kLineUp = 0;
-constexpr int kLineDown = 1;
-constexpr int kPageUp = 2;
-constexpr int kPageDown = 3;
-constexpr int kThumbPosition = 4;
-constexpr int kThumbTrack = 5;
-constexpr int kTop = 6;
-constexpr int kBottom = 7;
-
 // Lines the wheel scrolls per notch, as the desktop's default.
 constexpr int kWheelLines = 3;
 
@@ -400,14 +390,14 @@ bool TCustomEdit::ScrollMessage(TMessage& m)
     int last = vertical ? LineCount() : layout_.MaxLineWidth();
     int target = position;
     switch (int(LOWORD(m.WParam))) {
-    case kLineUp: target -= unit; break;
-    case kLineDown: target += unit; break;
-    case kPageUp: target -= page; break;
-    case kPageDown: target += page; break;
-    case kThumbPosition:
-    case kThumbTrack: target = HIWORD(m.WParam); break;
-    case kTop: target = 0; break;
-    case kBottom: target = last; break;
+    case SB_LINEUP: target -= unit; break;
+    case SB_LINEDOWN: target += unit; break;
+    case SB_PAGEUP: target -= page; break;
+    case SB_PAGEDOWN: target += page; break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: target = HIWORD(m.WParam); break;
+    case SB_TOP: target = 0; break;
+    case SB_BOTTOM: target = last; break;
     default: break;
     }
     if (vertical) ScrollBy(target - position, 0);
