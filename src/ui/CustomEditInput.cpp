@@ -12,6 +12,11 @@ namespace {
 // Lines the wheel scrolls per notch, as the desktop's default.
 constexpr int kWheelLines = 3;
 
+// While a drag that selects is outside the text, the selection follows the pointer on a timer,
+// scrolling the text. The id stays clear of the small ids controls built on the edit use.
+constexpr uint64_t kAutoScrollTimer = 0x4544;
+constexpr UINT kAutoScrollInterval = 100;
+
 constexpr char32_t kCtrlA = 0x01;
 constexpr char32_t kCtrlC = 0x03;
 constexpr char32_t kCtrlV = 0x16;
@@ -34,8 +39,17 @@ void TCustomEdit::DefaultHandler(TMessage& m)
     case WM_IME_CHAR: Perform(WM_CHAR, m.WParam, m.LParam); return; // through the key-press events
     case WM_LBUTTONDOWN: WMLButtonDown(m); return;
     case WM_LBUTTONDBLCLK: WMLButtonDblClk(m); return;
-    case WM_LBUTTONUP: selecting_ = false; break;
+    case WM_LBUTTONUP:
+        selecting_ = false;
+        StopAutoScroll();
+        break;
     case WM_MOUSEMOVE: WMMouseMove(m); break;
+    case WM_TIMER:
+        if (m.WParam == kAutoScrollTimer) {
+            WMTimer(m);
+            return;
+        }
+        break;
     case WM_SETFOCUS: WMSetFocus(m); return;
     case WM_KILLFOCUS: WMKillFocus(m); return;
     case WM_SETTEXT: WMSetText(m); return;
@@ -196,8 +210,30 @@ void TCustomEdit::WMLButtonDblClk(TMessage& m)
 void TCustomEdit::WMMouseMove(TMessage& m)
 {
     if (!selecting_ || !(m.WParam & MK_LBUTTON)) return;
-    auto pos = size_t(CharFromPos(LParamToPoint(m.LParam)));
+    TPoint p = LParamToPoint(m.LParam);
+    bool outside = !FormatRect().Contains(p);
+    if (outside && !autoScrolling_) autoScrolling_ = SetTimer(Handle(), kAutoScrollTimer, kAutoScrollInterval) != 0;
+    else if (!outside) StopAutoScroll();
+    auto pos = size_t(CharFromPos(p));
     if (pos != buffer_.Caret()) MoveCaret(pos, true);
+}
+
+void TCustomEdit::WMTimer(TMessage& m)
+{
+    (void)m;
+    if (!selecting_ || GetCapture() != Handle()) {
+        StopAutoScroll();
+        return;
+    }
+    auto pos = size_t(CharFromPos(ScreenToClient(GetCursorPos())));
+    if (pos != buffer_.Caret()) MoveCaret(pos, true);
+}
+
+void TCustomEdit::StopAutoScroll()
+{
+    if (!autoScrolling_) return;
+    autoScrolling_ = false;
+    if (HandleAllocated()) KillTimer(Handle(), kAutoScrollTimer);
 }
 
 // --- Focus, text, size ------------------------------------------------------------------------
@@ -214,6 +250,7 @@ void TCustomEdit::WMSetFocus(TMessage& m)
 void TCustomEdit::WMKillFocus(TMessage& m)
 {
     selecting_ = false;
+    StopAutoScroll();
     DestroyCaret();
     caretShown_ = false;
     Invalidate();

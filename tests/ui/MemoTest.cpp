@@ -298,6 +298,26 @@ TEST_F(Memo, MouseSelectsAcrossLinesAndPasteKeepsLineBreaks)
     EXPECT_EQ(memo->CaretLineAndColumn(), (TPoint{0, 3}));
 }
 
+TEST_F(Memo, DraggingBelowTheTextKeepsScrollingUntilTheButtonIsReleased)
+{
+    FillLines(40);
+    TPoint start = memo->ClientToScreen({memo->PosFromChar(0).x, 2});
+    TPoint below = memo->ClientToScreen({20, memo->ClientHeight() + 15});
+    screen->MouseMove(start.x, start.y);
+    screen->MouseDown();
+    screen->MouseMove(below.x, below.y);
+    int afterMove = memo->FirstVisibleLine();
+    screen->Advance(1000);
+    int afterWait = memo->FirstVisibleLine();
+    EXPECT_GT(afterWait, afterMove);
+    EXPECT_EQ(memo->SelStart(), 0);
+    EXPECT_GT(memo->SelLength(), 0);
+    EXPECT_EQ(memo->CaretLineAndColumn().y, afterWait + memo->VisibleLineCount() - 1); // the last line shown
+    screen->MouseUp();
+    screen->Advance(1000);
+    EXPECT_EQ(memo->FirstVisibleLine(), afterWait);
+}
+
 TEST_F(Memo, DrawsTheFirstVisibleLineAtTheTop)
 {
     std::string text(12, '\n');
