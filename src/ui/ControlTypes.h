@@ -33,6 +33,8 @@ using TAnchors = unsigned;
 
 enum class TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum class TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
+// Whether a windowed control has the sunken 2-pixel border of the window system.
+enum class TBorderStyle : uint8_t { bsNone, bsSingle };
 
 // Mouse pointer shapes; crDefault leaves the choice to the parent.
 using TCursor = int;
