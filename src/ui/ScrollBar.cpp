@@ -31,10 +31,12 @@ void TScrollBar::WndProc(TMessage& m)
     switch (m.Msg) {
     case WM_PAINT:
     case WM_ERASEBKGND:
-    case WM_SIZE:
-    case WM_ENABLE:
         m.Result = ScrollBarControlProc(Handle(), m.Msg, m.WParam, m.LParam);
         return;
+    case WM_SIZE:
+    case WM_ENABLE:
+        if (HandleAllocated()) InvalidateRect(Handle(), nullptr, false);
+        break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (TabStop() && CanFocus() && !Focused()) SetFocus();
@@ -49,8 +51,9 @@ void TScrollBar::WndProc(TMessage& m)
     case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS; return;
     case CN_HSCROLL:
     case CN_VSCROLL: DoScroll(m); return;
-    default: TWinControl::WndProc(m);
+    default: break;
     }
+    TWinControl::WndProc(m);
 }
 
 int TScrollBar::Clamp(int pos) const
