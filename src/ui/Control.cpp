@@ -129,7 +129,9 @@ void TControl::UpdateAnchorRules()
 
 void TControl::RequestAlign()
 {
-    if (parent_ && align_ != TAlign::alNone) parent_->Realign();
+    if (!parent_) return;
+    if (align_ != TAlign::alNone) parent_->Realign();
+    if (parent_) parent_->ControlsChanged(this);
 }
 
 void TControl::SetAutoSize(bool on)

@@ -156,6 +156,8 @@ private:
     void WMLButtonDown(TMessage& m);
     void WMLButtonDblClk(TMessage& m);
     void WMMouseMove(TMessage& m);
+    void WMTimer(TMessage& m);
+    void StopAutoScroll();
     void WMSetFocus(TMessage& m);
     void WMKillFocus(TMessage& m);
     void WMSetText(TMessage& m);
@@ -198,6 +200,7 @@ private:
     bool committing_ = false; // the text comes from the buffer
     bool mouseFocusing_ = false;
     bool selecting_ = false;  // the left button is down and drags the selection
+    bool autoScrolling_ = false; // ...outside the text, and a timer scrolls towards the pointer
     int goalX_ = -1;          // the x that Up and Down keep, -1 when none
     int firstLine_ = 0;
     int scrollX_ = 0;

@@ -9,18 +9,13 @@ namespace tavrik {
 
 namespace {
 
-// Scroll request codes of WM_VSCROLL and WM_HSCROLL (and EM_SCROLL).
-constexpr int kLineUp = 0;
-constexpr int kLineDown = 1;
-constexpr int kPageUp = 2;
-constexpr int kPageDown = 3;
-constexpr int kThumbPosition = 4;
-constexpr int kThumbTrack = 5;
-constexpr int kTop = 6;
-constexpr int kBottom = 7;
-
 // Lines the wheel scrolls per notch, as the desktop's default.
 constexpr int kWheelLines = 3;
+
+// While a drag that selects is outside the text, the selection follows the pointer on a timer,
+// scrolling the text. The id stays clear of the small ids controls built on the edit use.
+constexpr uint64_t kAutoScrollTimer = 0x4544;
+constexpr UINT kAutoScrollInterval = 100;
 
 constexpr char32_t kCtrlA = 0x01;
 constexpr char32_t kCtrlC = 0x03;
@@ -44,8 +39,17 @@ void TCustomEdit::DefaultHandler(TMessage& m)
     case WM_IME_CHAR: Perform(WM_CHAR, m.WParam, m.LParam); return; // through the key-press events
     case WM_LBUTTONDOWN: WMLButtonDown(m); return;
     case WM_LBUTTONDBLCLK: WMLButtonDblClk(m); return;
-    case WM_LBUTTONUP: selecting_ = false; break;
+    case WM_LBUTTONUP:
+        selecting_ = false;
+        StopAutoScroll();
+        break;
     case WM_MOUSEMOVE: WMMouseMove(m); break;
+    case WM_TIMER:
+        if (m.WParam == kAutoScrollTimer) {
+            WMTimer(m);
+            return;
+        }
+        break;
     case WM_SETFOCUS: WMSetFocus(m); return;
     case WM_KILLFOCUS: WMKillFocus(m); return;
     case WM_SETTEXT: WMSetText(m); return;
@@ -206,8 +210,30 @@ void TCustomEdit::WMLButtonDblClk(TMessage& m)
 void TCustomEdit::WMMouseMove(TMessage& m)
 {
     if (!selecting_ || !(m.WParam & MK_LBUTTON)) return;
-    auto pos = size_t(CharFromPos(LParamToPoint(m.LParam)));
+    TPoint p = LParamToPoint(m.LParam);
+    bool outside = !FormatRect().Contains(p);
+    if (outside && !autoScrolling_) autoScrolling_ = SetTimer(Handle(), kAutoScrollTimer, kAutoScrollInterval) != 0;
+    else if (!outside) StopAutoScroll();
+    auto pos = size_t(CharFromPos(p));
     if (pos != buffer_.Caret()) MoveCaret(pos, true);
+}
+
+void TCustomEdit::WMTimer(TMessage& m)
+{
+    (void)m;
+    if (!selecting_ || GetCapture() != Handle()) {
+        StopAutoScroll();
+        return;
+    }
+    auto pos = size_t(CharFromPos(ScreenToClient(GetCursorPos())));
+    if (pos != buffer_.Caret()) MoveCaret(pos, true);
+}
+
+void TCustomEdit::StopAutoScroll()
+{
+    if (!autoScrolling_) return;
+    autoScrolling_ = false;
+    if (HandleAllocated()) KillTimer(Handle(), kAutoScrollTimer);
 }
 
 // --- Focus, text, size ------------------------------------------------------------------------
@@ -224,6 +250,7 @@ void TCustomEdit::WMSetFocus(TMessage& m)
 void TCustomEdit::WMKillFocus(TMessage& m)
 {
     selecting_ = false;
+    StopAutoScroll();
     DestroyCaret();
     caretShown_ = false;
     Invalidate();
@@ -400,14 +427,14 @@ bool TCustomEdit::ScrollMessage(TMessage& m)
     int last = vertical ? LineCount() : layout_.MaxLineWidth();
     int target = position;
     switch (int(LOWORD(m.WParam))) {
-    case kLineUp: target -= unit; break;
-    case kLineDown: target += unit; break;
-    case kPageUp: target -= page; break;
-    case kPageDown: target += page; break;
-    case kThumbPosition:
-    case kThumbTrack: target = HIWORD(m.WParam); break;
-    case kTop: target = 0; break;
-    case kBottom: target = last; break;
+    case SB_LINEUP: target -= unit; break;
+    case SB_LINEDOWN: target += unit; break;
+    case SB_PAGEUP: target -= page; break;
+    case SB_PAGEDOWN: target += page; break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: target = HIWORD(m.WParam); break;
+    case SB_TOP: target = 0; break;
+    case SB_BOTTOM: target = last; break;
     default: break;
     }
     if (vertical) ScrollBy(target - position, 0);

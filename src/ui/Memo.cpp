@@ -1,6 +1,7 @@
 #include "ui/Memo.h"
 
 #include "core/Exception.h"
+#include "wsys/WinApi.h"
 
 namespace tavrik {
 
@@ -97,6 +98,51 @@ void TCustomMemo::SetScrollBars(TScrollStyle style)
     RecreateWnd();
 }
 
+void TCustomMemo::SetWordWrap(bool on)
+{
+    if (on == WordWrap()) return;
+    SetWordWrapping(on);
+    if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth) RecreateWnd();
+}
+
+void TCustomMemo::CreateParams(TCreateParams& params)
+{
+    TCustomEdit::CreateParams(params);
+    bool vertical = scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth;
+    bool horizontal = scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth;
+    if (vertical) params.Style |= WS_VSCROLL;
+    if (horizontal && !WordWrap()) params.Style |= WS_HSCROLL;
+}
+
+void TCustomMemo::CreateWnd()
+{
+    TCustomEdit::CreateWnd();
+    UpdateScrollBars();
+}
+
+void TCustomMemo::UpdateScrollBars()
+{
+    if (!HandleAllocated() || updatingBars_) return;
+    updatingBars_ = true;
+    HWND h = Handle();
+    LONG_PTR style = GetWindowLongPtr(h, GWL_STYLE);
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    if (style & WS_VSCROLL) {
+        info.nMax = LineCount() - 1;
+        info.nPage = UINT(VisibleLineCount());
+        info.nPos = FirstVisibleLine();
+        SetScrollInfo(h, SB_VERT, &info, true);
+    }
+    if (style & WS_HSCROLL) {
+        info.nMax = Layout().MaxLineWidth();
+        info.nPage = UINT(FormatRect().Width());
+        info.nPos = ScrollX();
+        SetScrollInfo(h, SB_HORZ, &info, true);
+    }
+    updatingBars_ = false;
+}
+
 TPoint TCustomMemo::CaretLineAndColumn() const
 {
     int line = Layout().LineOfChar(Buffer().Caret());
@@ -118,6 +164,7 @@ std::u32string TCustomMemo::ClipboardInsertion(std::u32string text) const { retu
 
 void TCustomMemo::ScrollChanged()
 {
+    UpdateScrollBars();
     if (OnScroll) OnScroll(this);
 }
 

@@ -58,11 +58,14 @@ public:
     TMemoLines& Lines() { return *lines_; }
     const TMemoLines& Lines() const { return *lines_; }
     bool WordWrap() const { return WordWrapping(); }
-    void SetWordWrap(bool on) { SetWordWrapping(on); }
+    // A wrapped memo has nothing to scroll sideways: it shows no horizontal bar.
+    void SetWordWrap(bool on);
     bool WantReturns() const { return WantReturnKeys(); }
     void SetWantReturns(bool on) { SetWantReturnKeys(on); }
     bool WantTabs() const { return WantTabKeys(); }
     void SetWantTabs(bool on) { SetWantTabKeys(on); }
+    // The window's own bars; the vertical one stays (disabled) while there is nothing to
+    // scroll, and both follow every change of what the memo shows.
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle style);
     // The caret as a line (of those shown) and a character in it.
@@ -72,13 +75,18 @@ public:
     TNotifyEvent OnScroll;
 
 protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     std::u32string NormalizeText(std::u32string text) const override;
     std::u32string ClipboardInsertion(std::u32string text) const override;
     void ScrollChanged() override;
 
 private:
+    void UpdateScrollBars();
+
     std::unique_ptr<TMemoLines> lines_;
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+    bool updatingBars_ = false; // a bar that appears resizes the client area, which comes back here
 };
 
 // The memo as forms place it.

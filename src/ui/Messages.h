@@ -42,6 +42,12 @@ constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr UINT CM_HINTSHOW = CM_BASE + 48; // lParam: THintInfo*; answer 1 to show no hint
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 
+// What a windowed control's parent hears about the control (WM_HSCROLL and WM_VSCROLL of a
+// scroll-bar control), handed back to the control as CN_BASE + the message.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+
 // WM_GETDLGCODE answers: which of the keys a form uses for moving the focus and pressing its
 // buttons a control wants for itself.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;

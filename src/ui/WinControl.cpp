@@ -228,6 +228,7 @@ void TWinControl::RemoveControl(TControl* control)
     // A windowed child leaves with its window; without a parent it has no place to show it.
     if (w) w->DestroyHandle();
     if (!Destroying() && control->Align() != TAlign::alNone) Realign();
+    if (!Destroying()) ControlsChanged(control);
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const

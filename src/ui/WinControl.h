@@ -125,6 +125,9 @@ protected:
     bool UpdateBounds();
 
     virtual void AlignControls(TControl* control, TRect& rect);
+    // A child appeared, moved, changed size or visibility, or left (containers that follow
+    // their children's extent listen here).
+    virtual void ControlsChanged(TControl* control) { (void)control; }
     virtual void EraseBackground(TCanvas& canvas);
     virtual void PaintWindow(TCanvas& canvas) { (void)canvas; }
     void PaintControls(TCanvas& canvas);

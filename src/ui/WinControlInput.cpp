@@ -45,6 +45,13 @@ void TWinControl::WndProc(TMessage& m)
     case WM_SYSKEYUP: WMKeyUp(m); return;
     case CM_DIALOGKEY: CMDialogKey(m); return;
     case CM_FOCUSCHANGED: Broadcast(m); return;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (TWinControl* bar = FromHandle(HandleFromValue(uint64_t(m.LParam))); bar && bar != this) {
+            m.Result = bar->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+            return;
+        }
+        break;
     default: break;
     }
     if (m.Msg >= WM_MOUSEMOVE && m.Msg <= WM_MBUTTONDBLCLK) {

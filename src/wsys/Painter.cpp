@@ -44,7 +44,7 @@ TRegion TPainter::ShapeInRoot(const TWindow* w) const
     return r;
 }
 
-TRegion TPainter::VisibleRegion(const TWindow* w, bool clientOnly) const
+TRegion TPainter::VisibleRegion(const TWindow* w, bool clientOnly, bool cutChildren) const
 {
     if (!TWindowSystem::IsVisible(w)) return {};
     TPoint off = OffsetInRoot(w);
@@ -65,6 +65,7 @@ TRegion TPainter::VisibleRegion(const TWindow* w, bool clientOnly) const
     const TWindow* root = RootOf(w);
     vis &= TRegion(WholeWindow(root));
     if (root != w && root->shape) vis &= *root->shape;
+    if (!cutChildren) return vis;
     for (const TWindow* c : w->children) {
         if (!(c->style & WS_VISIBLE)) continue;
         TRect cr = c->rect.Offset(off.x + w->client.Left, off.y + w->client.Top);
@@ -267,11 +268,13 @@ HDC TPainter::BeginPaint(TWindow* w, PAINTSTRUCT& ps)
 
 void TPainter::EndPaint(TWindow*, const PAINTSTRUCT& ps) { ReleaseDC(ps.hdc); }
 
-HDC TPainter::GetDC(TWindow* w, bool wholeWindow)
+HDC TPainter::GetDC(TWindow* w, bool wholeWindow, bool cutChildren, const TRegion* clip)
 {
     TPoint off = OffsetInRoot(w);
     TPoint origin = wholeWindow ? off : TPoint{off.x + w->client.Left, off.y + w->client.Top};
-    return MakeCanvas(w, VisibleRegion(w, !wholeWindow), origin);
+    TRegion area = VisibleRegion(w, !wholeWindow, cutChildren);
+    if (clip) area &= clip->Offset(origin.x, origin.y);
+    return MakeCanvas(w, area, origin);
 }
 
 bool TPainter::ReleaseDC(HDC dc)

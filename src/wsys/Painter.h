@@ -47,7 +47,9 @@ public:
 
     HDC BeginPaint(TWindow* w, PAINTSTRUCT& ps);
     void EndPaint(TWindow* w, const PAINTSTRUCT& ps);
-    HDC GetDC(TWindow* w, bool wholeWindow);
+    // cutChildren false paints over the children too; clip (in the canvas's coordinates)
+    // narrows the area further.
+    HDC GetDC(TWindow* w, bool wholeWindow, bool cutChildren = true, const TRegion* clip = nullptr);
     bool ReleaseDC(HDC dc);
     LRESULT EraseDefault(TWindow* w, HDC dc);
     void PaintDefaultFrame(TWindow* w);
@@ -64,8 +66,8 @@ public:
     bool HitsWindow(const TWindow* w, TPoint screen) const;
 
     // What of the window can be seen, in its top-level window's coordinates: the client
-    // area only, or the whole window. Children are always cut out.
-    TRegion VisibleRegion(const TWindow* w, bool clientOnly) const;
+    // area only, or the whole window; children cut out unless cutChildren is false.
+    TRegion VisibleRegion(const TWindow* w, bool clientOnly, bool cutChildren = true) const;
     static TPoint OffsetInRoot(const TWindow* w);
 
 private:

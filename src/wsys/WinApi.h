@@ -260,6 +260,11 @@ bool EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
 // be seen, children cut out; give it back with ReleaseDC.
 HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
+// GetDC with choices (DCX_*): DCX_WINDOW the whole window; without DCX_CLIPCHILDREN the
+// canvas paints over the children too (feedback drawn across a window, such as a splitter's
+// line); DCX_INTERSECTRGN narrows it to `clip` (in the canvas's coordinates). Other flags are
+// accepted and change nothing.
+HDC GetDCEx(HWND hwnd, const TRegion* clip, DWORD flags);
 int ReleaseDC(HWND hwnd, HDC dc);
 
 // BeginPaint and EndPaint as one object, for WM_PAINT handlers.

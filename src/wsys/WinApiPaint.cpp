@@ -76,6 +76,14 @@ HDC GetWindowDC(HWND hwnd)
     return w ? Ws().Painter().GetDC(w, true) : nullptr;
 }
 
+HDC GetDCEx(HWND hwnd, const TRegion* clip, DWORD flags)
+{
+    TWindow* w = W(hwnd);
+    if (!w) return nullptr;
+    return Ws().Painter().GetDC(w, (flags & DCX_WINDOW) != 0, (flags & DCX_CLIPCHILDREN) != 0,
+                                (flags & DCX_INTERSECTRGN) ? clip : nullptr);
+}
+
 int ReleaseDC(HWND, HDC dc) { return Ws().Painter().ReleaseDC(dc) ? 1 : 0; }
 
 } // namespace tavrik

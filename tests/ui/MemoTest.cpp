@@ -12,13 +12,6 @@ using namespace tavrik::testing;
 
 namespace {
 
-// Scroll request codes of WM_VSCROLL.
-constexpr WPARAM kLineDown = 1;
-constexpr WPARAM kPageDown = 3;
-constexpr WPARAM kThumbPosition = 4;
-constexpr WPARAM kTop = 6;
-constexpr WPARAM kBottom = 7;
-
 class Memo : public UiTest {
 protected:
     TForm* form = nullptr;
@@ -193,17 +186,17 @@ TEST_F(Memo, ScrollsByMessagesFromOutsideWithinItsRange)
     memo->Perform(EM_LINESCROLL, 0, -1); // nothing to do, nothing reported
     EXPECT_EQ(scrolls, 3);
 
-    memo->Perform(WM_VSCROLL, kLineDown);
+    memo->Perform(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(memo->FirstVisibleLine(), 1);
-    memo->Perform(WM_VSCROLL, kPageDown);
+    memo->Perform(WM_VSCROLL, SB_PAGEDOWN);
     EXPECT_EQ(memo->FirstVisibleLine(), 1 + visible);
-    memo->Perform(WM_VSCROLL, MAKEWPARAM(int(kThumbPosition), 7));
+    memo->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 7));
     EXPECT_EQ(memo->FirstVisibleLine(), 7);
-    memo->Perform(WM_VSCROLL, kBottom);
+    memo->Perform(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(memo->FirstVisibleLine(), MaxFirstLine());
-    memo->Perform(WM_VSCROLL, kTop);
+    memo->Perform(WM_VSCROLL, SB_TOP);
     EXPECT_EQ(memo->FirstVisibleLine(), 0);
-    LRESULT r = memo->Perform(EM_SCROLL, kLineDown);
+    LRESULT r = memo->Perform(EM_SCROLL, SB_LINEDOWN);
     EXPECT_EQ(r, MAKELRESULT(1, 1));
 
     // The wheel turns three lines a notch.
@@ -225,6 +218,49 @@ TEST_F(Memo, ScrollsByMessagesFromOutsideWithinItsRange)
     // Deleting lines pulls the view back into the shorter text.
     memo->Lines().SetText("one\ntwo");
     EXPECT_EQ(memo->FirstVisibleLine(), 0);
+}
+
+TEST_F(Memo, NativeScrollBarsFollowTheMemoAndScrollIt)
+{
+    memo->SetScrollBars(TScrollStyle::ssVertical);
+    HWND h = memo->Handle();
+    ASSERT_TRUE(GetWindowLongPtr(h, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_EQ(memo->ClientWidth(), memo->Width() - 4 - GetSystemMetrics(SM_CXVSCROLL));
+    FillLines(30);
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(h, SB_VERT, &info));
+    EXPECT_EQ(info.nMin, 0);
+    EXPECT_EQ(info.nMax, 29);
+    EXPECT_EQ(int(info.nPage), memo->VisibleLineCount());
+    EXPECT_EQ(info.nPos, 0);
+    memo->Perform(EM_LINESCROLL, 0, 5);
+    EXPECT_EQ(GetScrollPos(h, SB_VERT), 5);
+    Press(VK_END, {VK_CONTROL});
+    EXPECT_EQ(GetScrollPos(h, SB_VERT), MaxFirstLine());
+
+    // A press on the bar's up arrow scrolls the memo a line.
+    SCROLLBARINFO bar;
+    ASSERT_TRUE(GetScrollBarInfo(h, OBJID_VSCROLL, &bar));
+    TPoint upArrow{bar.rcScrollBar.Left + bar.rcScrollBar.Width() / 2, bar.rcScrollBar.Top + bar.dxyLineButton / 2};
+    screen->MouseMove(upArrow.x, upArrow.y);
+    screen->WhenIdle([&] { screen->MouseUp(); });
+    screen->MouseDown();
+    EXPECT_EQ(memo->FirstVisibleLine(), MaxFirstLine() - 1);
+    EXPECT_EQ(GetScrollPos(h, SB_VERT), MaxFirstLine() - 1);
+
+    // Word wrap leaves no horizontal bar; without it the bar covers the widest line.
+    memo->SetScrollBars(TScrollStyle::ssBoth);
+    EXPECT_FALSE(GetWindowLongPtr(memo->Handle(), GWL_STYLE) & WS_HSCROLL);
+    memo->SetWordWrap(false);
+    ASSERT_TRUE(GetWindowLongPtr(memo->Handle(), GWL_STYLE) & WS_HSCROLL);
+    memo->Lines().Add(std::string(100, 'w'));
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_HORZ, &info));
+    EXPECT_GT(info.nMax, int(info.nPage));
+    memo->Perform(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_GT(memo->ScrollX(), 0);
+    EXPECT_EQ(GetScrollPos(memo->Handle(), SB_HORZ), memo->ScrollX());
 }
 
 TEST_F(Memo, ReadOnlyKeepsTheTextButScrollsAndSelects)
@@ -260,6 +296,26 @@ TEST_F(Memo, MouseSelectsAcrossLinesAndPasteKeepsLineBreaks)
     EXPECT_EQ(memo->Text(), "first line\nsecond a\nb\n");
     EXPECT_EQ(memo->Lines().Count(), 3);
     EXPECT_EQ(memo->CaretLineAndColumn(), (TPoint{0, 3}));
+}
+
+TEST_F(Memo, DraggingBelowTheTextKeepsScrollingUntilTheButtonIsReleased)
+{
+    FillLines(40);
+    TPoint start = memo->ClientToScreen({memo->PosFromChar(0).x, 2});
+    TPoint below = memo->ClientToScreen({20, memo->ClientHeight() + 15});
+    screen->MouseMove(start.x, start.y);
+    screen->MouseDown();
+    screen->MouseMove(below.x, below.y);
+    int afterMove = memo->FirstVisibleLine();
+    screen->Advance(1000);
+    int afterWait = memo->FirstVisibleLine();
+    EXPECT_GT(afterWait, afterMove);
+    EXPECT_EQ(memo->SelStart(), 0);
+    EXPECT_GT(memo->SelLength(), 0);
+    EXPECT_EQ(memo->CaretLineAndColumn().y, afterWait + memo->VisibleLineCount() - 1); // the last line shown
+    screen->MouseUp();
+    screen->Advance(1000);
+    EXPECT_EQ(memo->FirstVisibleLine(), afterWait);
 }
 
 TEST_F(Memo, DrawsTheFirstVisibleLineAtTheTop)

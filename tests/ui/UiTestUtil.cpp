@@ -2,11 +2,11 @@
 
 namespace tavrik::testing {
 
-UiTest::UiTest()
+UiTest::UiTest(int screenWidth, int screenHeight)
 {
     THeadlessOptions options;
-    options.width = 800;
-    options.height = 600;
+    options.width = screenWidth;
+    options.height = screenHeight;
     auto backend = std::make_unique<THeadlessBackend>(options);
     screen = backend.get();
     ws = std::make_unique<TWindowSystem>(std::move(backend));

@@ -17,11 +17,13 @@
 
 namespace tavrik::testing {
 
-// A window system on a fresh headless screen (800 x 600, virtual clock) with an application.
+// A window system on a fresh headless screen (800 x 600 unless given, virtual clock) with an
+// application.
 // Message boxes are recorded instead of shown unless a test lets the plain box run.
 class UiTest : public ::testing::Test {
 protected:
-    UiTest();
+    UiTest() : UiTest(800, 600) {}
+    UiTest(int screenWidth, int screenHeight);
     ~UiTest() override;
 
     // A shown, active form without frame whose client area is at (left, top) on the screen.

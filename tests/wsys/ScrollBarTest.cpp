@@ -451,4 +451,31 @@ TEST_F(ScrollWindowTest, ChildrenMoveAlongAndInvalidAreasFollow)
     EXPECT_EQ(screen->ScreenPixel(50, 90), Row(70));
 }
 
+TEST_F(ScrollWindowTest, ACanvasThatPaintsAcrossTheChildren)
+{
+    HWND w = Striped();
+    Child(w, Bounds(10, 10, 20, 20));
+    ProcessMessages();
+    TRect band = Rect(0, 15, 100, 16);
+    for (DWORD flags : {DWORD(0), DCX_CLIPCHILDREN}) {
+        HDC dc = GetDCEx(w, nullptr, flags);
+        ASSERT_NE(dc, nullptr);
+        dc->Brush().Color = clGreen;
+        dc->FillRect(band);
+        ReleaseDC(w, dc);
+        ProcessMessages();
+        EXPECT_EQ(screen->ScreenPixel(20, 15), flags ? clWhite : clGreen) << flags;
+        InvalidateRect(GetWindow(w, GW_CHILD), nullptr, true);
+        ProcessMessages();
+    }
+    TRegion clip(Rect(0, 0, 5, 100));
+    HDC dc = GetDCEx(w, &clip, DCX_INTERSECTRGN);
+    dc->Brush().Color = clGreen;
+    dc->FillRect(Rect(0, 50, 100, 51));
+    ReleaseDC(w, dc);
+    ProcessMessages();
+    EXPECT_EQ(screen->ScreenPixel(4, 50), clGreen);
+    EXPECT_EQ(screen->ScreenPixel(5, 50), Row(50));
+}
+
 } // namespace

@@ -1,0 +1,133 @@
+#include "app/Calvane.h"
+#include "core/FileIO.h"
+#include "core/TickClock.h"
+#include "imaging/BatchConversion.h"
+#include "imaging/PictureLoader.h"
+#include "ui/Application.h"
+#include "wsys/WinApi.h"
+
+#include <vector>
+
+namespace tavrik {
+
+namespace {
+
+// Enables a control again when a run ends, also by an error, unless the window went away.
+class TEnableAgain {
+public:
+    explicit TEnableAgain(TControl* control) : control_(control) { control->SetEnabled(false); }
+    ~TEnableAgain()
+    {
+        if (TControl* c = control_.Get()) c->SetEnabled(true);
+    }
+    TEnableAgain(const TEnableAgain&) = delete;
+    TEnableAgain& operator=(const TEnableAgain&) = delete;
+
+private:
+    TComponentRef<TControl> control_;
+};
+
+} // namespace
+
+void TCalvane::bsSkinButton5Click(TComponent*)
+{
+    bsSkinOpenPictureDialog1->SetMultiSelection(true);
+    if (!bsSkinOpenPictureDialog1->Execute()) return;
+    for (const std::string& file : bsSkinOpenPictureDialog1->Files()) {
+        TListItem* item = bsSkinListView1->Items().Add();
+        item->SetImageIndex(IsBmpSource(file) ? 0 : 1);
+        item->SetCaption(file);
+        bsSkinButton6->SetEnabled(true);
+    }
+}
+
+void TCalvane::bsSkinButton6Click(TComponent*)
+{
+    if (ListMouseX > 0 && ListMouseY > 0) {
+        if (TListItem* focused = bsSkinListView1->ItemFocused()) focused->Delete();
+    }
+    if (bsSkinListView1->Items().Count() == 0) bsSkinButton6->SetEnabled(false);
+}
+
+void TCalvane::bsSkinButton2Click(TComponent*)
+{
+    if (bsSkinSelectDirectoryDialog1->Execute()) bsSkinEdit1->SetText(bsSkinSelectDirectoryDialog1->Directory());
+}
+
+void TCalvane::bsSkinButton4Click(TComponent*)
+{
+    if (!DirectoryExists(bsSkinEdit1->Text())) {
+        bsSkinStatusPanel3->SetCaption("不是有效的路径！请重新选择！");
+        return;
+    }
+    if (bsSkinListView1->Items().Count() == 0) {
+        bsSkinMessage1->Inform("请导入图片！");
+        return;
+    }
+    OBThread1Execute(this, nullptr);
+}
+
+void TCalvane::bsSkinTrackBar2Change(TComponent*)
+{
+    Label6->SetCaption(std::to_string(bsSkinTrackBar2->Value()) + "%");
+}
+
+void TCalvane::OBThread1Execute(TComponent*, void*)
+{
+    // The run works from the list as it stands now: changes made while it pumps messages
+    // between files do not reach it, and a second run cannot start meanwhile.
+    std::vector<std::string> files;
+    for (int i = 0; i < bsSkinListView1->Items().Count(); ++i) files.push_back(bsSkinListView1->Items()[i]->Caption());
+    const std::string folder = bsSkinEdit1->Text();
+    TEnableAgain startButton(bsSkinButton4);
+    batchRunning_ = true;
+    struct TRunEnds {
+        bool& running;
+        ~TRunEnds() { running = false; }
+    } runEnds{batchRunning_};
+
+    const int n = int(files.size());
+    bsSkinGauge1->SetMaxValue(n);
+    auto alive = Guard();
+    for (int i = 0; i < n; ++i) {
+        bsSkinGauge1->SetValue(i + 1);
+        bsSkinStatusPanel3->SetCaption(files[size_t(i)]);
+        // The quality is read for each file: the slider stays usable during the run.
+        ConvertBatchFile(files[size_t(i)], folder, uint8_t(bsSkinTrackBar2->Value()), decodeMode_);
+        PumpMessagesFor(1);
+        if (!alive || (Application() && Application()->Terminated())) return;
+    }
+    bsSkinStatusPanel3->SetCaption("压缩完成！");
+}
+
+void TCalvane::PumpMessagesFor(unsigned ms)
+{
+    const uint64_t start = GetTickCount();
+    for (;;) {
+        if (Application()) Application()->ProcessMessages();
+        else ProcessMessages();
+        if (GetTickCount() - start >= ms) return;
+        Sleep(1);
+    }
+}
+
+void TCalvane::bsSkinListView1MouseMove(TComponent*, TShiftState, int x, int y)
+{
+    if (bsSkinListView1->Items().Count() == 0) return;
+    ListMouseX = x;
+    ListMouseY = y;
+}
+
+void TCalvane::bsSkinListView1DblClick(TComponent*)
+{
+    TListItem* item = bsSkinListView1->Selected();
+    if (!item || ListMouseX <= 0 || ListMouseY <= 0) return;
+    const std::string fileName = item->Caption();
+    bsSkinPageControl2->SetActivePage(bsSkinTabSheet1);
+    std::unique_ptr<TBitmap> picture = LoadPictureFromFile(fileName, decodeMode_);
+    SetWorkPicture(Image1, picture ? *picture : TBitmap(0, 0));
+    Image1->SetStretch(true);
+    SetPictureMiddle();
+}
+
+} // namespace tavrik

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrik {
+
+// One entry of a file dialog's filter: "JPEG Image File (*.jpg)" with its masks {"*.jpg"}.
+struct TFileFilterEntry {
+    std::string description;
+    std::vector<std::string> masks;
+};
+
+// Reads a filter of description and mask pairs separated by bars,
+// "All (*.jpg;*.bmp)|*.jpg;*.bmp|Bitmaps (*.bmp)|*.bmp|": masks are separated by ";", empty
+// ones are dropped, and a trailing bar or a description without masks is tolerated (an entry
+// without masks matches every file).
+std::vector<TFileFilterEntry> ParseFileFilter(std::string_view filter);
+
+// Whether a file name matches a mask of "*" (any run) and "?" (one character), ignoring the
+// case of ASCII letters: "*.jpg" matches "photo.JPG".
+bool MatchesMask(std::string_view name, std::string_view mask);
+// Whether it matches any mask of the entry (every name when it has none).
+bool MatchesFilter(std::string_view name, const TFileFilterEntry& entry);
+
+// The names typed in a file name field: several in double quotes ("a.jpg" "b.bmp"), or the
+// whole text (trimmed) as one name. Empty quotes and blanks give nothing.
+std::vector<std::string> SplitFileNames(std::string_view text);
+// The inverse, for showing a selection: one name as it is, several each in quotes.
+std::string JoinFileNames(const std::vector<std::string>& names);
+
+} // namespace tavrik

@@ -1,0 +1,140 @@
+#include "app/FileDialogForm.h"
+#include "app/PlainFileDialogs.h"
+#include "core/FileIO.h"
+#include "ui/Screen.h"
+#include "ui/UiTestUtil.h"
+
+#include <filesystem>
+
+namespace tavrik::testing {
+namespace {
+
+class FileDialogTest : public UiTest {
+protected:
+    FileDialogTest() : UiTest(1024, 768)
+    {
+        folder = ::testing::TempDir() + "tavrik-dialog-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder + "/sub");
+        for (const char* name : {"a.jpg", "b.BMP", "c.txt", "sub/d.jpeg"})
+            WriteFileAtomically(folder + "/" + name, std::vector<uint8_t>{1});
+        NewForm(0, 0, 200, 100); // the program's main window
+    }
+    ~FileDialogTest() override { std::filesystem::remove_all(folder); }
+
+    // The captions the dialog lists now.
+    static std::vector<std::string> Listed(TFileDialogForm* form)
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < form->FileList->Items().Count(); ++i) names.push_back(form->FileList->Items()[i]->Caption());
+        return names;
+    }
+    static TFileDialogForm* ShownDialog()
+    {
+        return dynamic_cast<TFileDialogForm*>(Screen()->ActiveForm());
+    }
+
+    void TypeAndEnter(const std::string& text)
+    {
+        screen->WhenIdle([this, text] {
+            screen->TypeText(text);
+            screen->PressKey(VK_RETURN);
+        });
+    }
+
+    std::string folder;
+};
+
+// Input given inside a modal loop is handled when the step returns, so each step checks what
+// the one before it did.
+TEST_F(FileDialogTest, ListsFoldersFirstAndTheFilesOfTheChosenFilter)
+{
+    TPlainOpenPictureDialog dialog(nullptr);
+    dialog.SetInitialDir(folder);
+    dialog.SetFilter("All (*.jpg;*.jpeg;*.bmp;)|*.jpg;*.jpeg;*.bmp;|Bitmaps (*.bmp)|*.bmp|");
+    std::vector<std::vector<std::string>> seen;
+    TFileDialogForm* form = nullptr;
+    screen->WhenIdle([&] {
+        form = ShownDialog();
+        ASSERT_NE(form, nullptr);
+        seen.push_back(Listed(form));
+        EXPECT_EQ(form->TypeButton->Caption(), "All (*.jpg;*.jpeg;*.bmp;)");
+        ASSERT_EQ(form->TypeMenu->Items()->Count(), 2);
+        form->TypeMenu->Items()->Items(1)->Click(); // the filter menu's second entry
+        EXPECT_EQ(form->TypeButton->Caption(), "Bitmaps (*.bmp)");
+        seen.push_back(Listed(form));
+        // Into the folder by double-click.
+        TRect r = form->FileList->ItemRect(0, TDisplayCode::drLabel);
+        TPoint p = form->FileList->ClientToScreen({r.Left + 3, (r.Top + r.Bottom) / 2});
+        screen->MouseMove(p.x, p.y);
+        screen->DoubleClick(p.x, p.y);
+    });
+    screen->WhenIdle([&] {
+        EXPECT_EQ(form->FolderPath(), folder + "/sub");
+        seen.push_back(Listed(form));
+        ClickOn(form->UpButton);
+    });
+    screen->WhenIdle([&] {
+        EXPECT_EQ(form->FolderPath(), folder);
+        ClickOn(form->NameEdit);
+        screen->TypeText("b.BMP");
+        screen->PressKey(VK_RETURN);
+    });
+    ASSERT_TRUE(dialog.Execute());
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], (std::vector<std::string>{"sub", "a.jpg", "b.BMP"}));
+    EXPECT_EQ(seen[1], (std::vector<std::string>{"sub", "b.BMP"}));
+    EXPECT_TRUE(seen[2].empty()) << "d.jpeg is not a bitmap";
+    EXPECT_EQ(dialog.FileName(), folder + "/b.BMP");
+    EXPECT_EQ(dialog.Files(), std::vector<std::string>{folder + "/b.BMP"});
+    EXPECT_EQ(dialog.FilterIndex(), 2);
+}
+
+TEST_F(FileDialogTest, OpenRefusesMissingFilesAndTakesSeveralWhenAsked)
+{
+    TPlainOpenPictureDialog dialog(nullptr);
+    dialog.SetInitialDir(folder);
+    dialog.SetMultiSelection(true);
+    TypeAndEnter("nothing.jpg");
+    screen->WhenIdle([&] {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].text.find("File not found"), std::string::npos);
+        TFileDialogForm* form = ShownDialog();
+        ASSERT_NE(form, nullptr) << "the dialog stays";
+        form->NameEdit->SelectAll();
+        screen->TypeText("\"a.jpg\" \"" + folder + "/sub/d.jpeg\"");
+        screen->PressKey(VK_RETURN);
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Files(), (std::vector<std::string>{folder + "/a.jpg", folder + "/sub/d.jpeg"}));
+    EXPECT_EQ(dialog.FileName(), folder + "/a.jpg");
+    // The next time it starts in the folder of the last file.
+    screen->WhenIdle([&] {
+        EXPECT_EQ(ShownDialog()->FolderPath(), folder);
+        screen->PressKey(VK_ESCAPE);
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), folder + "/a.jpg") << "a cancel keeps the last choice";
+}
+
+TEST_F(FileDialogTest, SaveTakesANewNameAndTheFolderDialogAFolder)
+{
+    TPlainSavePictureDialog save(nullptr);
+    save.SetInitialDir(folder);
+    TypeAndEnter("new picture");
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(save.FileName(), folder + "/new picture");
+
+    TPlainSelectDirectoryDialog select(nullptr);
+    select.SetDirectory(folder);
+    screen->WhenIdle([&] {
+        TFileDialogForm* form = ShownDialog();
+        EXPECT_EQ(Listed(form), std::vector<std::string>{"sub"}) << "folders only";
+        ClickOn(form->OkButton);
+    });
+    ASSERT_TRUE(select.Execute());
+    EXPECT_EQ(select.Directory(), folder);
+}
+
+} // namespace
+} // namespace tavrik::testing

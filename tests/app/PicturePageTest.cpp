@@ -1,0 +1,340 @@
+#include "WorkbenchTest.h"
+
+#include "core/FileIO.h"
+#include "imaging/PixelRoutines.h"
+
+#include <filesystem>
+
+namespace tavrik::testing {
+namespace {
+
+using PicturePageTest = WorkbenchTest;
+
+TEST_F(PicturePageTest, TheFirstOpenCancelledSaysSoAndChangesNothing)
+{
+    CancelDialog();
+    ClickOn(c->bsSkinButton1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "没有选取确定的图片");
+    EXPECT_EQ(messages[0].type, TMsgDlgType::mtInformation);
+    EXPECT_EQ(messages[0].buttons, MsgDlgButtons({TMsgDlgBtn::mbOK}));
+    EXPECT_EQ(c->Image1->Picture().Graphic(), nullptr);
+    EXPECT_FALSE(c->bsSkinButton3->Enabled());
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "未加载图片");
+    EXPECT_FALSE(c->DoubleBuffered());
+}
+
+TEST_F(PicturePageTest, OpeningABitmapFillsTheStatusAndSizeFields)
+{
+    std::string path = WriteBmp("picture.Bmp", PatternPicture(64, 48));
+    Open(path);
+    EXPECT_TRUE(messages.empty());
+    const TBitmap* work = c->Image1->Picture().Graphic();
+    ASSERT_NE(work, nullptr);
+    EXPECT_EQ(work->Width(), 64);
+    EXPECT_EQ(work->Height(), 48);
+    EXPECT_EQ(*work, PatternPicture(64, 48));
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + path);
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), PictureStatusText(48, 64, FileSizeOf(path)));
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), "图片高:48;  图片宽:64;  图片大小:9KB"); // 9270 bytes
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "64");
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "48");
+    EXPECT_TRUE(c->bsSkinButton3->Enabled());
+    EXPECT_TRUE(c->bsSkinTrackBar1->Enabled());
+    EXPECT_TRUE(c->bsSkinCheckRadioBox1->Enabled());
+    EXPECT_FALSE(c->bsSkinNumericEdit1->Enabled()) << "until custom size is checked";
+    EXPECT_TRUE(c->bsSkinScrollBar1->Visible());
+    EXPECT_TRUE(c->bsSkinScrollBar2->Visible());
+    EXPECT_TRUE(c->DoubleBuffered());
+    // The width field's handler sized the view to the picture, in stretch mode, centred.
+    EXPECT_FALSE(c->Image1->AutoSize());
+    EXPECT_TRUE(c->Image1->Stretch());
+    int boxW = c->bsSkinScrollBox1->Width(), boxH = c->bsSkinScrollBox1->Height();
+    EXPECT_EQ(c->Image1->BoundsRect(), Bounds(boxW / 2 - 32, boxH / 2 - 24, 64, 48));
+}
+
+TEST_F(PicturePageTest, StatusTextsFollowTheExactFormat)
+{
+    EXPECT_EQ(PictureStatusText(480, 640, 52000), "图片高:480;  图片宽:640;  图片大小:50KB");
+    EXPECT_EQ(PictureStatusText(0, 0, 1023), "图片高:0;  图片宽:0;  图片大小:0KB");
+    EXPECT_EQ(PictureStatusText(1, 2, 1024), "图片高:1;  图片宽:2;  图片大小:1KB");
+}
+
+TEST_F(PicturePageTest, JpegAndBitmapsOfEveryDepthBecome24BitPictures)
+{
+    struct TCase {
+        const char* source;
+        const char* name;
+        int w, h;
+    };
+    for (TCase t : {TCase{"jpeg/libjpeg-turbo/testorig.jpg", "photo.JPG", 227, 149},
+                    TCase{"jpeg/libjpeg-turbo/testorig.jpg", "photo.jpeg", 227, 149},
+                    TCase{"bmpsuite/g/pal8.bmp", "pal8.bmp", 127, 64},
+                    TCase{"bmpsuite/g/rgb32.bmp", "rgb32.BMP", 127, 64}}) {
+        SCOPED_TRACE(t.name);
+        Open(CopyTestData(t.source, t.name));
+        const TBitmap* work = c->Image1->Picture().Graphic();
+        ASSERT_NE(work, nullptr);
+        EXPECT_EQ(work->PixelFormat(), TPixelFormat::pf24bit);
+        EXPECT_EQ(work->Width(), t.w);
+        EXPECT_EQ(work->Height(), t.h);
+    }
+    // The 24-bit and the 32-bit bitmap of the same picture look the same.
+    Open(CopyTestData("bmpsuite/g/rgb24.bmp", "rgb24.bmp"));
+    TBitmap trueColour = *c->Image1->Picture().Graphic();
+    Open(Scratch("rgb32.BMP"));
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), trueColour);
+}
+
+TEST_F(PicturePageTest, PicturesLargerThanTheBoxStartAtItsEdge)
+{
+    Open(WriteBmp("first.bmp", PatternPicture(2, 2))); // the scroll bars show from now on
+    int boxW = c->bsSkinScrollBox1->Width(), boxH = c->bsSkinScrollBox1->Height();
+    Open(WriteBmp("wide.bmp", PatternPicture(boxW + 50, 20)));
+    EXPECT_EQ(c->Image1->Left(), 0);
+    EXPECT_EQ(c->Image1->Top(), boxH / 2 - 10);
+    Open(WriteBmp("tall.bmp", PatternPicture(20, boxH)));
+    EXPECT_EQ(c->Image1->Top(), 0) << "as high as the box: not less, so at 0";
+    EXPECT_EQ(c->Image1->Left(), boxW / 2 - 10);
+}
+
+TEST_F(PicturePageTest, ACancelAfterAnOpenGoesOnWithTheEarlierFile)
+{
+    std::string path = WriteBmp("first.bmp", PatternPicture(30, 20));
+    Open(path);
+    c->Image1->Picture().Assign(PatternPicture(5, 6)); // the work picture as it is now
+    CancelDialog();
+    ClickOn(c->bsSkinButton1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + path);
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), PictureStatusText(6, 5, FileSizeOf(path)));
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "5");
+}
+
+TEST_F(PicturePageTest, ADamagedFileIsReportedAndChangesNothing)
+{
+    std::string good = WriteBmp("good.bmp", PatternPicture(30, 20));
+    Open(good);
+    std::string bad = Scratch("bad.jpg");
+    std::vector<uint8_t> junk(100, 0x42);
+    WriteFileAtomically(bad, junk);
+    Open(bad);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("bad.jpg"), std::string::npos) << messages[0].text;
+    EXPECT_EQ(c->Image1->Picture().Width(), 30);
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + good);
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "30");
+}
+
+TEST_F(PicturePageTest, TheWidthFieldKeepsProportions)
+{
+    Open(WriteBmp("big.bmp", PatternPicture(640, 480)));
+    ClickOn(c->bsSkinCheckRadioBox1);
+    ASSERT_TRUE(c->bsSkinNumericEdit1->Enabled());
+    EXPECT_TRUE(c->bsSkinNumericEdit2->Enabled());
+    EXPECT_TRUE(c->bsSkinCheckRadioBox2->Enabled());
+    ClickOn(c->bsSkinNumericEdit1);
+    c->bsSkinNumericEdit1->SelectAll();
+    screen->TypeText("320");
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "240");
+    EXPECT_EQ(c->Image1->Width(), 320);
+    EXPECT_EQ(c->Image1->Height(), 240);
+    int boxW = c->bsSkinScrollBox1->Width(), boxH = c->bsSkinScrollBox1->Height();
+    EXPECT_EQ(c->Image1->Left(), boxW / 2 - 160);
+    EXPECT_EQ(c->Image1->Top(), boxH / 2 - 120);
+    // Beyond the range the field holds the bound.
+    screen->TypeText("99");
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "10000");
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "7500");
+    // Unchecking custom size disables the fields and keeps their values.
+    ClickOn(c->bsSkinCheckRadioBox1);
+    EXPECT_FALSE(c->bsSkinNumericEdit1->Enabled());
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "10000");
+}
+
+TEST_F(PicturePageTest, LeavingTheHeightFieldSettlesOnTheRoundedWidth)
+{
+    Open(WriteBmp("narrow.bmp", PatternPicture(3, 100)));
+    ClickOn(c->bsSkinCheckRadioBox1);
+    ClickOn(c->bsSkinNumericEdit2);
+    c->bsSkinNumericEdit2->SelectAll();
+    screen->TypeText("50");
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "3") << "the height field reacts only when left";
+    screen->PressKey(VK_TAB);
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "2"); // Round(1.5)
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "67"); // Round(100 * 2 / 3)
+    EXPECT_EQ(c->Image1->Width(), 2);
+    EXPECT_EQ(c->Image1->Height(), 67);
+}
+
+TEST_F(PicturePageTest, WithoutProportionsTheFieldsAreIndependent)
+{
+    Open(WriteBmp("big.bmp", PatternPicture(640, 480)));
+    ClickOn(c->bsSkinCheckRadioBox1);
+    ClickOn(c->bsSkinCheckRadioBox2);
+    ASSERT_FALSE(c->bsSkinCheckRadioBox2->Checked());
+    c->bsSkinNumericEdit1->SetValue(100);
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "480");
+    EXPECT_EQ(c->Image1->Width(), 100);
+    EXPECT_EQ(c->Image1->Height(), 480);
+}
+
+TEST_F(PicturePageTest, ZoomStepsByFourFifthsAndStopsAtItsLimits)
+{
+    // Zoom works on the view as it is, also before any picture.
+    std::vector<int> widths;
+    for (int i = 0; i < 3; ++i) {
+        c->bigbutton->Click();
+        widths.push_back(c->Image1->Width());
+        EXPECT_EQ(c->Image1->Height(), c->Image1->Width());
+    }
+    EXPECT_EQ(widths, (std::vector<int>{125, 156, 195}));
+    c->Image1->SetBounds(0, 0, 125, 125);
+    ClickOn(c->smallbutton);
+    EXPECT_EQ(c->Image1->Width(), 100);
+    EXPECT_FALSE(c->Image1->AutoSize());
+    EXPECT_TRUE(c->Image1->Stretch());
+
+    c->Image1->SetBounds(0, 0, 49, 49);
+    c->smallbutton->Click();
+    EXPECT_EQ(c->Image1->Width(), 39);
+    EXPECT_FALSE(c->smallbutton->Enabled());
+    c->bigbutton->Click();
+    EXPECT_EQ(c->Image1->Width(), 48);
+    EXPECT_TRUE(c->smallbutton->Enabled());
+
+    c->Image1->SetBounds(0, 0, 3300, 10);
+    c->bigbutton->Click();
+    EXPECT_EQ(c->Image1->Width(), 4125);
+    EXPECT_FALSE(c->bigbutton->Enabled());
+    c->smallbutton->Click();
+    EXPECT_EQ(c->Image1->Width(), 3300);
+    EXPECT_TRUE(c->bigbutton->Enabled());
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "0") << "zoom leaves the size fields alone";
+}
+
+TEST_F(PicturePageTest, RotateAndFlipTransformThePictureAndShowItAtItsOwnSize)
+{
+    ChoosePopupItem(0); // no picture yet: nothing happens
+    EXPECT_EQ(c->Image1->Picture().Graphic(), nullptr);
+    EXPECT_EQ(c->Image1->Width(), 100);
+
+    TBitmap picture(3, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) picture.SetPixel(x, y, RGB(uint8_t(10 * x + 1), uint8_t(10 * y + 1), 7));
+    Open(WriteBmp("small.bmp", picture));
+    c->bigbutton->Click();
+    ChoosePopupItem(0); // "旋转90度"
+    const TBitmap* work = c->Image1->Picture().Graphic();
+    ASSERT_EQ(work->Width(), 2);
+    ASSERT_EQ(work->Height(), 3);
+    EXPECT_EQ(work->GetPixel(1, 0), picture.GetPixel(0, 0)) << "top-left ends top-right";
+    EXPECT_EQ(work->GetPixel(0, 2), picture.GetPixel(2, 1));
+    EXPECT_EQ(c->Image1->Width(), 2) << "the zoomed view is back at the picture's size";
+    EXPECT_EQ(c->Image1->Height(), 3);
+    EXPECT_FALSE(c->Image1->Stretch());
+    EXPECT_FALSE(c->Image1->AutoSize());
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "3") << "the size fields keep the opened size";
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "2");
+    for (int i = 0; i < 3; ++i) ChoosePopupItem(0);
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), picture);
+
+    ChoosePopupItem(1); // "水平翻转"
+    EXPECT_EQ(c->Image1->Picture().Graphic()->GetPixel(0, 0), picture.GetPixel(2, 0));
+    ChoosePopupItem(1);
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), picture);
+}
+
+TEST_F(PicturePageTest, ColourButtonsNeedAPictureThatIsNotEmpty)
+{
+    for (TButton* button : {c->bsSkinButton7, c->bsSkinButton8, c->bsSkinButton9}) {
+        button->Click();
+        EXPECT_FALSE(forms.frmsetC->Visible());
+    }
+    c->Image1->Picture().Assign(TBitmap(0, 0));
+    c->bsSkinButton8->Click();
+    EXPECT_FALSE(forms.frmsetC->Visible());
+    EXPECT_EQ(forms.frmsetC->Caption(), "");
+}
+
+TEST_F(PicturePageTest, SaturationAppliesTheSlidersValueEvenUnmoved)
+{
+    TBitmap colours = PatternPicture(20, 10);
+    Open(WriteBmp("colours.bmp", colours));
+    TfrmsetC* d = forms.frmsetC;
+    // The first "饱和度" with an immediate OK applies 0: the picture turns grey.
+    screen->WhenIdle([&] {
+        EXPECT_TRUE(d->bsSkinGroupBox2->Visible());
+        EXPECT_FALSE(d->bsSkinGroupBox1->Visible());
+        EXPECT_FALSE(d->GroupBoxRGBChange->Visible());
+        EXPECT_EQ(d->Caption(), "饱和度调整");
+        EXPECT_EQ(d->bsSkinLabel1->Caption(), "255");
+        EXPECT_EQ(*d->ImageafterChange->Picture().Graphic(), *d->ImageBeforeChange->Picture().Graphic());
+        ClickOn(d->bsSkinButton1);
+    });
+    ClickOn(c->bsSkinButton8);
+    TColor p = c->Image1->Picture().Graphic()->GetPixel(7, 3);
+    EXPECT_EQ(GetRValue(p), GetGValue(p));
+    EXPECT_EQ(GetGValue(p), GetBValue(p));
+    EXPECT_FALSE(c->ApplyProgress->Visible());
+
+    // -40, cancelled, is still there at the next opening, with the after-thumbnail unchanged.
+    Open(Scratch("colours.bmp"));
+    screen->WhenIdle([&] {
+        d->bsSkinTrackBar1->SetValue(-40);
+        ClickOn(d->bsSkinButton2);
+    });
+    ClickOn(c->bsSkinButton8);
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), colours);
+    screen->WhenIdle([&] {
+        EXPECT_EQ(d->bsSkinTrackBar1->Value(), -40);
+        EXPECT_EQ(d->bsSkinLabel1->Caption(), "-40");
+        EXPECT_EQ(*d->ImageafterChange->Picture().Graphic(), *d->ImageBeforeChange->Picture().Graphic());
+        ClickOn(d->bsSkinButton1);
+    });
+    ClickOn(c->bsSkinButton8);
+    TBitmap expected = colours;
+    ApplySaturation(expected, -40, nullptr);
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), expected);
+}
+
+TEST_F(PicturePageTest, EveryColourCommandResetsTheContrastSlider)
+{
+    Open(WriteBmp("colours.bmp", PatternPicture(20, 10)));
+    TfrmsetC* d = forms.frmsetC;
+    d->trackbarcontrast->SetValue(80);
+    screen->WhenIdle([&] {
+        EXPECT_EQ(d->Caption(), "RGB调整");
+        EXPECT_TRUE(d->GroupBoxRGBChange->Visible());
+        EXPECT_EQ(d->trackbarcontrast->Value(), 0);
+        EXPECT_EQ(d->Labelcontrast->Caption(), "0");
+        ClickOn(d->bsSkinButton2);
+    });
+    ClickOn(c->bsSkinButton9);
+}
+
+TEST_F(PicturePageTest, CaptureEnablesSavingAtOnceAndTakesTheRectangle)
+{
+    Open(WriteBmp("big.bmp", PatternPicture(64, 48)));
+    c->Image1->Picture().Clear();
+    c->bsSkinButton3->SetEnabled(false);
+    ClickOn(c->bsSkinButton10);
+    EXPECT_TRUE(forms.frmScreen->Visible());
+    EXPECT_TRUE(c->bsSkinButton3->Enabled()) << "before the capture ends";
+    EXPECT_EQ(c->Image1->Left(), 10);
+    EXPECT_EQ(c->Image1->Top(), 10);
+    TColor corner = forms.frmScreen->Image1->Picture().Graphic()->GetPixel(100, 50);
+    screen->Click(300, 150);
+    screen->Click(100, 50);
+    EXPECT_FALSE(forms.frmScreen->Visible());
+    const TBitmap* work = c->Image1->Picture().Graphic();
+    ASSERT_NE(work, nullptr);
+    EXPECT_EQ(work->Width(), 200);
+    EXPECT_EQ(work->Height(), 100);
+    EXPECT_EQ(work->GetPixel(0, 0), corner);
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "64") << "the size fields keep the opened size";
+    EXPECT_EQ(c->Image1->Left(), 10) << "not centred";
+}
+
+} // namespace
+} // namespace tavrik::testing

@@ -1,0 +1,106 @@
+#include "WorkbenchTest.h"
+
+#include "ui/Screen.h"
+
+namespace tavrik::testing {
+namespace {
+
+using StartupTest = WorkbenchTest;
+
+TEST_F(StartupTest, WindowsAreMadeInOrderAndOnlyTheMainWindowShows)
+{
+    EXPECT_EQ(app->MainForm(), c);
+    ASSERT_GE(Screen()->FormCount(), 3);
+    EXPECT_EQ(Screen()->Forms(0), c);
+    EXPECT_EQ(Screen()->Forms(1), forms.frmsetC);
+    EXPECT_EQ(Screen()->Forms(2), forms.frmScreen);
+    EXPECT_TRUE(c->Visible());
+    EXPECT_FALSE(forms.frmsetC->Visible());
+    EXPECT_FALSE(forms.frmScreen->Visible());
+    EXPECT_EQ(c->Caption(), "Tavrik图片压缩工具");
+    EXPECT_EQ(c->ClientWidth(), 675);
+    EXPECT_EQ(c->ClientHeight(), 468);
+    // Centred on the 1024 x 768 screen.
+    EXPECT_NEAR(c->Left() + c->Width() / 2, 512, 1);
+    EXPECT_NEAR(c->Top() + c->Height() / 2, 384, 1);
+    EXPECT_EQ(forms.frmsetC->ClientWidth(), 418);
+    EXPECT_EQ(forms.frmsetC->ClientHeight(), 396);
+}
+
+TEST_F(StartupTest, ThePicturePageStartsWithItsPictureControlsDisabled)
+{
+    EXPECT_EQ(c->bsSkinPageControl2->ActivePage(), c->bsSkinTabSheet1);
+    EXPECT_FALSE(c->bsSkinButton3->Enabled());
+    EXPECT_FALSE(c->bsSkinTrackBar1->Enabled());
+    EXPECT_FALSE(c->bsSkinCheckRadioBox1->Enabled());
+    EXPECT_FALSE(c->bsSkinCheckRadioBox1->Checked());
+    EXPECT_TRUE(c->bsSkinCheckRadioBox2->Checked());
+    EXPECT_FALSE(c->bsSkinCheckRadioBox2->Enabled());
+    for (TNumericEdit* field : {c->bsSkinNumericEdit1, c->bsSkinNumericEdit2}) {
+        EXPECT_FALSE(field->Enabled());
+        EXPECT_EQ(field->Text(), "0");
+        EXPECT_EQ(field->Value(), 0);
+    }
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "未加载图片");
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), "");
+    EXPECT_EQ(c->bsSkinTrackBar1->Value(), 75);
+    EXPECT_EQ(c->Label4->Caption(), "75%");
+    EXPECT_EQ(c->Image1->BoundsRect(), Bounds(32, 32, 100, 100));
+    EXPECT_EQ(c->Image1->Picture().Graphic(), nullptr);
+    EXPECT_FALSE(c->bsSkinScrollBar1->Visible());
+    EXPECT_FALSE(c->bsSkinScrollBar2->Visible());
+    EXPECT_EQ(c->ListMouseX, 0);
+    EXPECT_EQ(c->ListMouseY, 0);
+    // The colour routines' progress bar sits hidden at the right of the status bar.
+    ASSERT_NE(c->ApplyProgress, nullptr);
+    EXPECT_FALSE(c->ApplyProgress->Visible());
+    EXPECT_EQ(c->ApplyProgress->Parent(), c->bsSkinStatusBar1);
+    EXPECT_EQ(c->ApplyProgress->BoundsRect(),
+              Bounds(c->bsSkinStatusBar1->Width() - 400, 2, 400, c->bsSkinStatusBar1->Height() - 4));
+}
+
+TEST_F(StartupTest, TheBatchAndHelpPagesStartAsDescribed)
+{
+    EXPECT_FALSE(c->bsSkinButton6->Enabled());
+    EXPECT_TRUE(c->bsSkinButton5->Enabled());
+    EXPECT_EQ(c->bsSkinEdit1->Text(), "");
+    EXPECT_EQ(c->bsSkinTrackBar2->Value(), 75);
+    EXPECT_TRUE(c->bsSkinTrackBar2->Enabled());
+    EXPECT_EQ(c->Label6->Caption(), "75%");
+    EXPECT_EQ(c->bsSkinGauge1->Value(), 0);
+    EXPECT_EQ(c->bsSkinGauge1->MaxValue(), 100);
+    EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), "加载文件");
+    EXPECT_EQ(c->bsSkinListView1->Items().Count(), 0);
+    EXPECT_EQ(c->bsSkinMemo1->Lines().Count(), 12);
+    EXPECT_EQ(c->bsSkinMemo1->Lines().Strings(4), "定义图片大小。");
+    EXPECT_EQ(c->bsSkinMemo1->Lines().Strings(6), "");
+    EXPECT_TRUE(c->bsSkinMemo1->ReadOnly());
+    EXPECT_EQ(c->Label9->Caption(), "版本:1.0.0.1");
+    EXPECT_EQ(c->bsSkinGroupBox1->Caption(), "使用说明");
+}
+
+TEST_F(StartupTest, QualitySlidersKeepTheirLabelsCurrent)
+{
+    struct TCase {
+        int value;
+        const char* label;
+    };
+    for (TCase t : {TCase{0, "0%"}, TCase{100, "100%"}, TCase{15, "15%"}}) {
+        c->bsSkinTrackBar1->SetValue(t.value);
+        c->bsSkinTrackBar2->SetValue(t.value);
+        EXPECT_EQ(c->Label4->Caption(), t.label);
+        EXPECT_EQ(c->Label6->Caption(), t.label);
+    }
+}
+
+TEST_F(StartupTest, TheHelpItemSwitchesToTheHelpPageFromAnyPage)
+{
+    ChoosePopupItem(2);
+    EXPECT_EQ(c->bsSkinPageControl2->ActivePage(), c->bsSkinTabSheet2);
+    c->bsSkinPageControl2->SetActivePage(c->bsSkinTabSheet3);
+    c->N2->Click();
+    EXPECT_EQ(c->bsSkinPageControl2->ActivePage(), c->bsSkinTabSheet2);
+}
+
+} // namespace
+} // namespace tavrik::testing

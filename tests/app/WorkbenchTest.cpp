@@ -1,0 +1,90 @@
+#include "WorkbenchTest.h"
+
+#include "core/FileIO.h"
+#include "gfx/BmpFile.h"
+
+#include <filesystem>
+
+namespace tavrik::testing {
+
+// The colour dialog stands at 300, 194 and is 421 pixels high: the screen must hold it.
+WorkbenchTest::WorkbenchTest() : UiTest(1024, 768)
+{
+    folder = ::testing::TempDir() + "tavrik-app-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    forms = CreateWorkbenchForms(*app);
+    c = forms.Calvane;
+    c->Show();
+    ProcessMessages();
+}
+
+WorkbenchTest::~WorkbenchTest()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+std::string WorkbenchTest::CopyTestData(const std::string& source, const std::string& name)
+{
+    std::string target = Scratch(name);
+    std::filesystem::copy_file(std::string(TAVRIK_TESTDATA_DIR) + "/" + source, target,
+                               std::filesystem::copy_options::overwrite_existing);
+    return target;
+}
+
+std::string WorkbenchTest::WriteBmp(const std::string& name, const TBitmap& picture)
+{
+    std::string target = Scratch(name);
+    WriteBmpFile(picture, target);
+    return target;
+}
+
+void WorkbenchTest::TypeInDialog(const std::string& text)
+{
+    screen->WhenIdle([this, text] {
+        screen->TypeText(text);
+        screen->PressKey(VK_RETURN);
+    });
+}
+
+void WorkbenchTest::CancelDialog()
+{
+    screen->WhenIdle([this] { screen->PressKey(VK_ESCAPE); });
+}
+
+void WorkbenchTest::Open(const std::string& path)
+{
+    TypeInDialog(path);
+    ClickOn(c->bsSkinButton1);
+}
+
+void WorkbenchTest::ChoosePopupItem(int index)
+{
+    screen->WhenIdle([this, index] {
+        for (int i = 0; i <= index; ++i) screen->PressKey(VK_DOWN);
+        screen->PressKey(VK_RETURN);
+    });
+    TPoint p = c->Image1->ClientToScreen({c->Image1->Width() / 2, c->Image1->Height() / 2});
+    screen->Click(p.x, p.y, TMouseButton::Right);
+}
+
+void WorkbenchTest::ClickListItem(int index, std::vector<UINT> keysHeld)
+{
+    TRect r = c->bsSkinListView1->ItemRect(index, TDisplayCode::drLabel);
+    TPoint p = c->bsSkinListView1->ClientToScreen({r.Left + 3, (r.Top + r.Bottom) / 2});
+    for (UINT key : keysHeld) screen->KeyDown(key);
+    screen->Click(p.x, p.y);
+    for (UINT key : keysHeld) screen->KeyUp(key);
+}
+
+TBitmap PatternPicture(int width, int height)
+{
+    TBitmap b(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) b.SetPixel(x, y, RGB(uint8_t(x * 3), uint8_t(y * 5), uint8_t(x + y)));
+    return b;
+}
+
+} // namespace tavrik::testing

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/Calvane.h"
+#include "app/Startup.h"
+#include "app/frmScreen.h"
+#include "app/frmsetC.h"
+#include "gfx/Bitmap.h"
+#include "ui/UiTestUtil.h"
+
+#include <string>
+#include <vector>
+
+namespace tavrik::testing {
+
+// The workbench as the program starts it, on the headless screen, with a scratch folder for
+// the pictures a test opens and writes.
+class WorkbenchTest : public UiTest {
+protected:
+    WorkbenchTest();
+    ~WorkbenchTest() override;
+
+    // A path in the scratch folder.
+    std::string Scratch(const std::string& name) const { return folder + "/" + name; }
+    // Copies a file of the shared test data (path below testdata/) into the scratch folder.
+    std::string CopyTestData(const std::string& source, const std::string& name);
+    // Writes a 24-bit BMP into the scratch folder.
+    std::string WriteBmp(const std::string& name, const TBitmap& picture);
+
+    // What the user does in the next file dialog: types into its focused field and presses
+    // Enter, or presses Esc.
+    void TypeInDialog(const std::string& text);
+    void CancelDialog();
+    // Opens a picture with "打开图片".
+    void Open(const std::string& path);
+    // Right-clicks the picture view and picks the popup menu's item by its position.
+    void ChoosePopupItem(int index);
+    // The list's item at index, clicked as a user would (with modifier keys held).
+    void ClickListItem(int index, std::vector<UINT> keysHeld = {});
+
+    TWorkbenchForms forms;
+    TCalvane* c = nullptr;
+    std::string folder;
+};
+
+// A picture whose every pixel tells where it is.
+TBitmap PatternPicture(int width, int height);
+
+} // namespace tavrik::testing
