@@ -67,7 +67,7 @@ void TPlainExPanel::Paint()
     c.Brush().Color = RGB(182, 189, 210);
     c.FillRect(bar.Inflate(-1, -1));
     c.Brush().Style = TBrushStyle::bsClear;
-    TFontSpec font = Font().Spec();
+    TFontRequest font = Font().Request();
     font.Style |= fsBold;
     c.SetFont(font);
     TRect text{6, 0, bar.Right - kCaptionHeight, bar.Bottom};

@@ -3,7 +3,7 @@
 #include "core/Color.h"
 #include "core/Geometry.h"
 #include "gfx/Bitmap.h"
-#include "gfx/FontSpec.h"
+#include "gfx/FontRequest.h"
 #include "gfx/Region.h"
 
 #include <memory>
@@ -80,9 +80,9 @@ public:
     TBrush& Brush() { return state_.brush; }
     const TBrush& Brush() const { return state_.brush; }
     void SetBrush(const TBrush& brush) { state_.brush = brush; }
-    TFontSpec& Font() { return state_.font; }
-    const TFontSpec& Font() const { return state_.font; }
-    void SetFont(const TFontSpec& font) { state_.font = font; }
+    TFontRequest& Font() { return state_.font; }
+    const TFontRequest& Font() const { return state_.font; }
+    void SetFont(const TFontRequest& font) { state_.font = font; }
     TCopyMode CopyMode() const { return state_.copyMode; }
     void SetCopyMode(TCopyMode mode) { state_.copyMode = mode; }
     TPoint PenPos() const { return state_.penPos; }
@@ -179,7 +179,7 @@ private:
     struct TState {
         TPen pen;
         TBrush brush;
-        TFontSpec font;
+        TFontRequest font;
         TCopyMode copyMode = TCopyMode::cmSrcCopy;
         TPoint origin;
         TPoint penPos;
@@ -213,7 +213,7 @@ private:
     TState state_;
     std::vector<TState> saved_;
     mutable std::shared_ptr<TFontInstance> font_;
-    mutable TFontSpec fontSpec_;
+    mutable TFontRequest fontRequest_;
 };
 
 template <typename F>

@@ -13,7 +13,7 @@ namespace tavrik {
 
 namespace {
 
-bool IsTurned(const TFontSpec& font) { return (font.Orientation % 3600 + 3600) % 3600 == 900; }
+bool IsTurned(const TFontRequest& font) { return (font.Orientation % 3600 + 3600) % 3600 == 900; }
 
 // Text space has u along the line and v down from the top of the cell. Turned text maps
 // (u, v) to the device pixel (x + v, y - 1 - u) of its reference point (x, y).
@@ -27,12 +27,12 @@ TRect TextSpaceToDevice(const TRect& area, TPoint reference, bool turned)
 
 TFontInstance& TCanvas::ResolvedFont() const
 {
-    const TFontSpec& f = state_.font;
+    const TFontRequest& f = state_.font;
     constexpr TFontStyles kShapeStyles = fsBold | fsItalic;
-    if (!font_ || f.Name != fontSpec_.Name || f.Height != fontSpec_.Height ||
-        ((f.Style ^ fontSpec_.Style) & kShapeStyles) != 0) {
+    if (!font_ || f.Name != fontRequest_.Name || f.Height != fontRequest_.Height ||
+        ((f.Style ^ fontRequest_.Style) & kShapeStyles) != 0) {
         font_ = TFontInstance::Get(f);
-        fontSpec_ = f;
+        fontRequest_ = f;
     }
     return *font_;
 }

@@ -88,12 +88,12 @@ struct TFontInstance::TCandidate {
 
 namespace {
 
-FcPattern* RequestPattern(const TFontSpec& spec)
+FcPattern* RequestPattern(const TFontRequest& request)
 {
     FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(spec.Name.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, (spec.Style & fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, (spec.Style & fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(request.Name.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, (request.Style & fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, (request.Style & fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
     return pattern;
 }
@@ -115,17 +115,17 @@ std::string FileOf(FcPattern* font, int& index)
 
 } // namespace
 
-std::shared_ptr<TFontInstance> TFontInstance::Get(const TFontSpec& spec)
+std::shared_ptr<TFontInstance> TFontInstance::Get(const TFontRequest& request)
 {
     TFontSystem& system = FontSystem();
     std::lock_guard lock(system.mutex);
-    auto key = std::make_tuple(spec.Name, spec.Height, bool(spec.Style & fsBold), bool(spec.Style & fsItalic));
+    auto key = std::make_tuple(request.Name, request.Height, bool(request.Style & fsBold), bool(request.Style & fsItalic));
     auto it = system.cache.find(key);
     if (it != system.cache.end()) return it->second;
     if (system.cache.size() >= kCacheSoftLimit)
         std::erase_if(system.cache, [](const auto& entry) { return entry.second.use_count() == 1; });
     std::shared_ptr<TFontInstance> font(new TFontInstance());
-    font->Open(spec);
+    font->Open(request);
     system.cache.emplace(key, font);
     return font;
 }
@@ -135,17 +135,17 @@ TFontInstance::~TFontInstance()
     for (TCandidate& c : candidates_) FcCharSetDestroy(c.charset);
 }
 
-void TFontInstance::Open(const TFontSpec& spec)
+void TFontInstance::Open(const TFontRequest& request)
 {
-    bold_ = spec.Style & fsBold;
-    italic_ = spec.Style & fsItalic;
-    int height = spec.Height == 0 ? -kDefaultEm : std::clamp(spec.Height, -kMaxHeight, kMaxHeight);
+    bold_ = request.Style & fsBold;
+    italic_ = request.Style & fsItalic;
+    int height = request.Height == 0 ? -kDefaultEm : std::clamp(request.Height, -kMaxHeight, kMaxHeight);
     emSize_ = -height;
     ascent_ = std::lround(emSize_ * 0.8);
     descent_ = std::lround(emSize_ * 0.2);
     if (!FontSystem().config) return;
 
-    FcPattern* pattern = RequestPattern(spec);
+    FcPattern* pattern = RequestPattern(request);
     FcPattern* sortPattern = FcPatternDuplicate(pattern);
     Substitute(pattern);
     FcResult result = FcResultNoMatch;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gfx/FontSpec.h"
+#include "gfx/FontRequest.h"
 
 #include <cstdint>
 #include <memory>
@@ -33,8 +33,8 @@ struct TGlyph {
 // Instances are shared and cached; use them from the user-interface thread only.
 class TFontInstance {
 public:
-    // The cached instance for the spec's name, height, bold and italic flags.
-    static std::shared_ptr<TFontInstance> Get(const TFontSpec& spec);
+    // The cached instance for the request's name, height, bold and italic flags.
+    static std::shared_ptr<TFontInstance> Get(const TFontRequest& request);
     ~TFontInstance();
     TFontInstance(const TFontInstance&) = delete;
     TFontInstance& operator=(const TFontInstance&) = delete;
@@ -58,7 +58,7 @@ public:
 private:
     struct TCandidate;
     TFontInstance() = default;
-    void Open(const TFontSpec& spec);
+    void Open(const TFontRequest& request);
     int FaceFor(char32_t c);
     TGlyph Render(int face, unsigned glyphIndex);
 

@@ -12,7 +12,7 @@ class TCanvas;
 class TCanvasStateSaver;
 struct TPen;
 struct TBrush;
-struct TFontSpec;
+struct TFontRequest;
 class TFontInstance;
 
 } // namespace tavrik

@@ -145,7 +145,7 @@ void TButton::Paint()
         c.FrameRect(face);
     }
     c.Brush().Style = TBrushStyle::bsClear;
-    TFontSpec font = Font().Spec();
+    TFontRequest font = Font().Request();
     if (!enabled) font.Color = clGrayText;
     c.SetFont(font);
     TRect text = r;

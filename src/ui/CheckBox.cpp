@@ -99,7 +99,7 @@ void TCheckBox::Paint()
         c.FillRect(box.Inflate(-3, -3));
     }
     c.Brush().Style = TBrushStyle::bsClear;
-    TFontSpec font = Font().Spec();
+    TFontRequest font = Font().Request();
     if (!enabled) font.Color = clGrayText;
     c.SetFont(font);
     TRect text{kBox + kTextGap, 0, client.Right, client.Bottom};

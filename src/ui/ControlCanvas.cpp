@@ -18,7 +18,7 @@ TControlCanvas::TControlCanvas(TControl* control)
     TRect r = control->BoundsRect();
     dc_->IntersectClipRect(r);
     dc_->MoveOrigin(r.Left, r.Top);
-    dc_->SetFont(control->Font().Spec());
+    dc_->SetFont(control->Font().Request());
 }
 
 TControlCanvas::~TControlCanvas()

@@ -286,7 +286,7 @@ char32_t TCustomEdit::DisplayChar(char32_t c) const { return passwordChar_ ? pas
 
 void TCustomEdit::Relayout()
 {
-    font_ = TFontInstance::Get(Font().Spec());
+    font_ = TFontInstance::Get(Font().Request());
     TEditLayout::TOptions options;
     options.MultiLine = multiLine_;
     options.WordWrap = wordWrap_;
@@ -407,7 +407,7 @@ void TCustomEdit::PaintWindow(TCanvas& canvas)
 {
     PaintBackground(canvas);
     TCanvasStateSaver saver(canvas);
-    canvas.SetFont(Font().Spec());
+    canvas.SetFont(Font().Request());
     canvas.IntersectClipRect(FormatRect());
     bool showSelection = buffer_.HasSelection() && (!hideSelection_ || Focused());
     int last = std::min(layout_.LineCount(), firstLine_ + VisibleLineCount() + 1);

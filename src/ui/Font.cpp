@@ -17,40 +17,40 @@ void TFont::Changed()
 
 void TFont::SetName(const std::string& name)
 {
-    if (name == spec_.Name) return;
-    spec_.Name = name;
+    if (name == request_.Name) return;
+    request_.Name = name;
     Changed();
 }
 
 void TFont::SetHeight(int height)
 {
-    if (height == spec_.Height) return;
-    spec_.Height = height;
+    if (height == request_.Height) return;
+    request_.Height = height;
     Changed();
 }
 
-int TFont::Size() const { return -MulDiv(spec_.Height, 72, 96); }
+int TFont::Size() const { return -MulDiv(request_.Height, 72, 96); }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
 
 void TFont::SetStyle(TFontStyles style)
 {
-    if (style == spec_.Style) return;
-    spec_.Style = style;
+    if (style == request_.Style) return;
+    request_.Style = style;
     Changed();
 }
 
 void TFont::SetColor(TColor color)
 {
-    if (color == spec_.Color) return;
-    spec_.Color = color;
+    if (color == request_.Color) return;
+    request_.Color = color;
     Changed();
 }
 
 void TFont::SetOrientation(int tenthsOfDegree)
 {
-    if (tenthsOfDegree == spec_.Orientation) return;
-    spec_.Orientation = tenthsOfDegree;
+    if (tenthsOfDegree == request_.Orientation) return;
+    request_.Orientation = tenthsOfDegree;
     Changed();
 }
 
@@ -64,15 +64,15 @@ void TFont::SetCharset(int charset)
 void TFont::Assign(const TFont& other)
 {
     if (*this == other) return;
-    spec_ = other.spec_;
+    request_ = other.request_;
     charset_ = other.charset_;
     Changed();
 }
 
-void TFont::SetSpec(const TFontSpec& spec)
+void TFont::SetRequest(const TFontRequest& request)
 {
-    if (spec == spec_) return;
-    spec_ = spec;
+    if (request == request_) return;
+    request_ = request;
     Changed();
 }
 

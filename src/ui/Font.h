@@ -1,32 +1,32 @@
 #pragma once
 
-#include "gfx/FontSpec.h"
+#include "gfx/FontRequest.h"
 
 #include <functional>
 #include <string>
 
 namespace tavrik {
 
-// A control's font: a TFontSpec with change notification. Height follows the canvas
+// A control's font: a TFontRequest with change notification. Height follows the canvas
 // convention (negative: em size in pixels; positive: cell height); Size is in points at
 // 96 pixels per inch, so Size 9 is Height -12.
 class TFont {
 public:
     TFont() = default;
-    TFont(const TFont& other) : spec_(other.spec_), charset_(other.charset_) {}
+    TFont(const TFont& other) : request_(other.request_), charset_(other.charset_) {}
     TFont& operator=(const TFont& other);
 
-    const std::string& Name() const { return spec_.Name; }
+    const std::string& Name() const { return request_.Name; }
     void SetName(const std::string& name);
-    int Height() const { return spec_.Height; }
+    int Height() const { return request_.Height; }
     void SetHeight(int height);
     int Size() const;
     void SetSize(int points);
-    TFontStyles Style() const { return spec_.Style; }
+    TFontStyles Style() const { return request_.Style; }
     void SetStyle(TFontStyles style);
-    TColor Color() const { return spec_.Color; }
+    TColor Color() const { return request_.Color; }
     void SetColor(TColor color);
-    int Orientation() const { return spec_.Orientation; }
+    int Orientation() const { return request_.Orientation; }
     void SetOrientation(int tenthsOfDegree);
     // Kept for the skins that store one; text is UTF-8 whatever it says.
     int Charset() const { return charset_; }
@@ -34,17 +34,17 @@ public:
 
     // Takes every value of the other font; OnChange fires once when anything changed.
     void Assign(const TFont& other);
-    const TFontSpec& Spec() const { return spec_; }
-    void SetSpec(const TFontSpec& spec);
+    const TFontRequest& Request() const { return request_; }
+    void SetRequest(const TFontRequest& request);
 
-    bool operator==(const TFont& other) const { return spec_ == other.spec_ && charset_ == other.charset_; }
+    bool operator==(const TFont& other) const { return request_ == other.request_ && charset_ == other.charset_; }
 
     std::function<void()> OnChange;
 
 private:
     void Changed();
 
-    TFontSpec spec_;
+    TFontRequest request_;
     int charset_ = 1; // DEFAULT_CHARSET
 };
 

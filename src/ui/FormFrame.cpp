@@ -108,7 +108,7 @@ void TForm::PaintCaption()
         dc->DrawAlpha(bar.Left + 3, bar.Top + (bar.Height() - 16) / 2, icon);
         textLeft = bar.Left + 23;
     }
-    TFontSpec font = Font().Spec();
+    TFontRequest font = Font().Request();
     font.Style |= fsBold;
     font.Color = textColor;
     dc->SetFont(font);

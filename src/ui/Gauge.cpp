@@ -79,7 +79,7 @@ void TGauge::Paint()
     std::string text = ProgressText();
     if (text.empty()) return;
     // The text reads in the window colour over the bar and in the text colour beside it.
-    c.SetFont(Font().Spec());
+    c.SetFont(Font().Request());
     c.Brush().Style = TBrushStyle::bsClear;
     TRect textRect = ClientRect();
     unsigned flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;

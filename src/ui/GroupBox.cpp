@@ -17,7 +17,7 @@ int TGroupBox::CaptionHeight() const
 {
     TBitmap scratch(1, 1);
     TCanvas c(scratch);
-    c.SetFont(Font().Spec());
+    c.SetFont(Font().Request());
     return c.TextHeight("Wg");
 }
 
@@ -47,7 +47,7 @@ void TGroupBox::Paint()
     Frame3D(c, outer, clBtnShadow, clBtnHighlight, 1);
     Frame3D(c, outer, clBtnHighlight, clBtnShadow, 1);
     if (Caption().empty()) return;
-    TFontSpec font = Font().Spec();
+    TFontRequest font = Font().Request();
     if (!Enabled()) font.Color = clGrayText;
     c.SetFont(font);
     TRect text{8, 0, 8 + c.TextWidth(Caption()) + 4, h};

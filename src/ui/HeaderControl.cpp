@@ -33,7 +33,7 @@ void THeaderControl::CreateParams(TCreateParams& params)
     params.Style |= HDS_BUTTONS | HDS_FULLDRAG;
 }
 
-int THeaderControl::PreferredHeight() const { return TFontInstance::Get(Font().Spec())->Height() + 8; }
+int THeaderControl::PreferredHeight() const { return TFontInstance::Get(Font().Request())->Height() + 8; }
 
 void THeaderControl::SetImages(TImageList* images)
 {

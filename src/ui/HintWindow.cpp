@@ -37,7 +37,7 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint)
 {
     TBitmap scratch(1, 1);
     TCanvas canvas(scratch);
-    canvas.SetFont(Font().Spec());
+    canvas.SetFont(Font().Request());
     int widest = std::max(1, maxWidth - 2 * kPadX - 2);
     TRect r{0, 0, widest, 0};
     canvas.DrawText(hint, r, (kTextFlags & ~unsigned(DT_WORDBREAK)) | DT_CALCRECT);
@@ -76,7 +76,7 @@ void THintWindow::Paint()
     c.Brush().Color = Color();
     c.FillRect(client);
     c.Brush().Style = TBrushStyle::bsClear;
-    c.SetFont(Font().Spec());
+    c.SetFont(Font().Request());
     TRect text = client.Inflate(-kPadX, -kPadY);
     c.DrawText(Caption(), text, kTextFlags);
 }

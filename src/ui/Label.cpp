@@ -15,7 +15,7 @@ TRect MeasureText(const TFont& font, std::string text, TRect rect, unsigned flag
     if (text.empty() || (!(flags & DT_NOPREFIX) && text == "&")) text += ' ';
     TBitmap scratch(1, 1);
     TCanvas canvas(scratch);
-    canvas.SetFont(font.Spec());
+    canvas.SetFont(font.Request());
     canvas.DrawText(text, rect, flags | DT_CALCRECT);
     return rect;
 }
@@ -123,7 +123,7 @@ void TLabel::Paint()
         int dy = layout_ == TTextLayout::tlBottom ? Height() - calc.Bottom : (Height() - calc.Bottom) / 2;
         r = r.Offset(0, dy);
     }
-    TFontSpec font = Font().Spec();
+    TFontRequest font = Font().Request();
     if (!Enabled()) {
         // Embossed: a light copy one pixel down and right under the grey text.
         font.Color = clBtnHighlight;

@@ -139,7 +139,7 @@ void TCustomListBox::SetStyle(TListBoxStyle style)
 
 int TCustomListBox::ItemHeight() const
 {
-    if (style_ == TListBoxStyle::lbStandard) return TFontInstance::Get(Font().Spec())->Height() + 2;
+    if (style_ == TListBoxStyle::lbStandard) return TFontInstance::Get(Font().Request())->Height() + 2;
     return itemHeight_;
 }
 
@@ -540,7 +540,7 @@ void TCustomListBox::Paint()
         c.Save();
         c.IntersectClipRect(r);
         c.Brush().Color = (state & odSelected) ? clHighlight : Color();
-        c.SetFont(Font().Spec());
+        c.SetFont(Font().Request());
         if (state & odSelected) c.Font().Color = clHighlightText;
         if (state & odDisabled) c.Font().Color = clGrayText;
         DrawItem(i, r, state);

@@ -256,7 +256,7 @@ void TCustomListView::ItemChanged(TListItem* item, TItemChange change)
     if (fillingVirtual_) return;
     // Captions only widen the list's columns here; deletions measure them all again.
     if (change == TItemChange::ctText && widestCaption_ >= 0)
-        widestCaption_ = std::max(widestCaption_, TFontInstance::Get(Font().Spec())->TextWidth(item->Caption()));
+        widestCaption_ = std::max(widestCaption_, TFontInstance::Get(Font().Request())->TextWidth(item->Caption()));
     if (items_.Updating()) return;
     if (viewStyle_ == TViewStyle::vsList || viewStyle_ == TViewStyle::vsSmallIcon) LayoutChanged();
     else Invalidate();

@@ -27,7 +27,7 @@ const TCustomListView::TMetrics& TCustomListView::Metrics() const
 {
     if (metricsValid_) return metrics_;
     TMetrics m;
-    m.textHeight = TFontInstance::Get(Font().Spec())->Height();
+    m.textHeight = TFontInstance::Get(Font().Request())->Height();
     int smallH = smallImages_ ? smallImages_->Height() : 0;
     m.rowHeight = std::max(m.textHeight + 3, smallH + 1);
     int smallPart = smallImages_ ? kIconGap + smallImages_->Width() : 0;
@@ -56,7 +56,7 @@ TSize TCustomListView::LargeIconSize() const
 int TCustomListView::WidestCaption() const
 {
     if (widestCaption_ >= 0) return widestCaption_;
-    auto font = TFontInstance::Get(Font().Spec());
+    auto font = TFontInstance::Get(Font().Request());
     int widest = 0;
     auto& items = const_cast<TListItems&>(items_);
     for (int i = 0; i < items.Count(); ++i) widest = std::max(widest, font->TextWidth(items.Item(i)->Caption()));
@@ -189,7 +189,7 @@ TRect TCustomListView::ItemRect(int index, TDisplayCode code) const
     if (code == TDisplayCode::drBounds) return bounds;
 
     auto& items = const_cast<TListItems&>(items_);
-    int textWidth = TFontInstance::Get(Font().Spec())->TextWidth(items.Item(index)->Caption()) + 2 * kLabelPadding;
+    int textWidth = TFontInstance::Get(Font().Request())->TextWidth(items.Item(index)->Caption()) + 2 * kLabelPadding;
     TRect icon, label;
     if (viewStyle_ == TViewStyle::vsIcon) {
         TSize size = LargeIconSize();

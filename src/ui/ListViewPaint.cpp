@@ -73,7 +73,7 @@ void TCustomListView::PaintItem(TCanvas& canvas, int index)
     TListItem* item = items_.Item(index);
     if (!item) return;
     bool selected = items_.IsSelected(index) && SelectionShown();
-    canvas.SetFont(Font().Spec());
+    canvas.SetFont(Font().Request());
     if (viewStyle_ == TViewStyle::vsReport && ownerDraw_ && OnDrawItem) {
         TOwnerDrawState state = 0;
         if (items_.IsSelected(index)) state |= odSelected;

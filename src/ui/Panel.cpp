@@ -92,7 +92,7 @@ void TPanel::Paint()
     c.FillRect(r);
     if (Caption().empty()) return;
     c.Brush().Style = TBrushStyle::bsClear;
-    c.SetFont(Font().Spec());
+    c.SetFont(Font().Request());
     unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
     if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
     else if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;

@@ -63,7 +63,7 @@ void TPopupMenuWindow::Layout()
     int textWidth = 0, shortCutWidth = 0;
     int itemHeight = 0;
     for (TMenuItem* item : items_) {
-        TFontSpec font = Font().Spec();
+        TFontRequest font = Font().Request();
         if (item->Default()) font.Style |= fsBold;
         canvas.SetFont(font);
         itemHeight = std::max(itemHeight, canvas.TextHeight("Wg") + 8);
@@ -195,7 +195,7 @@ void TPopupMenuWindow::PaintItem(TCanvas& c, int index)
                                images_->Width() + 4, images_->Height() + 4));
         }
     }
-    TFontSpec font = Font().Spec();
+    TFontRequest font = Font().Request();
     font.Color = text;
     if (item->Default()) font.Style |= fsBold;
     c.SetFont(font);

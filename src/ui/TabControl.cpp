@@ -127,7 +127,7 @@ void TCustomTabControl::FontChanged()
 int TCustomTabControl::RowHeight() const
 {
     if (tabHeight_ > 0) return tabHeight_;
-    int h = TFontInstance::Get(Font().Spec())->Height() + kTextPadding;
+    int h = TFontInstance::Get(Font().Request())->Height() + kTextPadding;
     if (images_) h = std::max(h, images_->Height() + kTextPadding);
     return h;
 }
@@ -135,7 +135,7 @@ int TCustomTabControl::RowHeight() const
 int TCustomTabControl::NaturalTabWidth(int index) const
 {
     if (tabWidth_ > 0) return tabWidth_;
-    int w = TFontInstance::Get(Font().Spec())->TextWidth(tabs_.Strings(index)) + 2 * kTextPadding;
+    int w = TFontInstance::Get(Font().Request())->TextWidth(tabs_.Strings(index)) + 2 * kTextPadding;
     int image = TabImageIndex(index);
     if (images_ && image >= 0 && image < images_->Count()) w += images_->Width() + 4;
     return w;
@@ -419,7 +419,7 @@ void TCustomTabControl::DrawTab(TCanvas& c, int index, const TRect& rect, bool s
         content.Left = x + images_->Width() + 4 - kTextPadding;
     }
     c.Brush().Style = TBrushStyle::bsClear;
-    c.SetFont(Font().Spec());
+    c.SetFont(Font().Request());
     if (!TabEnabled(index)) c.Font().Color = clGrayText;
     TRect text = content;
     c.DrawText(TabItems().Strings(index), text, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);

@@ -83,7 +83,7 @@ void TCustomTreeView::SetIndent(int indent)
 int TCustomTreeView::ItemHeight() const
 {
     if (itemHeight_ > 0) return itemHeight_;
-    int h = TFontInstance::Get(Font().Spec())->Height() + 2;
+    int h = TFontInstance::Get(Font().Request())->Height() + 2;
     if (images_) h = std::max(h, images_->Height() + 2);
     return h;
 }
@@ -157,7 +157,7 @@ int TCustomTreeView::ContentLeft(const TTreeNode* node) const
 
 int TCustomTreeView::TextWidth(const TTreeNode* node) const
 {
-    return TFontInstance::Get(Font().Spec())->TextWidth(node->Text()) + 2 * kTextPadding;
+    return TFontInstance::Get(Font().Request())->TextWidth(node->Text()) + 2 * kTextPadding;
 }
 
 int TCustomTreeView::ContentWidth() const
@@ -530,7 +530,7 @@ void TCustomTreeView::Paint()
     TCanvas& c = *Canvas();
     c.Brush().Color = Color();
     c.FillRect(ClientRect());
-    c.SetFont(Font().Spec());
+    c.SetFont(Font().Request());
     int h = ItemHeight();
     for (int row = topIndex_; row < RowCount() && (row - topIndex_) * h < ClientHeight(); ++row)
         PaintRow(c, row, Rows()[size_t(row)]);

@@ -396,7 +396,7 @@ void TWinControl::PaintControls(TCanvas& canvas)
         canvas.MoveOrigin(r.Left, r.Top);
         canvas.SetPen(TPen());
         canvas.SetBrush(TBrush());
-        canvas.SetFont(c->Font().Spec());
+        canvas.SetFont(c->Font().Request());
         c->PaintGraphic(canvas);
     }
 }
@@ -404,7 +404,7 @@ void TWinControl::PaintControls(TCanvas& canvas)
 void TWinControl::PaintTo(TCanvas& canvas)
 {
     TCanvasStateSaver saver(canvas);
-    canvas.SetFont(Font().Spec());
+    canvas.SetFont(Font().Request());
     EraseBackground(canvas);
     PaintWindow(canvas);
     PaintControls(canvas);
@@ -445,7 +445,7 @@ void TWinControl::WMPaint(TMessage& m)
             if (alive) dc->Draw(ps.rcPaint.Left, ps.rcPaint.Top, buffer);
         } else {
             TCanvasStateSaver saver(*dc);
-            dc->SetFont(Font().Spec());
+            dc->SetFont(Font().Request());
             PaintWindow(*dc);
             if (alive) PaintControls(*dc);
         }

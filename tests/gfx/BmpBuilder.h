@@ -10,7 +10,7 @@
 namespace tavrik::test {
 
 // The fields of a bitmap file, to build well-formed and deliberately broken ones.
-struct TBmpSpec {
+struct TBmpLayout {
     std::string signature = "BM";
     uint32_t headerSize = 40; // 12 writes an OS/2 core header with 16-bit sizes
     int32_t width = 1;
@@ -25,7 +25,7 @@ struct TBmpSpec {
     std::optional<uint32_t> offBits; // default: where the pixels follow the palette
 };
 
-std::vector<uint8_t> BuildBmp(const TBmpSpec& spec);
+std::vector<uint8_t> BuildBmp(const TBmpLayout& layout);
 
 // Palette entries as the file stores them: blue, green, red and a zero byte.
 std::vector<uint8_t> PaletteBytes(std::initializer_list<TColor> colors);

@@ -13,9 +13,9 @@ using tavrik::test::InkCount;
 
 namespace {
 
-TFontSpec Arial(int height, TFontStyles style = 0)
+TFontRequest Arial(int height, TFontStyles style = 0)
 {
-    TFontSpec f;
+    TFontRequest f;
     f.Height = height;
     f.Style = style;
     return f;
@@ -27,7 +27,7 @@ struct TDrawn {
     int height = 0;
 };
 
-TDrawn Draw(const std::string& text, const TFontSpec& font, TPoint at = {4, 4}, TSize size = {300, 60})
+TDrawn Draw(const std::string& text, const TFontRequest& font, TPoint at = {4, 4}, TSize size = {300, 60})
 {
     TDrawn d{FilledBitmap(size.cx, size.cy, clWhite)};
     TCanvas c(d.bitmap);
@@ -110,7 +110,7 @@ TEST(Text, BoldIsWiderThanRegularAlsoForSynthesisedFaces)
 
 TEST(Text, TurnedTextIsTheQuarterTurnOfUnturnedText)
 {
-    TFontSpec font = Arial(14);
+    TFontRequest font = Arial(14);
     TDrawn flat = Draw("Roll 图片", font, {0, 0}, {120, 20});
     font.Orientation = 900;
     TDrawn turned = Draw("Roll 图片", font, {0, 120}, {20, 120});

@@ -143,7 +143,7 @@ TEST_F(SkinWindows, ParentBackgroundUnderAControl)
         }
     EXPECT_EQ(log_, (std::vector<std::pair<HWND, UINT>>{{panel, WM_PAINT}, {panel, WM_ERASEBKGND}}));
     EXPECT_EQ(canvas.Origin(), Point(0, 0));
-    EXPECT_EQ(canvas.Font().Height, TFontSpec().Height);
+    EXPECT_EQ(canvas.Font().Height, TFontRequest().Height);
     EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 20, 15));
 }
 

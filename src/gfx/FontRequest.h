@@ -18,14 +18,14 @@ using TFontStyles = unsigned;
 // What a canvas draws text with. Height follows the desktop convention the skins were drawn
 // for: a positive height is the cell height (ascent + descent) in pixels, a negative one the
 // em size. Orientation is in tenths of a degree: 0, or 900 for text running bottom to top.
-struct TFontSpec {
+struct TFontRequest {
     std::string Name = "Arial";
     int Height = -12;
     TFontStyles Style = 0;
     TColor Color = clBlack;
     int Orientation = 0;
 
-    friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+    friend bool operator==(const TFontRequest&, const TFontRequest&) = default;
 };
 
 } // namespace tavrik
