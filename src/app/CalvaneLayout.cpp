@@ -27,8 +27,10 @@ T* Aligned(TWinControl* parent, TComponent* owner, const char* name, TAlign alig
     bool horizontal = align == TAlign::alLeft || align == TAlign::alRight;
     control->SetBounds(horizontal ? offset : 0, horizontal ? 0 : offset, horizontal ? size : parent->ClientWidth(),
                        horizontal ? parent->ClientHeight() : size);
-    control->SetParent(parent);
+    // Aligned before it has a parent, so that a control made with another alignment (a
+    // splitter starts on the left) is never laid out by that one.
     control->SetAlign(align);
+    control->SetParent(parent);
     return control;
 }
 
@@ -197,6 +199,7 @@ void TCalvane::BuildPicturePage()
     BuildPictureFilePanel();
     BuildPictureSettingsPanel();
     bsSkinSplitter2 = Aligned<TWorkbenchSplitter>(bsSkinPanel1, this, "bsSkinSplitter2", TAlign::alTop, 10, 288);
+    bsSkinSplitter2->SetMinSize(10);
 
     bsSkinExPanel2 = RollUpPanel(bsSkinPanel1, this, "bsSkinExPanel2", TAlign::alClient, 0, "", false);
     bsSkinExPanel2->SetShowHint(false);

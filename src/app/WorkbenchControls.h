@@ -21,7 +21,7 @@
 #include "ui/Panel.h"
 #include "ui/PopupMenu.h"
 #include "ui/SpeedButton.h"
-
+#include "ui/Splitter.h"
 #include "ui/TabSheet.h"
 
 namespace tavrik {
@@ -48,7 +48,7 @@ using TWorkbenchMemo = TMemo;
 using TWorkbenchListView = TListView;
 using TWorkbenchScrollBox = TPlainScrollBox;
 using TWorkbenchScrollBar = TPlainScrollBar;
-using TWorkbenchSplitter = TPanel;
+using TWorkbenchSplitter = TSplitter;
 using TWorkbenchOpenPictureDialog = TPlainOpenPictureDialog;
 using TWorkbenchSavePictureDialog = TPlainSavePictureDialog;
 using TWorkbenchSelectDirectoryDialog = TPlainSelectDirectoryDialog;

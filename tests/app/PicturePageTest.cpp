@@ -336,5 +336,26 @@ TEST_F(PicturePageTest, CaptureEnablesSavingAtOnceAndTakesTheRectangle)
     EXPECT_EQ(c->Image1->Left(), 10) << "not centred";
 }
 
+TEST_F(PicturePageTest, TheSettingsSplitterResizesThePanelAboveItDownToItsMinimum)
+{
+    ASSERT_EQ(c->bsSkinSplitter2->Height(), 10);
+    EXPECT_EQ(c->bsSkinExPanel2->Top(), c->bsSkinSplitter2->Top() + 10) << "the rest of the column stays below";
+    const int before = c->bsSkinExPanel1->Height();
+    TPoint grip = Center(c->bsSkinSplitter2);
+    MoveTo(grip);
+    screen->MouseDown();
+    MoveTo({grip.x, grip.y + 20});
+    screen->MouseUp();
+    EXPECT_EQ(c->bsSkinExPanel1->Height(), before + 20);
+    EXPECT_EQ(c->bsSkinSplitter2->Top(), c->bsSkinExPanel1->Top() + c->bsSkinExPanel1->Height());
+
+    grip = Center(c->bsSkinSplitter2);
+    MoveTo(grip);
+    screen->MouseDown();
+    MoveTo({grip.x, grip.y - 1000});
+    screen->MouseUp();
+    EXPECT_EQ(c->bsSkinExPanel1->Height(), 10);
+}
+
 } // namespace
 } // namespace tavrik::testing
