@@ -245,6 +245,7 @@ void TCalvane::BuildPictureSettingsPanel()
     bsSkinTrackBar1->OnChange = [this](TComponent* s) { bsSkinTrackBar1Change(s); };
     Label4 = TextLabel(p, this, "Label4", 125, 32, "75%");
     bsSkinCheckRadioBox1 = Place<TWorkbenchCheckBox>(p, this, "bsSkinCheckRadioBox1", 8, 48, 150, 25);
+    bsSkinCheckRadioBox1->SetTransparent(true);
     bsSkinCheckRadioBox1->SetCaption("自定义图片大小");
     bsSkinCheckRadioBox1->SetEnabled(false);
     bsSkinCheckRadioBox1->OnClick = [this](TComponent* s) { bsSkinCheckRadioBox1Click(s); };
@@ -265,6 +266,7 @@ void TCalvane::BuildPictureSettingsPanel()
     bsSkinNumericEdit2->OnExit = [this](TComponent* s) { bsSkinNumericEdit2Exit(s); };
     Label8 = TextLabel(p, this, "Label8", 88, 98, "象素");
     bsSkinCheckRadioBox2 = Place<TWorkbenchCheckBox>(p, this, "bsSkinCheckRadioBox2", 9, 120, 150, 25);
+    bsSkinCheckRadioBox2->SetTransparent(true);
     bsSkinCheckRadioBox2->SetCaption("约束比例");
     bsSkinCheckRadioBox2->SetChecked(true);
     bsSkinCheckRadioBox2->SetEnabled(false);

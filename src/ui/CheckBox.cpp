@@ -76,12 +76,23 @@ void TCheckBox::KeyUp(uint16_t& key, TShiftState shift)
     TCustomControl::KeyUp(key, shift);
 }
 
+void TCheckBox::SetTransparent(bool on)
+{
+    if (on == transparent_) return;
+    transparent_ = on;
+    Invalidate();
+}
+
 void TCheckBox::Paint()
 {
     TCanvas& c = *Canvas();
     TRect client = ClientRect();
-    c.Brush().Color = Color();
-    c.FillRect(client);
+    if (transparent_) {
+        PaintParentImage(c);
+    } else {
+        c.Brush().Color = Color();
+        c.FillRect(client);
+    }
     bool enabled = Enabled();
     TRect box = Bounds(0, (client.Height() - kBox) / 2, kBox, kBox);
     c.Brush().Color = !enabled ? clBtnShadow : (hot_ || Focused()) ? clHighlight : RGB(130, 130, 130);

@@ -20,6 +20,10 @@ public:
     // Whether a click steps through the grayed state too.
     bool AllowGrayed() const { return allowGrayed_; }
     void SetAllowGrayed(bool on) { allowGrayed_ = on; }
+    // Transparent: what the parent draws beneath shows around the box and caption (a frame of
+    // the parent that the check box overlaps stays visible); otherwise Color fills it.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool on);
 
     void Click() override;
     void WndProc(TMessage& message) override;
@@ -34,6 +38,7 @@ protected:
 private:
     TCheckBoxState state_ = TCheckBoxState::cbUnchecked;
     bool allowGrayed_ = false;
+    bool transparent_ = false;
     bool spaceDown_ = false;
     bool hot_ = false;
 };

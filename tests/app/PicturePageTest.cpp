@@ -1,6 +1,7 @@
 #include "WorkbenchTest.h"
 
 #include "core/FileIO.h"
+#include "gfx/SystemColors.h"
 #include "imaging/PixelRoutines.h"
 
 #include <filesystem>
@@ -355,6 +356,18 @@ TEST_F(PicturePageTest, TheSettingsSplitterResizesThePanelAboveItDownToItsMinimu
     MoveTo({grip.x, grip.y - 1000});
     screen->MouseUp();
     EXPECT_EQ(c->bsSkinExPanel1->Height(), 10);
+}
+
+TEST_F(PicturePageTest, TheSettingsPanelFrameShowsAroundTheCheckBoxThatOverlapsIt)
+{
+    // The proportion box reaches over the panel's right and bottom edges.
+    TWinControl* panel = c->bsSkinExPanel1;
+    ASSERT_EQ(c->bsSkinCheckRadioBox2->Left() + c->bsSkinCheckRadioBox2->Width(), panel->Width());
+    UpdateWindow(c->Handle());
+    const int right = panel->Width() - 1, bottom = panel->Height() - 1;
+    EXPECT_EQ(Pixel(At(panel, right, 130)), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(Pixel(At(panel, 80, bottom)), ColorToRGB(clBtnShadow));
+    EXPECT_NE(Pixel(At(panel, 80, bottom - 1)), ColorToRGB(clBtnShadow));
 }
 
 } // namespace
