@@ -15,20 +15,12 @@ TGauge::TGauge(TComponent* owner) : TCustomControl(owner)
 
 void TGauge::SetRange(int min, int max)
 {
-    if (max < min) max = min;
-    if (min == min_ && max == max_) return;
-    min_ = min;
-    max_ = max;
-    progress_ = std::clamp(progress_, min_, max_);
-    Invalidate();
+    if (range_.SetRange(min, max)) Invalidate();
 }
 
 void TGauge::SetProgress(int v)
 {
-    v = std::clamp(v, min_, max_);
-    if (v == progress_) return;
-    progress_ = v;
-    Invalidate();
+    if (range_.SetValue(v)) Invalidate();
 }
 
 void TGauge::SetShowProgressText(bool on)
@@ -47,23 +39,21 @@ void TGauge::SetShowPercent(bool on)
 
 int TGauge::PercentDone() const
 {
-    if (max_ <= min_) return 0;
-    return int(int64_t(progress_ - min_) * 100 / (max_ - min_));
+    return range_.Scale(100);
 }
 
 std::string TGauge::ProgressText() const
 {
     if (!showText_) return "";
     if (showPercent_) return std::to_string(PercentDone()) + "%";
-    return std::to_string(progress_);
+    return std::to_string(Progress());
 }
 
 TRect TGauge::BarRect() const
 {
     TRect inner = ClientRect().Inflate(-1, -1);
-    if (max_ <= min_ || inner.IsEmpty()) return {inner.Left, inner.Top, inner.Left, inner.Bottom};
-    int64_t w = int64_t(inner.Width()) * (progress_ - min_) / (max_ - min_);
-    return {inner.Left, inner.Top, inner.Left + int(w), inner.Bottom};
+    if (inner.IsEmpty()) return {inner.Left, inner.Top, inner.Left, inner.Bottom};
+    return {inner.Left, inner.Top, inner.Left + range_.Scale(inner.Width()), inner.Bottom};
 }
 
 void TGauge::Paint()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/BoundedValue.h"
 #include "ui/CustomControl.h"
 
 #include <algorithm>
@@ -15,11 +16,11 @@ public:
     explicit TGauge(TComponent* owner);
     const char* ClassName() const override { return "TGauge"; }
 
-    int Min() const { return min_; }
-    int Max() const { return max_; }
-    int Progress() const { return progress_; }
-    void SetMin(int v) { SetRange(v, std::max(v, max_)); }
-    void SetMax(int v) { SetRange(std::min(min_, v), v); }
+    int Min() const { return range_.Min(); }
+    int Max() const { return range_.Max(); }
+    int Progress() const { return range_.Value(); }
+    void SetMin(int v) { SetRange(v, std::max(v, Max())); }
+    void SetMax(int v) { SetRange(std::min(Min(), v), v); }
     // Progress is kept inside [Min, Max].
     void SetRange(int min, int max);
     void SetProgress(int v);
@@ -38,9 +39,7 @@ protected:
     void Paint() override;
 
 private:
-    int min_ = 0;
-    int max_ = 100;
-    int progress_ = 0;
+    TBoundedValue range_{0, 100};
     bool showText_ = true;
     bool showPercent_ = true;
 };

@@ -15,28 +15,19 @@ TProgressBar::TProgressBar(TComponent* owner) : TCustomControl(owner)
 
 void TProgressBar::SetRange(int min, int max)
 {
-    if (max < min) max = min;
-    if (min == min_ && max == max_) return;
-    min_ = min;
-    max_ = max;
-    position_ = std::clamp(position_, min_, max_);
-    Invalidate();
+    if (range_.SetRange(min, max)) Invalidate();
 }
 
 void TProgressBar::SetPosition(int v)
 {
-    v = std::clamp(v, min_, max_);
-    if (v == position_) return;
-    position_ = v;
-    Invalidate();
+    if (range_.SetValue(v)) Invalidate();
 }
 
 TRect TProgressBar::BarRect() const
 {
     TRect inner = ClientRect().Inflate(-1, -1);
-    if (max_ <= min_ || inner.IsEmpty()) return {inner.Left, inner.Top, inner.Left, inner.Bottom};
-    int64_t w = int64_t(inner.Width()) * (position_ - min_) / (max_ - min_);
-    return {inner.Left, inner.Top, inner.Left + int(w), inner.Bottom};
+    if (inner.IsEmpty()) return {inner.Left, inner.Top, inner.Left, inner.Bottom};
+    return {inner.Left, inner.Top, inner.Left + range_.Scale(inner.Width()), inner.Bottom};
 }
 
 void TProgressBar::Paint()

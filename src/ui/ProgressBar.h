@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/BoundedValue.h"
 #include "ui/CustomControl.h"
 
 #include <algorithm>
@@ -12,18 +13,18 @@ public:
     explicit TProgressBar(TComponent* owner);
     const char* ClassName() const override { return "TProgressBar"; }
 
-    int Min() const { return min_; }
-    int Max() const { return max_; }
-    int Position() const { return position_; }
+    int Min() const { return range_.Min(); }
+    int Max() const { return range_.Max(); }
+    int Position() const { return range_.Value(); }
     // Position is kept inside [Min, Max].
-    void SetMin(int v) { SetRange(v, std::max(v, max_)); }
-    void SetMax(int v) { SetRange(std::min(min_, v), v); }
+    void SetMin(int v) { SetRange(v, std::max(v, Max())); }
+    void SetMax(int v) { SetRange(std::min(Min(), v), v); }
     void SetRange(int min, int max);
     void SetPosition(int v);
     int Step() const { return step_; }
     void SetStep(int v) { step_ = v; }
-    void StepIt() { SetPosition(position_ + step_); }
-    void StepBy(int delta) { SetPosition(position_ + delta); }
+    void StepIt() { SetPosition(Position() + step_); }
+    void StepBy(int delta) { SetPosition(Position() + delta); }
 
     // The filled part of the client area.
     TRect BarRect() const;
@@ -32,9 +33,7 @@ protected:
     void Paint() override;
 
 private:
-    int min_ = 0;
-    int max_ = 100;
-    int position_ = 0;
+    TBoundedValue range_{0, 100};
     int step_ = 10;
 };
 

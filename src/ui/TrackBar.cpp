@@ -18,23 +18,15 @@ TTrackBar::TTrackBar(TComponent* owner) : TCustomControl(owner)
 
 void TTrackBar::SetRange(int min, int max)
 {
-    if (max < min) max = min;
-    if (min == min_ && max == max_) return;
-    min_ = min;
-    max_ = max;
+    const int before = range_.Value();
+    if (!range_.SetRange(min, max)) return;
     Invalidate();
-    int clamped = std::clamp(position_, min_, max_);
-    if (clamped != position_) {
-        position_ = clamped;
-        Changed();
-    }
+    if (range_.Value() != before) Changed();
 }
 
 void TTrackBar::SetPosition(int v)
 {
-    v = std::clamp(v, min_, max_);
-    if (v == position_) return;
-    position_ = v;
+    if (!range_.SetValue(v)) return;
     Invalidate();
     Changed();
 }
@@ -58,7 +50,7 @@ int TTrackBar::TravelLength() const
 
 TRect TTrackBar::ThumbRect() const
 {
-    int offset = max_ > min_ ? int(int64_t(TravelLength()) * (position_ - min_) / (max_ - min_)) : 0;
+    int offset = range_.Scale(TravelLength());
     if (Horizontal()) return {offset, 2, offset + kThumbWidth, std::max(2, ClientHeight() - 2)};
     return {2, offset, std::max(2, ClientWidth() - 2), offset + kThumbWidth};
 }
@@ -66,11 +58,11 @@ TRect TTrackBar::ThumbRect() const
 int TTrackBar::ValueAt(TPoint client) const
 {
     int travel = TravelLength();
-    if (travel <= 0 || max_ <= min_) return min_;
+    if (travel <= 0 || Max() <= Min()) return Min();
     int along = std::clamp(Along(client) - kThumbWidth / 2, 0, travel);
     // Round to the nearest value so that the thumb lands where it was let go.
-    int64_t span = int64_t(max_ - min_);
-    return min_ + int((int64_t(along) * span * 2 + travel) / (int64_t(travel) * 2));
+    int64_t span = int64_t(Max() - Min());
+    return Min() + int((int64_t(along) * span * 2 + travel) / (int64_t(travel) * 2));
 }
 
 void TTrackBar::WndProc(TMessage& m)
@@ -95,7 +87,7 @@ void TTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
             dragging_ = true;
             dragOffset_ = along - center;
         } else {
-            SetPosition(position_ + (along < center ? -pageSize_ : pageSize_));
+            SetPosition(Position() + (along < center ? -pageSize_ : pageSize_));
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -120,13 +112,13 @@ void TTrackBar::KeyDown(uint16_t& key, TShiftState shift)
 {
     switch (key) {
     case VK_LEFT:
-    case VK_UP: SetPosition(position_ - 1); break;
+    case VK_UP: SetPosition(Position() - 1); break;
     case VK_RIGHT:
-    case VK_DOWN: SetPosition(position_ + 1); break;
-    case VK_PRIOR: SetPosition(position_ - pageSize_); break;
-    case VK_NEXT: SetPosition(position_ + pageSize_); break;
-    case VK_HOME: SetPosition(min_); break;
-    case VK_END: SetPosition(max_); break;
+    case VK_DOWN: SetPosition(Position() + 1); break;
+    case VK_PRIOR: SetPosition(Position() - pageSize_); break;
+    case VK_NEXT: SetPosition(Position() + pageSize_); break;
+    case VK_HOME: SetPosition(Min()); break;
+    case VK_END: SetPosition(Max()); break;
     default: TCustomControl::KeyDown(key, shift); return;
     }
     key = 0;

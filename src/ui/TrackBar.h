@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/BoundedValue.h"
 #include "ui/CustomControl.h"
 
 #include <algorithm>
@@ -22,11 +23,11 @@ public:
     explicit TTrackBar(TComponent* owner);
     const char* ClassName() const override { return "TTrackBar"; }
 
-    int Min() const { return min_; }
-    int Max() const { return max_; }
-    int Position() const { return position_; }
-    void SetMin(int v) { SetRange(v, std::max(v, max_)); }
-    void SetMax(int v) { SetRange(std::min(min_, v), v); }
+    int Min() const { return range_.Min(); }
+    int Max() const { return range_.Max(); }
+    int Position() const { return range_.Value(); }
+    void SetMin(int v) { SetRange(v, std::max(v, Max())); }
+    void SetMax(int v) { SetRange(std::min(Min(), v), v); }
     // Position is kept inside [Min, Max]; a range that moves it fires OnChange.
     void SetRange(int min, int max);
     void SetPosition(int v);
@@ -58,9 +59,7 @@ private:
     int TravelLength() const;
     int Along(TPoint client) const { return Horizontal() ? client.x : client.y; }
 
-    int min_ = 0;
-    int max_ = 10;
-    int position_ = 0;
+    TBoundedValue range_{0, 10};
     int pageSize_ = 2;
     TTrackBarOrientation orientation_ = TTrackBarOrientation::trHorizontal;
     bool dragging_ = false;
