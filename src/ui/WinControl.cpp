@@ -463,16 +463,23 @@ void TWinControl::EnableAlign()
 void TWinControl::Realign()
 {
     if (alignLevel_ > 0 || (ControlState() & csAligning)) {
-        alignPending_ = alignLevel_ > 0;
+        alignPending_ = true; // done when alignment is enabled again, or by the running pass
         return;
     }
-    alignPending_ = false;
-    TRect rect = ClientRect();
-    AdjustClientRect(rect);
-    SetControlState(ControlState() | csAligning);
     auto alive = Guard();
-    AlignControls(nullptr, rect);
-    if (alive) SetControlState(ControlState() & ~unsigned(csAligning));
+    // A pass can ask for another one: a child that shows or hides a sibling while it is being
+    // placed (a scroll bar beside an aligned box). Layouts that settle do so in a few passes.
+    constexpr int kMaxPasses = 4;
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        alignPending_ = false;
+        TRect rect = ClientRect();
+        AdjustClientRect(rect);
+        SetControlState(ControlState() | csAligning);
+        AlignControls(nullptr, rect);
+        if (!alive) return;
+        SetControlState(ControlState() & ~unsigned(csAligning));
+        if (!alignPending_ || alignLevel_ > 0) break;
+    }
 }
 
 } // namespace tavrik

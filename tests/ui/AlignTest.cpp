@@ -157,3 +157,20 @@ TEST_F(Align, DisabledAlignmentRunsOnceWhenEnabledAgain)
     EXPECT_EQ(resizes, 1);
     EXPECT_EQ(client->BoundsRect(), Rect(0, 0, 120, 110));
 }
+
+TEST_F(Align, ASiblingHiddenWhileTheAreaIsBeingLaidOutStillGivesUpItsSpace)
+{
+    // A box that hides the bar beside it when it is resized, as a scroll box whose content
+    // fits once the box is wide enough.
+    host->SetBounds(0, 0, 200, 200);
+    TPanel* bar = Child(TAlign::alRight, 20, 10);
+    TPanel* box = Child(TAlign::alClient, 10, 10);
+    box->OnResize = [&](TComponent*) {
+        if (box->Width() >= 250) bar->Hide();
+    };
+    ASSERT_TRUE(bar->Visible());
+    ASSERT_EQ(box->Width(), 180);
+    host->SetBounds(0, 0, 280, 200); // the box becomes 260 wide in this pass
+    EXPECT_FALSE(bar->Visible());
+    EXPECT_EQ(box->BoundsRect(), Rect(0, 0, 280, 200)) << "a second pass gave the box the bar's room";
+}
