@@ -34,6 +34,20 @@ T* Aligned(TWinControl* parent, TComponent* owner, const char* name, TAlign alig
     return control;
 }
 
+// A hidden scroll bar, 19 pixels thick, along the right (vertical) or bottom side of its parent.
+TWorkbenchScrollBar* SideScrollBar(TWinControl* parent, TComponent* owner, const char* name, TAlign align)
+{
+    auto* bar = new TWorkbenchScrollBar(owner);
+    bar->SetName(name);
+    bar->SetKind(align == TAlign::alBottom ? TScrollBarKind::sbHorizontal : TScrollBarKind::sbVertical);
+    bar->Hide();
+    bool vertical = align != TAlign::alBottom;
+    bar->SetBounds(0, 0, vertical ? 19 : parent->ClientWidth(), vertical ? parent->ClientHeight() : 19);
+    bar->SetAlign(align);
+    bar->SetParent(parent);
+    return bar;
+}
+
 TWorkbenchLabel* TextLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top, const char* text)
 {
     auto* label = Place<TWorkbenchLabel>(parent, owner, name, left, top, 0, 0);
@@ -277,11 +291,8 @@ void TCalvane::BuildPictureView()
     bsSkinPanel3 = Aligned<TWorkbenchPanel>(bsSkinTabSheet1, this, "bsSkinPanel3", TAlign::alClient, 0);
     bsSkinPanel3->SetBevelOuter(TBevelCut::bvNone);
     bsSkinPanel3->SetCaption("");
-    bsSkinScrollBar2 = Aligned<TWorkbenchScrollBar>(bsSkinPanel3, this, "bsSkinScrollBar2", TAlign::alRight, 19);
-    bsSkinScrollBar2->SetKind(TPlainScrollBarKind::sbVertical);
-    bsSkinScrollBar2->Hide();
-    bsSkinScrollBar1 = Aligned<TWorkbenchScrollBar>(bsSkinPanel3, this, "bsSkinScrollBar1", TAlign::alBottom, 19);
-    bsSkinScrollBar1->Hide();
+    bsSkinScrollBar2 = SideScrollBar(bsSkinPanel3, this, "bsSkinScrollBar2", TAlign::alRight);
+    bsSkinScrollBar1 = SideScrollBar(bsSkinPanel3, this, "bsSkinScrollBar1", TAlign::alBottom);
     bsSkinScrollBox1 = Aligned<TWorkbenchScrollBox>(bsSkinPanel3, this, "bsSkinScrollBox1", TAlign::alClient, 0);
     bsSkinScrollBox1->SetScrollBars(bsSkinScrollBar1, bsSkinScrollBar2);
     Image1 = Place<TImage>(bsSkinScrollBox1, this, "Image1", 32, 32, 100, 100);
@@ -330,9 +341,7 @@ void TCalvane::BuildBatchPage()
     bsSkinGauge1->SetValue(0);
     bsSkinGauge1->SetShowProgressText(true);
     bsSkinGauge1->SetShowPercent(true);
-    bsSkinScrollBar3 = Aligned<TWorkbenchScrollBar>(bsSkinPanel4, this, "bsSkinScrollBar3", TAlign::alRight, 19);
-    bsSkinScrollBar3->SetKind(TPlainScrollBarKind::sbVertical);
-    bsSkinScrollBar3->Hide();
+    bsSkinScrollBar3 = SideScrollBar(bsSkinPanel4, this, "bsSkinScrollBar3", TAlign::alRight);
 
     bsSkinListView1 = Aligned<TWorkbenchListView>(bsSkinPanel4, this, "bsSkinListView1", TAlign::alClient, 0);
     bsSkinListView1->SetViewStyle(TViewStyle::vsList);

@@ -49,10 +49,13 @@ void TCalvane::OpenPicture()
 
 void TCalvane::SetPictureMiddle()
 {
+    // At the top-left, unscrolled, first: the box then shows exactly the scroll bars the
+    // view's size needs, and the view is centred in the room they leave.
+    bsSkinScrollBox1->ResetScrolling();
+    Image1->SetBounds(0, 0, Image1->Width(), Image1->Height());
     int boxWidth = bsSkinScrollBox1->Width(), boxHeight = bsSkinScrollBox1->Height();
     Image1->SetTop(Image1->Height() < boxHeight ? boxHeight / 2 - Image1->Height() / 2 : 0);
     Image1->SetLeft(Image1->Width() < boxWidth ? boxWidth / 2 - Image1->Width() / 2 : 0);
-    bsSkinScrollBox1->ResetScrolling();
 }
 
 void TCalvane::bsSkinButton1Click(TComponent*)

@@ -8,50 +8,43 @@
 
 namespace tavrik {
 
-TPlainScrollBar::TPlainScrollBar(TComponent* owner) : TTrackBar(owner)
-{
-    SetRange(0, 0);
-    SetPageSize(40);
-    SetTabStop(false);
-}
+namespace {
 
-void TPlainScrollBar::SetKind(TPlainScrollBarKind kind)
-{
-    kind_ = kind;
-    SetOrientation(kind == TPlainScrollBarKind::sbVertical ? TTrackBarOrientation::trVertical
-                                                           : TTrackBarOrientation::trHorizontal);
-}
+constexpr int kLineStep = 16; // pixels per arrow click
 
-void TPlainScrollBar::Paint()
-{
-    TCanvas& c = *Canvas();
-    TRect r = ClientRect();
-    c.Brush().Color = RGB(230, 230, 230);
-    c.FillRect(r);
-    if (Max() <= Min()) return; // nothing to scroll: an empty trough
-    TRect thumb = ThumbRect();
-    thumb = Orientation() == TTrackBarOrientation::trHorizontal ? TRect{thumb.Left, 1, thumb.Right, r.Bottom - 1}
-                                                                : TRect{1, thumb.Top, r.Right - 1, thumb.Bottom};
-    c.Brush().Color = Enabled() ? clBtnFace : clBtnShadow;
-    c.FillRect(thumb);
-    Frame3D(c, thumb, clBtnHighlight, clBtnShadow, 1);
-}
+class TUpdating {
+public:
+    explicit TUpdating(int& counter) : counter_(counter) { ++counter_; }
+    ~TUpdating() { --counter_; }
+    TUpdating(const TUpdating&) = delete;
+    TUpdating& operator=(const TUpdating&) = delete;
+
+private:
+    int& counter_;
+};
+
+} // namespace
 
 TPlainScrollBox::TPlainScrollBox(TComponent* owner) : TCustomControl(owner)
 {
     SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque);
-    SetBounds(0, 0, 185, 41);
+    SetBounds(0, 0, 150, 150);
 }
 
-void TPlainScrollBox::SetScrollBars(TPlainScrollBar* horizontal, TPlainScrollBar* vertical)
+void TPlainScrollBox::SetScrollBars(TScrollBar* horizontal, TScrollBar* vertical)
 {
     horizontal_ = horizontal;
     vertical_ = vertical;
-    for (TPlainScrollBar* bar : {horizontal, vertical}) {
+    for (bool isHorizontal : {true, false}) {
+        TScrollBar* bar = isHorizontal ? horizontal : vertical;
         if (!bar) continue;
         bar->FreeNotification(this);
-        bar->OnChange = [this](TComponent*) { BarChanged(); };
+        bar->SetKind(isHorizontal ? TScrollBarKind::sbHorizontal : TScrollBarKind::sbVertical);
+        bar->SetTabStop(false);
+        bar->SetSmallChange(kLineStep);
+        bar->OnChange = [this, isHorizontal](TComponent*) { BarMoved(isHorizontal); };
     }
+    UpdateScrollBars();
 }
 
 void TPlainScrollBox::Notification(TComponent* component, TOperation operation)
@@ -65,35 +58,91 @@ void TPlainScrollBox::Notification(TComponent* component, TOperation operation)
 
 void TPlainScrollBox::ResetScrolling()
 {
-    offset_ = {0, 0};
-    int right = 0, bottom = 0;
-    for (int i = 0; i < ControlCount(); ++i) {
-        right = std::max(right, Controls(i)->Left() + Controls(i)->Width());
-        bottom = std::max(bottom, Controls(i)->Top() + Controls(i)->Height());
+    {
+        TUpdating updating(updating_);
+        scrolled_ = {0, 0};
+        for (TScrollBar* bar : {horizontal_, vertical_})
+            if (bar) bar->SetPosition(0);
     }
-    resetting_ = true;
-    if (horizontal_) {
-        horizontal_->SetRange(0, std::max(0, right - ClientWidth()));
-        horizontal_->SetPosition(0);
-    }
-    if (vertical_) {
-        vertical_->SetRange(0, std::max(0, bottom - ClientHeight()));
-        vertical_->SetPosition(0);
-    }
-    resetting_ = false;
+    UpdateScrollBars();
 }
 
-void TPlainScrollBox::BarChanged()
+void TPlainScrollBox::UpdateScrollBars()
 {
-    if (resetting_) return;
-    TPoint wanted{horizontal_ ? horizontal_->Position() : 0, vertical_ ? vertical_->Position() : 0};
-    int dx = offset_.x - wanted.x, dy = offset_.y - wanted.y;
-    offset_ = wanted;
+    if (updating_ || Destroying()) return;
+    TUpdating updating(updating_);
+    // Twice: a bar that appears narrows the box, which may then need the other bar.
+    for (int round = 0; round < 2; ++round) {
+        UpdateBar(true);
+        UpdateBar(false);
+    }
+}
+
+// The content reaches P + B, where P is how far it is scrolled and B how far the children
+// reach now. While that is more than the box shows, the bar offers it; when the content's end
+// has come into view with room behind it (the box grew or the content shrank), the children
+// move back by that room first. When everything fits, the children go back to the start and
+// the bar hides.
+void TPlainScrollBox::UpdateBar(bool horizontal)
+{
+    TScrollBar* bar = horizontal ? horizontal_ : vertical_;
+    if (!bar || !Parent()) return;
+    int shown = horizontal ? ClientWidth() : ClientHeight();
+    int reach = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl* child = Controls(i);
+        if (child->Visible()) reach = std::max(reach, horizontal ? child->Left() + child->Width() : child->Top() + child->Height());
+    }
+    int& scrolled = horizontal ? scrolled_.x : scrolled_.y;
+    int content = scrolled + reach;
+    if (content > shown) {
+        int back = reach < shown ? std::min(scrolled, shown - reach) : 0;
+        if (back > 0) horizontal ? MoveChildren(back, 0) : MoveChildren(0, back);
+        scrolled -= back;
+        bar->SetPageSize(0);
+        bar->SetParams(scrolled, 0, content - 1);
+        bar->SetPageSize(shown);
+        bar->SetLargeChange(std::max(1, shown - kLineStep));
+        bar->Show();
+    } else {
+        if (scrolled > 0) horizontal ? MoveChildren(scrolled, 0) : MoveChildren(0, scrolled);
+        scrolled = 0;
+        bar->SetPageSize(0);
+        bar->SetParams(0, 0, 0);
+        bar->Hide();
+    }
+}
+
+void TPlainScrollBox::BarMoved(bool horizontal)
+{
+    if (updating_) return;
+    TUpdating updating(updating_);
+    int& scrolled = horizontal ? scrolled_.x : scrolled_.y;
+    int position = (horizontal ? horizontal_ : vertical_)->Position();
+    int delta = scrolled - position;
+    scrolled = position;
+    horizontal ? MoveChildren(delta, 0) : MoveChildren(0, delta);
+}
+
+void TPlainScrollBox::MoveChildren(int dx, int dy)
+{
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* child = Controls(i);
         child->SetBounds(child->Left() + dx, child->Top() + dy, child->Width(), child->Height());
     }
     Invalidate();
+}
+
+void TPlainScrollBox::Resize()
+{
+    TCustomControl::Resize();
+    UpdateScrollBars();
+}
+
+void TPlainScrollBox::ControlsChanged(TControl* control)
+{
+    TCustomControl::ControlsChanged(control);
+    UpdateScrollBars();
 }
 
 void TPlainScrollBox::Paint()

@@ -1,54 +1,45 @@
 #pragma once
 
 #include "ui/CustomControl.h"
-#include "ui/TrackBar.h"
+#include "ui/ScrollBar.h"
 
 namespace tavrik {
 
-enum class TPlainScrollBarKind : uint8_t { sbHorizontal, sbVertical };
-
-// A scroll bar that stands beside the area it scrolls (the plain stand-in for the skinned
-// bars a scroll box is attached to): Position runs from 0 to Max, the content offset in
-// pixels; drag the thumb, click beside it, or use the arrow keys.
-class TPlainScrollBar : public TTrackBar {
-public:
-    explicit TPlainScrollBar(TComponent* owner);
-    const char* ClassName() const override { return "TPlainScrollBar"; }
-
-    TPlainScrollBarKind Kind() const { return kind_; }
-    void SetKind(TPlainScrollBarKind kind);
-
-protected:
-    void Paint() override;
-
-private:
-    TPlainScrollBarKind kind_ = TPlainScrollBarKind::sbHorizontal;
-};
-
-// An area with a sunken frame whose children can be larger than it: the attached bars move
-// them. ResetScrolling, called after the children were placed, sets the bars' ranges to how
-// far the children reach beyond the area and puts them back at 0.
+// An area with a sunken frame whose children may reach beyond it, scrolled by two scroll bars
+// that stand beside it (the plain stand-in for the skinned box and its external bars). The box
+// sets the bars' ranges from how far its visible children reach, shows a bar while there is
+// something to scroll in its direction and hides it otherwise (an aligned box then grows or
+// shrinks beside it), and moves the children when a bar moves.
 class TPlainScrollBox : public TCustomControl {
 public:
     explicit TPlainScrollBox(TComponent* owner);
     const char* ClassName() const override { return "TPlainScrollBox"; }
 
-    void SetScrollBars(TPlainScrollBar* horizontal, TPlainScrollBar* vertical);
+    void SetScrollBars(TScrollBar* horizontal, TScrollBar* vertical);
+    TScrollBar* HorizontalBar() const { return horizontal_; }
+    TScrollBar* VerticalBar() const { return vertical_; }
+    // How far the children are scrolled left and up.
+    TPoint ScrollPosition() const { return scrolled_; }
+    // Takes the children where they stand as unscrolled and puts both bars back at the start.
     void ResetScrolling();
-    TPoint ScrollOffset() const { return offset_; }
+    void UpdateScrollBars();
 
     void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void Paint() override;
+    void Resize() override;
+    void ControlsChanged(TControl* control) override;
 
 private:
-    void BarChanged();
+    void UpdateBar(bool horizontal);
+    void BarMoved(bool horizontal);
+    void MoveChildren(int dx, int dy);
 
-    TPlainScrollBar* horizontal_ = nullptr;
-    TPlainScrollBar* vertical_ = nullptr;
-    TPoint offset_; // how far the children are moved left and up
-    bool resetting_ = false;
+    TScrollBar* horizontal_ = nullptr;
+    TScrollBar* vertical_ = nullptr;
+    TPoint scrolled_;
+    int updating_ = 0;
 };
 
 } // namespace tavrik

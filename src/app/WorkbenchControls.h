@@ -20,6 +20,7 @@
 #include "ui/PageControl.h"
 #include "ui/Panel.h"
 #include "ui/PopupMenu.h"
+#include "ui/ScrollBar.h"
 #include "ui/SpeedButton.h"
 #include "ui/Splitter.h"
 #include "ui/TabSheet.h"
@@ -47,7 +48,7 @@ using TWorkbenchNumericEdit = TNumericEdit;
 using TWorkbenchMemo = TMemo;
 using TWorkbenchListView = TListView;
 using TWorkbenchScrollBox = TPlainScrollBox;
-using TWorkbenchScrollBar = TPlainScrollBar;
+using TWorkbenchScrollBar = TScrollBar;
 using TWorkbenchSplitter = TSplitter;
 using TWorkbenchOpenPictureDialog = TPlainOpenPictureDialog;
 using TWorkbenchSavePictureDialog = TPlainSavePictureDialog;

@@ -44,8 +44,6 @@ TEST_F(PicturePageTest, OpeningABitmapFillsTheStatusAndSizeFields)
     EXPECT_TRUE(c->bsSkinTrackBar1->Enabled());
     EXPECT_TRUE(c->bsSkinCheckRadioBox1->Enabled());
     EXPECT_FALSE(c->bsSkinNumericEdit1->Enabled()) << "until custom size is checked";
-    EXPECT_TRUE(c->bsSkinScrollBar1->Visible());
-    EXPECT_TRUE(c->bsSkinScrollBar2->Visible());
     EXPECT_TRUE(c->DoubleBuffered());
     // The width field's handler sized the view to the picture, in stretch mode, centred.
     EXPECT_FALSE(c->Image1->AutoSize());
@@ -89,14 +87,53 @@ TEST_F(PicturePageTest, JpegAndBitmapsOfEveryDepthBecome24BitPictures)
 
 TEST_F(PicturePageTest, PicturesLargerThanTheBoxStartAtItsEdge)
 {
-    Open(WriteBmp("first.bmp", PatternPicture(2, 2))); // the scroll bars show from now on
-    int boxW = c->bsSkinScrollBox1->Width(), boxH = c->bsSkinScrollBox1->Height();
-    Open(WriteBmp("wide.bmp", PatternPicture(boxW + 50, 20)));
+    int panelW = c->bsSkinPanel3->ClientWidth(), panelH = c->bsSkinPanel3->ClientHeight();
+    Open(WriteBmp("wide.bmp", PatternPicture(panelW + 50, 20)));
+    // The horizontal bar takes its 19 pixels from the box's height.
+    EXPECT_EQ(c->bsSkinScrollBox1->Height(), panelH - 19);
     EXPECT_EQ(c->Image1->Left(), 0);
-    EXPECT_EQ(c->Image1->Top(), boxH / 2 - 10);
-    Open(WriteBmp("tall.bmp", PatternPicture(20, boxH)));
+    EXPECT_EQ(c->Image1->Top(), (panelH - 19) / 2 - 10);
+    Open(WriteBmp("tall.bmp", PatternPicture(20, panelH)));
     EXPECT_EQ(c->Image1->Top(), 0) << "as high as the box: not less, so at 0";
-    EXPECT_EQ(c->Image1->Left(), boxW / 2 - 10);
+    EXPECT_EQ(c->Image1->Left(), panelW / 2 - 10);
+}
+
+TEST_F(PicturePageTest, ScrollBarsShowWhileThePictureDoesNotFitAndMoveIt)
+{
+    TRect panel = c->bsSkinPanel3->ClientRect();
+    Open(WriteBmp("small.bmp", PatternPicture(64, 48)));
+    EXPECT_FALSE(c->bsSkinScrollBar1->Visible()) << "everything fits";
+    EXPECT_FALSE(c->bsSkinScrollBar2->Visible());
+    EXPECT_EQ(c->bsSkinScrollBox1->BoundsRect(), panel);
+
+    int wide = panel.Width() + 50;
+    Open(WriteBmp("wide.bmp", PatternPicture(wide, 40)));
+    ASSERT_TRUE(c->bsSkinScrollBar1->Visible());
+    EXPECT_FALSE(c->bsSkinScrollBar2->Visible());
+    EXPECT_EQ(c->bsSkinScrollBar1->Max(), wide - 1);
+    EXPECT_EQ(c->bsSkinScrollBar1->PageSize(), panel.Width());
+    c->bsSkinScrollBar1->SetPosition(30);
+    ProcessMessages();
+    EXPECT_EQ(c->Image1->Left(), -30);
+    TPoint origin = c->bsSkinScrollBox1->ClientToScreen({0, c->Image1->Top()});
+    EXPECT_EQ(Pixel({origin.x + 5, origin.y + 7}), PatternPicture(wide, 40).GetPixel(35, 7));
+    c->bsSkinScrollBar1->SetPosition(1000000);
+    EXPECT_EQ(c->Image1->Left(), -50) << "the end of the picture meets the end of the box";
+
+    // Zooming out until it fits hides the bar and centres the view again.
+    c->smallbutton->Click();
+    EXPECT_FALSE(c->bsSkinScrollBar1->Visible());
+    EXPECT_EQ(c->bsSkinScrollBox1->BoundsRect(), panel);
+    EXPECT_EQ(c->Image1->Left(), panel.Width() / 2 - c->Image1->Width() / 2);
+
+    // Too large both ways: both bars, and the box gives way to each.
+    Open(WriteBmp("large.bmp", PatternPicture(panel.Width() + 10, panel.Height() + 10)));
+    EXPECT_TRUE(c->bsSkinScrollBar1->Visible());
+    EXPECT_TRUE(c->bsSkinScrollBar2->Visible());
+    EXPECT_EQ(c->bsSkinScrollBox1->BoundsRect(), Rect(0, 0, panel.Width() - 19, panel.Height() - 19));
+    EXPECT_EQ(c->bsSkinScrollBar2->PageSize(), panel.Height() - 19);
+    c->bsSkinScrollBar2->SetPosition(12);
+    EXPECT_EQ(c->Image1->Top(), -12);
 }
 
 TEST_F(PicturePageTest, ACancelAfterAnOpenGoesOnWithTheEarlierFile)
