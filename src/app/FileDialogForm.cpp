@@ -70,11 +70,12 @@ void TFileDialogForm::BuildLayout()
         TPoint p = TypeButton->ClientToScreen({0, TypeButton->Height()});
         TypeMenu->Popup(p.x, p.y);
     };
-    OkButton = Place<TButton>(this, 420, rowTop - 1, 92, 25);
+    // The folder dialog has no name and type rows: its two buttons share one row.
+    OkButton = Place<TButton>(this, folderOnly ? 320 : 420, rowTop - 1, 92, 25);
     OkButton->SetCaption(kind_ == TFileDialogKind::Save ? "Save" : kind_ == TFileDialogKind::Open ? "Open" : "OK");
     OkButton->SetDefault(true);
     OkButton->OnClick = [this](TComponent*) { OkClick(); };
-    CancelButton = Place<TButton>(this, 420, rowTop + 32, 92, 25);
+    CancelButton = Place<TButton>(this, 420, folderOnly ? rowTop - 1 : rowTop + 32, 92, 25);
     CancelButton->SetCaption("Cancel");
     CancelButton->SetCancel(true);
     CancelButton->SetModalResult(mrCancel);
@@ -111,7 +112,19 @@ void TFileDialogForm::ChooseFilter(int index)
 
 void TFileDialogForm::SetMultiSelection(bool on) { FileList->SetMultiSelect(on); }
 
-void TFileDialogForm::SetFileName(const std::string& name) { NameEdit->SetText(name); }
+void TFileDialogForm::SetFileName(const std::string& name)
+{
+    for (int i = 0; i < FileList->Items().Count(); ++i) {
+        TListItem* item = FileList->Items()[i];
+        if (item->Caption() != name) continue;
+        FileList->SetSelected(item);
+        FileList->SetItemFocused(item);
+        item->MakeVisible();
+        break;
+    }
+    NameEdit->SetText(name);
+    NameEdit->SelectAll(); // what the user types replaces it
+}
 
 bool TFileDialogForm::Navigate(const std::string& folder)
 {

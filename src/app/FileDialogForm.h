@@ -30,6 +30,7 @@ public:
 
     void SetFilters(std::vector<TFileFilterEntry> filters, int filterIndex);
     void SetMultiSelection(bool on);
+    // Shows the name in the name field and selects the shown item of exactly that name.
     void SetFileName(const std::string& name);
     // Shows a folder (an absolute path, a "::{...}" name or a root such as "rfDesktop");
     // answers false, showing nothing new, when it cannot be read.

@@ -12,9 +12,11 @@ bool TPlainPictureDialog::Execute()
     form->SetCaption(title_);
     form->SetFilters(ParseFileFilter(filter_), filterIndex_);
     form->SetMultiSelection(multiSelection_ && !save_);
+    // The last chosen file's folder, with that file selected; else the initial folder.
     std::string lastFolder = fileName_.empty() ? "" : ExtractFileDir(fileName_);
-    if (lastFolder.empty() || !form->Navigate(lastFolder)) form->Navigate(initialDir_.empty() ? "rfDesktop" : initialDir_);
-    if (save_) form->SetFileName(ExtractFileName(fileName_));
+    bool inLastFolder = !lastFolder.empty() && form->Navigate(lastFolder);
+    if (!inLastFolder) form->Navigate(initialDir_.empty() ? "rfDesktop" : initialDir_);
+    form->SetFileName(inLastFolder ? ExtractFileName(fileName_) : fileName_);
     if (form->ShowModal() != mrOk) return false;
     files_ = form->Chosen();
     fileName_ = files_.empty() ? "" : files_.front();

@@ -130,10 +130,45 @@ TEST_F(FileDialogTest, SaveTakesANewNameAndTheFolderDialogAFolder)
     screen->WhenIdle([&] {
         TFileDialogForm* form = ShownDialog();
         EXPECT_EQ(Listed(form), std::vector<std::string>{"sub"}) << "folders only";
+        for (TControl* button : {static_cast<TControl*>(form->OkButton), static_cast<TControl*>(form->CancelButton)}) {
+            EXPECT_TRUE(button->Visible());
+            EXPECT_LE(button->Top() + button->Height(), form->ClientHeight()) << button->Caption();
+        }
         ClickOn(form->OkButton);
     });
     ASSERT_TRUE(select.Execute());
     EXPECT_EQ(select.Directory(), folder);
+}
+
+TEST_F(FileDialogTest, ReopeningShowsTheLastFileSelectedAndTypingReplacesIt)
+{
+    TPlainOpenPictureDialog open(nullptr);
+    open.SetInitialDir(folder);
+    TypeAndEnter("a.jpg");
+    ASSERT_TRUE(open.Execute());
+
+    screen->WhenIdle([&] {
+        TFileDialogForm* form = ShownDialog();
+        EXPECT_EQ(form->NameEdit->Text(), "a.jpg");
+        ASSERT_NE(form->FileList->Selected(), nullptr);
+        EXPECT_EQ(form->FileList->Selected()->Caption(), "a.jpg");
+        screen->TypeText("sub/d.jpeg");
+        screen->PressKey(VK_RETURN);
+    });
+    ASSERT_TRUE(open.Execute());
+    EXPECT_EQ(open.FileName(), folder + "/sub/d.jpeg");
+
+    // A name without a folder is shown as it is, in the initial folder.
+    TPlainSavePictureDialog save(nullptr);
+    save.SetInitialDir(folder);
+    save.SetFileName("plain.jpg");
+    screen->WhenIdle([&] {
+        TFileDialogForm* form = ShownDialog();
+        EXPECT_EQ(form->FolderPath(), folder);
+        EXPECT_EQ(form->NameEdit->Text(), "plain.jpg");
+        screen->PressKey(VK_ESCAPE);
+    });
+    EXPECT_FALSE(save.Execute());
 }
 
 } // namespace
