@@ -39,6 +39,17 @@ TModalResult TForm::ShowModal()
     modal_ = true;
     modalResult_ = mrNone;
     auto alive = Guard();
+    // However the loop ends, even by an error, the modal state ends with it, so that the
+    // program stays usable.
+    auto endModal = [&] {
+        if (alive) Hide();
+        for (HWND d : disabled) EnableWindow(d, true);
+        if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
+        if (alive) {
+            modal_ = false;
+            if (HandleAllocated()) SetWindowLongPtr(Handle(), GWLP_HWNDPARENT, previousOwner);
+        }
+    };
     TModalResult result = mrCancel;
     try {
         Show();
@@ -51,19 +62,12 @@ TModalResult TForm::ShowModal()
         if (alive) {
             if (!loopEnded) modalResult_ = mrCancel;
             result = modalResult_;
-            Hide();
         }
     } catch (...) {
-        for (HWND d : disabled) EnableWindow(d, true);
-        if (alive) modal_ = false;
+        endModal();
         throw;
     }
-    for (HWND d : disabled) EnableWindow(d, true);
-    if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
-    if (alive) {
-        modal_ = false;
-        if (HandleAllocated()) SetWindowLongPtr(Handle(), GWLP_HWNDPARENT, previousOwner);
-    }
+    endModal();
     return result;
 }
 

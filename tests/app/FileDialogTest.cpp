@@ -1,6 +1,7 @@
 #include "app/FileDialogForm.h"
 #include "app/PlainFileDialogs.h"
 #include "core/FileIO.h"
+#include "ui/MenuTracker.h"
 #include "ui/Screen.h"
 #include "ui/UiTestUtil.h"
 
@@ -88,6 +89,54 @@ TEST_F(FileDialogTest, ListsFoldersFirstAndTheFilesOfTheChosenFilter)
     EXPECT_EQ(dialog.FileName(), folder + "/b.BMP");
     EXPECT_EQ(dialog.Files(), std::vector<std::string>{folder + "/b.BMP"});
     EXPECT_EQ(dialog.FilterIndex(), 2);
+}
+
+// Without a mouse: Tab to the filter chooser, Space or Enter opens its menu, the arrow keys
+// and Enter pick a filter; back in the name field, Enter opens the typed file.
+TEST_F(FileDialogTest, TheFilterIsChosenWithTheKeyboard)
+{
+    for (UINT opener : {UINT(VK_SPACE), UINT(VK_RETURN)}) {
+        SCOPED_TRACE(opener == VK_SPACE ? "Space" : "Enter");
+        TPlainOpenPictureDialog dialog(nullptr);
+        dialog.SetInitialDir(folder);
+        dialog.SetFilter("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|Bitmaps (*.bmp)|*.bmp|Text (*.txt)|*.txt");
+        TFileDialogForm* form = nullptr;
+        bool menuOpened = false;
+        bool menuClosed = false;
+        std::string caption;
+        std::vector<std::string> listed;
+        screen->WhenIdle([&] {
+            form = ShownDialog();
+            ASSERT_NE(form, nullptr);
+            EXPECT_EQ(Listed(form), (std::vector<std::string>{"sub", "a.jpg", "b.BMP"}));
+            screen->PressKey(VK_TAB); // from the name field
+            screen->PressKey(opener);
+        });
+        screen->WhenIdle([&] { // in the menu's own loop
+            menuOpened = TMenuTracker::Current() != nullptr;
+            screen->PressKey(VK_DOWN);
+            screen->PressKey(VK_DOWN);
+            screen->PressKey(VK_RETURN);
+        });
+        screen->WhenIdle([&] {
+            menuClosed = TMenuTracker::Current() == nullptr;
+            caption = form->TypeButton->Caption();
+            listed = Listed(form);
+            screen->KeyDown(VK_SHIFT);
+            screen->PressKey(VK_TAB);
+            screen->KeyUp(VK_SHIFT);
+            screen->TypeText("b.BMP");
+            screen->PressKey(VK_RETURN);
+        });
+        ASSERT_TRUE(dialog.Execute());
+        EXPECT_TRUE(menuOpened);
+        EXPECT_TRUE(menuClosed);
+        EXPECT_EQ(caption, "Bitmaps (*.bmp)");
+        EXPECT_EQ(listed, (std::vector<std::string>{"sub", "b.BMP"}));
+        EXPECT_EQ(dialog.FilterIndex(), 2);
+        EXPECT_EQ(dialog.FileName(), folder + "/b.BMP");
+        EXPECT_TRUE(messages.empty());
+    }
 }
 
 TEST_F(FileDialogTest, OpenRefusesMissingFilesAndTakesSeveralWhenAsked)

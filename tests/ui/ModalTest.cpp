@@ -1,8 +1,10 @@
 #include "UiTestUtil.h"
 
 #include "ui/Button.h"
+#include "ui/Edit.h"
 #include "ui/Label.h"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,9 @@ namespace {
 
 class Modal : public UiTest {
 protected:
+    Modal() = default;
+    explicit Modal(THeadlessOptions options) : UiTest(std::move(options)) {}
+
     TForm* owner = nullptr;
     TForm* dialog = nullptr;
     TButton* ok = nullptr;
@@ -43,6 +48,19 @@ protected:
         b->SetModalResult(result);
         b->OnClick = [this, name](TComponent*) { clicks.push_back(name); };
         return b;
+    }
+};
+
+// A dialog whose loop is taken as stuck as soon as only timers have fired for an hour of
+// virtual time.
+class FailingModal : public Modal {
+protected:
+    FailingModal() : Modal(QuicklyStuck()) {}
+    static THeadlessOptions QuicklyStuck()
+    {
+        THeadlessOptions options = ScreenOptions(800, 600);
+        options.stuckLoopRealMs = 0;
+        return options;
     }
 };
 
@@ -208,4 +226,36 @@ TEST_F(Modal, FormEventsComeInTheirOrder)
     form->Hide();
     form->Free();
     EXPECT_EQ(events, (std::vector<std::string>{"create", "show", "activate", "hide", "deactivate", "destroy"}));
+}
+
+TEST_F(FailingModal, AStepThatFailsInsideTheDialogLeavesTheProgramUsable)
+{
+    auto* edit = new TEdit(dialog); // its caret blinks on a timer while the dialog waits
+    edit->SetParent(dialog);
+    edit->SetBounds(10, 10, 200, 24);
+    dialog->SetActiveControl(edit);
+    screen->WhenIdle([] {}); // a step that gave up early, leaving the dialog open
+    uint64_t t0 = screen->Now();
+    try {
+        dialog->ShowModal();
+        ADD_FAILURE() << "the dialog's loop ended";
+    } catch (const std::logic_error& e) {
+        EXPECT_NE(std::string(e.what()).find("only timers fired"), std::string::npos) << e.what();
+    }
+    EXPECT_GE(screen->Now() - t0, 60 * 60 * 1000u);
+    EXPECT_FALSE(dialog->Modal());
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_TRUE(IsWindowEnabled(owner->Handle()));
+    EXPECT_EQ(GetActiveWindow(), owner->Handle());
+
+    // The same dialog runs again, and the owner takes clicks afterwards.
+    screen->WhenIdle([&] { ClickOn(ok); });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    auto* button = new TButton(owner);
+    button->SetParent(owner);
+    button->SetBounds(10, 10, 75, 25);
+    bool clicked = false;
+    button->OnClick = [&](TComponent*) { clicked = true; };
+    ClickOn(button);
+    EXPECT_TRUE(clicked);
 }

@@ -2,11 +2,16 @@
 
 namespace tavrik::testing {
 
-UiTest::UiTest(int screenWidth, int screenHeight)
+THeadlessOptions UiTest::ScreenOptions(int screenWidth, int screenHeight)
 {
     THeadlessOptions options;
     options.width = screenWidth;
     options.height = screenHeight;
+    return options;
+}
+
+UiTest::UiTest(THeadlessOptions options)
+{
     auto backend = std::make_unique<THeadlessBackend>(options);
     screen = backend.get();
     ws = std::make_unique<TWindowSystem>(std::move(backend));

@@ -23,7 +23,9 @@ namespace tavrik::testing {
 class UiTest : public ::testing::Test {
 protected:
     UiTest() : UiTest(800, 600) {}
-    UiTest(int screenWidth, int screenHeight);
+    UiTest(int screenWidth, int screenHeight) : UiTest(ScreenOptions(screenWidth, screenHeight)) {}
+    explicit UiTest(THeadlessOptions options);
+    static THeadlessOptions ScreenOptions(int screenWidth, int screenHeight);
     ~UiTest() override;
 
     // A shown, active form without frame whose client area is at (left, top) on the screen.

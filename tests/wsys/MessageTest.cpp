@@ -1,7 +1,9 @@
 #include "WsysTestUtil.h"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
+#include <thread>
 
 using namespace tavrik;
 using namespace tavrik::testing;
@@ -280,6 +282,84 @@ TEST_F(Messages, SleepPassesTimeWithoutHandlingMessages)
 TEST_F(Messages, ALoopWaitingWithNothingToComeFailsInsteadOfHanging)
 {
     EXPECT_THROW(RunMessageLoopUntil([] { return false; }), std::logic_error);
+}
+
+// A loop that sees only timers for an hour of virtual time (and for a while of real time)
+// counts as stuck. These fixtures make the real-time part of that rule nil or endless.
+THeadlessOptions RealTimeLimit(int64_t ms)
+{
+    THeadlessOptions options;
+    options.stuckLoopRealMs = ms;
+    return options;
+}
+
+constexpr uint64_t kHour = 60 * 60 * 1000;
+
+class StuckLoops : public WsysTest {
+protected:
+    StuckLoops() : WsysTest(RealTimeLimit(0)) {}
+};
+
+class PatientLoops : public WsysTest {
+protected:
+    PatientLoops() : WsysTest(RealTimeLimit(int64_t(24 * kHour))) {}
+};
+
+TEST_F(StuckLoops, ALoopSeeingOnlyARepeatingTimerForAnHourFails)
+{
+    HWND w = TopLevel(Bounds(0, 0, 10, 10));
+    int ticks = 0;
+    SetTimer(w, 1, 500, [&](HWND, UINT, uint64_t, DWORD) { ++ticks; });
+    uint64_t t0 = screen->Now();
+    try {
+        RunMessageLoopUntil([] { return false; });
+        ADD_FAILURE() << "the loop ended";
+    } catch (const std::logic_error& e) {
+        EXPECT_NE(std::string(e.what()).find("only timers fired"), std::string::npos) << e.what();
+    }
+    EXPECT_GE(screen->Now() - t0, kHour);
+    EXPECT_LE(screen->Now() - t0, kHour + 500);
+    EXPECT_GE(ticks, 2 * 60 * 60);
+
+    // The window system is still usable: the next loop runs as usual.
+    bool done = false;
+    screen->WhenIdle([&] { done = true; });
+    EXPECT_TRUE(RunMessageLoopUntil([&] { return done; }));
+}
+
+TEST_F(StuckLoops, InputIdleActionsAdvanceAndWakeUpsKeepALoopGoing)
+{
+    HWND w = TopLevel(Bounds(0, 0, 10, 10));
+    struct TCase {
+        const char* name;
+        std::function<void()> activity;
+    };
+    const TCase cases[] = {
+        {"input", [this] { screen->MouseMove(2, 2); }},
+        {"idle action", [this] { screen->WhenIdle([] {}); }},
+        {"advance", [this] { screen->Advance(1); }},
+        {"wake-up from another thread", [w] { std::thread([w] { PostMessage(w, WM_USER); }).join(); }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        uint64_t t0 = screen->Now();
+        uint64_t lastActivity = t0;
+        SetTimer(w, 1, 10 * 1000, [&](HWND, UINT, uint64_t, DWORD) {
+            if (screen->Now() - lastActivity < 40 * 60 * 1000) return;
+            lastActivity = screen->Now();
+            c.activity();
+        });
+        EXPECT_NO_THROW(RunMessageLoopUntil([&] { return screen->Now() - t0 >= 3 * kHour; }));
+        KillTimer(w, 1);
+    }
+}
+
+TEST_F(PatientLoops, ALoopSeeingOnlyTimersIsNotCutShortBeforeTheRealTimeLimit)
+{
+    HWND w = TopLevel(Bounds(0, 0, 10, 10));
+    SetTimer(w, 1, 10 * 1000);
+    uint64_t t0 = screen->Now();
+    EXPECT_NO_THROW(RunMessageLoopUntil([&] { return screen->Now() - t0 >= 3 * kHour; }));
 }
 
 } // namespace

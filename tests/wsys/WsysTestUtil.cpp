@@ -48,9 +48,9 @@ std::vector<std::string> Split(const std::string& names)
     return out;
 }
 
-WsysTest::WsysTest()
+WsysTest::WsysTest(THeadlessOptions options)
 {
-    auto backend = std::make_unique<THeadlessBackend>();
+    auto backend = std::make_unique<THeadlessBackend>(std::move(options));
     screen = backend.get();
     ws = std::make_unique<TWindowSystem>(std::move(backend));
     WNDCLASS wc;

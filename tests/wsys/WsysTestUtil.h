@@ -32,7 +32,8 @@ using THandler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM
 // window first.
 class WsysTest : public ::testing::Test {
 protected:
-    WsysTest();
+    WsysTest() : WsysTest(THeadlessOptions{}) {}
+    explicit WsysTest(THeadlessOptions options);
     ~WsysTest() override;
 
     HWND Create(DWORD style, TRect bounds, HWND parent = nullptr, DWORD exStyle = 0, const char* cls = "Test");

@@ -22,6 +22,7 @@ THeadlessBackend::THeadlessBackend(THeadlessOptions options)
     }
     clock_.now = options_.startTime;
     SetTickClock(&clock_);
+    NoteActivity();
     screen_.Fill(options_.desktopColor);
 }
 
@@ -38,6 +39,7 @@ void THeadlessBackend::Inject(TBackendEvent ev)
 {
     if (ev.time == 0) ev.time = clock_.now;
     events_.push_back(std::move(ev));
+    NoteActivity();
     Pump();
 }
 
@@ -157,8 +159,10 @@ void THeadlessBackend::Advance(uint64_t ms)
     uint64_t target = clock_.now + ms;
     if (!host_ || host_->IsBusy() || waitDepth_ > 0) {
         clock_.now = target; // the running loop takes the due timers
+        NoteActivity();
         return;
     }
+    NoteActivity();
     for (;;) {
         std::optional<uint64_t> due = host_->NextTimerDue();
         if (!due || *due > target) break;
@@ -168,6 +172,7 @@ void THeadlessBackend::Advance(uint64_t ms)
         if (after && *after <= clock_.now) break; // a timer no loop takes; never spin
     }
     clock_.now = target;
+    NoteActivity();
     host_->ProcessPendingMessages();
 }
 
@@ -178,6 +183,7 @@ void THeadlessBackend::RunIdleActions()
     while (!idle_.empty()) {
         auto action = std::move(idle_.front());
         idle_.pop_front();
+        NoteActivity();
         action();
         Pump();
     }
@@ -193,10 +199,11 @@ bool THeadlessBackend::NextEvent(TBackendEvent& event)
 
 void THeadlessBackend::WaitForEvents(int64_t timeoutMs)
 {
-    if (!events_.empty() || woken_) {
-        woken_ = false;
+    if (woken_.exchange(false)) {
+        NoteActivity();
         return;
     }
+    if (!events_.empty()) return;
     struct TDepth {
         int& d;
         explicit TDepth(int& depth) : d(depth) { ++d; }
@@ -205,14 +212,32 @@ void THeadlessBackend::WaitForEvents(int64_t timeoutMs)
     if (!idle_.empty()) {
         auto action = std::move(idle_.front());
         idle_.pop_front();
+        NoteActivity();
         action();
         return;
     }
     if (timeoutMs >= 0) {
+        if (WaitingLoopLooksStuck())
+            throw std::logic_error("headless backend: only timers fired for an hour of virtual time while a message "
+                                   "loop waited for input (a step of the test probably failed and left its loop running)");
         clock_.now += uint64_t(timeoutMs);
         return;
     }
     throw std::logic_error("headless backend: a message loop waits for input, but no idle action or timer is left");
+}
+
+void THeadlessBackend::NoteActivity()
+{
+    lastActivityTick_ = clock_.now;
+    lastActivityReal_ = std::chrono::steady_clock::now();
+}
+
+bool THeadlessBackend::WaitingLoopLooksStuck() const
+{
+    constexpr uint64_t kVirtualLimitMs = 60 * 60 * 1000;
+    if (clock_.now - lastActivityTick_ < kVirtualLimitMs) return false;
+    auto real = std::chrono::steady_clock::now() - lastActivityReal_;
+    return real >= std::chrono::milliseconds(options_.stuckLoopRealMs);
 }
 
 void THeadlessBackend::SetCursorPos(TPoint screen)
