@@ -16,10 +16,6 @@ public:
     const char* ClassName() const override { return "TPlainScrollBox"; }
 
     void SetScrollBars(TScrollBar* horizontal, TScrollBar* vertical);
-    TScrollBar* HorizontalBar() const { return horizontal_; }
-    TScrollBar* VerticalBar() const { return vertical_; }
-    // How far the children are scrolled left and up.
-    TPoint ScrollPosition() const { return scrolled_; }
     // Takes the children where they stand as unscrolled and puts both bars back at the start.
     void ResetScrolling();
     void UpdateScrollBars();
@@ -38,7 +34,7 @@ private:
 
     TScrollBar* horizontal_ = nullptr;
     TScrollBar* vertical_ = nullptr;
-    TPoint scrolled_;
+    TPoint scrolled_; // how far the children are moved left and up
     int updating_ = 0;
 };
 
