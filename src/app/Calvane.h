@@ -163,6 +163,8 @@ public:
     // --- Page "帮助" -----------------------------------------------------------------------
     void bsSkinLinkLabel2Click(TComponent* sender);
 
+    void WndProc(TMessage& message) override;
+
 private:
     void BuildPicturePage();
     void BuildPictureFilePanel();
@@ -182,6 +184,8 @@ private:
     void TransformWorkPicture(void (*transform)(TBitmap&));
     void ZoomView(int numerator, int denominator);
     void SaveWorkPicture(const std::string& fileName, int filterIndex, int width, int height);
+    // The wheel turned over the picture scrolls it, whichever control has the focus.
+    bool WheelOverPicture(const TMessage& wheel);
 
     TComponentRef<TfrmsetC> colourDialog_;
     TComponentRef<TfrmScreen> captureWindow_;

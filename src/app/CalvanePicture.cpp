@@ -7,6 +7,9 @@
 #include "imaging/OutputNames.h"
 #include "imaging/PictureLoader.h"
 #include "imaging/PictureTransforms.h"
+#include "wsys/Messages.h"
+#include "wsys/WinConstants.h"
+#include "wsys/WinTypes.h"
 
 namespace tavrik {
 
@@ -213,6 +216,24 @@ void TCalvane::bsSkinButton10Click(TComponent*)
     Image1->SetTop(10);
     if (TfrmScreen* capture = captureWindow_.Get()) capture->Show();
     EnablePictureControls();
+}
+
+void TCalvane::WndProc(TMessage& m)
+{
+    if (m.Msg == WM_MOUSEWHEEL && WheelOverPicture(m)) {
+        m.Result = 1;
+        return;
+    }
+    TForm::WndProc(m);
+}
+
+bool TCalvane::WheelOverPicture(const TMessage& wheel)
+{
+    if (!bsSkinScrollBox1->Showing()) return false;
+    TPoint at = bsSkinScrollBox1->ScreenToClient(LParamToPoint(wheel.LParam));
+    if (!PtInRect(bsSkinScrollBox1->ClientRect(), at)) return false;
+    bool sideways = GET_KEYSTATE_WPARAM(wheel.WParam) & MK_SHIFT;
+    return bsSkinScrollBox1->ScrollByWheel(GET_WHEEL_DELTA_WPARAM(wheel.WParam), sideways);
 }
 
 } // namespace tavrik

@@ -3,6 +3,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "ui/Frame3D.h"
+#include "wsys/WinConstants.h"
 
 #include <algorithm>
 
@@ -122,6 +123,16 @@ void TPlainScrollBox::BarMoved(bool horizontal)
     int delta = scrolled - position;
     scrolled = position;
     horizontal ? MoveChildren(delta, 0) : MoveChildren(0, delta);
+}
+
+bool TPlainScrollBox::ScrollByWheel(int delta, bool sideways)
+{
+    bool verticalShown = vertical_ && vertical_->Visible();
+    TScrollBar* bar = sideways || !verticalShown ? horizontal_ : vertical_;
+    if (!bar || !bar->Visible()) return false;
+    constexpr int kLinesPerNotch = 3;
+    bar->SetPosition(bar->Position() - delta * kLinesPerNotch * kLineStep / WHEEL_DELTA);
+    return true;
 }
 
 void TPlainScrollBox::MoveChildren(int dx, int dy)

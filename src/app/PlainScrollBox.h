@@ -19,6 +19,10 @@ public:
     // Takes the children where they stand as unscrolled and puts both bars back at the start.
     void ResetScrolling();
     void UpdateScrollBars();
+    // Scrolls as a mouse wheel turned by delta (120 a notch, positive away from the user)
+    // would: three lines a notch, up and down, or left and right when asked or when the
+    // box scrolls only that way. Answers whether there was a bar to scroll.
+    bool ScrollByWheel(int delta, bool sideways);
 
     void Notification(TComponent* component, TOperation operation) override;
 

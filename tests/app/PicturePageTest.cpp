@@ -127,13 +127,30 @@ TEST_F(PicturePageTest, ScrollBarsShowWhileThePictureDoesNotFitAndMoveIt)
     EXPECT_EQ(c->Image1->Left(), panel.Width() / 2 - c->Image1->Width() / 2);
 
     // Too large both ways: both bars, and the box gives way to each.
-    Open(WriteBmp("large.bmp", PatternPicture(panel.Width() + 10, panel.Height() + 10)));
+    Open(WriteBmp("large.bmp", PatternPicture(panel.Width() + 100, panel.Height() + 100)));
     EXPECT_TRUE(c->bsSkinScrollBar1->Visible());
     EXPECT_TRUE(c->bsSkinScrollBar2->Visible());
     EXPECT_EQ(c->bsSkinScrollBox1->BoundsRect(), Rect(0, 0, panel.Width() - 19, panel.Height() - 19));
     EXPECT_EQ(c->bsSkinScrollBar2->PageSize(), panel.Height() - 19);
     c->bsSkinScrollBar2->SetPosition(12);
     EXPECT_EQ(c->Image1->Top(), -12);
+
+    // The wheel over the picture scrolls it, wherever the focus is; with Shift sideways.
+    c->bsSkinScrollBar2->SetPosition(0);
+    TPoint over = c->bsSkinScrollBox1->ClientToScreen({20, 20});
+    screen->MouseMove(over.x, over.y);
+    screen->Wheel(-WHEEL_DELTA);
+    EXPECT_EQ(c->bsSkinScrollBar2->Position(), 48) << "three lines of 16 pixels";
+    EXPECT_EQ(c->Image1->Top(), -48);
+    screen->KeyDown(VK_SHIFT);
+    screen->Wheel(-WHEEL_DELTA);
+    screen->KeyUp(VK_SHIFT);
+    EXPECT_EQ(c->bsSkinScrollBar1->Position(), 48);
+    EXPECT_EQ(c->Image1->Left(), -48);
+    TPoint beside = c->bsSkinButton1->ClientToScreen({5, 5});
+    screen->MouseMove(beside.x, beside.y);
+    screen->Wheel(WHEEL_DELTA);
+    EXPECT_EQ(c->bsSkinScrollBar2->Position(), 48) << "elsewhere the wheel leaves the picture alone";
 }
 
 TEST_F(PicturePageTest, ACancelAfterAnOpenGoesOnWithTheEarlierFile)
