@@ -1,5 +1,6 @@
 #include "app/PlainScrollBox.h"
 
+#include "core/ScopedCount.h"
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "ui/Frame3D.h"
@@ -12,17 +13,6 @@ namespace tavrik {
 namespace {
 
 constexpr int kLineStep = 16; // pixels per arrow click
-
-class TUpdating {
-public:
-    explicit TUpdating(int& counter) : counter_(counter) { ++counter_; }
-    ~TUpdating() { --counter_; }
-    TUpdating(const TUpdating&) = delete;
-    TUpdating& operator=(const TUpdating&) = delete;
-
-private:
-    int& counter_;
-};
 
 } // namespace
 
@@ -60,7 +50,7 @@ void TPlainScrollBox::Notification(TComponent* component, TOperation operation)
 void TPlainScrollBox::ResetScrolling()
 {
     {
-        TUpdating updating(updating_);
+        TScopedCount updating(updating_);
         scrolled_ = {0, 0};
         for (TScrollBar* bar : {horizontal_, vertical_})
             if (bar) bar->SetPosition(0);
@@ -71,7 +61,7 @@ void TPlainScrollBox::ResetScrolling()
 void TPlainScrollBox::UpdateScrollBars()
 {
     if (updating_ || Destroying()) return;
-    TUpdating updating(updating_);
+    TScopedCount updating(updating_);
     // Twice: a bar that appears narrows the box, which may then need the other bar.
     for (int round = 0; round < 2; ++round) {
         UpdateBar(true);
@@ -117,7 +107,7 @@ void TPlainScrollBox::UpdateBar(bool horizontal)
 void TPlainScrollBox::BarMoved(bool horizontal)
 {
     if (updating_) return;
-    TUpdating updating(updating_);
+    TScopedCount updating(updating_);
     int& scrolled = horizontal ? scrolled_.x : scrolled_.y;
     int position = (horizontal ? horizontal_ : vertical_)->Position();
     int delta = scrolled - position;

@@ -1,3 +1,4 @@
+#include "core/ScopedCount.h"
 #include "core/TickClock.h"
 #include "wsys/Messages.h"
 #include "wsys/Painter.h"
@@ -10,17 +11,6 @@ namespace tavrik {
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 namespace {
-
-class TBusyGuard {
-public:
-    explicit TBusyGuard(int& busy) : busy_(busy) { ++busy_; }
-    ~TBusyGuard() { --busy_; }
-    TBusyGuard(const TBusyGuard&) = delete;
-    TBusyGuard& operator=(const TBusyGuard&) = delete;
-
-private:
-    int& busy_;
-};
 
 // Keeps the dispatch depth right even when a procedure throws.
 class TDispatchGuard {
@@ -167,7 +157,7 @@ bool TWindowSystem::Peek(MSG& out, HWND filterHwnd, UINT first, UINT last, UINT 
 
 bool TWindowSystem::Get(MSG& out, HWND filter, UINT first, UINT last)
 {
-    TBusyGuard busy(busy_);
+    TScopedCount busy(busy_);
     for (;;) {
         if (Peek(out, filter, first, last, PM_REMOVE)) return out.message != WM_QUIT;
         WaitForInput();
@@ -183,7 +173,7 @@ void TWindowSystem::WaitForInput()
 
 LRESULT TWindowSystem::Dispatch(const MSG& msg)
 {
-    TBusyGuard busy(busy_);
+    TScopedCount busy(busy_);
     if (msg.message == WM_TIMER && msg.lParam != 0) {
         if (const TIMERPROC* proc = timers_.ProcOf(msg.hwnd, msg.wParam)) {
             TIMERPROC copy = *proc; // the callback may kill its own timer
@@ -202,7 +192,7 @@ LRESULT TWindowSystem::Dispatch(const MSG& msg)
 
 void TWindowSystem::ProcessMessages()
 {
-    TBusyGuard busy(busy_);
+    TScopedCount busy(busy_);
     MSG m;
     while (Peek(m, nullptr, 0, 0, PM_REMOVE)) {
         if (m.message == WM_QUIT) {
@@ -215,7 +205,7 @@ void TWindowSystem::ProcessMessages()
 
 bool TWindowSystem::RunLoopUntil(const std::function<bool()>& done)
 {
-    TBusyGuard busy(busy_);
+    TScopedCount busy(busy_);
     while (!done()) {
         MSG m;
         if (!Get(m, nullptr, 0, 0)) {

@@ -1,5 +1,6 @@
 #include "wsys/backends/headless/HeadlessBackend.h"
 
+#include "core/ScopedCount.h"
 #include "core/Utf8.h"
 #include "wsys/WinConstants.h"
 #include "wsys/WindowSystem.h"
@@ -204,11 +205,7 @@ void THeadlessBackend::WaitForEvents(int64_t timeoutMs)
         return;
     }
     if (!events_.empty()) return;
-    struct TDepth {
-        int& d;
-        explicit TDepth(int& depth) : d(depth) { ++d; }
-        ~TDepth() { --d; }
-    } depth(waitDepth_);
+    TScopedCount depth(waitDepth_);
     if (!idle_.empty()) {
         auto action = std::move(idle_.front());
         idle_.pop_front();
