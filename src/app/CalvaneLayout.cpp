@@ -1,4 +1,6 @@
 #include "app/Calvane.h"
+
+#include "app/ControlPlacement.h"
 #include "app/WorkbenchGlyphs.h"
 #include "app/frmScreen.h"
 #include "app/frmsetC.h"
@@ -6,16 +8,6 @@
 namespace tavrik {
 
 namespace {
-
-template <class T>
-T* Place(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width, int height)
-{
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 // A control aligned to a side of its parent; controls aligned to the same side stack in the
 // order of their offsets from it.

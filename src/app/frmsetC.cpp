@@ -1,21 +1,12 @@
 #include "app/frmsetC.h"
 
+#include "app/ControlPlacement.h"
 #include "gfx/Canvas.h"
 #include "imaging/PixelRoutines.h"
 
 namespace tavrik {
 
 namespace {
-
-template <class T>
-T* Place(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width, int height)
-{
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 TWorkbenchLabel* ValueLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top,
                             const char* text)
