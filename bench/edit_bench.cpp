@@ -1,11 +1,9 @@
 // Costs of the edit engine: a typed character in a memo lays its whole text out again, so
 // typing slows down with the length of the text; painting draws only the visible lines.
-#include "ui/Application.h"
-#include "ui/Form.h"
+#include "FormScene.h"
+
 #include "ui/Memo.h"
 #include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,19 +14,11 @@ using namespace tavrik;
 
 namespace {
 
-struct TScene {
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
-    TForm* form = nullptr;
+struct TScene : TFormScene {
     TMemo* memo = nullptr;
 
-    explicit TScene(int lines)
+    explicit TScene(int lines) : TFormScene(640, 480)
     {
-        ws = std::make_unique<TWindowSystem>(std::make_unique<THeadlessBackend>());
-        app = std::make_unique<TApplication>();
-        form = app->CreateForm<TForm>();
-        form->SetBounds(0, 0, 640, 480);
-        form->Show();
         memo = new TMemo(form);
         memo->SetParent(form);
         memo->SetBounds(10, 10, 600, 400);
@@ -37,11 +27,6 @@ struct TScene {
         memo->SetText(text);
         memo->SetFocus();
         ProcessMessages();
-    }
-    ~TScene()
-    {
-        app.reset();
-        ws.reset();
     }
 };
 

@@ -1,12 +1,10 @@
 // Costs of the list controls on the headless screen: a folder tree taking the children of a
 // large folder when it expands, and a long list box filled and painted.
-#include "ui/Application.h"
-#include "ui/Form.h"
+#include "FormScene.h"
+
 #include "ui/ListBox.h"
 #include "ui/TreeView.h"
 #include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,24 +15,8 @@ using namespace tavrik;
 
 namespace {
 
-struct TScene {
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
-    TForm* form = nullptr;
-
-    TScene()
-    {
-        ws = std::make_unique<TWindowSystem>(std::make_unique<THeadlessBackend>());
-        app = std::make_unique<TApplication>();
-        form = app->CreateForm<TForm>();
-        form->SetBounds(0, 0, 400, 400);
-        form->Show();
-    }
-    ~TScene()
-    {
-        app.reset();
-        ws.reset();
-    }
+struct TScene : TFormScene {
+    TScene() : TFormScene(400, 400) {}
 };
 
 // One folder node whose children are read on expanding, as the folder tree does, then

@@ -1,11 +1,9 @@
 // Costs of the list view on the headless screen: painting a page of a 10,000-row virtual
 // report, scrolling through it a page at a time, and filling a real list of 10,000 items.
-#include "ui/Application.h"
-#include "ui/Form.h"
+#include "FormScene.h"
+
 #include "ui/ListView.h"
 #include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,32 +16,16 @@ namespace {
 
 constexpr int kRows = 10000;
 
-struct TScene {
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
-    TForm* form = nullptr;
+struct TScene : TFormScene {
     TListView* list = nullptr;
 
-    TScene()
+    TScene() : TFormScene(800, 700, 1280, 1024)
     {
-        THeadlessOptions options;
-        options.width = 1280;
-        options.height = 1024;
-        ws = std::make_unique<TWindowSystem>(std::make_unique<THeadlessBackend>(options));
-        app = std::make_unique<TApplication>();
-        form = app->CreateForm<TForm>();
-        form->SetBounds(0, 0, 800, 700);
-        form->Show();
         list = new TListView(form);
         list->SetParent(form);
         list->SetBounds(0, 0, 780, 680);
         list->SetViewStyle(TViewStyle::vsReport);
         for (int w : {300, 100, 120, 160}) list->Columns().Add()->SetWidth(w);
-    }
-    ~TScene()
-    {
-        app.reset();
-        ws.reset();
     }
     void MakeVirtual()
     {

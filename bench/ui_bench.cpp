@@ -1,13 +1,11 @@
 // Costs of the component framework on the headless screen: realigning a form full of aligned
 // and anchored controls when it is resized, and repainting a form of labels and buttons.
-#include "ui/Application.h"
+#include "FormScene.h"
+
 #include "ui/Button.h"
-#include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
 #include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,27 +16,8 @@ using namespace tavrik;
 
 namespace {
 
-struct TScene {
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
-    TForm* form = nullptr;
-
-    TScene()
-    {
-        THeadlessOptions options;
-        options.width = 1920;
-        options.height = 1080;
-        ws = std::make_unique<TWindowSystem>(std::make_unique<THeadlessBackend>(options));
-        app = std::make_unique<TApplication>();
-        form = app->CreateForm<TForm>();
-        form->SetBounds(0, 0, 1200, 800);
-        form->Show();
-    }
-    ~TScene()
-    {
-        app.reset();
-        ws.reset();
-    }
+struct TScene : TFormScene {
+    TScene() : TFormScene(1200, 800, 1920, 1080) {}
 };
 
 // Rows of panels, each holding an aligned strip and anchored buttons.
