@@ -4,7 +4,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "ui/Frame3D.h"
-#include "wsys/WinConstants.h"
+#include "ui/ListScrolling.h"
 
 #include <algorithm>
 
@@ -120,8 +120,7 @@ bool TPlainScrollBox::ScrollByWheel(int delta, bool sideways)
     bool verticalShown = vertical_ && vertical_->Visible();
     TScrollBar* bar = sideways || !verticalShown ? horizontal_ : vertical_;
     if (!bar || !bar->Visible()) return false;
-    constexpr int kLinesPerNotch = 3;
-    bar->SetPosition(bar->Position() - delta * kLinesPerNotch * kLineStep / WHEEL_DELTA);
+    bar->SetPosition(bar->Position() - WheelLines(delta) * kLineStep);
     return true;
 }
 

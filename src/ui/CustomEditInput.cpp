@@ -1,5 +1,6 @@
 #include "core/Utf8.h"
 #include "ui/CustomEdit.h"
+#include "ui/ListScrolling.h"
 #include "ui/PopupMenu.h"
 #include "wsys/WinApi.h"
 
@@ -8,9 +9,6 @@
 namespace tavrik {
 
 namespace {
-
-// Lines the wheel scrolls per notch, as the desktop's default.
-constexpr int kWheelLines = 3;
 
 // While a drag that selects is outside the text, the selection follows the pointer on a timer,
 // scrolling the text. The id stays clear of the small ids controls built on the edit use.
@@ -418,7 +416,7 @@ bool TCustomEdit::ScrollMessage(TMessage& m)
     if (m.Msg != WM_VSCROLL && m.Msg != WM_HSCROLL && m.Msg != EM_SCROLL && m.Msg != WM_MOUSEWHEEL) return false;
     if (m.Msg == WM_MOUSEWHEEL) {
         if (!multiLine_) return false;
-        ScrollBy(-GET_WHEEL_DELTA_WPARAM(m.WParam) * kWheelLines / WHEEL_DELTA, 0);
+        ScrollBy(-WheelLines(GET_WHEEL_DELTA_WPARAM(m.WParam)), 0);
         return true;
     }
     int page = vertical ? VisibleLineCount() : std::max(1, FormatRect().Width() * 3 / 4);

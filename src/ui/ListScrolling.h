@@ -34,7 +34,8 @@ int LastTopIndex(int count, int height, RowHeight rowHeight)
 // a line and a page; the caller clamps it. Unknown codes keep the position.
 int ScrollTarget(int code, int thumb, int position, int line, int page, int last);
 
-// Rows to scroll for a wheel turn: three per notch, forward (positive) moving up.
+// Rows (or lines) to scroll for a wheel turn: three per notch, forward (positive) moving up.
+// Every control that scrolls by lines takes the wheel this way.
 int WheelLines(int delta);
 
 // Shows a window's own bar (SB_VERT or SB_HORZ) for the range min .. max with a page and a
