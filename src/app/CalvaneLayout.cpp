@@ -29,11 +29,11 @@ T* Aligned(TWinControl* parent, TComponent* owner, const char* name, TAlign alig
 // A hidden scroll bar, 19 pixels thick, along the right (vertical) or bottom side of its parent.
 TWorkbenchScrollBar* SideScrollBar(TWinControl* parent, TComponent* owner, const char* name, TAlign align)
 {
+    bool vertical = align != TAlign::alBottom;
     auto* bar = new TWorkbenchScrollBar(owner);
     bar->SetName(name);
-    bar->SetKind(align == TAlign::alBottom ? TScrollBarKind::sbHorizontal : TScrollBarKind::sbVertical);
+    bar->SetKind(vertical ? TScrollBarKind::sbVertical : TScrollBarKind::sbHorizontal); // before its size: it swaps them
     bar->Hide();
-    bool vertical = align != TAlign::alBottom;
     bar->SetBounds(0, 0, vertical ? 19 : parent->ClientWidth(), vertical ? parent->ClientHeight() : 19);
     bar->SetAlign(align);
     bar->SetParent(parent);

@@ -30,7 +30,6 @@ void TPlainScrollBox::SetScrollBars(TScrollBar* horizontal, TScrollBar* vertical
         TScrollBar* bar = isHorizontal ? horizontal : vertical;
         if (!bar) continue;
         bar->FreeNotification(this);
-        bar->SetKind(isHorizontal ? TScrollBarKind::sbHorizontal : TScrollBarKind::sbVertical);
         bar->SetTabStop(false);
         bar->SetSmallChange(kLineStep);
         bar->OnChange = [this, isHorizontal](TComponent*) { BarMoved(isHorizontal); };
@@ -90,7 +89,7 @@ void TPlainScrollBox::UpdateBar(bool horizontal)
         int back = reach < shown ? std::min(scrolled, shown - reach) : 0;
         if (back > 0) horizontal ? MoveChildren(back, 0) : MoveChildren(0, back);
         scrolled -= back;
-        bar->SetPageSize(0);
+        bar->SetPageSize(0); // a page left from before must not clamp the new position
         bar->SetParams(scrolled, 0, content - 1);
         bar->SetPageSize(shown);
         bar->SetLargeChange(std::max(1, shown - kLineStep));

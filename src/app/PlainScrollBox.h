@@ -15,6 +15,7 @@ public:
     explicit TPlainScrollBox(TComponent* owner);
     const char* ClassName() const override { return "TPlainScrollBox"; }
 
+    // Links the bars (of the kinds their names say) that stand beside the box.
     void SetScrollBars(TScrollBar* horizontal, TScrollBar* vertical);
     // Takes the children where they stand as unscrolled and puts both bars back at the start.
     void ResetScrolling();

@@ -163,7 +163,6 @@ void THeadlessBackend::Advance(uint64_t ms)
         NoteActivity();
         return;
     }
-    NoteActivity();
     for (;;) {
         std::optional<uint64_t> due = host_->NextTimerDue();
         if (!due || *due > target) break;
