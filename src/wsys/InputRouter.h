@@ -57,6 +57,7 @@ public:
 private:
     void Mouse(const TBackendEvent& ev, TMessageQueue& queue);
     void Key(const TBackendEvent& ev, TMessageQueue& queue);
+    void TrayMouse(const TBackendEvent& ev, TMessageQueue& queue);
     void WindowEvent(const TBackendEvent& ev, TMessageQueue& queue);
     void SyncModifiers(uint8_t modifiers, uint32_t exceptVk);
     WPARAM MouseKeyFlags() const;

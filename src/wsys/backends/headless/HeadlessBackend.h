@@ -5,6 +5,7 @@
 #include "gfx/Region.h"
 #include "wsys/Backend.h"
 #include "wsys/WinTypes.h"
+#include "wsys/backends/headless/HeadlessTray.h"
 
 #include <algorithm>
 #include <atomic>
@@ -31,6 +32,7 @@ struct THeadlessOptions {
     // How long in real time a waiting loop must have seen only timers (besides an hour of
     // virtual time) before it counts as stuck; tests of that rule make it tiny.
     int64_t stuckLoopRealMs = 5000;
+    int trayIconSize = 22; // the notification area's icons; 0: no notification area runs at start
 };
 
 // A complete display without a display: a virtual screen (24 bits per pixel) composited from
@@ -117,6 +119,8 @@ public:
     TNativeWindow NativeWindowOf(HWND hwnd) const;
     std::vector<TNativeWindow> Stacking() const { return stacking_; }
     TNativeWindow ActivatedNative() const { return activated_; }
+    // The notification area: start and stop it, see and click its icons.
+    THeadlessTray& Tray() { return tray_; }
 
     // --- IBackend ------------------------------------------------------------------------------
     void Attach(IBackendHost* host) override { host_ = host; }
@@ -147,6 +151,9 @@ public:
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     uint32_t DoubleClickTime() override { return options_.doubleClickTime; }
+    bool TrayAvailable() override { return tray_.Running(); }
+    void SetTrayIcon(TTrayIconKey key, const TBitmap& picture) override { tray_.Set(key, picture); }
+    void RemoveTrayIcon(TTrayIconKey key) override { tray_.Remove(key); }
 
 private:
     struct TVirtualClock final : ITickClock {
@@ -187,6 +194,7 @@ private:
     TNativeWindow activated_ = 0;
     int beeps_ = 0;
     std::string clipboard_;
+    THeadlessTray tray_;
 };
 
 } // namespace tavrik

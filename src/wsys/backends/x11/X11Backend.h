@@ -20,6 +20,7 @@ class TX11Cursors;
 class TX11InputMethod;
 class TX11Presenter;
 class TX11Screen;
+class TX11Tray;
 
 struct TX11Options {
     std::string display;            // empty: $DISPLAY
@@ -55,6 +56,8 @@ public:
     bool HasKeyboardGrab() const { return keyboardGrabbed_; }
     // Waits until the server has carried out every request sent so far.
     void Sync();
+    // The window that shows the icon in the system tray; 0 while it is not docked.
+    unsigned long TrayIconWindow(TTrayIconKey key) const;
 
     // --- IBackend ------------------------------------------------------------------------------
     void Attach(IBackendHost* host) override { host_ = host; }
@@ -84,6 +87,9 @@ public:
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& text) override;
     uint32_t DoubleClickTime() override;
+    bool TrayAvailable() override;
+    void SetTrayIcon(TTrayIconKey key, const TBitmap& picture) override;
+    void RemoveTrayIcon(TTrayIconKey key) override;
 
 private:
     using Window = unsigned long; // Xlib's XID, Atom and Time
@@ -147,6 +153,7 @@ private:
     std::unique_ptr<TX11Clipboard> clipboard_;
     std::unique_ptr<TX11InputMethod> im_;
     std::unique_ptr<TX11Cursors> cursors_;
+    std::unique_ptr<TX11Tray> tray_;
     IBackendHost* host_ = nullptr;
     int wakeFd_ = -1;
     std::map<Window, TWin> windows_;

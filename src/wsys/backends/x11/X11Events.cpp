@@ -5,6 +5,7 @@
 #include "wsys/backends/x11/X11InputMethod.h"
 #include "wsys/backends/x11/X11Keys.h"
 #include "wsys/backends/x11/X11Screen.h"
+#include "wsys/backends/x11/X11Tray.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -43,6 +44,15 @@ uint8_t TX11Backend::ModifiersOf(unsigned int state)
 void TX11Backend::Translate(XEvent& ev)
 {
     if (clipboard_->HandleEvent(ev)) return;
+    std::vector<TX11TrayEvent> tray;
+    if (tray_->HandleEvent(ev, tray)) {
+        for (TX11TrayEvent& t : tray) {
+            t.event.time = TickOf(t.time);
+            t.event.modifiers = ModifiersOf(t.state);
+            Push(std::move(t.event));
+        }
+        return;
+    }
     if (screen_->HandleEvent(ev)) {
         TBackendEvent changed;
         changed.kind = TBackendEventKind::DisplayChanged;
