@@ -1,7 +1,11 @@
+// Before Xlib, whose macros (None) would break the window system's headers.
+#include <gtest/gtest.h>
+
+#include "wsys/NotificationArea.h"
+
 #include "X11TestFixture.h"
 
 #include "TrayHost.h"
-#include "wsys/NotificationArea.h"
 
 #include <X11/extensions/shape.h>
 
@@ -36,7 +40,7 @@ TBitmap QuarterCutPicture(int size)
     return parent;
 }
 
-::Window InputFocus(Display* d)
+::Window FocusOf(Display* d)
 {
     ::Window focus = None;
     int revert = 0;
@@ -123,7 +127,7 @@ TEST_F(X11Test, AHintWindowNeverTakesTheFocus)
 {
     StartWindowSystem();
     HWND main = Window(Bounds(100, 100, 300, 200), clWhite);
-    ASSERT_TRUE(PumpUntil([&] { return InputFocus(peer) == NativeOf(main); }));
+    ASSERT_TRUE(PumpUntil([&] { return FocusOf(peer) == NativeOf(main); }));
     HWND hint = Window(Bounds(0, 0, 80, 30), clYellow, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, nullptr,
                        WS_POPUP);
     TRegion shape(Bounds(0, 0, 80, 30));
@@ -140,12 +144,12 @@ TEST_F(X11Test, AHintWindowNeverTakesTheFocus)
     PeerClick(170, 170);
     ASSERT_TRUE(PumpUntil([&] { return Received(hint, WM_LBUTTONDOWN); }));
     Settle();
-    EXPECT_EQ(InputFocus(peer), NativeOf(main));
+    EXPECT_EQ(FocusOf(peer), NativeOf(main));
     EXPECT_EQ(GetActiveWindow(), main);
 
     SetWindowPos(hint, HWND_TOPMOST, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
     WaitMapped(hint, false);
-    EXPECT_EQ(InputFocus(peer), NativeOf(main));
+    EXPECT_EQ(FocusOf(peer), NativeOf(main));
 }
 
 } // namespace
