@@ -60,7 +60,7 @@ bool TNotificationArea::Modify(const TTrayIconSpec& spec, UINT parts)
             else tip_->Show(spec.tip, GetCursorPos());
         }
     }
-    // The tray shows an icon once it has a picture; an empty one shows as a transparent cell.
+    // The backend hears of an icon with its first picture; an empty one is a transparent cell.
     if (parts & trayPicture) {
         icon->spec.picture = spec.picture;
         ws_.Backend().SetTrayIcon(icon->key, icon->spec.picture);
