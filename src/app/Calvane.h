@@ -38,7 +38,6 @@ public:
     // The address the help page's link opens.
     static constexpr const char* kHomePage = "https://tavrik.example.org/";
 
-    // --- Components ----------------------------------------------------------------------
     TWorkbenchPageControl* bsSkinPageControl2;
     TWorkbenchTabSheet* bsSkinTabSheet1;
     TWorkbenchTabSheet* bsSkinTabSheet3;
@@ -123,11 +122,10 @@ public:
     int ListMouseX = 0;
     int ListMouseY = 0;
 
-    // --- Form events -----------------------------------------------------------------------
     void FormCreate(TComponent* sender);
     void FormDestroy(TComponent* sender);
 
-    // --- Page "图片处理" -------------------------------------------------------------------
+    // The page "图片处理".
     void OpenPicture();
     void SetPictureMiddle();
     void bsSkinButton1Click(TComponent* sender);
@@ -146,7 +144,7 @@ public:
     void N1Click(TComponent* sender);
     void N2Click(TComponent* sender);
 
-    // --- Page "批量压缩" -------------------------------------------------------------------
+    // The page "批量压缩".
     void bsSkinButton5Click(TComponent* sender);
     void bsSkinButton6Click(TComponent* sender);
     void bsSkinButton2Click(TComponent* sender);
@@ -160,7 +158,7 @@ public:
     // Whether a batch run is under way (its start button is disabled meanwhile).
     bool BatchRunning() const { return batchRunning_; }
 
-    // --- Page "帮助" -----------------------------------------------------------------------
+    // The page "帮助".
     void bsSkinLinkLabel2Click(TComponent* sender);
 
     void WndProc(TMessage& message) override;

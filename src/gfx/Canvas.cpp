@@ -94,8 +94,6 @@ void TCanvas::Restore()
     saved_.pop_back();
 }
 
-// ---- clipping
-
 TRegion TCanvas::DeviceClipOrBounds() const { return state_.clip ? *state_.clip : TRegion(DeviceBounds()); }
 
 bool TCanvas::PointVisible(TPoint p) const
@@ -141,8 +139,6 @@ bool TCanvas::RectVisible(const TRect& rect) const
     return !device.IsEmpty() && (!state_.clip || state_.clip->Intersects(device));
 }
 
-// ---- pixels
-
 TColor TCanvas::Pixels(int x, int y) const
 {
     TPoint p{x + state_.origin.x, y + state_.origin.y};
@@ -185,8 +181,6 @@ void TCanvas::PlotPenPixel(TPoint device, uint32_t value)
 {
     if (PointVisible(device)) ApplyPenSpan(device.y, device.x, device.x + 1, value, state_.pen.Mode);
 }
-
-// ---- lines and shapes
 
 void TCanvas::DrawPenLine(TPoint from, TPoint to, int& patternPos)
 {

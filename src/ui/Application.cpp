@@ -70,8 +70,6 @@ void TApplication::FormCreated(TForm* form)
     form->AfterConstruction();
 }
 
-// --- Message loop -----------------------------------------------------------------------------
-
 void TApplication::Run()
 {
     if (TForm* main = MainForm(); main && showMainForm_) main->Show();
@@ -150,8 +148,6 @@ void TApplication::ProcessMessages()
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }
-
-// --- Errors -----------------------------------------------------------------------------------
 
 void TApplication::HandleException(TComponent* sender)
 {

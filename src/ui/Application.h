@@ -94,7 +94,6 @@ public:
     void ShowException(const std::exception& e);
     TExceptionEvent OnException;
 
-    // --- Hints ---------------------------------------------------------------------------
     // Off: no hints, and the hint window is destroyed; on again makes a new one of the
     // current HintWindowClass when it is next needed.
     bool ShowHint() const { return showHint_; }

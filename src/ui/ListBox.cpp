@@ -35,8 +35,6 @@ TCustomListBox::TCustomListBox(TComponent* owner) : TCustomControl(owner)
     items_.OnChange = [this] { ItemsChanged(); };
 }
 
-// --- Items and selection ------------------------------------------------------------------------
-
 void TCustomListBox::ItemsChanged()
 {
     int count = Count();
@@ -127,8 +125,6 @@ void TCustomListBox::SetMultiSelect(bool on)
 }
 
 void TCustomListBox::SelectionChanged() { Click(); }
-
-// --- Rows ---------------------------------------------------------------------------------------
 
 void TCustomListBox::SetStyle(TListBoxStyle style)
 {
@@ -246,8 +242,6 @@ void TCustomListBox::InvalidateItem(int index)
     if (r.Bottom > 0 && r.Top < ClientHeight()) InvalidateRect(Handle(), &r, false);
 }
 
-// --- Scrolling ----------------------------------------------------------------------------------
-
 void TCustomListBox::GetScrollRange(int& min, int& max, int& page, int& position) const
 {
     min = 0;
@@ -278,8 +272,6 @@ void TCustomListBox::Scroll(int code, int thumb)
     int page = std::max(1, VisibleRows());
     SetTopIndex(ScrollTarget(code, thumb, topIndex_, 1, page, Count() - 1));
 }
-
-// --- Input --------------------------------------------------------------------------------------
 
 void TCustomListBox::MoveCaret(int index, TShiftState shift, bool byMouse)
 {
@@ -401,8 +393,6 @@ int TCustomListBox::FindPrefix(const std::string& prefix, int after) const
     return -1;
 }
 
-// --- Messages -----------------------------------------------------------------------------------
-
 LRESULT TCustomListBox::ListMessage(TMessage& m, bool& handled)
 {
     handled = true;
@@ -520,8 +510,6 @@ void TCustomListBox::WndProc(TMessage& m)
     }
     TCustomControl::WndProc(m);
 }
-
-// --- Painting -----------------------------------------------------------------------------------
 
 void TCustomListBox::Paint()
 {

@@ -43,8 +43,6 @@ void TWinControl::DestroyChildren()
     }
 }
 
-// --- Window -----------------------------------------------------------------------------------
-
 HWND TWinControl::Handle()
 {
     HandleNeeded();
@@ -200,8 +198,6 @@ void TWinControl::WMNcDestroy(TMessage& m)
     mouseTracked_ = false;
 }
 
-// --- Children ---------------------------------------------------------------------------------
-
 void TWinControl::InsertControl(TControl* control)
 {
     if (!control || control == this || control->Parent() == this) return;
@@ -260,8 +256,6 @@ void TWinControl::Broadcast(TMessage& message)
         if (message.Result != 0) return;
     }
 }
-
-// --- Bounds -----------------------------------------------------------------------------------
 
 void TWinControl::ApplyBounds(int left, int top, int width, int height)
 {
@@ -334,8 +328,6 @@ void TWinControl::SetClientSize(int width, int height)
     SetBounds(Left(), Top(), width + Width() - c.Width(), height + Height() - c.Height());
 }
 
-// --- State ------------------------------------------------------------------------------------
-
 bool TWinControl::Showing() const
 {
     if (handle_) return IsWindowVisible(handle_);
@@ -365,8 +357,6 @@ void TWinControl::TextChanged()
     if (handle_) SetWindowText(handle_, Text());
     Invalidate();
 }
-
-// --- Painting ---------------------------------------------------------------------------------
 
 void TWinControl::Invalidate()
 {
@@ -452,8 +442,6 @@ void TWinControl::WMPaint(TMessage& m)
     }
     EndPaint(h, &ps);
 }
-
-// --- Alignment --------------------------------------------------------------------------------
 
 void TWinControl::EnableAlign()
 {

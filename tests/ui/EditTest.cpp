@@ -18,8 +18,6 @@ namespace {
 
 using TUndo = TEditBuffer::TUndo;
 
-// --- The text model -------------------------------------------------------------------------------
-
 TEST(EditBuffer, TypingIsOneUndoStepAndUndoingTwiceRedoes)
 {
     TEditBuffer b;
@@ -148,7 +146,7 @@ TEST(EditWords, CaseMappingTable)
     }
 }
 
-// --- Line layout, every character 10 pixels wide ---------------------------------------------------
+// Line layout, with every character 10 pixels wide.
 
 std::vector<std::pair<size_t, size_t>> LinesOf(const std::u32string& text, bool multi, bool wrap, int width)
 {
@@ -207,8 +205,6 @@ TEST(EditLayout, MapsPositionsToLinesAndOffsets)
     EXPECT_EQ(layout.CharAtX(0, 1000), 4u);
     EXPECT_EQ(layout.CharAtX(2, 20), 9u);
 }
-
-// --- The control, driven through the window system -------------------------------------------------
 
 class Edit : public UiTest {
 protected:
@@ -644,8 +640,6 @@ TEST_F(Edit, TakesInputMethodTextAndLetsKeyPressSwallowCharacters)
     EXPECT_EQ(pressed, U"漢😀aq");
     EXPECT_EQ(edit->GetTextLen(), 3);
 }
-
-// --- Pixels -------------------------------------------------------------------------------------
 
 class EditPixels : public Edit {
 protected:

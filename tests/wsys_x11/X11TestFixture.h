@@ -53,7 +53,6 @@ protected:
     bool Received(HWND hwnd, UINT msg) const { return !Log(hwnd, msg).empty(); }
     void ClearLog() { log_.clear(); }
 
-    // --- The peer -------------------------------------------------------------------------
     TColor PeerPixel(int x, int y);
     void PeerMove(int x, int y);
     void PeerButton(unsigned button, bool down);
