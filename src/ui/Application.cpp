@@ -171,4 +171,11 @@ void TApplication::ShowException(const std::exception& e)
     MessageDlg(e.what(), TMsgDlgType::mtError, MsgDlgButtons({TMsgDlgBtn::mbOK}));
 }
 
+void HandleExceptionOrRethrow(TComponent* sender)
+{
+    TApplication* app = Application();
+    if (!app) throw;
+    app->HandleException(sender);
+}
+
 } // namespace tavrik

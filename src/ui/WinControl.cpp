@@ -126,8 +126,7 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         proc(m);
     } catch (...) {
         // An error escaping a handler is reported, and the message loop goes on.
-        if (TApplication* app = Application()) app->HandleException(alive ? this : nullptr);
-        else throw;
+        HandleExceptionOrRethrow(alive ? this : nullptr);
     }
     return m.Result;
 }
