@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 namespace tavrik {
 
@@ -89,6 +90,9 @@ void TCanvas::Save() { saved_.push_back(state_); }
 
 void TCanvas::Restore()
 {
+    // An unmatched Restore is a fault of the caller's painting code; a build without checks
+    // leaves the state as it is rather than reading past the stack.
+    assert(!saved_.empty() && "Restore without a matching Save");
     if (saved_.empty()) return;
     state_ = std::move(saved_.back());
     saved_.pop_back();

@@ -88,7 +88,7 @@ public:
     void SetPenPos(TPoint p) { state_.penPos = p; }
 
     void Save();
-    // Pops the state pushed by the matching Save(); without one it does nothing.
+    // Pops the state pushed by the matching Save(), which must exist.
     void Restore();
     size_t SavedStates() const { return saved_.size(); }
 
