@@ -11,24 +11,28 @@
 set -eu
 [ "$#" -gt 0 ] || { echo "usage: $0 LIBRARY.a..." >&2; exit 2; }
 
+classes=""
 for library in "$@"; do
-    nm --defined-only --demangle "$library" 2>/dev/null |
-        awk -v lib="$(basename "$library")" '
-            # Strong text, data, read-only and zero-filled symbols only.
-            $2 !~ /^[TDRB]$/ { next }
-            {
-                name = $0
-                sub(/^[^ ]* [A-Za-z] /, "", name)
-                sub(/^(vtable|typeinfo|typeinfo name|VTT|construction vtable) for /, "", name)
-                # Class names follow the house style TName; namespaces are lower case.
-                if (match(name, /^tavrik::([a-z_][a-z0-9_]*::)*T[A-Z][A-Za-z0-9_]*(::|$)/)) {
-                    class = substr(name, 1, RLENGTH)
-                    sub(/::$/, "", class)
-                    print class, lib
-                }
-            }'
-done | sort -u | awk '
-    { libraries[$1] = libraries[$1] (count[$1]++ ? ", " : "") $2 }
+    # A library that cannot be read fails the check rather than passing it unread.
+    symbols=$(nm --defined-only --demangle "$library") || { echo "$0: cannot read $library" >&2; exit 2; }
+    classes="$classes$(printf '%s\n' "$symbols" | awk -v lib="$(basename "$library")" '
+        # Strong text, data, read-only and zero-filled symbols only.
+        $2 !~ /^[TDRB]$/ { next }
+        {
+            name = $0
+            sub(/^[^ ]* [A-Za-z] /, "", name)
+            sub(/^(vtable|typeinfo|typeinfo name|VTT|construction vtable) for /, "", name)
+            # Class names follow the house style TName; namespaces are lower case.
+            if (match(name, /^tavrik::([a-z_][a-z0-9_]*::)*T[A-Z][A-Za-z0-9_]*(::|$)/)) {
+                class = substr(name, 1, RLENGTH)
+                sub(/::$/, "", class)
+                print class, lib
+            }
+        }')
+"
+done
+printf '%s' "$classes" | sort -u | awk '
+    NF == 2 { libraries[$1] = libraries[$1] (count[$1]++ ? ", " : "") $2 }
     END {
         bad = 0
         for (class in count)
