@@ -7,16 +7,13 @@ namespace tavrik {
 
 void TbsDataSkinControl::DeclareKeys(TbsSkinKeys& keys)
 {
-    BS_KEY(PictureIndex, pictureindex);
-    BS_KEY(PictureIndex, maskpictureindex);
-    BS_KEY(Rect, skinrect);
+    BS_CONTROL_KEYS(BS_KEY)
 }
 
 void TbsDataSkinCustomControl::DeclareKeys(TbsSkinKeys& keys)
 {
     TbsDataSkinControl::DeclareKeys(keys);
-    DeclareCornerPointKeys(keys, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
-    BS_KEY(Rect, clientrect);
+    BS_CUSTOM_CONTROL_KEYS(BS_KEY)
 }
 
 } // namespace tavrik

@@ -1,25 +1,48 @@
 #pragma once
 
-// Used only inside the DeclareKeys implementations: the key's text is the field's name, so a
-// field can never be read under another key than the one it is named after.
-#define BS_KEY(kind, field, ...) keys.kind(#field, field __VA_OPT__(, ) __VA_ARGS__)
+#include "skin/SkinKeys.h"
+
+// A skin section lists its keys once, in the order the skin format reads them, as a macro
+// over KEY(kind, name[, default]) placed above its class, one key a line:
+//
+//   KEY(Rect, progressarea)  KEY(Int, beginoffset, 0)  BS_FONT_KEYS(KEY, )
+//
+// The class declares its fields from the list with BS_FIELD, and DeclareKeys visits them with
+// BS_KEY after its parent's keys. A field is named exactly as its key, so a field can never
+// be read under another key, and it starts at the value a missing key reads as: the default
+// given in the list (Int, Color, String) or the kind's own (skin/SkinKeys.h, skinkey).
+#define BS_FIELD(kind, field, ...)                                                                                 \
+    ::tavrik::skinkey::kind field = BS_FIRST_ARGUMENT(__VA_ARGS__ __VA_OPT__(, )::tavrik::skinkey::kind##Default);
+#define BS_KEY(kind, field, ...) keys.kind(#field, field __VA_OPT__(, ) __VA_ARGS__);
+#define BS_FIRST_ARGUMENT(first, ...) first
 
 // The four keys of a font, with an optional prefix ("caption", "fixed").
-#define BS_FONT_KEYS(prefix)                                                                        \
-    do {                                                                                            \
-        BS_KEY(String, prefix##fontname, "Arial");                                                  \
-        BS_KEY(Int, prefix##fontheight, 14);                                                        \
-        BS_KEY(FontStyles, prefix##fontstyle);                                                      \
-        BS_KEY(Color, prefix##fontcolor, 0);                                                        \
-    } while (false)
+#define BS_FONT_KEYS(KEY, prefix)          \
+    KEY(String, prefix##fontname, "Arial") \
+    KEY(Int, prefix##fontheight, 14)       \
+    KEY(FontStyles, prefix##fontstyle)     \
+    KEY(Color, prefix##fontcolor, 0)
 
-// The six rectangles of a pair of arrow buttons, in reading order.
-#define BS_ARROW_KEYS()                                                                             \
-    do {                                                                                            \
-        BS_KEY(Rect, upbuttonrect);                                                                 \
-        BS_KEY(Rect, activeupbuttonrect);                                                           \
-        BS_KEY(Rect, downupbuttonrect);                                                             \
-        BS_KEY(Rect, downbuttonrect);                                                               \
-        BS_KEY(Rect, activedownbuttonrect);                                                         \
-        BS_KEY(Rect, downdownbuttonrect);                                                           \
-    } while (false)
+// The two arrow buttons of a scroll bar, spin edit, up-down pair or list box caption: their
+// rectangles, hot faces and pressed faces.
+#define BS_ARROW_KEYS(KEY)          \
+    KEY(Rect, upbuttonrect)         \
+    KEY(Rect, activeupbuttonrect)   \
+    KEY(Rect, downupbuttonrect)     \
+    KEY(Rect, downbuttonrect)       \
+    KEY(Rect, activedownbuttonrect) \
+    KEY(Rect, downdownbuttonrect)
+
+// The corner points that cut an element for resizing (skin/SkinCells.h).
+#define BS_CORNER_POINT_KEYS(KEY) \
+    KEY(Point, lefttoppoint)      \
+    KEY(Point, righttoppoint)     \
+    KEY(Point, leftbottompoint)   \
+    KEY(Point, rightbottompoint)
+
+// Which edges of a resized element are stretched instead of tiled.
+#define BS_STRETCH_KEYS(KEY) \
+    KEY(Bool, leftstretch)   \
+    KEY(Bool, rightstretch)  \
+    KEY(Bool, topstretch)    \
+    KEY(Bool, bottomstretch)
