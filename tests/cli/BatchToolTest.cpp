@@ -3,6 +3,8 @@
 #include "core/FileIO.h"
 #include "gfx/BmpFile.h"
 #include "imaging/JpegCodec.h"
+#include "support/Pictures.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,29 +18,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TBitmap Pattern(int width, int height)
-{
-    TBitmap picture(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) picture.SetPixel(x, y, RGB(x * 9, y * 5, (x ^ y) * 3));
-    return picture;
-}
-
 class BatchTool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("tavrik-cli-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "in");
-        fs::create_directories(dir_ / "out");
+        fs::create_directories(dir_.Root() / "in");
+        fs::create_directories(dir_.Root() / "out");
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    std::string In(const std::string& name) const { return (dir_ / "in" / name).string(); }
-    std::string Out(const std::string& name) const { return (dir_ / "out" / name).string(); }
-    std::string OutFolder() const { return (dir_ / "out").string(); }
+    std::string In(const std::string& name) const { return dir_.Path("in/" + name); }
+    std::string Out(const std::string& name) const { return dir_.Path("out/" + name); }
+    std::string OutFolder() const { return dir_.Path("out"); }
 
     int Run(const std::vector<std::string>& args)
     {
@@ -47,7 +37,7 @@ protected:
         return RunBatchTool(args, out_, err_);
     }
 
-    fs::path dir_;
+    test::TTempFolder dir_{"tavrik-cli"};
     std::ostringstream out_, err_;
 };
 
@@ -91,7 +81,7 @@ TEST_F(BatchTool, BadArgumentsGiveUsageAndStatus2)
 
 TEST_F(BatchTool, ConvertsLikeTheBatchPageAndReportsEveryFailure)
 {
-    const TBitmap picture = Pattern(30, 20);
+    const TBitmap picture = test::PatternPicture(30, 20);
     WriteFileAtomically(In("a.jpg"), JpegEncode(picture, 90));
     WriteBmpFile(picture, In("b.BMP"));
     WriteFileAtomically(In("c.jpg"), std::vector<uint8_t>(50, 7));
@@ -119,7 +109,7 @@ TEST_F(BatchTool, ConvertsLikeTheBatchPageAndReportsEveryFailure)
 
 TEST_F(BatchTool, DefaultQualityIs75AndZeroEqualsOne)
 {
-    const TBitmap picture = Pattern(17, 9);
+    const TBitmap picture = test::PatternPicture(17, 9);
     WriteBmpFile(picture, In("p.bmp"));
     EXPECT_EQ(Run({"-o", OutFolder(), In("p.bmp")}), 0);
     EXPECT_TRUE(err_.str().empty());
@@ -138,7 +128,7 @@ TEST_F(BatchTool, TheProgramItselfExitsWithTheSameStatus)
     };
     EXPECT_EQ(run("--help"), 0);
     EXPECT_EQ(run(""), 2);
-    WriteBmpFile(Pattern(4, 4), In("x.bmp"));
+    WriteBmpFile(test::PatternPicture(4, 4), In("x.bmp"));
     EXPECT_EQ(run("-o " + OutFolder() + " " + In("x.bmp")), 0);
     EXPECT_TRUE(FileExists(Out("Yarro_x.jpg")));
     EXPECT_EQ(run("-o " + OutFolder() + " " + In("missing.bmp")), 1);

@@ -1,7 +1,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 
-#include "gfx/DrawingTestUtil.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "core/Utf8.h"
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/Edit.h"
 #include "ui/EditBuffer.h"
 #include "ui/EditLayout.h"
@@ -222,9 +223,7 @@ protected:
     }
     TEdit* AddEdit(int left, int top, int width = 200)
     {
-        auto* e = new TEdit(form);
-        e->SetParent(form);
-        e->SetBounds(left, top, width, 21);
+        auto* e = test::NewChild<TEdit>(form, left, top, width, 21);
         return e;
     }
     void Press(UINT vk, std::initializer_list<UINT> modifiers = {})
