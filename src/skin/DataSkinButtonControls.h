@@ -26,9 +26,7 @@ class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_BUTTON_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_BUTTON_CONTROL_KEYS)
 };
 
 #define BS_MENU_BUTTON_CONTROL_KEYS(KEY) \
@@ -39,9 +37,7 @@ class TbsDataSkinMenuButtonControl : public TbsDataSkinButtonControl {
 public:
     using TbsDataSkinButtonControl::TbsDataSkinButtonControl;
 
-    BS_MENU_BUTTON_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinButtonControl, BS_MENU_BUTTON_CONTROL_KEYS)
 };
 
 #define BS_CHECK_RADIO_CONTROL_KEYS(KEY) \
@@ -67,9 +63,7 @@ class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_CHECK_RADIO_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_CHECK_RADIO_CONTROL_KEYS)
 };
 
 #define BS_UP_DOWN_CONTROL_KEYS(KEY) \
@@ -84,9 +78,7 @@ public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     void LoadFromIni(const TbsSkinIni& ini) override;
 
-    BS_UP_DOWN_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_UP_DOWN_CONTROL_KEYS)
 };
 
 #define BS_TRACK_BAR_CONTROL_KEYS(KEY) \
@@ -100,9 +92,7 @@ class TbsDataSkinTrackBarControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_TRACK_BAR_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_TRACK_BAR_CONTROL_KEYS)
 };
 
 #define BS_GAUGE_CONTROL_KEYS(KEY) \
@@ -117,9 +107,7 @@ class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_GAUGE_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_GAUGE_CONTROL_KEYS)
 };
 
 #define BS_SLIDER_KEYS(KEY)    \
@@ -135,9 +123,7 @@ class TbsDataSkinSlider : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_SLIDER_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_SLIDER_KEYS)
 };
 
 } // namespace tavrik

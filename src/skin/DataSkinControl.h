@@ -23,9 +23,7 @@ class TbsDataSkinControl : public TbsSkinSection {
 public:
     using TbsSkinSection::TbsSkinSection;
 
-    BS_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_FIRST_SECTION_KEYS(BS_CONTROL_KEYS)
 };
 
 #define BS_CUSTOM_CONTROL_KEYS(KEY) \
@@ -49,9 +47,7 @@ class TbsDataSkinCustomControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_CUSTOM_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_CUSTOM_CONTROL_KEYS)
 };
 
 } // namespace tavrik

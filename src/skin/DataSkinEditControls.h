@@ -22,9 +22,7 @@ class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_EDIT_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_EDIT_CONTROL_KEYS)
 };
 
 #define BS_MEMO_CONTROL_KEYS(KEY) \
@@ -35,9 +33,7 @@ class TbsDataSkinMemoControl : public TbsDataSkinEditControl {
 public:
     using TbsDataSkinEditControl::TbsDataSkinEditControl;
 
-    BS_MEMO_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinEditControl, BS_MEMO_CONTROL_KEYS)
 };
 
 #define BS_SPIN_EDIT_CONTROL_KEYS(KEY) \
@@ -53,9 +49,7 @@ class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_SPIN_EDIT_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_SPIN_EDIT_CONTROL_KEYS)
 };
 
 #define BS_COMBO_BOX_KEYS(KEY)     \
@@ -77,9 +71,7 @@ class TbsDataSkinComboBox : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_COMBO_BOX_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_COMBO_BOX_KEYS)
 };
 
 } // namespace tavrik

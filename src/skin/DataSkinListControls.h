@@ -36,9 +36,7 @@ class TbsDataSkinListBox : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_LIST_BOX_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_LIST_BOX_KEYS)
 };
 
 #define BS_CHECK_LIST_BOX_KEYS(KEY) \
@@ -50,9 +48,7 @@ class TbsDataSkinCheckListBox : public TbsDataSkinListBox {
 public:
     using TbsDataSkinListBox::TbsDataSkinListBox;
 
-    BS_CHECK_LIST_BOX_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinListBox, BS_CHECK_LIST_BOX_KEYS)
 };
 
 #define BS_SCROLL_BAR_CONTROL_KEYS(KEY) \
@@ -72,9 +68,7 @@ class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_SCROLL_BAR_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_SCROLL_BAR_CONTROL_KEYS)
 };
 
 #define BS_GRID_CONTROL_KEYS(KEY)     \
@@ -98,9 +92,7 @@ class TbsDataSkinGridControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_GRID_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_GRID_CONTROL_KEYS)
 };
 
 #define BS_TEXT_VIEW_CONTROL_KEYS(KEY) \
@@ -113,9 +105,7 @@ class TbsDataSkinTextViewControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_TEXT_VIEW_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_TEXT_VIEW_CONTROL_KEYS)
 };
 
 class TbsDataSkinTreeView : public TbsDataSkinTextViewControl {

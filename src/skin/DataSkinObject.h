@@ -38,20 +38,15 @@ class TbsDataSkinObject : public TbsSkinSection {
 public:
     using TbsSkinSection::TbsSkinSection;
 
-    BS_OBJECT_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_FIRST_SECTION_KEYS(BS_OBJECT_KEYS)
 };
-
-#define BS_USER_OBJECT_KEYS(KEY) \
-    KEY(Rect, skinrect)
 
 // Reads skinrect alone: a user object has no hint, no active picture and no morph.
 class TbsDataUserObject : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    void DeclareKeys(TbsSkinKeys& keys) override { BS_KEY(Rect, skinrect) }
 };
 
 #define BS_BUTTON_KEYS(KEY) \
@@ -62,9 +57,7 @@ class TbsDataSkinButton : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    BS_BUTTON_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_BUTTON_KEYS)
 };
 
 #define BS_STD_BUTTON_KEYS(KEY)    \
@@ -80,9 +73,7 @@ class TbsDataSkinStdButton : public TbsDataSkinButton {
 public:
     using TbsDataSkinButton::TbsDataSkinButton;
 
-    BS_STD_BUTTON_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinButton, BS_STD_BUTTON_KEYS)
 };
 
 class TbsDataSkinMainMenuBarButton : public TbsDataSkinStdButton {
@@ -103,9 +94,7 @@ public:
     using TbsDataSkinObject::TbsDataSkinObject;
     void LoadFromIni(const TbsSkinIni& ini) override;
 
-    BS_ANIMATE_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_ANIMATE_KEYS)
 };
 
 #define BS_MENU_ITEM_KEYS(KEY)        \
@@ -123,9 +112,7 @@ class TbsDataSkinMenuItem : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    BS_MENU_ITEM_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_MENU_ITEM_KEYS)
 };
 
 #define BS_MAIN_MENU_ITEM_KEYS(KEY)   \
@@ -142,9 +129,7 @@ class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    BS_MAIN_MENU_ITEM_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_MAIN_MENU_ITEM_KEYS)
 };
 
 class TbsDataSkinMainMenuBarItem : public TbsDataSkinMainMenuItem {
@@ -170,9 +155,7 @@ class TbsDataSkinCaption : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    BS_CAPTION_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_CAPTION_KEYS)
 };
 
 } // namespace tavrik

@@ -21,9 +21,7 @@ class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_PANEL_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_PANEL_CONTROL_KEYS)
 };
 
 #define BS_EX_PANEL_CONTROL_KEYS(KEY)   \
@@ -59,9 +57,7 @@ class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_EX_PANEL_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_EX_PANEL_CONTROL_KEYS)
 };
 
 #define BS_CONTROL_BAR_KEYS(KEY)      \
@@ -72,9 +68,7 @@ class TbsDataSkinControlBar : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_CONTROL_BAR_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_CONTROL_BAR_KEYS)
 };
 
 #define BS_SCROLL_BOX_CONTROL_KEYS(KEY) \
@@ -84,9 +78,7 @@ class TbsDataSkinScrollBoxControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    BS_SCROLL_BOX_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_SCROLL_BOX_CONTROL_KEYS)
 };
 
 class TbsDataSkinSplitterControl : public TbsDataSkinCustomControl {
@@ -102,9 +94,7 @@ class TbsDataSkinBevel : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_BEVEL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_BEVEL_KEYS)
 };
 
 #define BS_LABEL_CONTROL_KEYS(KEY) \
@@ -115,9 +105,7 @@ public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
 
-    BS_LABEL_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_LABEL_CONTROL_KEYS)
 };
 
 #define BS_STD_LABEL_CONTROL_KEYS(KEY)    \
@@ -130,9 +118,7 @@ class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_STD_LABEL_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_STD_LABEL_CONTROL_KEYS)
 };
 
 #define BS_MAIN_MENU_BAR_KEYS(KEY)      \
@@ -150,9 +136,7 @@ class TbsDataSkinMainMenuBar : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_MAIN_MENU_BAR_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_MAIN_MENU_BAR_KEYS)
 };
 
 #define BS_TAB_CONTROL_KEYS(KEY)      \
@@ -178,9 +162,7 @@ class TbsDataSkinTabControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    BS_TAB_CONTROL_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_TAB_CONTROL_KEYS)
 };
 
 } // namespace tavrik

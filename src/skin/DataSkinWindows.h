@@ -25,9 +25,7 @@ class TbsDataSkinPopupWindow : public TbsSkinSection {
 public:
     TbsDataSkinPopupWindow() : TbsSkinSection("POPUPWINDOW") {}
 
-    BS_POPUP_WINDOW_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_FIRST_SECTION_KEYS(BS_POPUP_WINDOW_KEYS)
 };
 
 #define BS_HINT_WINDOW_KEYS(KEY)          \
@@ -44,9 +42,7 @@ class TbsDataSkinHintWindow : public TbsSkinSection {
 public:
     TbsDataSkinHintWindow() : TbsSkinSection("HINTWINDOW") { fontheight = 12; }
 
-    BS_HINT_WINDOW_KEYS(BS_FIELD)
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_FIRST_SECTION_KEYS(BS_HINT_WINDOW_KEYS)
 };
 
 } // namespace tavrik

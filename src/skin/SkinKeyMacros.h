@@ -7,14 +7,27 @@
 //
 //   KEY(Rect, progressarea)  KEY(Int, beginoffset, 0)  BS_FONT_KEYS(KEY, )
 //
-// The class declares its fields from the list with BS_FIELD, and DeclareKeys visits them with
-// BS_KEY after its parent's keys. A field is named exactly as its key, so a field can never
+// BS_SECTION_KEYS in the class declares its fields from the list and the DeclareKeys that
+// visits them after its parent's keys. A field is named exactly as its key, so a field can never
 // be read under another key, and it starts at the value a missing key reads as: the default
 // given in the list (Int, Color, String) or the kind's own (skin/SkinKeys.h, skinkey).
 #define BS_FIELD(kind, field, ...)                                                                                 \
     ::tavrik::skinkey::kind field = BS_FIRST_ARGUMENT(__VA_ARGS__ __VA_OPT__(, )::tavrik::skinkey::kind##Default);
 #define BS_KEY(kind, field, ...) keys.kind(#field, field __VA_OPT__(, ) __VA_ARGS__);
 #define BS_FIRST_ARGUMENT(first, ...) first
+
+// The fields of a section's list, and the DeclareKeys that visits them after its parent's
+// keys; a section that starts the reading order has no parent keys.
+#define BS_SECTION_KEYS(parent, LIST)            \
+    LIST(BS_FIELD)                               \
+    void DeclareKeys(TbsSkinKeys& keys) override \
+    {                                            \
+        parent::DeclareKeys(keys);               \
+        LIST(BS_KEY)                             \
+    }
+#define BS_FIRST_SECTION_KEYS(LIST) \
+    LIST(BS_FIELD)                  \
+    void DeclareKeys(TbsSkinKeys& keys) override { LIST(BS_KEY) }
 
 // The four keys of a font, with an optional prefix ("caption", "fixed").
 #define BS_FONT_KEYS(KEY, prefix)          \
