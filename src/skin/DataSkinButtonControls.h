@@ -11,16 +11,11 @@ namespace tavrik {
 // The prefixes name states: "active" is the mouse-over (hot) image, "down" the pressed one,
 // "disabled"/"unenabled" the disabled one.
 
-#define BS_BUTTON_CONTROL_KEYS(KEY)  \
-    BS_FONT_KEYS(KEY, )              \
-    KEY(Color, activefontcolor, 0)   \
-    KEY(Color, downfontcolor, 0)     \
-    KEY(Color, disabledfontcolor, 0) \
-    KEY(Rect, activeskinrect)        \
-    KEY(Rect, downskinrect)          \
-    KEY(Rect, disabledskinrect)      \
-    KEY(Bool, morphing)              \
-    KEY(MorphKind, morphkind)
+#define BS_BUTTON_CONTROL_KEYS(KEY)                                                              \
+    BS_FONT_KEYS(KEY, )                                                                          \
+    KEY(Color, activefontcolor, 0) KEY(Color, downfontcolor, 0) KEY(Color, disabledfontcolor, 0) \
+    KEY(Rect, activeskinrect) KEY(Rect, downskinrect) KEY(Rect, disabledskinrect)                \
+    KEY(Bool, morphing) KEY(MorphKind, morphkind)
 
 class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
 public:
@@ -40,22 +35,16 @@ public:
     BS_SECTION_KEYS(TbsDataSkinButtonControl, BS_MENU_BUTTON_CONTROL_KEYS)
 };
 
-#define BS_CHECK_RADIO_CONTROL_KEYS(KEY) \
-    BS_FONT_KEYS(KEY, )                  \
-    KEY(Color, activefontcolor, 0)       \
-    KEY(Color, unenabledfontcolor, 0)    \
-    KEY(Color, framefontcolor, 0)        \
-    KEY(Rect, activeskinrect)            \
-    KEY(Rect, checkimagearea)            \
-    KEY(Rect, textarea)                  \
-    KEY(Rect, checkimagerect)            \
-    KEY(Rect, uncheckimagerect)          \
-    KEY(Rect, activecheckimagerect)      \
-    KEY(Rect, activeuncheckimagerect)    \
-    KEY(Rect, unenabledcheckimagerect)   \
-    KEY(Rect, unenableduncheckimagerect) \
-    KEY(Bool, morphing)                  \
-    KEY(MorphKind, morphkind)
+#define BS_CHECK_RADIO_CONTROL_KEYS(KEY)                                                           \
+    BS_FONT_KEYS(KEY, )                                                                            \
+    KEY(Color, activefontcolor, 0) KEY(Color, unenabledfontcolor, 0) KEY(Color, framefontcolor, 0) \
+    KEY(Rect, activeskinrect)                                                                      \
+    KEY(Rect, checkimagearea)                                                                      \
+    KEY(Rect, textarea)                                                                            \
+    KEY(Rect, checkimagerect) KEY(Rect, uncheckimagerect)                                          \
+    KEY(Rect, activecheckimagerect) KEY(Rect, activeuncheckimagerect)                              \
+    KEY(Rect, unenabledcheckimagerect) KEY(Rect, unenableduncheckimagerect)                        \
+    KEY(Bool, morphing) KEY(MorphKind, morphkind)
 
 // A check box or radio button: checkimagearea and textarea place the mark and the text
 // inside skinrect; the check image rectangles are the mark's faces per state.
@@ -81,10 +70,9 @@ public:
     BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_UP_DOWN_CONTROL_KEYS)
 };
 
-#define BS_TRACK_BAR_CONTROL_KEYS(KEY) \
-    KEY(Rect, trackarea)               \
-    KEY(Rect, buttonrect)              \
-    KEY(Rect, activebuttonrect)        \
+#define BS_TRACK_BAR_CONTROL_KEYS(KEY)                \
+    KEY(Rect, trackarea)                              \
+    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) \
     KEY(Bool, vertical)
 
 // trackarea places the track in skinrect; buttonrect and activebuttonrect are the thumb.
@@ -95,12 +83,11 @@ public:
     BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_TRACK_BAR_CONTROL_KEYS)
 };
 
-#define BS_GAUGE_CONTROL_KEYS(KEY) \
+#define BS_GAUGE_CONTROL_KEYS(KEY)                  \
     KEY(Rect, progressarea) /* placement of the bar in skinrect */ \
-    KEY(Rect, progressrect) /* image of the bar */ \
-    KEY(Int, beginoffset, 0)       \
-    KEY(Int, endoffset, 0)         \
-    KEY(Bool, vertical)            \
+    KEY(Rect, progressrect) /* image of the bar */  \
+    KEY(Int, beginoffset, 0) KEY(Int, endoffset, 0) \
+    KEY(Bool, vertical)                             \
     BS_FONT_KEYS(KEY, )
 
 class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {

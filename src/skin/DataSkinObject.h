@@ -25,14 +25,12 @@ namespace tavrik {
 //       TbsDataSkinMainMenuBarItem
 //     TbsDataSkinCaption
 
-#define BS_OBJECT_KEYS(KEY)               \
-    KEY(String, hint, "")                 \
-    KEY(PictureIndex, activepictureindex) \
+#define BS_OBJECT_KEYS(KEY)                       \
+    KEY(String, hint, "")                         \
+    KEY(PictureIndex, activepictureindex)         \
     KEY(Bool, skinrectinapicture) /* skinrect lies in the active picture, not the frame picture */ \
-    KEY(Rect, skinrect)                   \
-    KEY(Rect, activeskinrect)             \
-    KEY(Bool, morphing)                   \
-    KEY(MorphKind, morphkind)
+    KEY(Rect, skinrect) KEY(Rect, activeskinrect) \
+    KEY(Bool, morphing) KEY(MorphKind, morphkind)
 
 class TbsDataSkinObject : public TbsSkinSection {
 public:
@@ -60,12 +58,9 @@ public:
     BS_SECTION_KEYS(TbsDataSkinObject, BS_BUTTON_KEYS)
 };
 
-#define BS_STD_BUTTON_KEYS(KEY)    \
-    KEY(Command, command)          \
-    KEY(Rect, restorerect)         \
-    KEY(Rect, restoreactiverect)   \
-    KEY(Rect, restoredownrect)     \
-    KEY(Rect, restoreinactiverect)
+#define BS_STD_BUTTON_KEYS(KEY)                                                                                   \
+    KEY(Command, command)                                                                                         \
+    KEY(Rect, restorerect) KEY(Rect, restoreactiverect) KEY(Rect, restoredownrect) KEY(Rect, restoreinactiverect) \
 
 // A caption button; the restore rectangles are the face it shows while its command is in
 // effect (a maximised or rolled-up form).
@@ -97,16 +92,13 @@ public:
     BS_SECTION_KEYS(TbsDataSkinObject, BS_ANIMATE_KEYS)
 };
 
-#define BS_MENU_ITEM_KEYS(KEY)        \
-    KEY(Int, itemleftoffset, 0)       \
-    KEY(Int, itemrightoffset, 0)      \
-    KEY(Rect, dividerrect)            \
-    KEY(Int, dividerleftoffset, 0)    \
-    KEY(Int, dividerrightoffset, 0)   \
-    KEY(Rect, textrect)               \
-    BS_FONT_KEYS(KEY, )               \
-    KEY(Color, activefontcolor, 0)    \
-    KEY(Color, unenabledfontcolor, 0)
+#define BS_MENU_ITEM_KEYS(KEY)                                       \
+    KEY(Int, itemleftoffset, 0) KEY(Int, itemrightoffset, 0)         \
+    KEY(Rect, dividerrect)                                           \
+    KEY(Int, dividerleftoffset, 0) KEY(Int, dividerrightoffset, 0)   \
+    KEY(Rect, textrect)                                              \
+    BS_FONT_KEYS(KEY, )                                              \
+    KEY(Color, activefontcolor, 0) KEY(Color, unenabledfontcolor, 0)
 
 class TbsDataSkinMenuItem : public TbsDataSkinObject {
 public:
@@ -115,15 +107,12 @@ public:
     BS_SECTION_KEYS(TbsDataSkinObject, BS_MENU_ITEM_KEYS)
 };
 
-#define BS_MAIN_MENU_ITEM_KEYS(KEY)   \
-    KEY(Int, itemleftoffset, 0)       \
-    KEY(Int, itemrightoffset, 0)      \
-    KEY(Rect, downrect)               \
-    KEY(Rect, textrect)               \
-    BS_FONT_KEYS(KEY, )               \
-    KEY(Color, activefontcolor, 0)    \
-    KEY(Color, downfontcolor, 0)      \
-    KEY(Color, unenabledfontcolor, 0)
+#define BS_MAIN_MENU_ITEM_KEYS(KEY)                                                               \
+    KEY(Int, itemleftoffset, 0) KEY(Int, itemrightoffset, 0)                                      \
+    KEY(Rect, downrect)                                                                           \
+    KEY(Rect, textrect)                                                                           \
+    BS_FONT_KEYS(KEY, )                                                                           \
+    KEY(Color, activefontcolor, 0) KEY(Color, downfontcolor, 0) KEY(Color, unenabledfontcolor, 0)
 
 class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
 public:
@@ -137,19 +126,16 @@ public:
     using TbsDataSkinMainMenuItem::TbsDataSkinMainMenuItem;
 };
 
-#define BS_CAPTION_KEYS(KEY)         \
-    KEY(Rect, textrect)              \
-    BS_FONT_KEYS(KEY, )              \
-    KEY(Color, activefontcolor, 0)   \
-    KEY(Alignment, alignment)        \
-    KEY(Bool, shadow)                \
-    KEY(Color, shadowcolor, 0)       \
-    KEY(Color, activeshadowcolor, 0) \
-    KEY(Rect, framerect)             \
-    KEY(Rect, activeframerect)       \
-    KEY(Rect, frametextrect)         \
-    KEY(Int, frameleftoffset, 0)     \
-    KEY(Int, framerightoffset, 0)
+#define BS_CAPTION_KEYS(KEY)                                    \
+    KEY(Rect, textrect)                                         \
+    BS_FONT_KEYS(KEY, )                                         \
+    KEY(Color, activefontcolor, 0)                              \
+    KEY(Alignment, alignment)                                   \
+    KEY(Bool, shadow)                                           \
+    KEY(Color, shadowcolor, 0) KEY(Color, activeshadowcolor, 0) \
+    KEY(Rect, framerect) KEY(Rect, activeframerect)             \
+    KEY(Rect, frametextrect)                                    \
+    KEY(Int, frameleftoffset, 0) KEY(Int, framerightoffset, 0)
 
 class TbsDataSkinCaption : public TbsDataSkinObject {
 public:

@@ -9,13 +9,12 @@ namespace tavrik {
 // panels too), roll-up panels, control bars, scroll boxes, splitters, bevels, labels, the
 // main menu bar and the tab control.
 
-#define BS_PANEL_CONTROL_KEYS(KEY)    \
-    KEY(PictureIndex, bgpictureindex) \
-    KEY(Rect, captionrect)            \
-    KEY(Alignment, alignment)         \
-    BS_FONT_KEYS(KEY, )               \
-    KEY(Rect, checkimagerect)         \
-    KEY(Rect, uncheckimagerect)
+#define BS_PANEL_CONTROL_KEYS(KEY)                        \
+    KEY(PictureIndex, bgpictureindex)                     \
+    KEY(Rect, captionrect)                                \
+    KEY(Alignment, alignment)                             \
+    BS_FONT_KEYS(KEY, )                                   \
+    KEY(Rect, checkimagerect) KEY(Rect, uncheckimagerect)
 
 class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
 public:
@@ -24,31 +23,16 @@ public:
     BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_PANEL_CONTROL_KEYS)
 };
 
-#define BS_EX_PANEL_CONTROL_KEYS(KEY)   \
-    KEY(Rect, rollhskinrect)            \
-    KEY(Rect, rollvskinrect)            \
-    KEY(Int, rollleftoffset, 0)         \
-    KEY(Int, rollrightoffset, 0)        \
-    KEY(Int, rolltopoffset, 0)          \
-    KEY(Int, rollbottomoffset, 0)       \
-    KEY(Rect, rollvcaptionrect)         \
-    KEY(Rect, rollhcaptionrect)         \
-    KEY(Rect, closebuttonrect)          \
-    KEY(Rect, closebuttonactiverect)    \
-    KEY(Rect, closebuttondownrect)      \
-    KEY(Rect, hrollbuttonrect)          \
-    KEY(Rect, hrollbuttonactiverect)    \
-    KEY(Rect, hrollbuttondownrect)      \
-    KEY(Rect, hrestorebuttonrect)       \
-    KEY(Rect, hrestorebuttonactiverect) \
-    KEY(Rect, hrestorebuttondownrect)   \
-    KEY(Rect, vrollbuttonrect)          \
-    KEY(Rect, vrollbuttonactiverect)    \
-    KEY(Rect, vrollbuttondownrect)      \
-    KEY(Rect, vrestorebuttonrect)       \
-    KEY(Rect, vrestorebuttonactiverect) \
-    KEY(Rect, vrestorebuttondownrect)   \
-    KEY(Rect, captionrect)              \
+#define BS_EX_PANEL_CONTROL_KEYS(KEY)                                                                                 \
+    KEY(Rect, rollhskinrect) KEY(Rect, rollvskinrect)                                                                 \
+    KEY(Int, rollleftoffset, 0) KEY(Int, rollrightoffset, 0) KEY(Int, rolltopoffset, 0) KEY(Int, rollbottomoffset, 0) \
+    KEY(Rect, rollvcaptionrect) KEY(Rect, rollhcaptionrect)                                                           \
+    KEY(Rect, closebuttonrect) KEY(Rect, closebuttonactiverect) KEY(Rect, closebuttondownrect)                        \
+    KEY(Rect, hrollbuttonrect) KEY(Rect, hrollbuttonactiverect) KEY(Rect, hrollbuttondownrect)                        \
+    KEY(Rect, hrestorebuttonrect) KEY(Rect, hrestorebuttonactiverect) KEY(Rect, hrestorebuttondownrect)               \
+    KEY(Rect, vrollbuttonrect) KEY(Rect, vrollbuttonactiverect) KEY(Rect, vrollbuttondownrect)                        \
+    KEY(Rect, vrestorebuttonrect) KEY(Rect, vrestorebuttonactiverect) KEY(Rect, vrestorebuttondownrect)               \
+    KEY(Rect, captionrect)                                                                                            \
     BS_FONT_KEYS(KEY, )
 
 // A panel that rolls up to a horizontal or vertical strip (rollhskinrect, rollvskinrect)
@@ -86,9 +70,8 @@ public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 };
 
-#define BS_BEVEL_KEYS(KEY)    \
-    KEY(Color, lightcolor, 0) \
-    KEY(Color, darkcolor, 0)
+#define BS_BEVEL_KEYS(KEY)                             \
+    KEY(Color, lightcolor, 0) KEY(Color, darkcolor, 0) \
 
 class TbsDataSkinBevel : public TbsDataSkinControl {
 public:
@@ -121,15 +104,11 @@ public:
     BS_SECTION_KEYS(TbsDataSkinControl, BS_STD_LABEL_CONTROL_KEYS)
 };
 
-#define BS_MAIN_MENU_BAR_KEYS(KEY)      \
-    KEY(Rect, itemsrect)                \
-    KEY(String, menubaritem, "")        \
-    KEY(String, closebutton, "")        \
-    KEY(String, minbutton, "")          \
-    KEY(String, maxbutton, "")          \
-    KEY(String, sysmenubutton, "")      \
-    KEY(Color, trackmarkcolor, 0)       \
-    KEY(Color, trackmarkactivecolor, 0)
+#define BS_MAIN_MENU_BAR_KEYS(KEY)                                                                                    \
+    KEY(Rect, itemsrect)                                                                                              \
+    KEY(String, menubaritem, "")                                                                                      \
+    KEY(String, closebutton, "") KEY(String, minbutton, "") KEY(String, maxbutton, "") KEY(String, sysmenubutton, "") \
+    KEY(Color, trackmarkcolor, 0) KEY(Color, trackmarkactivecolor, 0)
 
 // The names are names of skin objects of [SKINOBJECTS], resolved by their users.
 class TbsDataSkinMainMenuBar : public TbsDataSkinControl {
@@ -139,21 +118,15 @@ public:
     BS_SECTION_KEYS(TbsDataSkinControl, BS_MAIN_MENU_BAR_KEYS)
 };
 
-#define BS_TAB_CONTROL_KEYS(KEY)      \
-    KEY(Rect, tabrect)                \
-    KEY(Rect, activetabrect)          \
-    KEY(Rect, focustabrect)           \
-    KEY(Rect, mouseintabrect)         \
-    KEY(Rect, clientrect)             \
-    KEY(PictureIndex, bgpictureindex) \
-    BS_CORNER_POINT_KEYS(KEY)         \
-    KEY(Int, tableftoffset, 0)        \
-    KEY(Int, tabrightoffset, 0)       \
-    KEY(Rect, tabsbgrect)             \
-    BS_FONT_KEYS(KEY, )               \
-    KEY(Color, activefontcolor, 0)    \
-    KEY(Color, focusfontcolor, 0)     \
-    KEY(Color, mouseinfontcolor, 0)   \
+#define BS_TAB_CONTROL_KEYS(KEY)                                                                  \
+    KEY(Rect, tabrect) KEY(Rect, activetabrect) KEY(Rect, focustabrect) KEY(Rect, mouseintabrect) \
+    KEY(Rect, clientrect)                                                                         \
+    KEY(PictureIndex, bgpictureindex)                                                             \
+    BS_CORNER_POINT_KEYS(KEY)                                                                     \
+    KEY(Int, tableftoffset, 0) KEY(Int, tabrightoffset, 0)                                        \
+    KEY(Rect, tabsbgrect)                                                                         \
+    BS_FONT_KEYS(KEY, )                                                                           \
+    KEY(Color, activefontcolor, 0) KEY(Color, focusfontcolor, 0) KEY(Color, mouseinfontcolor, 0)  \
     KEY(String, updown, "")
 
 // The tab control reads its own corner points and client rectangle; updown names the

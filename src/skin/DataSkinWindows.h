@@ -8,13 +8,11 @@
 
 namespace tavrik {
 
-#define BS_POPUP_WINDOW_KEYS(KEY)          \
-    KEY(PictureIndex, windowpictureindex)  \
-    KEY(PictureIndex, maskpictureindex)    \
-    BS_CORNER_POINT_KEYS(KEY)              \
-    KEY(Rect, itemsrect) /* where the menu items are laid out */ \
-    KEY(Color, scrollmarkercolor, 0)       \
-    KEY(Color, scrollmarkeractivecolor, 0) \
+#define BS_POPUP_WINDOW_KEYS(KEY)                                             \
+    KEY(PictureIndex, windowpictureindex) KEY(PictureIndex, maskpictureindex) \
+    BS_CORNER_POINT_KEYS(KEY)                                                 \
+    KEY(Rect, itemsrect) /* where the menu items are laid out */              \
+    KEY(Color, scrollmarkercolor, 0) KEY(Color, scrollmarkeractivecolor, 0)   \
     BS_STRETCH_KEYS(KEY)
 
 // The frames of popup menu windows and hint windows, read from the fixed sections
@@ -28,12 +26,11 @@ public:
     BS_FIRST_SECTION_KEYS(BS_POPUP_WINDOW_KEYS)
 };
 
-#define BS_HINT_WINDOW_KEYS(KEY)          \
-    KEY(PictureIndex, windowpictureindex) \
-    KEY(PictureIndex, maskpictureindex)   \
-    BS_CORNER_POINT_KEYS(KEY)             \
-    KEY(Rect, clientrect) /* where the hint text goes */ \
-    BS_FONT_KEYS(KEY, )                   \
+#define BS_HINT_WINDOW_KEYS(KEY)                                              \
+    KEY(PictureIndex, windowpictureindex) KEY(PictureIndex, maskpictureindex) \
+    BS_CORNER_POINT_KEYS(KEY)                                                 \
+    KEY(Rect, clientrect) /* where the hint text goes */                      \
+    BS_FONT_KEYS(KEY, )                                                       \
     BS_STRETCH_KEYS(KEY)
 
 // Before any skin is read a hint window uses Arial of height 12; a skin that names no height

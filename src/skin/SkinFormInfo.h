@@ -8,17 +8,14 @@ namespace tavrik {
 
 class TbsSkinIni;
 
-#define BS_FORM_FRAME_KEYS(KEY)          \
-    BS_CORNER_POINT_KEYS(KEY)            \
-    KEY(Rect, clientrect)                \
-    KEY(PictureIndex, bgpictureindex)    \
-    KEY(PictureIndex, mdibgpictureindex) \
-    BS_STRETCH_KEYS(KEY)                 \
+#define BS_FORM_FRAME_KEYS(KEY)                                            \
+    BS_CORNER_POINT_KEYS(KEY)                                              \
+    KEY(Rect, clientrect)                                                  \
+    KEY(PictureIndex, bgpictureindex) KEY(PictureIndex, mdibgpictureindex) \
+    BS_STRETCH_KEYS(KEY)                                                   \
     KEY(Rect, maskrectarea) /* the inner part that belongs wholly to a masked window's shape */ \
-    KEY(Point, hittestlefttoppoint)      \
-    KEY(Point, hittestrighttoppoint)     \
-    KEY(Point, hittestleftbottompoint)   \
-    KEY(Point, hittestrightbottompoint)
+    KEY(Point, hittestlefttoppoint) KEY(Point, hittestrighttoppoint)       \
+    KEY(Point, hittestleftbottompoint) KEY(Point, hittestrightbottompoint) \
 
 #define BS_FORM_CAPTION_KEYS(KEY)         \
     KEY(Rect, buttonsrect)                \

@@ -3,9 +3,10 @@
 #include "skin/SkinKeys.h"
 
 // A skin section lists its keys once, in the order the skin format reads them, as a macro
-// over KEY(kind, name[, default]) placed above its class, one key a line:
+// over KEY(kind, name[, default]) placed above its class; keys that belong together (the faces
+// of one element per state, a pair of offsets) share a line:
 //
-//   KEY(Rect, progressarea)  KEY(Int, beginoffset, 0)  BS_FONT_KEYS(KEY, )
+//   KEY(Rect, buttonrect) KEY(Rect, activebuttonrect)  KEY(Int, beginoffset, 0)  BS_FONT_KEYS(KEY, )
 //
 // BS_SECTION_KEYS in the class declares its fields from the list and the DeclareKeys that
 // visits them after its parent's keys. A field is named exactly as its key, so a field can never
@@ -22,11 +23,11 @@
     LIST(BS_FIELD)                               \
     void DeclareKeys(TbsSkinKeys& keys) override \
     {                                            \
-        parent::DeclareKeys(keys);               \
-        LIST(BS_KEY)                             \
+    parent::DeclareKeys(keys);                   \
+    LIST(BS_KEY)                                 \
     }
-#define BS_FIRST_SECTION_KEYS(LIST) \
-    LIST(BS_FIELD)                  \
+#define BS_FIRST_SECTION_KEYS(LIST)                               \
+    LIST(BS_FIELD)                                                \
     void DeclareKeys(TbsSkinKeys& keys) override { LIST(BS_KEY) }
 
 // The four keys of a font, with an optional prefix ("caption", "fixed").
@@ -38,24 +39,15 @@
 
 // The two arrow buttons of a scroll bar, spin edit, up-down pair or list box caption: their
 // rectangles, hot faces and pressed faces.
-#define BS_ARROW_KEYS(KEY)          \
-    KEY(Rect, upbuttonrect)         \
-    KEY(Rect, activeupbuttonrect)   \
-    KEY(Rect, downupbuttonrect)     \
-    KEY(Rect, downbuttonrect)       \
-    KEY(Rect, activedownbuttonrect) \
-    KEY(Rect, downdownbuttonrect)
+#define BS_ARROW_KEYS(KEY)                                                                  \
+    KEY(Rect, upbuttonrect) KEY(Rect, activeupbuttonrect) KEY(Rect, downupbuttonrect)       \
+    KEY(Rect, downbuttonrect) KEY(Rect, activedownbuttonrect) KEY(Rect, downdownbuttonrect)
 
 // The corner points that cut an element for resizing (skin/SkinCells.h).
-#define BS_CORNER_POINT_KEYS(KEY) \
-    KEY(Point, lefttoppoint)      \
-    KEY(Point, righttoppoint)     \
-    KEY(Point, leftbottompoint)   \
-    KEY(Point, rightbottompoint)
+#define BS_CORNER_POINT_KEYS(KEY)                            \
+    KEY(Point, lefttoppoint) KEY(Point, righttoppoint)       \
+    KEY(Point, leftbottompoint) KEY(Point, rightbottompoint)
 
 // Which edges of a resized element are stretched instead of tiled.
-#define BS_STRETCH_KEYS(KEY) \
-    KEY(Bool, leftstretch)   \
-    KEY(Bool, rightstretch)  \
-    KEY(Bool, topstretch)    \
-    KEY(Bool, bottomstretch)
+#define BS_STRETCH_KEYS(KEY)                                                                      \
+    KEY(Bool, leftstretch) KEY(Bool, rightstretch) KEY(Bool, topstretch) KEY(Bool, bottomstretch) \
