@@ -12,7 +12,7 @@ namespace tavrik {
     KEY(Rect, activeskinrect)                                                                                  \
     BS_FONT_KEYS(KEY, )                                                                                        \
     KEY(Color, disabledfontcolor, 0) KEY(Color, activefontcolor, 0)                                            \
-    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) KEY(Rect, downbuttonrect) KEY(Rect, unenabledbuttonrect) \
+    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) KEY(Rect, downbuttonrect) KEY(Rect, unenabledbuttonrect)
 
 class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
 public:
@@ -53,7 +53,7 @@ public:
     BS_FONT_KEYS(KEY, )                                                                                        \
     KEY(Color, focusfontcolor, 0)                                                                              \
     KEY(String, listboxname, "")                                                                               \
-    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) KEY(Rect, downbuttonrect) KEY(Rect, unenabledbuttonrect) \
+    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) KEY(Rect, downbuttonrect) KEY(Rect, unenabledbuttonrect)
 
 // listboxname names the "listbox" control skin of the drop-down list.
 class TbsDataSkinComboBox : public TbsDataSkinCustomControl {

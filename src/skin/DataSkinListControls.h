@@ -24,7 +24,7 @@ namespace tavrik {
     /* the "scrollbar" control skins it scrolls with */                                        \
     KEY(String, vscrollbarname, "vscrollbar")                                                  \
     KEY(String, hscrollbarname, "hscrollbar")                                                  \
-    KEY(String, bothhscrollbarname, "bothhscrollbar")                                          \
+    KEY(String, bothhscrollbarname, "bothhscrollbar")
 
 class TbsDataSkinListBox : public TbsDataSkinCustomControl {
 public:

@@ -60,7 +60,7 @@ public:
 
 #define BS_STD_BUTTON_KEYS(KEY)                                                                                   \
     KEY(Command, command)                                                                                         \
-    KEY(Rect, restorerect) KEY(Rect, restoreactiverect) KEY(Rect, restoredownrect) KEY(Rect, restoreinactiverect) \
+    KEY(Rect, restorerect) KEY(Rect, restoreactiverect) KEY(Rect, restoredownrect) KEY(Rect, restoreinactiverect)
 
 // A caption button; the restore rectangles are the face it shows while its command is in
 // effect (a maximised or rolled-up form).

@@ -71,7 +71,7 @@ public:
 };
 
 #define BS_BEVEL_KEYS(KEY)                             \
-    KEY(Color, lightcolor, 0) KEY(Color, darkcolor, 0) \
+    KEY(Color, lightcolor, 0) KEY(Color, darkcolor, 0)
 
 class TbsDataSkinBevel : public TbsDataSkinControl {
 public:

@@ -15,7 +15,7 @@ class TbsSkinIni;
     BS_STRETCH_KEYS(KEY)                                                   \
     KEY(Rect, maskrectarea) /* the inner part that belongs wholly to a masked window's shape */ \
     KEY(Point, hittestlefttoppoint) KEY(Point, hittestrighttoppoint)       \
-    KEY(Point, hittestleftbottompoint) KEY(Point, hittestrightbottompoint) \
+    KEY(Point, hittestleftbottompoint) KEY(Point, hittestrightbottompoint)
 
 #define BS_FORM_CAPTION_KEYS(KEY)         \
     KEY(Rect, buttonsrect)                \

@@ -50,4 +50,4 @@
 
 // Which edges of a resized element are stretched instead of tiled.
 #define BS_STRETCH_KEYS(KEY)                                                                      \
-    KEY(Bool, leftstretch) KEY(Bool, rightstretch) KEY(Bool, topstretch) KEY(Bool, bottomstretch) \
+    KEY(Bool, leftstretch) KEY(Bool, rightstretch) KEY(Bool, topstretch) KEY(Bool, bottomstretch)
