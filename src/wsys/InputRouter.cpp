@@ -51,8 +51,6 @@ void TInputRouter::TranslateNext(std::deque<TBackendEvent>& raw, TMessageQueue& 
     }
 }
 
-// --- Mouse ------------------------------------------------------------------------------------
-
 namespace {
 
 uint32_t ButtonVk(TMouseButton b)
@@ -280,8 +278,6 @@ TWindow* TInputRouter::WindowAt(TPoint screen, bool& inClient) const
     return nullptr;
 }
 
-// --- Capture and tracking -----------------------------------------------------------------------
-
 TWindow* TInputRouter::SetCapture(TWindow* w)
 {
     TWindow* old = capture_;
@@ -370,8 +366,6 @@ void TInputRouter::Forget(TWindow* w)
     if (lastClick_.window == w) lastClick_ = {};
 }
 
-// --- Keyboard ---------------------------------------------------------------------------------
-
 namespace {
 
 uint32_t GenericKey(uint32_t vk)
@@ -431,8 +425,6 @@ void TInputRouter::TrayMouse(const TBackendEvent& ev, TMessageQueue& queue)
     }
     ws_.NotificationArea().Mouse(ev, queue, asyncKeys_, cursor_);
 }
-
-// --- Window events from the desktop -------------------------------------------------------------
 
 void TInputRouter::WindowEvent(const TBackendEvent& ev, TMessageQueue& queue)
 {

@@ -47,7 +47,7 @@ public:
     static std::unique_ptr<TX11Backend> Open(const TX11Options& options = {}, std::string* error = nullptr);
     ~TX11Backend() override;
 
-    // --- For tests and tools -------------------------------------------------------------------
+    // For tests and tools.
     _XDisplay* XDisplay() const;
     bool UsesSharedMemory() const;
     // The server has mapped the window (shows it, unless another window covers it).
@@ -59,7 +59,6 @@ public:
     // The window that shows the icon in the system tray; 0 while it is not docked.
     unsigned long TrayIconWindow(TTrayIconKey key) const;
 
-    // --- IBackend ------------------------------------------------------------------------------
     void Attach(IBackendHost* host) override { host_ = host; }
     std::vector<TMonitor> Monitors() override;
     TBitmap ReadScreen(const TRect& area) override;
