@@ -1,10 +1,10 @@
 #include "imaging/BatchConversion.h"
 
-#include "core/FileIO.h"
 #include "core/FileName.h"
 #include "core/Utf8.h"
 #include "gfx/BmpFile.h"
 #include "imaging/OutputNames.h"
+#include "imaging/PictureFiles.h"
 
 namespace tavrik {
 
@@ -13,9 +13,8 @@ namespace {
 std::string WriteOutput(const TBitmap& picture, const std::string& sourceFileName, const std::string& outputFolder,
                         uint8_t quality)
 {
-    std::vector<uint8_t> stream = JpegEncode(picture, quality);
     std::string outputName = BatchOutputName(outputFolder, sourceFileName);
-    WriteFileAtomically(outputName, stream);
+    WriteJpegFile(picture, quality, outputName);
     return outputName;
 }
 

@@ -9,8 +9,9 @@ namespace tavrik {
 
 // The per-file conversions of a batch run. Each reads one source, encodes it at the given
 // quality and writes BatchOutputName(outputFolder, source), replacing an existing file; it
-// returns the name written. A source that cannot be read or decoded, or an output that cannot
-// be written, raises (EFileError, EInvalidGraphic or EJpegError) and leaves no output file.
+// returns the name written. A source that cannot be read or decoded, a picture with no pixels
+// (width or height 0), or an output that cannot be written raises (EFileError, EInvalidGraphic
+// or EJpegError) and leaves no output file.
 
 // For a ".BMP" source (any case): read as a Windows bitmap of whatever depth it has.
 std::string Bmp2jpg(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality);

@@ -1,0 +1,32 @@
+#include "imaging/PictureFiles.h"
+
+#include "core/Exception.h"
+#include "core/FileIO.h"
+#include "gfx/BmpFile.h"
+#include "imaging/JpegCodec.h"
+
+namespace tavrik {
+
+namespace {
+
+void RefuseEmpty(const TBitmap& picture, const std::string& path)
+{
+    if (!picture.Empty()) return;
+    throw EInvalidGraphic("Nothing was written to " + path + ": the picture is empty, it has no pixels.");
+}
+
+} // namespace
+
+void WriteJpegFile(const TBitmap& picture, uint8_t quality, const std::string& path)
+{
+    RefuseEmpty(picture, path);
+    WriteFileAtomically(path, JpegEncode(picture, quality));
+}
+
+void WritePictureBmpFile(const TBitmap& picture, const std::string& path)
+{
+    RefuseEmpty(picture, path);
+    WriteBmpFile(picture, path);
+}
+
+} // namespace tavrik
