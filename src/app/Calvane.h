@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tavrik {
 
@@ -163,6 +164,19 @@ public:
     // Whether a batch run is under way (its start button is disabled meanwhile).
     bool BatchRunning() const { return batchRunning_; }
 
+    // --- Pictures the desktop hands over (command line, drag and drop) -----------------------
+    // Opens a picture as the open command opens the file chosen in its dialog.
+    void OpenPictureFile(const std::string& fileName);
+    // Whether the file exists and the open dialog's first filter ("All") shows it: what the
+    // import lets the user choose.
+    bool IsImportablePicture(const std::string& file) const;
+    // Appends the importable files to the batch list as the import command does, in their
+    // order; answers how many.
+    int AddBatchFiles(const std::vector<std::string>& files);
+    // The pictures of the command line: the first opens; with several, all of them go to the
+    // batch list too and its page is shown.
+    void OpenFiles(const std::vector<std::string>& files);
+
     // --- Page "帮助" -----------------------------------------------------------------------
     void bsSkinLinkLabel2Click(TComponent* sender);
 
@@ -180,6 +194,7 @@ private:
     TMenuItem* NewMenuItem(const char* name, const char* caption, void (TCalvane::*handler)(TComponent*));
 
     // The picture commands' shared steps.
+    void AppendBatchItem(const std::string& file);
     bool HasWorkPicture() const { return Image1->Picture().Graphic() != nullptr; }
     void EnablePictureControls();
     void ShowPictureScrollBars();
@@ -190,6 +205,8 @@ private:
     // Shows a work picture that replaced the previous one: the view at the picture's own size,
     // centred, and the status panels and size fields describing it.
     void ShowNewWorkPicture();
+    // As ShowNewWorkPicture, for an opened picture: the picture controls and scroll bars too.
+    void ShowOpenedPicture();
     void DescribeWorkPicture();
     void WorkPictureCaptured();
     void ShowColourDialog(TWorkbenchGroupBox* TfrmsetC::*group, const char* caption);

@@ -52,12 +52,12 @@ bool TCalvane::OpenPicture()
 {
     bsSkinOpenPictureDialog1->SetMultiSelection(false);
     if (!bsSkinOpenPictureDialog1->Execute()) return false;
-    SetDoubleBuffered(true);
     return LoadWorkPicture(bsSkinOpenPictureDialog1->FileName());
 }
 
 bool TCalvane::LoadWorkPicture(const std::string& fileName)
 {
+    SetDoubleBuffered(true);
     std::unique_ptr<TBitmap> picture = LoadPictureFromFile(fileName, decodeMode_);
     if (!picture || picture->Empty()) {
         bsSkinMessage1->Inform("没有读取图片，程序错误");
@@ -77,6 +77,13 @@ void TCalvane::ShowNewWorkPicture()
     Image1->SetWidth(picture.Width());
     SetPictureMiddle();
     DescribeWorkPicture();
+}
+
+void TCalvane::ShowOpenedPicture()
+{
+    EnablePictureControls();
+    ShowPictureScrollBars();
+    ShowNewWorkPicture();
 }
 
 void TCalvane::DescribeWorkPicture()
@@ -116,9 +123,14 @@ void TCalvane::bsSkinButton1Click(TComponent*)
         if (bsSkinOpenPictureDialog1->FileName().empty()) bsSkinMessage1->Inform("没有选取确定的图片");
         return;
     }
-    EnablePictureControls();
-    ShowPictureScrollBars();
-    ShowNewWorkPicture();
+    ShowOpenedPicture();
+}
+
+void TCalvane::OpenPictureFile(const std::string& fileName)
+{
+    // As if the file had been chosen in the open dialog, which starts from it next time.
+    bsSkinOpenPictureDialog1->SetFileName(fileName);
+    if (LoadWorkPicture(fileName)) ShowOpenedPicture();
 }
 
 void TCalvane::bsSkinTrackBar1Change(TComponent*)

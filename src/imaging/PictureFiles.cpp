@@ -7,25 +7,21 @@
 
 namespace tavrik {
 
-namespace {
-
-void RefuseEmpty(const TBitmap& picture, const std::string& path)
+void RefuseEmptyPicture(const TBitmap& picture, const std::string& path)
 {
     if (!picture.Empty()) return;
     throw EInvalidGraphic("Nothing was written to " + path + ": the picture is empty, it has no pixels.");
 }
 
-} // namespace
-
 void WriteJpegFile(const TBitmap& picture, uint8_t quality, const std::string& path)
 {
-    RefuseEmpty(picture, path);
+    RefuseEmptyPicture(picture, path);
     WriteFileAtomically(path, JpegEncode(picture, quality));
 }
 
 void WritePictureBmpFile(const TBitmap& picture, const std::string& path)
 {
-    RefuseEmpty(picture, path);
+    RefuseEmptyPicture(picture, path);
     WriteBmpFile(picture, path);
 }
 

@@ -12,6 +12,8 @@ namespace tavrik {
 // none. Both refuse it with EInvalidGraphic naming the file, and leave any file of that name
 // as it was; other failures raise as the writers do (EJpegError, EFileError).
 
+// Raises that refusal for an empty picture that was to be written to path.
+void RefuseEmptyPicture(const TBitmap& picture, const std::string& path);
 // The picture as a JPEG file at the quality (JpegEncode).
 void WriteJpegFile(const TBitmap& picture, uint8_t quality, const std::string& path);
 // The picture as a Windows bitmap in its own pixel format (WriteBmpFile).
