@@ -5,20 +5,17 @@
 #include "ui/Image.h"
 #include "ui/ProgressBar.h"
 
-#include <functional>
-
 namespace tavrik {
 
 class TForm;
 
 // What the colour dialog and the capture window reach of the main window: the picture view
-// whose picture is the work picture, the window itself, the hidden row-progress bar of the
-// colour routines, and what the window does once a capture has replaced the work picture.
+// whose picture is the work picture, the window itself, and the hidden row-progress bar of the
+// colour routines.
 struct TWorkPictureHost {
     TForm* window = nullptr;
     TImage* view = nullptr;
     TProgressBar* applyProgress = nullptr;
-    std::function<void()> captured;
 };
 
 // The work picture, or nullptr while there is none (it may be present and empty).
