@@ -3,17 +3,16 @@
 # Usage: scripts/random-input.sh [EVENTS] [SEED...]
 #   EVENTS  the inputs per session (default 100000)
 #   SEED    one session per seed (default: one session with a seed from the clock)
-# Builds the sanitized test program in build-ci/ first. A failing session prints its seed and
-# the events before the failure; the same seed repeats it exactly.
+# Builds the sanitized test program in build-ci/ first (the whole CI build when there is none).
+# A failing session prints its seed and the events before the failure; the same seed repeats it
+# exactly.
 set -eu
 cd "$(dirname "$0")/.."
 events="${1:-100000}"
 [ $# -gt 0 ] && shift
 seeds="${*:-$(date +%s)}"
-if [ ! -f build-ci/build.ninja ]; then
-  cmake -S . -B build-ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRIK_WERROR=ON -DTAVRIK_SANITIZE=ON \
-        -DTAVRIK_BUILD_BENCH=OFF >/dev/null
-fi
+# The CI configuration comes from build.sh, which builds everything the first time.
+[ -f build-ci/build.ninja ] || TAVRIK_JOBS="${TAVRIK_JOBS:-2}" scripts/build.sh ci
 cmake --build build-ci -j "${TAVRIK_JOBS:-2}" --target tavrik_app_tests
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
