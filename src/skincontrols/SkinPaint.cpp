@@ -1,0 +1,24 @@
+#include "skincontrols/SkinPaint.h"
+
+#include "gfx/Canvas.h"
+
+namespace tavrik {
+
+TFontRequest SkinFontRequest(const TbsSkinFontKeys& keys, TColor color)
+{
+    TFontRequest font;
+    font.Name = keys.fontname;
+    font.Height = keys.fontheight;
+    font.Style = TFontStyles(keys.fontstyle);
+    font.Color = color;
+    return font;
+}
+
+void DrawSkinPartTransparent(TCanvas& canvas, TPoint dest, const TBitmap& picture, const TRect& part)
+{
+    if (part.IsEmpty()) return;
+    canvas.CopyRectTransparent(Bounds(dest.x, dest.y, part.Width(), part.Height()), picture, part,
+                               picture.GetPixel(part.Left, part.Bottom - 1));
+}
+
+} // namespace tavrik
