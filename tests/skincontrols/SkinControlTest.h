@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 
 namespace tavrik::testing {
 
@@ -46,6 +47,47 @@ protected:
         return form;
     }
     TPoint At(const TControl* control, int x, int y) const { return control->ClientToScreen({x, y}); }
+    TPoint Center(const TControl* control) const { return At(control, control->Width() / 2, control->Height() / 2); }
+    void ClickOn(const TControl* control)
+    {
+        TPoint p = Center(control);
+        screen->Click(p.x, p.y);
+    }
+
+    // A control skin of the loaded skin by name, as the class it has.
+    template <class T>
+    const T& SkinControl(std::string_view name) const
+    {
+        const int index = skinData.IndexOfSkinControl(name);
+        EXPECT_GE(index, 0) << name;
+        return dynamic_cast<const T&>(*skinData.SkinControls.at(size_t(index)));
+    }
+    const TBitmap& Picture(int index) const { return skinData.activepictures.at(size_t(index)); }
+
+    // What the screen shows of the control's rectangle.
+    TBitmap Shot(const TControl* control) const
+    {
+        TBitmap shot(control->Width(), control->Height());
+        const TPoint origin = At(control, 0, 0);
+        for (int y = 0; y < shot.Height(); ++y)
+            for (int x = 0; x < shot.Width(); ++x) shot.SetPixel(x, y, screen->ScreenPixel(origin.x + x, origin.y + y));
+        return shot;
+    }
+    // Whether the screen shows exactly the picture over the control's rectangle.
+    ::testing::AssertionResult Shows(const TControl* control, const TBitmap& expected) const
+    {
+        const TBitmap shot = Shot(control);
+        if (shot.Width() != expected.Width() || shot.Height() != expected.Height())
+            return ::testing::AssertionFailure() << "size " << shot.Width() << "x" << shot.Height() << ", expected "
+                                                 << expected.Width() << "x" << expected.Height();
+        int differ = 0;
+        TPoint first{-1, -1};
+        for (int y = 0; y < shot.Height(); ++y)
+            for (int x = 0; x < shot.Width(); ++x)
+                if (shot.GetPixel(x, y) != expected.GetPixel(x, y) && differ++ == 0) first = {x, y};
+        if (differ == 0) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << differ << " pixels differ, the first at (" << first.x << "," << first.y << ")";
+    }
     void MoveTo(TPoint p) { screen->MouseMove(p.x, p.y); }
     TColor Pixel(TPoint p) const { return screen->ScreenPixel(p.x, p.y); }
 
