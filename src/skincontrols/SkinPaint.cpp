@@ -1,6 +1,7 @@
 #include "skincontrols/SkinPaint.h"
 
 #include "gfx/Canvas.h"
+#include "ui/Font.h"
 
 namespace tavrik {
 
@@ -12,6 +13,13 @@ TFontRequest SkinFontRequest(const TbsSkinFontKeys& keys, TColor color)
     font.Style = TFontStyles(keys.fontstyle);
     font.Color = color;
     return font;
+}
+
+TFontRequest WithColor(const TFont& font, TColor color)
+{
+    TFontRequest request = font.Request();
+    request.Color = color;
+    return request;
 }
 
 void DrawSkinPartTransparent(TCanvas& canvas, TPoint dest, const TBitmap& picture, const TRect& part)

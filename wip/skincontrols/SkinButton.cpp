@@ -22,7 +22,6 @@ TbsSkinButton::TbsSkinButton(TComponent* owner) : TbsSkinCustomControl(owner)
     SetControlStyle((ControlStyle() | csOpaque) & ~unsigned(csClickEvents | csDoubleClicks));
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
-    morph_.SetActiveCondition([this] { return Hovered() || FocusedHere(); });
 }
 
 TbsSkinButton::~TbsSkinButton() = default;
@@ -58,9 +57,9 @@ void TbsSkinButton::SetDown(bool down)
     if (down == Down()) return;
     driver_.StoreDown(down);
     if (SkinIndex() != -1 && skin_.Morphing) {
-        morph_.SetLevel(1);
+        morph_.SetMorphLevel(1);
         if (down) morph_.Stop();
-        else morph_.Start(this);
+        else morph_.Start();
     }
     Invalidate();
     if (down && groupIndex_ != 0) ReleaseGroup();
@@ -119,19 +118,19 @@ TButtonLook TbsSkinButton::Look() const
     look.MouseHeld = driver_.State().MouseHeld;
     look.Grouped = groupIndex_ != 0;
     look.Morphing = skin_.Morphing;
-    look.MorphLevel = morph_.Level();
+    look.MorphLevel = morph_.MorphLevel();
     look.HasDisabledImage = !skin_.Disabled.IsEmpty();
     return look;
 }
 
 void TbsSkinButton::ButtonFullMorph()
 {
-    if (SkinIndex() != -1 && skin_.Morphing) morph_.SetLevel(1);
+    if (SkinIndex() != -1 && skin_.Morphing) morph_.SetMorphLevel(1);
 }
 
 void TbsSkinButton::ButtonRefresh()
 {
-    if (SkinIndex() != -1 && skin_.Morphing) morph_.Start(this);
+    if (SkinIndex() != -1 && skin_.Morphing) morph_.Start();
     else Invalidate();
 }
 
@@ -243,21 +242,21 @@ void TbsSkinButton::KeyUp(uint16_t& key, TShiftState shift)
 void TbsSkinButton::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinButtonControl*>(BoundSkinControl())) skin_ = TButtonSkinLook::From(*skin);
+    if (auto* skin = dynamic_cast<const TbsDataSkinButtonControl*>(SkinControl())) skin_ = TButtonSkinLook::From(*skin);
 }
 
 void TbsSkinButton::ApplySkin()
 {
     morph_.Reset();
     TbsSkinCustomControl::ApplySkin();
-    if (SkinIndex() != -1 && skin_.Morphing && (FocusedHere() || Hovered())) morph_.SetLevel(1);
+    if (SkinIndex() != -1 && skin_.Morphing && (FocusedHere() || Hovered())) morph_.SetMorphLevel(1);
 }
 
 void TbsSkinButton::DrawStateImage(TBitmap& bitmap, const TRect& source, bool down, bool active)
 {
-    DrawSkinImageFrom(bitmap, source);
+    DrawSkinImageFrom(source, bitmap);
     TCanvas canvas(bitmap);
-    canvas.SetFont(SkinTextFont(skin_.Font, skin_.CaptionColor(Enabled(), down, active)));
+    canvas.SetFont(WithColor(SkinTextFont(skin_.Font), skin_.CaptionColor(Enabled(), down, active)));
     DrawGlyphAndText(canvas, FittedClientRect, content_.For(Caption(), down, active, Enabled()));
 }
 
@@ -274,7 +273,7 @@ void TbsSkinButton::DrawSkinImage(TBitmap& bitmap)
     DrawStateImage(normal, skin_.Normal, false, false);
     DrawStateImage(active, skin_.Active, false, true);
     TbsEffectBmp mix(normal);
-    mix.Morph(skin_.MorphKind, TbsEffectBmp(active), morph_.Level());
+    mix.Morph(skin_.MorphKind, TbsEffectBmp(active), morph_.MorphLevel());
     bitmap = mix.Bitmap();
 }
 

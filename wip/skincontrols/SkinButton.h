@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skincontrols/ControlMorph.h"
 #include "gfx/Bitmap.h"
 #include "skincontrols/ButtonDriver.h"
 #include "skincontrols/ButtonGlyph.h"
@@ -59,7 +60,7 @@ public:
     bool Hovered() const { return driver_.State().Hovered; }
     // Whether Enter presses it now.
     bool DefaultActive() const { return driver_.State().DefaultActive; }
-    double MorphLevel() const { return morph_.Level(); }
+    double MorphLevel() const { return morph_.MorphLevel(); }
 
     // A click: the form's modal result (a focusable button only), then OnClick.
     virtual void ExecuteClick();
@@ -107,7 +108,7 @@ private:
     TModalResult modalResult_ = mrNone;
     TButtonDriver driver_{*this};
     TButtonSkinLook skin_;
-    TbsStateMorph morph_;
+    TbsControlMorph morph_{this, [this] { return Hovered() || FocusedHere(); }, [this] { return SkinIndex() != -1 && skin_.Morphing; }};
 };
 
 } // namespace tavrik

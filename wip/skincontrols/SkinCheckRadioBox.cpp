@@ -19,7 +19,6 @@ TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(TComponent* owner) : TbsSkinCustomCon
     SetControlStyle(ControlStyle() & ~unsigned(csClickEvents | csDoubleClicks | csOpaque));
     SetTabStop(true);
     SetBounds(0, 0, 150, 25);
-    morph_.SetActiveCondition([this] { return hovered_ || FocusedHere(); });
 }
 
 TbsSkinCheckRadioBox::~TbsSkinCheckRadioBox() = default;
@@ -99,7 +98,7 @@ void TbsSkinCheckRadioBox::SetHovered(bool on)
 
 void TbsSkinCheckRadioBox::RefreshState()
 {
-    if (SkinIndex() != -1 && skin_.Morphing && !flat_) morph_.Start(this);
+    if (SkinIndex() != -1 && skin_.Morphing && !flat_) morph_.Start();
     else Invalidate();
 }
 
@@ -197,7 +196,7 @@ void TbsSkinCheckRadioBox::ApplyBounds(int left, int top, int width, int height)
 void TbsSkinCheckRadioBox::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinCheckRadioControl*>(BoundSkinControl())) skin_ = TCheckSkinLook::From(*skin);
+    if (auto* skin = dynamic_cast<const TbsDataSkinCheckRadioControl*>(SkinControl())) skin_ = TCheckSkinLook::From(*skin);
     if (flat_) {
         skin_.Morphing = false;
         SkinMask = nullptr;
@@ -230,19 +229,19 @@ void TbsSkinCheckRadioBox::Paint()
 
 void TbsSkinCheckRadioBox::DrawStateImage(TBitmap& bitmap, const TRect& source, bool active)
 {
-    DrawSkinImageFrom(bitmap, source);
+    DrawSkinImageFrom(source, bitmap);
     if (!SkinPicture) return;
     const TCheckParts parts = PlaceCheckParts(skin_, bitmap.Width() - skinrect.Width());
     TCanvas canvas(bitmap);
     const TRect mark = skin_.Mark(checked_, Enabled(), hovered_);
     DrawSkinPartTransparent(canvas, parts.Mark.TopLeft(), *SkinPicture, mark);
-    canvas.SetFont(SkinTextFont(skin_.Font, skin_.CaptionColor(Enabled(), active)));
+    canvas.SetFont(WithColor(SkinTextFont(skin_.Font), skin_.CaptionColor(Enabled(), active)));
     DrawTextVCentered(canvas, Caption(), parts.Text);
 }
 
 void TbsSkinCheckRadioBox::DrawSkinImage(TBitmap& bitmap)
 {
-    const double level = morph_.Level();
+    const double level = morph_.MorphLevel();
     if (skin_.Morphing && level > 0 && level < 1) {
         TBitmap normal, active;
         DrawStateImage(normal, skin_.Normal, false);
@@ -315,7 +314,7 @@ void TbsSkinCheckRadioBox::PaintFlat(TBitmap& bitmap)
     }
     const TRect mark = skin_.Mark(checked_, Enabled(), hovered_);
     DrawSkinPartTransparent(canvas, {3, box.cy / 2 - skin_.Check.Height() / 2}, *SkinPicture, mark);
-    canvas.SetFont(SkinTextFont(skin_.Font, Enabled() ? skin_.FlatFontColor : skin_.DisabledFontColor));
+    canvas.SetFont(WithColor(SkinTextFont(skin_.Font), Enabled() ? skin_.FlatFontColor : skin_.DisabledFontColor));
     DrawFlatCaption(canvas, skin_.Check.Width() + 7, box);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skincontrols/ControlMorph.h"
 #include "skincontrols/CheckSkinLook.h"
 #include "skincontrols/SkinCustomControl.h"
 
@@ -44,7 +45,7 @@ public:
     void SetImageIndex(int index);
 
     bool Hovered() const { return hovered_; }
-    double MorphLevel() const { return morph_.Level(); }
+    double MorphLevel() const { return morph_.MorphLevel(); }
 
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -88,7 +89,7 @@ private:
     bool mouseHeld_ = false;
     bool spaceHeld_ = false;
     TCheckSkinLook skin_;
-    TbsStateMorph morph_;
+    TbsControlMorph morph_{this, [this] { return hovered_ || FocusedHere(); }, [this] { return SkinIndex() != -1 && skin_.Morphing; }};
 };
 
 } // namespace tavrik

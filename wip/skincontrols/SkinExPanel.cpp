@@ -110,7 +110,7 @@ void TbsSkinExPanel::ApplySkin()
 void TbsSkinExPanel::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    auto* skin = dynamic_cast<const TbsDataSkinExPanelControl*>(BoundSkinControl());
+    auto* skin = dynamic_cast<const TbsDataSkinExPanelControl*>(SkinControl());
     hasSkin_ = skin != nullptr;
     if (!skin) return;
     TExPanelSkin& s = skin_;
@@ -164,8 +164,7 @@ void TbsSkinExPanel::LayOutCaption()
 TFontRequest TbsSkinExPanel::CaptionFont() const
 {
     if (!Skinned()) return DefaultFont().Request();
-    TFontRequest font = UseSkinFont() ? SkinFontRequest(skin_.Font, skin_.Font.fontcolor) : DefaultFont().Request();
-    font.Color = skin_.Font.fontcolor;
+    TFontRequest font = WithColor(SkinTextFont(skin_.Font), skin_.Font.fontcolor);
     return font;
 }
 

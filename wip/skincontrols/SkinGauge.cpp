@@ -1,3 +1,4 @@
+#include "skincontrols/SkinPaint.h"
 #include "skincontrols/SkinGauge.h"
 
 #include "gfx/Canvas.h"
@@ -85,7 +86,7 @@ bool TbsSkinGauge::ShownVertical() const { return SkinIndex() != -1 ? skinVertic
 void TbsSkinGauge::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinGaugeControl*>(BoundSkinControl())) {
+    if (auto* skin = dynamic_cast<const TbsDataSkinGaugeControl*>(SkinControl())) {
         progressarea_ = skin->progressarea;
         progressrect_ = skin->progressrect;
         beginoffset_ = skin->beginoffset;
@@ -126,8 +127,7 @@ void TbsSkinGauge::DrawSkinProgress(TBitmap& bitmap)
 
 void TbsSkinGauge::DrawSkinImage(TBitmap& bitmap)
 {
-    TFontRequest font = UseSkinFont() ? SkinFontRequest(font_, font_.fontcolor) : DefaultFont().Request();
-    font.Color = font_.fontcolor;
+    TFontRequest font = WithColor(SkinTextFont(font_), font_.fontcolor);
     if (useSkinSize_) {
         DrawSkinProgress(bitmap);
     } else {

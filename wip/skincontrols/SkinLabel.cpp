@@ -57,15 +57,14 @@ void TbsSkinLabel::TextChanged()
 void TbsSkinLabel::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinLabelControl*>(BoundSkinControl())) font_ = *skin;
+    if (auto* skin = dynamic_cast<const TbsDataSkinLabelControl*>(SkinControl())) font_ = *skin;
     if (SkinIndex() != -1 && StretchMode == 0 && AutoSize()) TbsSkinCustomControl::SetAutoSize(false);
 }
 
 TFontRequest TbsSkinLabel::TextFont() const
 {
     if (SkinIndex() == -1) return DefaultFont().Request();
-    TFontRequest font = UseSkinFont() ? SkinFontRequest(font_, font_.fontcolor) : DefaultFont().Request();
-    font.Color = font_.fontcolor;
+    TFontRequest font = WithColor(SkinTextFont(font_), font_.fontcolor);
     return font;
 }
 

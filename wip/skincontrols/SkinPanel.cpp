@@ -159,7 +159,7 @@ void TbsSkinPanel::ApplySkin()
 void TbsSkinPanel::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    auto* skin = dynamic_cast<const TbsDataSkinPanelControl*>(BoundSkinControl());
+    auto* skin = dynamic_cast<const TbsDataSkinPanelControl*>(SkinControl());
     if (!skin) {
         bgpictureindex_ = -1;
         return;
@@ -260,8 +260,7 @@ void TbsSkinPanel::DrawSkinCaption(TCanvas& canvas)
         DrawSkinPartTransparent(canvas, {bar.Left, bar.Top + bar.Height() / 2 - image.Height() / 2}, *SkinPicture, image);
         bar.Left += image.Width() + 2;
     }
-    TFontRequest font = UseSkinFont() ? SkinFontRequest(font_, font_.fontcolor) : DefaultFont().Request();
-    font.Color = font_.fontcolor;
+    TFontRequest font = WithColor(SkinTextFont(font_), font_.fontcolor);
     canvas.SetFont(font);
     const int w = CaptionWidth(canvas);
     int x = bar.Left;

@@ -1,3 +1,4 @@
+#include "skincontrols/SkinPaint.h"
 #include "skincontrols/SkinSpeedButton.h"
 
 #include "gfx/Canvas.h"
@@ -15,7 +16,6 @@ TbsSkinSpeedButton::TbsSkinSpeedButton(TComponent* owner) : TbsGraphicSkinCustom
     SetSkinDataName("toolbutton");
     SetControlStyle((ControlStyle() | csOpaque) & ~unsigned(csClickEvents | csDoubleClicks));
     SetBounds(0, 0, 25, 25);
-    morph_.SetActiveCondition([this] { return Hovered(); });
 }
 
 TbsSkinSpeedButton::~TbsSkinSpeedButton() = default;
@@ -82,9 +82,9 @@ void TbsSkinSpeedButton::SetDown(bool down)
     if (down == Down()) return;
     driver_.StoreDown(down);
     if (Morphs()) {
-        morph_.SetLevel(1);
+        morph_.SetMorphLevel(1);
         if (down) morph_.Stop();
-        else morph_.Start(this);
+        else morph_.Start();
     }
     Invalidate();
     if (down && groupIndex_ != 0) ReleaseGroup();
@@ -115,12 +115,12 @@ TButtonSetup TbsSkinSpeedButton::ButtonSetup() const
 
 void TbsSkinSpeedButton::ButtonFullMorph()
 {
-    if (Morphs()) morph_.SetLevel(1);
+    if (Morphs()) morph_.SetMorphLevel(1);
 }
 
 void TbsSkinSpeedButton::ButtonRefresh()
 {
-    if (Morphs()) morph_.Start(this);
+    if (Morphs()) morph_.Start();
     else Invalidate();
 }
 
@@ -133,7 +133,7 @@ TButtonLook TbsSkinSpeedButton::Look() const
     look.MouseHeld = driver_.State().MouseHeld;
     look.Grouped = groupIndex_ != 0;
     look.Morphing = skin_.Morphing && !transparent_;
-    look.MorphLevel = morph_.Level();
+    look.MorphLevel = morph_.MorphLevel();
     look.HasDisabledImage = !skin_.Disabled.IsEmpty();
     look.Transparent = transparent_;
     look.Flat = flat_;
@@ -185,14 +185,14 @@ void TbsSkinSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, 
 void TbsSkinSpeedButton::ReadSkinObject()
 {
     TbsGraphicSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinButtonControl*>(BoundSkinControl())) skin_ = TButtonSkinLook::From(*skin);
+    if (auto* skin = dynamic_cast<const TbsDataSkinButtonControl*>(SkinControl())) skin_ = TButtonSkinLook::From(*skin);
 }
 
 void TbsSkinSpeedButton::ApplySkin()
 {
     morph_.Reset();
     TbsGraphicSkinCustomControl::ApplySkin();
-    if (Morphs() && Hovered()) morph_.SetLevel(1);
+    if (Morphs() && Hovered()) morph_.SetMorphLevel(1);
 }
 
 std::string_view TbsSkinSpeedButton::ShownCaption() const { return showCaption_ ? std::string_view(Caption()) : ""; }
@@ -210,9 +210,9 @@ void TbsSkinSpeedButton::DrawContent(TCanvas& canvas, const TRect& rect, bool do
 
 void TbsSkinSpeedButton::DrawStateImage(TBitmap& bitmap, const TRect& source, bool down, bool active)
 {
-    DrawSkinImageFrom(bitmap, source);
+    DrawSkinImageFrom(source, bitmap);
     TCanvas canvas(bitmap);
-    canvas.SetFont(SkinTextFont(skin_.Font, skin_.CaptionColor(Enabled(), down, active)));
+    canvas.SetFont(WithColor(SkinTextFont(skin_.Font), skin_.CaptionColor(Enabled(), down, active)));
     DrawContent(canvas, FittedClientRect, down, active);
 }
 
@@ -229,7 +229,7 @@ void TbsSkinSpeedButton::DrawSkinImage(TBitmap& bitmap)
     DrawStateImage(normal, skin_.Normal, false, false);
     DrawStateImage(active, skin_.Active, false, true);
     TbsEffectBmp mix(normal);
-    mix.Morph(skin_.MorphKind, TbsEffectBmp(active), morph_.Level());
+    mix.Morph(skin_.MorphKind, TbsEffectBmp(active), morph_.MorphLevel());
     bitmap = mix.Bitmap();
 }
 
@@ -257,7 +257,7 @@ void TbsSkinSpeedButton::Paint()
     // Nothing behind the glyph and caption: they go straight onto the parent.
     TCanvas& canvas = *Canvas();
     TFontRequest font = DefaultFont().Request();
-    if (SkinIndex() != -1) font = SkinTextFont(skin_.Font, Enabled() ? skin_.FontColor : skin_.DisabledFontColor);
+    if (SkinIndex() != -1) font = WithColor(SkinTextFont(skin_.Font), Enabled() ? skin_.FontColor : skin_.DisabledFontColor);
     else if (!Enabled()) font.Color = clBtnShadow;
     canvas.SetFont(font);
     DrawContent(canvas, SkinIndex() != -1 ? FittedClientRect : ClientRect(), false, false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skincontrols/ControlMorph.h"
 #include "skincontrols/ButtonDriver.h"
 #include "skincontrols/ButtonGlyph.h"
 #include "skincontrols/ButtonSkinLook.h"
@@ -56,7 +57,7 @@ public:
     void SetTransparent(bool on);
 
     bool Hovered() const { return driver_.State().Hovered; }
-    double MorphLevel() const { return morph_.Level(); }
+    double MorphLevel() const { return morph_.MorphLevel(); }
 
     void Click() override;
     void WndProc(TMessage& message) override;
@@ -102,7 +103,7 @@ private:
     bool transparent_ = false;
     TButtonDriver driver_{*this};
     TButtonSkinLook skin_;
-    TbsStateMorph morph_;
+    TbsControlMorph morph_{this, [this] { return Hovered(); }, [this] { return Morphs(); }};
 };
 
 } // namespace tavrik

@@ -68,7 +68,7 @@ bool TbsSkinTrackBar::ShowsActiveThumb() const { return dragging_ || (canFocused
 void TbsSkinTrackBar::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinTrackBarControl*>(BoundSkinControl())) {
+    if (auto* skin = dynamic_cast<const TbsDataSkinTrackBarControl*>(SkinControl())) {
         trackarea_ = skin->trackarea;
         buttonrect_ = skin->buttonrect;
         activebuttonrect_ = skin->activebuttonrect.IsEmpty() ? skin->buttonrect : skin->activebuttonrect;
