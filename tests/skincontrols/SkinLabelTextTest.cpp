@@ -24,7 +24,7 @@ int TextWidthIn(const TFontRequest& font, const std::string& text)
 }
 
 // Whether any pixel of the control's rectangle on the screen has the colour.
-bool Shows(const THeadlessBackend& screen, const TControl* c, TColor color)
+bool HasColour(const THeadlessBackend& screen, const TControl* c, TColor color)
 {
     TPoint origin = c->ClientToScreen({0, 0});
     for (int y = 0; y < c->Height(); ++y)
@@ -59,7 +59,7 @@ TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
     big.SetColor(RGB(200, 0, 0));
     label->SetFont(big);
     TFont small;
-    small.SetHeight(-9);
+    small.SetHeight(-16); // big enough for letters with solid pixels
     small.SetColor(RGB(0, 160, 0));
     label->SetDefaultFont(small);
 
@@ -81,7 +81,7 @@ TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
         label->SetUseSkinFont(c.useSkinFont);
         app->ProcessMessages();
         EXPECT_EQ(label->Width(), TextWidthIn(c.font, text)); // auto-sized in the font it draws with
-        EXPECT_TRUE(Shows(*screen, label, c.font.Color));
+        EXPECT_TRUE(HasColour(*screen, label, c.font.Color));
     }
 
     // A skin that no longer has the entry: the label goes back to its default font once the
@@ -94,9 +94,9 @@ TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
     // Disabled: the text is embossed, a highlight copy under the shadow-coloured one.
     label->SetEnabled(false);
     app->ProcessMessages();
-    EXPECT_TRUE(Shows(*screen, label, clBtnShadow));
-    EXPECT_TRUE(Shows(*screen, label, clBtnHighlight));
-    EXPECT_FALSE(Shows(*screen, label, big.Color()));
+    EXPECT_TRUE(HasColour(*screen, label, clBtnShadow));
+    EXPECT_TRUE(HasColour(*screen, label, clBtnHighlight));
+    EXPECT_FALSE(HasColour(*screen, label, big.Color()));
 }
 
 TEST_F(SkinLabelTextTest, LinkLightsUpUnderThePointerAndOpensItsAddressAfterOnClick)
@@ -116,18 +116,18 @@ TEST_F(SkinLabelTextTest, LinkLightsUpUnderThePointerAndOpensItsAddressAfterOnCl
     MoveTo(At(link, 3, link->Height() / 2));
     EXPECT_TRUE(link->Hovered());
     EXPECT_EQ(screen->CursorShape(), TCursorShape::Hand);
-    EXPECT_TRUE(Shows(*screen, link, RGB(0, 0, 255)));
-    EXPECT_FALSE(Shows(*screen, link, normal));
+    EXPECT_TRUE(HasColour(*screen, link, RGB(0, 0, 255)));
+    EXPECT_FALSE(HasColour(*screen, link, normal));
 
     link->SetSkinData(&skinData);
     const auto& skin = dynamic_cast<const TbsDataSkinStdLabelControl&>(
         *skinData.SkinControls[size_t(skinData.IndexOfSkinControl("stdlabel"))]);
     app->ProcessMessages();
-    EXPECT_TRUE(Shows(*screen, link, skin.activefontcolor));
+    EXPECT_TRUE(HasColour(*screen, link, skin.activefontcolor));
     MoveTo({5, 5});
     EXPECT_FALSE(link->Hovered());
     EXPECT_GE(LongestRun(*screen, link, skin.fontcolor), link->Width() - 2);
-    EXPECT_FALSE(Shows(*screen, link, skin.activefontcolor));
+    EXPECT_FALSE(HasColour(*screen, link, skin.activefontcolor));
 
     TPoint p = At(link, 3, link->Height() / 2);
     screen->Click(p.x, p.y);
