@@ -40,6 +40,8 @@ public:
     void StoreDown(bool down) { state_.Down = down; }
     // Enabling or disabling forgets the hover.
     void ClearHover() { state_.Hovered = false; }
+    // A new window starts with Enter pressing the Default button.
+    void SetDefaultActive(bool on) { state_.DefaultActive = on; }
 
     // False when the host did not survive the click.
     bool Handle(TButtonEvent event);

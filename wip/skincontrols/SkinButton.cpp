@@ -3,7 +3,6 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinButtonControls.h"
-#include "skin/EffectBmp.h"
 #include "skin/SkinData.h"
 #include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinPaint.h"
@@ -239,6 +238,12 @@ void TbsSkinButton::KeyUp(uint16_t& key, TShiftState shift)
     TbsSkinCustomControl::KeyUp(key, shift);
 }
 
+void TbsSkinButton::CreateWnd()
+{
+    TbsSkinCustomControl::CreateWnd();
+    driver_.SetDefaultActive(default_);
+}
+
 void TbsSkinButton::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
@@ -272,9 +277,7 @@ void TbsSkinButton::DrawSkinImage(TBitmap& bitmap)
     TBitmap normal, active;
     DrawStateImage(normal, skin_.Normal, false, false);
     DrawStateImage(active, skin_.Active, false, true);
-    TbsEffectBmp mix(normal);
-    mix.Morph(skin_.MorphKind, TbsEffectBmp(active), morph_.MorphLevel());
-    bitmap = mix.Bitmap();
+    bitmap = morph_.Compose(normal, active, skin_.MorphKind);
 }
 
 void TbsSkinButton::DrawDefaultImage(TBitmap& bitmap)

@@ -67,6 +67,7 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
+    void CreateWnd() override;
     void ReadSkinObject() override;
     void ApplySkin() override;
     void DrawDefaultImage(TBitmap& bitmap) override;

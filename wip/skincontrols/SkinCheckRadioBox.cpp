@@ -3,7 +3,6 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinButtonControls.h"
-#include "skin/EffectBmp.h"
 #include "skin/Glyphs.h"
 #include "skin/SkinDrawing.h"
 #include "skincontrols/PlainLook.h"
@@ -241,14 +240,11 @@ void TbsSkinCheckRadioBox::DrawStateImage(TBitmap& bitmap, const TRect& source, 
 
 void TbsSkinCheckRadioBox::DrawSkinImage(TBitmap& bitmap)
 {
-    const double level = morph_.MorphLevel();
-    if (skin_.Morphing && level > 0 && level < 1) {
+    if (skin_.Morphing && morph_.InProgress()) {
         TBitmap normal, active;
         DrawStateImage(normal, skin_.Normal, false);
         DrawStateImage(active, skin_.Active, true);
-        TbsEffectBmp mix(normal);
-        mix.Morph(skin_.MorphKind, TbsEffectBmp(active), level);
-        bitmap = mix.Bitmap();
+        bitmap = morph_.Compose(normal, active, skin_.MorphKind);
         return;
     }
     const bool active = hovered_ || FocusedHere();

@@ -4,7 +4,6 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinButtonControls.h"
-#include "skin/EffectBmp.h"
 #include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinToolBar.h"
 #include "ui/ImageList.h"
@@ -228,9 +227,7 @@ void TbsSkinSpeedButton::DrawSkinImage(TBitmap& bitmap)
     TBitmap normal, active;
     DrawStateImage(normal, skin_.Normal, false, false);
     DrawStateImage(active, skin_.Active, false, true);
-    TbsEffectBmp mix(normal);
-    mix.Morph(skin_.MorphKind, TbsEffectBmp(active), morph_.MorphLevel());
-    bitmap = mix.Bitmap();
+    bitmap = morph_.Compose(normal, active, skin_.MorphKind);
 }
 
 void TbsSkinSpeedButton::DrawDefaultImage(TBitmap& bitmap)
