@@ -36,9 +36,7 @@ void TbsSkinLabel::SetAlignment(TAlignment alignment)
 void TbsSkinLabel::SetBorderStyle(TbsBevelStyle style)
 {
     borderStyle_ = style;
-    if (SkinIndex() != -1) return;
-    Invalidate();
-    if (Parent()) Parent()->Realign();
+    if (SkinIndex() == -1) Invalidate();
 }
 
 void TbsSkinLabel::SetAutoSize(bool on)

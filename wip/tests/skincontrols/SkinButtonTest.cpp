@@ -60,7 +60,7 @@ protected:
         auto* button = new TbsSkinButton(form);
         button->SetParent(form);
         button->SetBounds(left, top, 75, 25);
-        button->SetSkinData(&skinData);
+        button->SetSkinData(data);
         app->ProcessMessages();
         return button;
     }
@@ -247,7 +247,7 @@ TEST_F(SkinButtonTest, StickyGroupsKeepOneButtonDown)
         b->SetParent(form);
         b->SetBounds(10 + 30 * i, 10, 25, 25);
         b->SetGroupIndex(1);
-        b->SetSkinData(&skinData);
+        b->SetSkinData(data);
         b->OnClick = [&clicks, i](TComponent*) { ++clicks[size_t(i)]; };
         buttons.push_back(b);
     }
@@ -307,7 +307,7 @@ TEST_F(SkinButtonTest, BadInputStillDraws)
     // paints and keeps its size rules.
     ReplaceLine(stored, "button", "pictureindex", "99");
     ReplaceLine(stored, "button", "maskpictureindex", "42");
-    skinData.ApplyStoredSkin(stored);
+    data->ApplyStoredSkin(stored);
     TbsSkinButton* broken = NewButton(form, 20, 100);
     broken->SetCaption("OK");
     MoveTo(Center(broken));

@@ -22,7 +22,7 @@ protected:
         box->SetRadio(radio);
         box->SetBounds(10, top, 150, 25);
         box->SetCaption(radio ? "&Radio" : "&Check");
-        if (skinned) box->SetSkinData(&skinData);
+        if (skinned) box->SetSkinData(data);
         box->OnClick = [this, box](TComponent*) { clicks.push_back(box->Caption() + (box->Checked() ? "+" : "-")); };
         return box;
     }

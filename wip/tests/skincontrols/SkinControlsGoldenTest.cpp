@@ -104,8 +104,8 @@ TEST_F(SkinControlsGoldenTest, WholeControls)
             control->SetParent(form);
             control->SetLeft(20);
             control->SetTop(20);
-            if (auto* bound = dynamic_cast<TbsSkinControl*>(control)) bound->SetSkinData(skinned ? &skinData : nullptr);
-            if (auto* bound = dynamic_cast<TbsGraphicSkinControl*>(control)) bound->SetSkinData(skinned ? &skinData : nullptr);
+            if (auto* bound = dynamic_cast<TbsSkinControl*>(control)) bound->SetSkinData(skinned ? data : nullptr);
+            if (auto* bound = dynamic_cast<TbsGraphicSkinControl*>(control)) bound->SetSkinData(skinned ? data : nullptr);
             app->ProcessMessages();
             EXPECT_TRUE(testing::MatchesGolden(Shot(control), name));
             delete control;

@@ -28,7 +28,7 @@ TEST_F(SkinGaugeTest, FillGrowsFromTheStartOfTheProgressArea)
         gauge->SetVertical(c.vertical);
         gauge->SetSkinDataName(c.skinName);
         gauge->SetBounds(10, 10, skin.skinrect.Width(), skin.skinrect.Height());
-        gauge->SetSkinData(&skinData);
+        gauge->SetSkinData(data);
         const TRect area = skin.progressarea, image = skin.progressrect;
         // Along the axis from the start of the fill: begin cap, middle copies, end cap.
         auto source = [&](int along, int length) {
@@ -111,7 +111,7 @@ TEST_F(SkinGaugeTest, WithoutSkinSizeThePictureStretches)
     gauge->SetParent(form);
     gauge->SetUseSkinSize(false);
     gauge->SetBounds(10, 10, 100, 48);
-    gauge->SetSkinData(&skinData);
+    gauge->SetSkinData(data);
     gauge->SetValue(0);
     app->ProcessMessages();
     EXPECT_EQ(gauge->Height(), 48); // the skin's height is 16

@@ -42,7 +42,7 @@ TEST_F(SkinPanelTest, PanelRollsUpToItsCaptionAndBack)
         panel->SetBounds(10, 10, 200, 150);
         panel->SetCaptionMode(true);
         panel->SetCaption("Settings");
-        if (skinned) panel->SetSkinData(&skinData);
+        if (skinned) panel->SetSkinData(data);
         std::vector<TControl*> children = AddChildren(panel, 3);
         children[1]->Hide();
         panel->SetRollUpState(true); // not in roll-up mode: stays unrolled
@@ -102,7 +102,7 @@ TEST_F(SkinPanelTest, RollUpPanelButtonsByMouse)
         panel->SetParent(form);
         panel->SetBounds(10, 10, 200, 150);
         panel->SetCaption("Batch");
-        if (skinned) panel->SetSkinData(&skinData);
+        if (skinned) panel->SetSkinData(data);
         std::vector<TControl*> children = AddChildren(panel, 2);
         std::vector<std::string> events;
         panel->OnChangeRollState = [&](TComponent*) { events.push_back(panel->RollState() ? "rolled" : "unrolled"); };
@@ -186,8 +186,8 @@ TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
     auto* fixed = new TbsSkinStatusPanel(bar);
     fixed->SetParent(bar);
     fixed->SetAlign(TAlign::alClient);
-    bar->SetSkinData(&skinData); // the bar passes its skin on to its panels
-    EXPECT_EQ(panel->SkinData(), &skinData);
+    bar->SetSkinData(data); // the bar passes its skin on to its panels
+    EXPECT_EQ(panel->SkinData(), data);
     app->ProcessMessages();
     EXPECT_EQ(bar->Top() + bar->Height(), form->ClientHeight());
 
@@ -197,7 +197,7 @@ TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
     } cases[] = {{false, 0}, {false, 2}, {true, 0}, {true, 1}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.skinned) + " glyph " + std::to_string(c.glyphCells));
-        panel->SetSkinData(c.skinned ? &skinData : nullptr);
+        panel->SetSkinData(c.skinned ? data : nullptr);
         panel->SetAutoSize(false);
         panel->SetWidth(120);
         TBitmap glyph(16 * std::max(1, c.glyphCells), 16);

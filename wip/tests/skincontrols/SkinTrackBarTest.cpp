@@ -25,7 +25,7 @@ protected:
         bar->SetParent(form);
         bar->SetVertical(GetParam().vertical);
         bar->SetBounds(20, 20, GetParam().vertical ? 20 : 120, GetParam().vertical ? 120 : 20);
-        if (GetParam().skinned) bar->SetSkinData(&skinData);
+        if (GetParam().skinned) bar->SetSkinData(data);
         bar->SetValue(0);
         bar->OnChange = [this](TComponent* s) { changes.push_back(static_cast<TbsSkinTrackBar*>(s)->Value()); };
         app->ProcessMessages();
@@ -96,7 +96,7 @@ TEST_F(SkinTrackBarTest, ThumbImageFollowsDragging)
     auto* bar = new TbsSkinTrackBar(form);
     bar->SetParent(form);
     bar->SetBounds(20, 20, 120, 30);
-    bar->SetSkinData(&skinData);
+    bar->SetSkinData(data);
     bar->SetValue(75);
     app->ProcessMessages();
     const auto& skin = SkinControl<TbsDataSkinTrackBarControl>("htrackbar");

@@ -26,8 +26,8 @@ protected:
     {
         app->SetTitle("Tavrik");
         message = new TbsSkinMessage(app.get());
-        message->SetSkinData(&skinData);
-        message->SetCtrlSkinData(&skinData);
+        message->SetSkinData(data);
+        message->SetCtrlSkinData(data);
     }
 
     // The box now showing.
