@@ -1,23 +1,17 @@
-#include "skincontrols/SkinPaint.h"
 #include "skincontrols/SkinSpeedButton.h"
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
-#include "skin/DataSkinButtonControls.h"
 #include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinToolBar.h"
-#include "ui/ImageList.h"
 
 namespace tavrik {
 
-TbsSkinSpeedButton::TbsSkinSpeedButton(TComponent* owner) : TbsGraphicSkinCustomControl(owner)
+TbsSkinSpeedButton::TbsSkinSpeedButton(TComponent* owner) : TbsButtonControl<TbsGraphicSkinCustomControl>(owner)
 {
     SetSkinDataName("toolbutton");
-    SetControlStyle((ControlStyle() | csOpaque) & ~unsigned(csClickEvents | csDoubleClicks));
     SetBounds(0, 0, 25, 25);
 }
-
-TbsSkinSpeedButton::~TbsSkinSpeedButton() = default;
 
 void TbsSkinSpeedButton::SetShowCaption(bool on)
 {
@@ -27,37 +21,11 @@ void TbsSkinSpeedButton::SetShowCaption(bool on)
     else Invalidate();
 }
 
-void TbsSkinSpeedButton::SetGlyph(const TBitmap& glyph)
-{
-    content_.Glyph = glyph;
-    Invalidate();
-}
-
-void TbsSkinSpeedButton::SetNumGlyphs(int count)
-{
-    if (content_.SetNumGlyphs(count)) Invalidate();
-}
-
 void TbsSkinSpeedButton::SetImageIndex(int index)
 {
     if (index == imageIndex_) return;
     imageIndex_ = index;
     if (dynamic_cast<TbsSkinToolBar*>(Parent())) Invalidate();
-}
-
-void TbsSkinSpeedButton::SetLayout(TButtonLayout layout)
-{
-    if (content_.SetLayout(layout)) Invalidate();
-}
-
-void TbsSkinSpeedButton::SetMargin(int margin)
-{
-    if (content_.SetMargin(margin)) Invalidate();
-}
-
-void TbsSkinSpeedButton::SetSpacing(int spacing)
-{
-    if (content_.SetSpacing(spacing)) Invalidate();
 }
 
 void TbsSkinSpeedButton::SetFlat(bool on)
@@ -76,64 +44,19 @@ void TbsSkinSpeedButton::SetTransparent(bool on)
     Invalidate();
 }
 
-void TbsSkinSpeedButton::SetDown(bool down)
-{
-    if (down == Down()) return;
-    driver_.StoreDown(down);
-    if (Morphs()) {
-        morph_.SetMorphLevel(1);
-        if (down) morph_.Stop();
-        else morph_.Start();
-    }
-    Invalidate();
-    if (down && groupIndex_ != 0) ReleaseGroup();
-}
-
-void TbsSkinSpeedButton::ReleaseGroup()
-{
-    TWinControl* parent = Parent();
-    if (!parent) return;
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        auto* sibling = dynamic_cast<TbsSkinSpeedButton*>(parent->Controls(i));
-        if (sibling && sibling != this && sibling->groupIndex_ == groupIndex_ && sibling->Down())
-            sibling->SetDown(false);
-    }
-}
-
-bool TbsSkinSpeedButton::Morphs() const { return SkinIndex() != -1 && skin_.Morphing && !transparent_; }
-
 TButtonSetup TbsSkinSpeedButton::ButtonSetup() const
 {
     TButtonSetup s;
-    s.Grouped = groupIndex_ != 0;
-    s.AllowAllUp = allowAllUp_;
-    s.RepeatMode = repeatMode_;
+    s.Grouped = GroupIndex() != 0;
+    s.AllowAllUp = AllowAllUp();
+    s.RepeatMode = RepeatMode();
     s.SpeedButton = true;
     return s;
 }
 
-void TbsSkinSpeedButton::ButtonFullMorph()
+TButtonLook TbsSkinSpeedButton::SpeedLook() const
 {
-    if (Morphs()) morph_.SetMorphLevel(1);
-}
-
-void TbsSkinSpeedButton::ButtonRefresh()
-{
-    if (Morphs()) morph_.Start();
-    else Invalidate();
-}
-
-TButtonLook TbsSkinSpeedButton::Look() const
-{
-    TButtonLook look;
-    look.Enabled = Enabled();
-    look.Down = Down();
-    look.Hovered = Hovered();
-    look.MouseHeld = driver_.State().MouseHeld;
-    look.Grouped = groupIndex_ != 0;
-    look.Morphing = skin_.Morphing && !transparent_;
-    look.MorphLevel = morph_.MorphLevel();
-    look.HasDisabledImage = !skin_.Disabled.IsEmpty();
+    TButtonLook look = Look();
     look.Transparent = transparent_;
     look.Flat = flat_;
     return look;
@@ -152,112 +75,65 @@ void TbsSkinSpeedButton::WndProc(TMessage& m)
     case CM_MOUSELEAVE:
         if (Enabled() && !driver_.PointerCrossed(m.Msg == CM_MOUSEENTER)) return;
         break;
-    case CM_ENABLEDCHANGED:
-        morph_.Reset();
-        driver_.ClearHover();
-        Invalidate();
-        break;
     default: break;
     }
-    TbsGraphicSkinCustomControl::WndProc(m);
+    TbsButtonControl::WndProc(m);
 }
 
 void TbsSkinSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (button == TMouseButton::Left && !driver_.Handle(TButtonEvent::LeftPress)) return;
-    TbsGraphicSkinCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TbsSkinSpeedButton::MouseMove(TShiftState shift, int x, int y)
-{
-    if (!driver_.TrackHeldPointer(ClientRect().Contains({x, y}))) return;
-    TbsGraphicSkinCustomControl::MouseMove(shift, x, y);
+    TbsButtonControl::MouseDown(button, shift, x, y);
 }
 
 void TbsSkinSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     auto alive = Guard();
-    TbsGraphicSkinCustomControl::MouseUp(button, shift, x, y);
+    TbsButtonControl::MouseUp(button, shift, x, y);
     if (alive && button == TMouseButton::Left) driver_.Handle(TButtonEvent::LeftRelease);
 }
 
-void TbsSkinSpeedButton::ReadSkinObject()
+TGlyphAndText TbsSkinSpeedButton::Content(bool down, bool active) const
 {
-    TbsGraphicSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinButtonControl*>(SkinControl())) skin_ = TButtonSkinLook::From(*skin);
-}
-
-void TbsSkinSpeedButton::ApplySkin()
-{
-    morph_.Reset();
-    TbsGraphicSkinCustomControl::ApplySkin();
-    if (Morphs() && Hovered()) morph_.SetMorphLevel(1);
-}
-
-std::string_view TbsSkinSpeedButton::ShownCaption() const { return showCaption_ ? std::string_view(Caption()) : ""; }
-
-void TbsSkinSpeedButton::DrawContent(TCanvas& canvas, const TRect& rect, bool down, bool active)
-{
-    TGlyphAndText what = content_.For(ShownCaption(), down, active, Enabled());
-    auto* bar = dynamic_cast<TbsSkinToolBar*>(Parent());
+    TGlyphAndText what = content_.For(showCaption_ ? std::string_view(Caption()) : std::string_view(), down, active, Enabled());
+    auto* bar = dynamic_cast<const TbsSkinToolBar*>(Parent());
     if (bar && content_.Glyph.Empty()) {
         what.Images = bar->ImagesFor(Enabled(), Hovered() || Down());
         what.ImageIndex = imageIndex_;
     }
-    DrawGlyphAndText(canvas, rect, what);
-}
-
-void TbsSkinSpeedButton::DrawStateImage(TBitmap& bitmap, const TRect& source, bool down, bool active)
-{
-    DrawSkinImageFrom(source, bitmap);
-    TCanvas canvas(bitmap);
-    canvas.SetFont(WithColor(SkinTextFont(skin_.Font), skin_.CaptionColor(Enabled(), down, active)));
-    DrawContent(canvas, FittedClientRect, down, active);
-}
-
-void TbsSkinSpeedButton::DrawSkinImage(TBitmap& bitmap)
-{
-    const TButtonFace face = SpeedButtonFace(Look());
-    if (face != TButtonFace::Morph) {
-        const bool down = face == TButtonFace::Down;
-        const bool active = down || face == TButtonFace::Active;
-        DrawStateImage(bitmap, skin_.Image(face), down, active);
-        return;
-    }
-    TBitmap normal, active;
-    DrawStateImage(normal, skin_.Normal, false, false);
-    DrawStateImage(active, skin_.Active, false, true);
-    bitmap = morph_.Compose(normal, active, skin_.MorphKind);
+    return what;
 }
 
 void TbsSkinSpeedButton::DrawDefaultImage(TBitmap& bitmap)
 {
     TCanvas canvas(bitmap);
-    const TPlainFace face = PlainSpeedButtonFace(Look());
-    DrawPlainFace(canvas, {0, 0, bitmap.Width(), bitmap.Height()}, face);
+    const TPlainFace face = PlainSpeedButtonFace(SpeedLook());
+    const TRect r{0, 0, bitmap.Width(), bitmap.Height()};
+    DrawPlainFace(canvas, r, face);
     TFontRequest font = DefaultFont().Request();
     if (!Enabled()) font.Color = clBtnShadow;
     canvas.SetFont(font);
-    DrawContent(canvas, {0, 0, bitmap.Width(), bitmap.Height()}, Down(), face == TPlainFace::Pressed || Hovered());
+    TGlyphAndText what = Content(Down(), Hovered());
+    what.Pressed = face == TPlainFace::Pressed;
+    DrawGlyphAndText(canvas, r, what);
 }
 
 void TbsSkinSpeedButton::Paint()
 {
     ReadSkinObject();
-    const TButtonLook look = Look();
-    const bool bare = SkinIndex() != -1 ? SpeedButtonFace(look) == TButtonFace::Bare
-                                        : PlainSpeedButtonFace(look) == TPlainFace::Bare;
+    const bool skinned = SkinIndex() != -1;
+    const bool bare = skinned ? Face() == TButtonFace::Bare : PlainSpeedButtonFace(SpeedLook()) == TPlainFace::Bare;
     if (!bare) {
-        TbsGraphicSkinCustomControl::Paint();
+        TbsButtonControl::Paint();
         return;
     }
     // Nothing behind the glyph and caption: they go straight onto the parent.
     TCanvas& canvas = *Canvas();
     TFontRequest font = DefaultFont().Request();
-    if (SkinIndex() != -1) font = WithColor(SkinTextFont(skin_.Font), Enabled() ? skin_.FontColor : skin_.DisabledFontColor);
+    if (skinned) font = WithColor(SkinTextFont(skin_.Font), Enabled() ? skin_.FontColor : skin_.DisabledFontColor);
     else if (!Enabled()) font.Color = clBtnShadow;
     canvas.SetFont(font);
-    DrawContent(canvas, SkinIndex() != -1 ? FittedClientRect : ClientRect(), false, false);
+    DrawGlyphAndText(canvas, skinned ? FittedClientRect : ClientRect(), Content(false, false));
 }
 
 } // namespace tavrik
