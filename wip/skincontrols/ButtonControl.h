@@ -1,12 +1,14 @@
 #pragma once
 
 #include "gfx/Canvas.h"
+#include "gfx/SystemColors.h"
 #include "skin/DataSkinButtonControls.h"
 #include "skincontrols/ButtonDriver.h"
 #include "skincontrols/ButtonFace.h"
 #include "skincontrols/ButtonGlyph.h"
 #include "skincontrols/ButtonSkinLook.h"
 #include "skincontrols/ControlMorph.h"
+#include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinPaint.h"
 
 #include <algorithm>
@@ -117,6 +119,20 @@ protected:
         DrawStateImage(normal, skin_.Normal, false, false);
         DrawStateImage(active, skin_.Active, false, true);
         bitmap = morph_.Compose(normal, active, skin_.MorphKind);
+    }
+    // The plain look of a face: its frame and fill, then caption and glyph in DefaultFont
+    // (shifted when pressed).
+    void DrawPlainButton(TBitmap& bitmap, TPlainFace face)
+    {
+        TCanvas canvas(bitmap);
+        const TRect r{0, 0, bitmap.Width(), bitmap.Height()};
+        DrawPlainFace(canvas, r, face);
+        TFontRequest font = this->DefaultFont().Request();
+        if (!this->Enabled()) font.Color = clBtnShadow;
+        canvas.SetFont(font);
+        TGlyphAndText what = Content(Down(), Hovered());
+        what.Pressed = face == TPlainFace::Pressed;
+        DrawGlyphAndText(canvas, r, what);
     }
     // The look's inputs the descendants share.
     TButtonLook Look() const

@@ -2,7 +2,6 @@
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
-#include "skincontrols/PlainLook.h"
 #include "ui/Form.h"
 #include "wsys/WinApi.h"
 
@@ -152,18 +151,6 @@ void TbsSkinButton::CreateWnd()
     driver_.SetDefaultActive(default_);
 }
 
-void TbsSkinButton::DrawDefaultImage(TBitmap& bitmap)
-{
-    const TPlainFace face = PlainPushButtonFace(PushLook());
-    TCanvas canvas(bitmap);
-    const TRect r{0, 0, bitmap.Width(), bitmap.Height()};
-    DrawPlainFace(canvas, r, face);
-    TFontRequest font = DefaultFont().Request();
-    if (!Enabled()) font.Color = clBtnShadow;
-    canvas.SetFont(font);
-    TGlyphAndText what = Content(Down(), Hovered());
-    what.Pressed = face == TPlainFace::Pressed;
-    DrawGlyphAndText(canvas, r, what);
-}
+void TbsSkinButton::DrawDefaultImage(TBitmap& bitmap) { DrawPlainButton(bitmap, PlainPushButtonFace(PushLook())); }
 
 } // namespace tavrik

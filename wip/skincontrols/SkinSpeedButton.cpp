@@ -2,7 +2,6 @@
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
-#include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinToolBar.h"
 
 namespace tavrik {
@@ -104,19 +103,7 @@ TGlyphAndText TbsSkinSpeedButton::Content(bool down, bool active) const
     return what;
 }
 
-void TbsSkinSpeedButton::DrawDefaultImage(TBitmap& bitmap)
-{
-    TCanvas canvas(bitmap);
-    const TPlainFace face = PlainSpeedButtonFace(SpeedLook());
-    const TRect r{0, 0, bitmap.Width(), bitmap.Height()};
-    DrawPlainFace(canvas, r, face);
-    TFontRequest font = DefaultFont().Request();
-    if (!Enabled()) font.Color = clBtnShadow;
-    canvas.SetFont(font);
-    TGlyphAndText what = Content(Down(), Hovered());
-    what.Pressed = face == TPlainFace::Pressed;
-    DrawGlyphAndText(canvas, r, what);
-}
+void TbsSkinSpeedButton::DrawDefaultImage(TBitmap& bitmap) { DrawPlainButton(bitmap, PlainSpeedButtonFace(SpeedLook())); }
 
 void TbsSkinSpeedButton::Paint()
 {
