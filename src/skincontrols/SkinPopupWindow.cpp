@@ -339,7 +339,9 @@ void TbsSkinPopupWindow::WndProc(TMessage& m)
     switch (m.Msg) {
     case WM_MOUSEACTIVATE: m.Result = MA_NOACTIVATE; return;
     case WM_ERASEBKGND: m.Result = 1; return;
-    case WM_CANCELMODE: engine_->CloseAll(); return;
+    case WM_CANCELMODE:
+        if (engine_->LevelOf(this) >= 0) engine_->CloseAll();
+        return;
     case WM_TIMER:
         if (m.WParam == kMouseTimer) MouseTimer();
         else if (m.WParam == kMorphTimer) MorphTimer();

@@ -209,7 +209,7 @@ void TbsSkinPopupWindow::SelectByKey(int direction)
     ScrollToShow(found);
     const int old = activeItem_;
     activeItem_ = found;
-    if (old >= 0 && items_[size_t(old)]->Selectable()) LeaveItem(old);
+    if (old >= 0) LeaveItem(old);
     items_[size_t(found)]->KeyboardSelected = true;
     EnterItem(found, false);
 }
@@ -223,7 +223,7 @@ void TbsSkinPopupWindow::KeyDown(uint16_t key)
             const int old = activeItem_;
             if (old != i) {
                 activeItem_ = i;
-                if (old >= 0 && items_[size_t(old)]->Selectable()) LeaveItem(old);
+                if (old >= 0) LeaveItem(old);
                 EnterItem(i, true);
             }
             if (items_[size_t(i)]->MenuItem()->Enabled()) ClickItem(i);

@@ -322,10 +322,11 @@ void TInputRouter::TellWatchers(TWindow* target)
     TWindow* root = TWindowSystem::Root(target);
     if (root && std::find(watchers_.begin(), watchers_.end(), root) != watchers_.end()) return;
     std::vector<HWND> told;
-    for (TWindow* w : watchers_)
-        if (TWindowSystem::IsVisible(w)) told.push_back(w->handle);
+    for (TWindow* w : watchers_) told.push_back(w->handle);
+    // Asked afresh each time: the first one told may close the others.
     for (HWND h : told)
-        if (TWindow* w = ws_.Find(h)) ws_.Send(w, WM_CANCELMODE, 0, 0);
+        if (TWindow* w = ws_.Find(h); w && TWindowSystem::IsVisible(w) && std::ranges::count(watchers_, w))
+            ws_.Send(w, WM_CANCELMODE, 0, 0);
 }
 
 bool TInputRouter::TrackMouseEvent(TRACKMOUSEEVENT& track)
