@@ -7,7 +7,6 @@
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/MenuItem.h"
-#include "ui/PopupMenuWindow.h"
 #include "ui/Timer.h"
 #include "wsys/WinApi.h"
 
@@ -105,9 +104,11 @@ void TbsSkinMenu::MenuPopup(TControl* control, TbsSkinData* skinData, int startI
     workArea_ = GetMonitorWorkArea(form && form->HandleAllocated() ? form->Handle() : nullptr, true);
     SetSkinData(skinData);
     images_ = images;
-    if (item && startIndex >= 0 && startIndex < item->Count() && HasSubmenu(item)) {
+    if (item && startIndex >= 0 && startIndex < item->Count()) {
         menuOpen_ = true;
         OpenWindow(item, startIndex, anchor, false, upward);
+        // Nothing visible from the start index: no window, no menu.
+        if (windows_.empty()) menuOpen_ = false;
     }
     firstPopup_ = false;
 }
