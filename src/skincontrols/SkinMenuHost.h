@@ -13,7 +13,7 @@ class TbsSkinMenu;
 // when it is gone). A frame implements it; menus find it with FindSkinMenuHost.
 class TbsSkinMenuHost {
 public:
-    virtual TbsSkinMenu* MenuEngine() = 0;
+    virtual TbsSkinMenu* SkinMenu() = 0;
     virtual TbsSkinData* SkinData() const = 0;
     virtual TbsSkinData* MenusSkinData() const = 0;
     virtual void MarkSkinMenuOpen() = 0;

@@ -43,7 +43,7 @@ TbsSkinMenuHost* TbsSkinPopupMenu::PrepareHost()
     if (OnPopup) OnPopup(this);
     if (!alive) return nullptr;
     TbsSkinMenuHost* host = FindSkinMenuHost(PopupForm());
-    if (!host || !host->MenuEngine()) return nullptr;
+    if (!host || !host->SkinMenu()) return nullptr;
     if (!skinData_) SetSkinData(host->MenusSkinData() ? host->MenusSkinData() : host->SkinData());
     return host;
 }
@@ -51,7 +51,7 @@ TbsSkinMenuHost* TbsSkinPopupMenu::PrepareHost()
 void TbsSkinPopupMenu::Show(TbsSkinMenuHost* host, TControl* control, const TRect& r, bool upward)
 {
     host->MarkSkinMenuOpen();
-    host->MenuEngine()->MenuPopup(control, skinData_, 0, r, Items(), upward, Images());
+    host->SkinMenu()->MenuPopup(control, skinData_, 0, r, Items(), upward, Images());
 }
 
 void TbsSkinPopupMenu::Popup(int x, int y) { PopupAt(Rect(x, y, x, y), false); }

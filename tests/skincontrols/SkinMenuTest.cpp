@@ -32,7 +32,7 @@ public:
     {
         if (keys_ && Application()) Application()->RemoveMessageListener(keys_);
     }
-    TbsSkinMenu* MenuEngine() override { return engine_; }
+    TbsSkinMenu* SkinMenu() override { return engine_; }
     TbsSkinData* SkinData() const override { return data; }
     TbsSkinData* MenusSkinData() const override { return nullptr; }
     void MarkSkinMenuOpen() override
@@ -107,7 +107,7 @@ protected:
         return item;
     }
 
-    TbsSkinMenu* Engine() const { return host->MenuEngine(); }
+    TbsSkinMenu* Engine() const { return host->SkinMenu(); }
     int Levels() const { return Engine()->PopupWindowCount(); }
     TbsSkinPopupWindow* Level(int i) const { return Engine()->PopupWindows(i); }
     // The screen point in the middle of entry `index` of a level.
