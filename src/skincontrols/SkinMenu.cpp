@@ -153,7 +153,7 @@ void TbsSkinMenu::Notify(TComponent* target, uint32_t message)
 bool TbsSkinMenu::KeyDown(uint16_t key)
 {
     if (windows_.empty() || !windows_.back()->Visible()) return false;
-    windows_.back()->KeyDown(key);
+    windows_.back()->HandleKey(key);
     return true;
 }
 

@@ -87,7 +87,8 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu* engine, TMenuItem* item, int
     : TCustomControl(nullptr), engine_(engine), item_(item), images_(images), startIndex_(startIndex)
 {
     SetVisible(false);
-    SetControlStyle(ControlStyle() | csOpaque);
+    // A menu watches the pointer, it never holds it: a press on another level must reach it.
+    SetControlStyle((ControlStyle() | csOpaque) & ~unsigned(csCaptureMouse));
     if (TForm* form = engine->OwnerForm(); form && form->HandleAllocated()) SetParentWindow(form->Handle());
     glyphWidth_ = images ? images->Width() + 5 : 19;
     ReadSkin();
@@ -356,7 +357,7 @@ void TbsSkinPopupWindow::WndProc(TMessage& m)
         if (activeItem_ >= 0 && !items_[size_t(activeItem_)]->IsDivider()) ClickItem(activeItem_);
         return;
     }
-    case WM_KEYDOWN: KeyDown(uint16_t(m.WParam)); return;
+    case WM_KEYDOWN: HandleKey(uint16_t(m.WParam)); return;
     default: break;
     }
     TCustomControl::WndProc(m);

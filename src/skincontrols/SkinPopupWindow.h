@@ -71,7 +71,7 @@ public:
     // The pointer at a client point (the mouse timer's poll, a release).
     void HoverAt(TPoint p);
     // A key routed to the deepest open level.
-    void KeyDown(uint16_t key);
+    void HandleKey(uint16_t key);
     // Makes an entry the active one as the keyboard or the mouse does.
     void EnterItem(int index, bool byMouse);
     void LeaveItem(int index);

@@ -214,7 +214,7 @@ void TbsSkinPopupWindow::SelectByKey(int direction)
     EnterItem(found, false);
 }
 
-void TbsSkinPopupWindow::KeyDown(uint16_t key)
+void TbsSkinPopupWindow::HandleKey(uint16_t key)
 {
     if (!Visible()) return;
     if (IsAcceleratorKey(key)) {

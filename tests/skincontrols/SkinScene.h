@@ -36,7 +36,8 @@ protected:
     {
         auto* c = new T(form);
         c->SetParent(parent);
-        if (!skinName.empty()) c->SetSkinDataName(skinName);
+        if constexpr (requires { c->SetSkinDataName(skinName); })
+            if (!skinName.empty()) c->SetSkinDataName(skinName);
         c->SetBoundsRect(bounds);
         return c;
     }
