@@ -101,6 +101,8 @@ public:
     int BeepCount() const { return beeps_; }
     TCursorShape CursorShape() const { return cursorShape_; }
     TNativeWindow CapturingWindow() const { return capture_; }
+    // A press where no window is lies outside the program; nothing more is needed here.
+    TNativeWindow WatchingWindow() const { return watching_; }
     struct TNativeInfo {
         TNativeWindowParams params;
         TRect bounds;
@@ -143,6 +145,7 @@ public:
     void SetCursorPos(TPoint screen) override;
     void SetCursorShape(TCursorShape shape) override { cursorShape_ = shape; }
     void SetMouseCapture(TNativeWindow window) override { capture_ = window; }
+    void WatchOutsidePresses(TNativeWindow popup) override { watching_ = popup; }
     void Beep() override { ++beeps_; }
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
@@ -184,6 +187,7 @@ private:
     std::map<UINT, bool> keysDown_;
     TCursorShape cursorShape_ = TCursorShape::Arrow;
     TNativeWindow capture_ = 0;
+    TNativeWindow watching_ = 0;
     TNativeWindow activated_ = 0;
     int beeps_ = 0;
     std::string clipboard_;
