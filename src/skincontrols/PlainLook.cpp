@@ -2,26 +2,25 @@
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
-#include "skin/SkinDrawing.h"
+#include "skincontrols/DefaultLook.h"
 
 namespace tavrik {
 
 void DrawPlainFace(TCanvas& canvas, const TRect& rect, TPlainFace face)
 {
-    if (face == TPlainFace::Bare) return;
-    TColor frame = clBtnShadow, fill = clBtnFace;
-    if (face == TPlainFace::Hot) {
-        frame = kPlainHotFrame;
-        fill = kPlainHotFill;
-    } else if (face == TPlainFace::Pressed) {
-        frame = kPlainHotFrame;
-        fill = kPlainPressedFill;
+    TRect r = rect;
+    switch (face) {
+    case TPlainFace::Normal: DrawDefaultElement(canvas, r, TbsElementState::Normal); break;
+    case TPlainFace::Hot: DrawDefaultElement(canvas, r, TbsElementState::Hot); break;
+    case TPlainFace::Pressed: DrawDefaultElement(canvas, r, TbsElementState::Pressed); break;
+    case TPlainFace::FaceOnly: {
+        TCanvasStateSaver saver(canvas);
+        canvas.SetBrush(TBrush{clBtnFace, TBrushStyle::bsSolid});
+        canvas.FillRect(rect);
+        break;
     }
-    TCanvasStateSaver saver(canvas);
-    canvas.Brush().Style = TBrushStyle::bsSolid;
-    canvas.Brush().Color = fill;
-    canvas.FillRect(rect);
-    if (face != TPlainFace::FaceOnly) DrawFrame3D(canvas, rect, frame, frame);
+    case TPlainFace::Bare: break;
+    }
 }
 
 } // namespace tavrik

@@ -1,53 +1,39 @@
 #pragma once
 
+#include "SkinScene.h"
+
 #include "skin/ProgramSkin.h"
-#include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
-#include "ui/Application.h"
-#include "ui/Form.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string_view>
 
 namespace tavrik::testing {
 
-// A program on an 800 x 600 headless screen with the program's skin loaded into skinData.
-class SkinControlTest : public ::testing::Test {
+// The skin scene with the program's skin loaded, more forms on demand and pixel checks of
+// whole controls.
+class SkinControlTest : public SkinScene {
 protected:
     SkinControlTest()
     {
-        THeadlessOptions options;
-        options.width = 800;
-        options.height = 600;
-        auto backend = std::make_unique<THeadlessBackend>(options);
-        screen = backend.get();
-        ws = std::make_unique<TWindowSystem>(std::move(backend));
-        app = std::make_unique<TApplication>();
-        LoadProgramSkin(stored);
-        skinData.ApplyStoredSkin(stored);
-    }
-    ~SkinControlTest() override
-    {
-        app.reset();
-        ws.reset();
+        tavrik::LoadProgramSkin(stored);
+        data->ApplyStoredSkin(stored);
+        ProcessMessages();
     }
 
-    // A shown, active form without frame whose client area is at (left, top) on the screen.
+    // A shown, active form without frame whose client area is at (left, top) on the screen;
+    // skin changes reach its controls through the scene's skin data only when set on them.
     TForm* NewForm(int left = 100, int top = 100, int width = 300, int height = 200)
     {
-        TForm* form = app->CreateForm<TForm>();
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(left, top, width, height);
-        form->Show();
-        app->ProcessMessages();
-        return form;
+        TForm* f = app->CreateForm<TForm>();
+        f->SetBorderStyle(TFormBorderStyle::bsNone);
+        f->SetBounds(left, top, width, height);
+        f->Show();
+        ProcessMessages();
+        return f;
     }
     TPoint At(const TControl* control, int x, int y) const { return control->ClientToScreen({x, y}); }
     TPoint Center(const TControl* control) const { return At(control, control->Width() / 2, control->Height() / 2); }
+    void MoveTo(TPoint p) { screen->MouseMove(p.x, p.y); }
     void ClickOn(const TControl* control)
     {
         TPoint p = Center(control);
@@ -58,11 +44,11 @@ protected:
     template <class T>
     const T& SkinControl(std::string_view name) const
     {
-        const int index = skinData.IndexOfSkinControl(name);
+        const int index = data->IndexOfSkinControl(name);
         EXPECT_GE(index, 0) << name;
-        return dynamic_cast<const T&>(*skinData.SkinControls.at(size_t(index)));
+        return dynamic_cast<const T&>(*data->SkinControls.at(size_t(index)));
     }
-    const TBitmap& Picture(int index) const { return skinData.activepictures.at(size_t(index)); }
+    const TBitmap& Picture(int index) const { return data->activepictures.at(size_t(index)); }
 
     // What the screen shows of the control's rectangle.
     TBitmap Shot(const TControl* control) const
@@ -88,14 +74,8 @@ protected:
         if (differ == 0) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << differ << " pixels differ, the first at (" << first.x << "," << first.y << ")";
     }
-    void MoveTo(TPoint p) { screen->MouseMove(p.x, p.y); }
-    TColor Pixel(TPoint p) const { return screen->ScreenPixel(p.x, p.y); }
 
     TbsStoredSkin stored;
-    TbsSkinData skinData;
-    THeadlessBackend* screen = nullptr;
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
 };
 
 } // namespace tavrik::testing

@@ -64,7 +64,7 @@ TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
     label->SetDefaultFont(small);
 
     const auto& skin = dynamic_cast<const TbsDataSkinStdLabelControl&>(
-        *skinData.SkinControls[size_t(skinData.IndexOfSkinControl("stdlabel"))]);
+        *data->SkinControls[size_t(data->IndexOfSkinControl("stdlabel"))]);
     TFontRequest skinFont{skin.fontname, skin.fontheight, TFontStyles(skin.fontstyle), skin.fontcolor, 0};
     struct TCase {
         bool bound, useSkinFont;
@@ -77,7 +77,7 @@ TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.bound) + std::to_string(c.useSkinFont));
-        label->SetSkinData(c.bound ? &skinData : nullptr);
+        label->SetSkinData(c.bound ? data : nullptr);
         label->SetUseSkinFont(c.useSkinFont);
         app->ProcessMessages();
         EXPECT_EQ(label->Width(), TextWidthIn(c.font, text)); // auto-sized in the font it draws with
@@ -87,7 +87,7 @@ TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
     // A skin that no longer has the entry: the label goes back to its default font once the
     // form relays the change.
     label->SetSkinDataName("nosuchlabel");
-    label->Perform(SKM_CHANGE, skinData.MessageParam(), kSkinMessageLParam);
+    label->Perform(SKM_CHANGE, data->MessageParam(), kSkinMessageLParam);
     app->ProcessMessages();
     EXPECT_EQ(label->Width(), TextWidthIn(big.Request(), text));
 
@@ -119,9 +119,9 @@ TEST_F(SkinLabelTextTest, LinkLightsUpUnderThePointerAndOpensItsAddressAfterOnCl
     EXPECT_TRUE(HasColour(*screen, link, RGB(0, 0, 255)));
     EXPECT_FALSE(HasColour(*screen, link, normal));
 
-    link->SetSkinData(&skinData);
+    link->SetSkinData(data);
     const auto& skin = dynamic_cast<const TbsDataSkinStdLabelControl&>(
-        *skinData.SkinControls[size_t(skinData.IndexOfSkinControl("stdlabel"))]);
+        *data->SkinControls[size_t(data->IndexOfSkinControl("stdlabel"))]);
     app->ProcessMessages();
     EXPECT_TRUE(HasColour(*screen, link, skin.activefontcolor));
     MoveTo({5, 5});

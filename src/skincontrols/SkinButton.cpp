@@ -3,6 +3,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "ui/Form.h"
+#include "ui/Accelerator.h"
 #include "wsys/WinApi.h"
 
 namespace tavrik {
@@ -81,7 +82,7 @@ void TbsSkinButton::DialogKey(TMessage& m)
 
 void TbsSkinButton::DialogChar(TMessage& m)
 {
-    if (!canFocused_ || !CanFocus() || !IsAccelerator(char32_t(m.WParam), Caption())) return;
+    if (!canFocused_ || !CanFocus() || !IsAccel(char32_t(m.WParam), Caption())) return;
     m.Result = 1;
     SetFocus();
     ExecuteClick();

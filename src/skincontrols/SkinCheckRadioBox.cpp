@@ -5,9 +5,11 @@
 #include "skin/DataSkinButtonControls.h"
 #include "skin/Glyphs.h"
 #include "skin/SkinDrawing.h"
+#include "skincontrols/DefaultLook.h"
 #include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinPaint.h"
 #include "ui/ImageList.h"
+#include "ui/Accelerator.h"
 #include "wsys/WinApi.h"
 
 namespace tavrik {
@@ -109,7 +111,7 @@ void TbsSkinCheckRadioBox::ToggleCheck()
 
 void TbsSkinCheckRadioBox::DialogChar(TMessage& m)
 {
-    if (!canFocused_ || !CanFocus() || !IsAccelerator(char32_t(m.WParam), Caption())) return;
+    if (!canFocused_ || !CanFocus() || !IsAccel(char32_t(m.WParam), Caption())) return;
     m.Result = 1;
     SetFocus();
     ToggleCheck();
@@ -254,7 +256,7 @@ void TbsSkinCheckRadioBox::DrawSkinImage(TBitmap& bitmap)
 void TbsSkinCheckRadioBox::DrawPlainBox(TCanvas& canvas, int height)
 {
     const TRect box{3, height / 2 - 7, 17, height / 2 + 7};
-    const TColor frame = hovered_ ? kPlainHotFrame : clBtnShadow;
+    const TColor frame = hovered_ ? kDefaultHotFrame : clBtnShadow;
     DrawFrame3D(canvas, box, frame, frame);
     if (!checked_) return;
     const TColor mark = Enabled() ? clBlack : clBtnShadow;

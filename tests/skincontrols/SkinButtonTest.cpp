@@ -3,6 +3,7 @@
 #include "skin/DataSkinButtonControls.h"
 #include "skin/EffectBmp.h"
 #include "skin/SkinImageBuilders.h"
+#include "skincontrols/DefaultLook.h"
 #include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinButton.h"
 #include "skincontrols/SkinSpeedButton.h"
@@ -142,9 +143,9 @@ TEST_F(SkinButtonTest, PlainLookColoursPerState)
     auto frameAndFill = [&] { return std::pair{Pixel(At(button, 0, 5)), Pixel(At(button, 3, 3))}; };
     EXPECT_EQ(frameAndFill(), std::pair(ColorToRGB(clBtnShadow), ColorToRGB(clBtnFace)));
     MoveTo(Center(button));
-    EXPECT_EQ(frameAndFill(), std::pair(kPlainHotFrame, kPlainHotFill));
+    EXPECT_EQ(frameAndFill(), std::pair(kDefaultHotFrame, kDefaultHotFill));
     screen->MouseDown();
-    EXPECT_EQ(frameAndFill(), std::pair(kPlainHotFrame, kPlainPressedFill));
+    EXPECT_EQ(frameAndFill(), std::pair(kDefaultHotFrame, kDefaultPressedFill));
     screen->MouseUp();
 }
 

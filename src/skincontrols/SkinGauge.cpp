@@ -6,6 +6,7 @@
 #include "skin/DataSkinButtonControls.h"
 #include "skin/SkinDrawing.h"
 #include "skincontrols/GaugeGeometry.h"
+#include "skincontrols/DefaultLook.h"
 #include "skincontrols/PlainLook.h"
 
 namespace tavrik {
@@ -152,7 +153,7 @@ void TbsSkinGauge::DrawDefaultImage(TBitmap& bitmap)
         DrawFrame3D(canvas, {0, 0, w, h}, clBtnShadow, clBtnShadow);
         const TRect fill = ProgressFillRect({1, 1, w - 1, h - 1}, vertical_, range_);
         if (!fill.IsEmpty()) {
-            canvas.Brush().Color = kPlainHotFill;
+            canvas.Brush().Color = kDefaultHotFill;
             canvas.FillRect(fill);
         }
     }

@@ -4,6 +4,7 @@
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinButtonControls.h"
 #include "skin/SkinImageBuilders.h"
+#include "skincontrols/DefaultLook.h"
 #include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinGauge.h"
 
@@ -83,7 +84,7 @@ TEST_F(SkinGaugeTest, PercentTextStandsUpInAStandingGauge)
     app->ProcessMessages();
     // The plain look: window colour, the fill in the hot colour, the text in the default font.
     EXPECT_EQ(Pixel(At(gauge, 0, 0)), ColorToRGB(clBtnShadow));
-    EXPECT_EQ(Pixel(At(gauge, 2, 2)), kPlainHotFill);
+    EXPECT_EQ(Pixel(At(gauge, 2, 2)), kDefaultHotFill);
     EXPECT_EQ(Pixel(At(gauge, 97, 2)), ColorToRGB(clWindow));
     auto inkBox = [&](TControl* c) {
         TRect box{c->Width(), c->Height(), 0, 0};
