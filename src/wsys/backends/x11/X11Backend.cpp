@@ -191,7 +191,7 @@ bool TX11Backend::IsOutside(Window reported, int x, int y) const
 {
     if (captureWindow_ || !grabbed_ || !watchWindow_ || reported != watchWindow_) return false;
     const TWin* win = Find(watchWindow_);
-    return win && !Bounds(0, 0, win->bounds.Width(), win->bounds.Height()).Contains({x, y});
+    return win && !Bounds(0, 0, win->bounds.Width(), win->bounds.Height()).Contains(TPoint{x, y});
 }
 
 void TX11Backend::TryGrab()
