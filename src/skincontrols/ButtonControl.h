@@ -10,6 +10,7 @@
 #include "skincontrols/ControlMorph.h"
 #include "skincontrols/PlainLook.h"
 #include "skincontrols/SkinPaint.h"
+#include "ui/WinControl.h"
 
 #include <algorithm>
 
@@ -157,7 +158,7 @@ protected:
     }
     void MouseMove(TShiftState shift, int x, int y) override
     {
-        if (!driver_.TrackHeldPointer(this->ClientRect().Contains({x, y}))) return;
+        if (!driver_.TrackHeldPointer(this->ClientRect().Contains(TPoint{x, y}))) return;
         Base::MouseMove(shift, x, y);
     }
 

@@ -156,7 +156,7 @@ void TbsSkinCheckRadioBox::MouseDown(TMouseButton button, TShiftState shift, int
 void TbsSkinCheckRadioBox::MouseMove(TShiftState shift, int x, int y)
 {
     // While the mouse is held here the framework reports no leaving: the pointer's place decides.
-    if (mouseHeld_) SetHovered(ClientRect().Contains({x, y}));
+    if (mouseHeld_) SetHovered(ClientRect().Contains(TPoint{x, y}));
     TbsSkinCustomControl::MouseMove(shift, x, y);
 }
 

@@ -161,7 +161,7 @@ void TbsSkinExPanel::LayOutCaption()
     buttons_.SetRects(caption_.Close, caption_.Roll);
 }
 
-TFontRequest TbsSkinExPanel::CaptionFont() const
+TFontRequest TbsSkinExPanel::CaptionFont()
 {
     if (!Skinned()) return DefaultFont().Request();
     TFontRequest font = WithColor(SkinTextFont(skin_.Font), skin_.Font.fontcolor);

@@ -82,7 +82,7 @@ private:
     void Track(const TCaptionButtonTracker::TStep& step);
     void DrawCaptionButton(TCanvas& canvas, int button);
     void DrawCaptionText(TCanvas& canvas, const TFontRequest& font);
-    TFontRequest CaptionFont() const;
+    TFontRequest CaptionFont();
 
     int defaultCaptionHeight_ = 21;
     bool showRollButton_ = true;

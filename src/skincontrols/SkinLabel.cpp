@@ -59,7 +59,7 @@ void TbsSkinLabel::ReadSkinObject()
     if (SkinIndex() != -1 && StretchMode == 0 && AutoSize()) TbsSkinCustomControl::SetAutoSize(false);
 }
 
-TFontRequest TbsSkinLabel::TextFont() const
+TFontRequest TbsSkinLabel::TextFont()
 {
     if (SkinIndex() == -1) return DefaultFont().Request();
     TFontRequest font = WithColor(SkinTextFont(font_), font_.fontcolor);

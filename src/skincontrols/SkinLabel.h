@@ -36,7 +36,7 @@ protected:
     void DrawLabelText(TCanvas& canvas, const TRect& rect);
     // The plain look's background: button face and the one-pixel frame of BorderStyle.
     void DrawPlainCell(TCanvas& canvas);
-    TFontRequest TextFont() const;
+    TFontRequest TextFont();
     void AdjustWidth();
 
 private:

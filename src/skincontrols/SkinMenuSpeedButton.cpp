@@ -71,7 +71,7 @@ void TbsSkinMenuSpeedButton::OpenMenu()
 
 void TbsSkinMenuSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    const bool onMenu = !trackButtonMode_ || TrackButtonRect().Contains({x, y});
+    const bool onMenu = !trackButtonMode_ || TrackButtonRect().Contains(TPoint{x, y});
     if (button == TMouseButton::Left && menu_ && onMenu && !menuOpen_) {
         OpenMenu();
         return;

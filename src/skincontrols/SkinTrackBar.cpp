@@ -134,7 +134,7 @@ void TbsSkinTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, i
     TRect grip = thumb_.Thumb;
     grip.Right += 1;
     grip.Bottom += 1;
-    if (!grip.Contains({x, y})) return;
+    if (!grip.Contains(TPoint{x, y})) return;
     grabbedAt_ = {x, y};
     grabbedOffset_ = thumb_.Offset;
     dragging_ = true;
