@@ -15,7 +15,7 @@ TButtonSkinLook TButtonSkinLook::From(const TbsDataSkinButtonControl& skin)
     look.ActiveFontColor = skin.activefontcolor;
     look.DownFontColor = skin.downfontcolor;
     look.DisabledFontColor = skin.disabledfontcolor;
-    look.Font = skin;
+    look.Font = TbsSkinFontKeys::Of(skin);
     look.Morphing = skin.morphing;
     look.MorphKind = int(skin.morphkind);
     return look;

@@ -2,7 +2,7 @@
 
 #include "core/Color.h"
 #include "core/Geometry.h"
-#include "skin/SkinKeyGroups.h"
+#include "skincontrols/SkinPaint.h"
 #include "skincontrols/ButtonFace.h"
 
 namespace tavrik {

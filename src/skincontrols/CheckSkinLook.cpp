@@ -29,7 +29,7 @@ TCheckSkinLook TCheckSkinLook::From(const TbsDataSkinCheckRadioControl& skin)
     look.ActiveFontColor = skin.activefontcolor;
     look.DisabledFontColor = skin.unenabledfontcolor;
     look.FlatFontColor = skin.framefontcolor;
-    look.Font = skin;
+    look.Font = TbsSkinFontKeys::Of(skin);
     look.Morphing = skin.morphing;
     look.MorphKind = int(skin.morphkind);
     return look;

@@ -3,7 +3,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinControl.h"
-#include "skin/SkinKeyGroups.h"
+#include "skincontrols/SkinPaint.h"
 #include "skincontrols/SkinBound.h"
 #include "skincontrols/SkinControlGeometry.h"
 #include "ui/Font.h"

@@ -132,7 +132,7 @@ void TbsSkinExPanel::ReadSkinObject()
     s.HorizontalRestore = family(skin->hrestorebuttonrect, skin->hrestorebuttonactiverect, skin->hrestorebuttondownrect);
     s.VerticalRoll = family(skin->vrollbuttonrect, skin->vrollbuttonactiverect, skin->vrollbuttondownrect);
     s.VerticalRestore = family(skin->vrestorebuttonrect, skin->vrestorebuttonactiverect, skin->vrestorebuttondownrect);
-    s.Font = *skin;
+    s.Font = TbsSkinFontKeys::Of(*skin);
 }
 
 void TbsSkinExPanel::AdjustClientRect(TRect& rect) const

@@ -93,7 +93,7 @@ void TbsSkinGauge::ReadSkinObject()
         beginoffset_ = skin->beginoffset;
         endoffset_ = skin->endoffset;
         skinVertical_ = skin->vertical;
-        font_ = *skin;
+        font_ = TbsSkinFontKeys::Of(*skin);
     }
     // A gauge stretched to any size keeps its rectangle: a mask drawn for the skin's size
     // would cut it wrongly.

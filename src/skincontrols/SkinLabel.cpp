@@ -55,7 +55,7 @@ void TbsSkinLabel::TextChanged()
 void TbsSkinLabel::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
-    if (auto* skin = dynamic_cast<const TbsDataSkinLabelControl*>(SkinControl())) font_ = *skin;
+    if (auto* skin = dynamic_cast<const TbsDataSkinLabelControl*>(SkinControl())) font_ = TbsSkinFontKeys::Of(*skin);
     if (SkinIndex() != -1 && StretchMode == 0 && AutoSize()) TbsSkinCustomControl::SetAutoSize(false);
 }
 

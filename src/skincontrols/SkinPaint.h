@@ -2,13 +2,29 @@
 
 #include "core/Geometry.h"
 #include "gfx/FontRequest.h"
-#include "skin/SkinKeyGroups.h"
+#include "skin/SkinKeys.h"
+
+#include <string>
 
 namespace tavrik {
 
 class TBitmap;
 class TCanvas;
 class TFont;
+
+// The four font keys of a skin section, copied out of the section that declares them.
+struct TbsSkinFontKeys {
+    std::string fontname = "Arial";
+    int32_t fontheight = 14;
+    TbsFontStyles fontstyle = 0;
+    TColor fontcolor = 0;
+
+    template <class Section>
+    static TbsSkinFontKeys Of(const Section& section)
+    {
+        return {section.fontname, section.fontheight, section.fontstyle, section.fontcolor};
+    }
+};
 
 // The font a control skin's fontname, fontheight and fontstyle keys name, in color.
 TFontRequest SkinFontRequest(const TbsSkinFontKeys& keys, TColor color);

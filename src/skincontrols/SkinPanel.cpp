@@ -166,7 +166,7 @@ void TbsSkinPanel::ReadSkinObject()
     }
     captionrect_ = skin->captionrect;
     alignment_ = skin->alignment;
-    font_ = *skin;
+    font_ = TbsSkinFontKeys::Of(*skin);
     bgpictureindex_ = skin->bgpictureindex;
     checkimagerect_ = skin->checkimagerect;
     uncheckimagerect_ = skin->uncheckimagerect;

@@ -1,6 +1,6 @@
 // Costs of the skinned buttons, sliders, labels, check boxes and panels on the headless
 // screen, in the program's skin: repainting one control at its usual size, one step of a
-// button's morph, and a skinned message box from the call to its first paint.
+// button's morph.
 #include "FormScene.h"
 
 #include "skin/ProgramSkin.h"
@@ -17,7 +17,6 @@
 #include "skincontrols/SkinSpeedButton.h"
 #include "skincontrols/SkinStatusPanel.h"
 #include "skincontrols/SkinTrackBar.h"
-#include "skinforms/SkinMessage.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/HeadlessBackend.h"
@@ -109,20 +108,6 @@ void BM_ButtonMorphTick(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 20);
 }
 BENCHMARK(BM_ButtonMorphTick);
-
-// From the call to the box's first paint; Esc then closes it.
-void BM_ShowMessageBox(benchmark::State& state)
-{
-    TSkinScene scene;
-    TbsSkinMessage message(nullptr);
-    message.SetSkinData(&scene.skin);
-    message.SetCtrlSkinData(&scene.skin);
-    for (auto _ : state) {
-        scene.Screen().WhenIdle([&] { scene.Screen().PressKey(VK_ESCAPE); });
-        message.ShowMessageBox("请导入图片！", TMsgDlgType::mtInformation, MsgDlgButtons({TMsgDlgBtn::mbOK}));
-    }
-}
-BENCHMARK(BM_ShowMessageBox)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
