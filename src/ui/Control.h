@@ -54,7 +54,6 @@ public:
     ~TControl() override;
     const char* ClassName() const override { return "TControl"; }
 
-    // --- Place ---------------------------------------------------------------------------
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
     int Left() const { return left_; }
@@ -91,7 +90,6 @@ public:
     void BringToFront();
     void SendToBack();
 
-    // --- State ---------------------------------------------------------------------------
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
@@ -130,14 +128,12 @@ public:
     bool MouseCapture() const;
     void SetMouseCapture(bool on);
 
-    // --- Painting ------------------------------------------------------------------------
     virtual void Invalidate();
     // Paints what is invalid now.
     virtual void Update();
     void Repaint();
     void Refresh() { Repaint(); }
 
-    // --- Messages ------------------------------------------------------------------------
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
     void Perform(TMessage& message);
     // A hook in front of the chain: it sees every message before the hooks added earlier.

@@ -43,8 +43,6 @@ void TWinControl::DestroyChildren()
     }
 }
 
-// --- Window -----------------------------------------------------------------------------------
-
 HWND TWinControl::Handle()
 {
     HandleNeeded();
@@ -127,8 +125,7 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         Perform(m);
     } catch (...) {
         // An error escaping a handler is reported, and the message loop goes on.
-        if (TApplication* app = Application()) app->HandleException(alive ? this : nullptr);
-        else throw;
+        HandleExceptionOrRethrow(alive ? this : nullptr);
     }
     return m.Result;
 }
@@ -198,8 +195,6 @@ void TWinControl::WMNcDestroy(TMessage& m)
     if (handle_ == h) handle_ = nullptr;
     mouseTracked_ = false;
 }
-
-// --- Children ---------------------------------------------------------------------------------
 
 void TWinControl::InsertControl(TControl* control)
 {
@@ -284,8 +279,6 @@ void TWinControl::RelayToControls(TMessage& message, bool stopAtAnswer)
     relay(this, relay);
 }
 
-// --- Bounds -----------------------------------------------------------------------------------
-
 void TWinControl::ApplyBounds(int left, int top, int width, int height)
 {
     if (handle_) {
@@ -357,8 +350,6 @@ void TWinControl::SetClientSize(int width, int height)
     SetBounds(Left(), Top(), width + Width() - c.Width(), height + Height() - c.Height());
 }
 
-// --- State ------------------------------------------------------------------------------------
-
 bool TWinControl::Showing() const
 {
     if (handle_) return IsWindowVisible(handle_);
@@ -388,8 +379,6 @@ void TWinControl::TextChanged()
     if (handle_) SetWindowText(handle_, Text());
     Invalidate();
 }
-
-// --- Painting ---------------------------------------------------------------------------------
 
 void TWinControl::Invalidate()
 {
@@ -475,8 +464,6 @@ void TWinControl::WMPaint(TMessage& m)
     }
     EndPaint(h, &ps);
 }
-
-// --- Alignment --------------------------------------------------------------------------------
 
 void TWinControl::EnableAlign()
 {
