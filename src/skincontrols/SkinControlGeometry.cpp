@@ -147,7 +147,7 @@ void TbsSkinControlGeometry::BuildImage(const TRect& source, TSize size, TBitmap
     case smBoth: {
         const TSkinCut cut{lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint, clientrect};
         const TSkinCut fitted{FittedLeftTop, FittedRightTop, FittedLeftBottom, FittedRightBottom, FittedClientRect};
-        BuildSkinImage(picture, source, cut, size, fitted, true, dest);
+        BuildSkinImage(picture, source, cut, size, fitted, TClientFill::Tile, dest);
         return;
     }
     case smHorizontal:

@@ -3,7 +3,6 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinControl.h"
-#include "skincontrols/SkinPaint.h"
 #include "skincontrols/SkinBound.h"
 #include "skincontrols/SkinControlGeometry.h"
 #include "ui/Font.h"
@@ -146,9 +145,11 @@ protected:
         this->Canvas()->Draw(0, 0, image);
     }
 
-    // The font of text drawn from the control skin's font keys: the skin's with DefaultFont's
-    // character set, or DefaultFont itself when UseSkinFont is off; the colour is the caller's.
-    TFont SkinTextFont(const TbsSkinFontKeys& keys) const
+    // The font of text drawn from a control skin's font keys (fontname, fontheight, fontstyle):
+    // the skin's with DefaultFont's character set, or DefaultFont itself when UseSkinFont is
+    // off; the colour is the caller's.
+    template <class FontKeys>
+    TFont SkinTextFont(const FontKeys& keys) const
     {
         TFont font = defaultFont_;
         if (!useSkinFont_) return font;

@@ -1,4 +1,5 @@
 #include "SkinScene.h"
+#include "support/Pictures.h"
 
 #include "gfx/SystemColors.h"
 #include "skin/StoredSkin.h"
@@ -60,7 +61,7 @@ const TbsSkinControlGeometry kFixed = Geometry(Rect(2, 1, 12, 9), {}, {}, {}, {}
 
 class SkinControls : public SkinScene {
 protected:
-    void SetUp() override { LoadSkin(kSkinText, {CellPicture(20, 10), CornerlessMask(20, 10)}); }
+    void SetUp() override { LoadSkin(kSkinText, {test::CoordinatePicture(20, 10), CornerlessMask(20, 10)}); }
 
     TbsSkinCustomControl* Bound(const std::string& name, TRect bounds = Bounds(10, 10, 75, 25))
     {
@@ -216,7 +217,7 @@ TEST_F(SkinControls, EachWayOfStretchingGivesItsSizeAndItsPicture)
         EXPECT_EQ((TSize{control->Width(), control->Height()}), c.size) << "every resize keeps to the skin";
         for (const TProbe& p : c.probes) {
             SCOPED_TRACE(std::to_string(p.control.x) + "," + std::to_string(p.control.y));
-            EXPECT_EQ(PixelOf(control, p.control.x, p.control.y), CellColor(p.picture.x, p.picture.y));
+            EXPECT_EQ(PixelOf(control, p.control.x, p.control.y), CoordinateColor(p.picture.x, p.picture.y));
         }
         control->Free();
     }
@@ -272,13 +273,13 @@ TEST_F(SkinControls, SkinChangesReachNestedControlsAndFreeingTheSkinDataUnbindsT
     });
     TbsStoredSkin stored;
     stored.SetIniStrings(kSkinText);
-    stored.activepictures = {CellPicture(20, 10), CornerlessMask(20, 10)};
+    stored.activepictures = {test::CoordinatePicture(20, 10), CornerlessMask(20, 10)};
     empty->ApplyStoredSkin(stored);
     ProcessMessages();
     EXPECT_EQ(windowed->applied, 1);
     EXPECT_EQ((TSize{windowed->Width(), windowed->Height()}), (TSize{75, 10}));
     EXPECT_EQ((TSize{graphic->Width(), graphic->Height()}), (TSize{20, 25}));
-    EXPECT_EQ(PixelOf(graphic, 3, 8), CellColor(3, 4));
+    EXPECT_EQ(PixelOf(graphic, 3, 8), CoordinateColor(3, 4));
 
     empty->ApplyStoredSkin(stored);
     EXPECT_EQ(boundDuringChange, -2);

@@ -1,23 +1,19 @@
 #pragma once
 
 #include "skin/SkinData.h"
-#include "ui/Application.h"
+#include "support/HeadlessScene.h"
 #include "ui/Form.h"
 #include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace tavrik::testing {
 
-// A picture in which every pixel has its own colour: red 10x + 5, green 20y + 5, blue `tag`.
-TBitmap CellPicture(int width, int height, uint8_t tag = 77);
-TColor CellColor(int x, int y, uint8_t tag = 77);
+// The colour of pixel (x, y) of test::CoordinatePicture with its default tag.
+inline TColor CoordinateColor(int x, int y) { return RGB(uint8_t(x), uint8_t(y), 7); }
 
 // A headless screen (800 x 600, virtual clock) with an application and a shown form without
 // frame at (100, 100), which relays skin changes to all its controls as a skinned frame does,
@@ -25,7 +21,6 @@ TColor CellColor(int x, int y, uint8_t tag = 77);
 class SkinScene : public ::testing::Test {
 protected:
     SkinScene();
-    ~SkinScene() override;
 
     // Loads a skin from text lines and active pictures into `data` (a stored skin of them).
     void LoadSkin(const std::vector<std::string>& lines, std::vector<TBitmap> pictures);
@@ -44,9 +39,8 @@ protected:
     TColor Pixel(TPoint p) const { return screen->ScreenPixel(p.x, p.y); }
     TColor PixelOf(const TControl* control, int x, int y) const { return Pixel(control->ClientToScreen({x, y})); }
 
-    THeadlessBackend* screen = nullptr;
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
+    test::THeadlessScene host{800, 600};
+    THeadlessBackend* screen = host.screen;
     TForm* form = nullptr;
     TbsSkinData* data = nullptr;
 };
