@@ -93,10 +93,6 @@ public:
     void SetTitle(const std::string& title) { title_ = title; }
     // A hidden window for the application's own messages (waking the main thread).
     HWND Handle() const { return handle_; }
-    // The program's help for a help context (a message box's Help button asks for its
-    // own): OnHelp shows it and answers whether it did.
-    std::function<bool(int Context)> OnHelp;
-    bool HelpContext(int context) { return OnHelp && OnHelp(context); }
 
     // Reports the exception being handled (call it inside a catch block): OnException when
     // assigned, else ShowException. EAbort is silent.
