@@ -4,6 +4,7 @@
 #include "skincontrols/PanelGeometry.h"
 #include "skincontrols/RollState.h"
 #include "skincontrols/SkinCustomControl.h"
+#include "skincontrols/SkinPaint.h"
 
 #include <vector>
 

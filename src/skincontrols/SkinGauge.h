@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skincontrols/SkinCustomControl.h"
+#include "skincontrols/SkinPaint.h"
 #include "skincontrols/TrackBarGeometry.h"
 
 #include <string>

@@ -2,6 +2,7 @@
 
 #include "skincontrols/PanelGeometry.h"
 #include "skincontrols/SkinCustomControl.h"
+#include "skincontrols/SkinPaint.h"
 #include "ui/ControlTypes.h"
 
 namespace tavrik {

@@ -62,7 +62,7 @@ TFontRequest TbsSkinStdLabel::TextFont() const
         font.Color = skin->fontcolor;
         return font;
     }
-    return SkinFontRequest(*skin, skin->fontcolor);
+    return SkinFontRequest(TbsSkinFontKeys::Of(*skin), skin->fontcolor);
 }
 
 } // namespace tavrik

@@ -56,10 +56,10 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    TbsSkinButton* NewButton(TForm* form, int left = 20, int top = 20)
+    TbsSkinButton* NewButton(TForm* stage, int left = 20, int top = 20)
     {
-        auto* button = new TbsSkinButton(form);
-        button->SetParent(form);
+        auto* button = new TbsSkinButton(stage);
+        button->SetParent(stage);
         button->SetBounds(left, top, 75, 25);
         button->SetSkinData(data);
         app->ProcessMessages();
@@ -69,9 +69,9 @@ protected:
 
 TEST_F(SkinButtonTest, EveryFaceByMouseAndKeyboard)
 {
-    TForm* form = NewForm();
-    TbsSkinButton* button = NewButton(form);
-    TbsSkinButton* other = NewButton(form, 20, 80);
+    TForm* stage = NewForm();
+    TbsSkinButton* button = NewButton(stage);
+    TbsSkinButton* other = NewButton(stage, 20, 80);
     EXPECT_EQ(button->Height(), Skin().skinrect.Height()); // the skin fixes the height
     const TRect normal = Skin().skinrect, active = Skin().activeskinrect, down = Skin().downskinrect;
     int clicks = 0;
@@ -109,8 +109,8 @@ TEST_F(SkinButtonTest, EveryFaceByMouseAndKeyboard)
 
 TEST_F(SkinButtonTest, MorphStepsOnTheVirtualClock)
 {
-    TForm* form = NewForm();
-    TbsSkinButton* button = NewButton(form);
+    TForm* stage = NewForm();
+    TbsSkinButton* button = NewButton(stage);
     const TBitmap normal = Built(Skin().skinrect, button->Width()), active = Built(Skin().activeskinrect, button->Width());
     MoveTo(Center(button));
     for (int tick = 1; tick <= 9; ++tick) {
@@ -134,9 +134,9 @@ TEST_F(SkinButtonTest, MorphStepsOnTheVirtualClock)
 
 TEST_F(SkinButtonTest, PlainLookColoursPerState)
 {
-    TForm* form = NewForm();
-    auto* button = new TbsSkinButton(form);
-    button->SetParent(form);
+    TForm* stage = NewForm();
+    auto* button = new TbsSkinButton(stage);
+    button->SetParent(stage);
     button->SetBounds(20, 20, 75, 25);
     app->ProcessMessages();
     EXPECT_EQ(button->Height(), 25);
@@ -151,8 +151,8 @@ TEST_F(SkinButtonTest, PlainLookColoursPerState)
 
 TEST_F(SkinButtonTest, AutoRepeatClicksWhileHeldOverTheButton)
 {
-    TForm* form = NewForm();
-    TbsSkinButton* button = NewButton(form);
+    TForm* stage = NewForm();
+    TbsSkinButton* button = NewButton(stage);
     button->SetRepeatMode(true);
     button->SetRepeatInterval(100);
     int clicks = 0;
@@ -198,14 +198,14 @@ TEST_F(SkinButtonTest, ModalResultsCloseTheFormOnlyFromFocusableButtons)
 
 TEST_F(SkinButtonTest, EnterEscapeAndTheDefaultButtonsHoverLook)
 {
-    TForm* form = NewForm(100, 100, 400, 200);
-    auto* edit = new TEdit(form);
-    edit->SetParent(form);
+    TForm* stage = NewForm(100, 100, 400, 200);
+    auto* edit = new TEdit(stage);
+    edit->SetParent(stage);
     edit->SetBounds(10, 10, 100, 22);
-    TbsSkinButton* yes = NewButton(form, 10, 60);
+    TbsSkinButton* yes = NewButton(stage, 10, 60);
     yes->SetCaption("&Yes");
     yes->SetDefault(true);
-    TbsSkinButton* no = NewButton(form, 100, 60);
+    TbsSkinButton* no = NewButton(stage, 100, 60);
     no->SetCaption("&No");
     no->SetCancel(true);
     std::vector<std::string> clicks;
@@ -240,12 +240,12 @@ TEST_F(SkinButtonTest, EnterEscapeAndTheDefaultButtonsHoverLook)
 
 TEST_F(SkinButtonTest, StickyGroupsKeepOneButtonDown)
 {
-    TForm* form = NewForm();
+    TForm* stage = NewForm();
     std::vector<TbsSkinSpeedButton*> buttons;
     std::vector<int> clicks(3);
     for (int i = 0; i < 3; ++i) {
-        auto* b = new TbsSkinSpeedButton(form);
-        b->SetParent(form);
+        auto* b = new TbsSkinSpeedButton(stage);
+        b->SetParent(stage);
         b->SetBounds(10 + 30 * i, 10, 25, 25);
         b->SetGroupIndex(1);
         b->SetSkinData(data);
@@ -287,8 +287,8 @@ void ReplaceLine(TbsStoredSkin& stored, const std::string& section, const std::s
 
 TEST_F(SkinButtonTest, BadInputStillDraws)
 {
-    TForm* form = NewForm();
-    TbsSkinButton* button = NewButton(form);
+    TForm* stage = NewForm();
+    TbsSkinButton* button = NewButton(stage);
     // A strip whose width is no multiple of its cells, more cells than it can hold, a caption
     // far wider than the button.
     TBitmap strip(50, 16);
@@ -309,7 +309,7 @@ TEST_F(SkinButtonTest, BadInputStillDraws)
     ReplaceLine(stored, "button", "pictureindex", "99");
     ReplaceLine(stored, "button", "maskpictureindex", "42");
     data->ApplyStoredSkin(stored);
-    TbsSkinButton* broken = NewButton(form, 20, 100);
+    TbsSkinButton* broken = NewButton(stage, 20, 100);
     broken->SetCaption("OK");
     MoveTo(Center(broken));
     screen->Advance(200);

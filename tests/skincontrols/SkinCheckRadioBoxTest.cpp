@@ -44,11 +44,11 @@ protected:
 
 TEST_F(SkinCheckRadioBoxTest, MouseSpaceAndAcceleratorToggle)
 {
-    TForm* form = NewForm();
+    TForm* stage = NewForm();
     for (bool skinned : {false, true}) {
         SCOPED_TRACE(skinned ? "skinned" : "plain");
         clicks.clear();
-        TbsSkinCheckRadioBox* box = NewBox(form, 10, false, skinned);
+        TbsSkinCheckRadioBox* box = NewBox(stage, 10, false, skinned);
         app->ProcessMessages();
         ClickOn(box);
         EXPECT_TRUE(box->Checked());
@@ -70,12 +70,12 @@ TEST_F(SkinCheckRadioBoxTest, MouseSpaceAndAcceleratorToggle)
 
 TEST_F(SkinCheckRadioBoxTest, RadioGroupsAmongSiblings)
 {
-    TForm* form = NewForm();
-    TbsSkinCheckRadioBox* a = NewBox(form, 10, true, true);
-    TbsSkinCheckRadioBox* b = NewBox(form, 40, true, true);
+    TForm* stage = NewForm();
+    TbsSkinCheckRadioBox* a = NewBox(stage, 10, true, true);
+    TbsSkinCheckRadioBox* b = NewBox(stage, 40, true, true);
     b->SetCaption("&B");
-    auto* other = new TPanel(form); // another parent: another group
-    other->SetParent(form);
+    auto* other = new TPanel(stage); // another parent: another group
+    other->SetParent(stage);
     other->SetBounds(170, 10, 120, 80);
     TbsSkinCheckRadioBox* c = NewBox(other, 10, true, true);
     c->SetCaption("&C");
@@ -93,13 +93,13 @@ TEST_F(SkinCheckRadioBoxTest, RadioGroupsAmongSiblings)
 
 TEST_F(SkinCheckRadioBoxTest, FlatBoxShowsItsParentAndTheStateMark)
 {
-    TForm* form = NewForm(50, 50, 400, 200);
-    auto* red = new TPanel(form);
-    red->SetParent(form);
+    TForm* stage = NewForm(50, 50, 400, 200);
+    auto* red = new TPanel(stage);
+    red->SetParent(stage);
     red->SetBounds(0, 0, 200, 100);
     red->SetColor(RGB(200, 40, 40));
-    auto* green = new TPanel(form);
-    green->SetParent(form);
+    auto* green = new TPanel(stage);
+    green->SetParent(stage);
     green->SetBounds(200, 0, 200, 100);
     green->SetColor(RGB(40, 200, 40));
     TbsSkinCheckRadioBox* box = NewBox(red, 20, false, true);
@@ -124,9 +124,9 @@ TEST_F(SkinCheckRadioBoxTest, FlatBoxShowsItsParentAndTheStateMark)
 
 TEST_F(SkinCheckRadioBoxTest, PlainBoxMarksAndFrames)
 {
-    TForm* form = NewForm();
-    TbsSkinCheckRadioBox* check = NewBox(form, 10, false, false);
-    TbsSkinCheckRadioBox* radio = NewBox(form, 50, true, false);
+    TForm* stage = NewForm();
+    TbsSkinCheckRadioBox* check = NewBox(stage, 10, false, false);
+    TbsSkinCheckRadioBox* radio = NewBox(stage, 50, true, false);
     check->SetFlat(false);
     app->ProcessMessages();
     const int mid = 12; // half of 25

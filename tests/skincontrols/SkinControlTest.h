@@ -5,6 +5,7 @@
 #include "skin/ProgramSkin.h"
 #include "skin/StoredSkin.h"
 
+#include <memory>
 #include <string_view>
 
 namespace tavrik::testing {
@@ -75,6 +76,7 @@ protected:
         return ::testing::AssertionFailure() << differ << " pixels differ, the first at (" << first.x << "," << first.y << ")";
     }
 
+    std::unique_ptr<TApplication>& app = host.app;
     TbsStoredSkin stored;
 };
 

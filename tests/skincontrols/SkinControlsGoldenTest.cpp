@@ -34,20 +34,20 @@ TBitmap Strip()
 // Each whole control in a state worth seeing, in the program's skin and in the plain look.
 TEST_F(SkinControlsGoldenTest, WholeControls)
 {
-    TForm* form = NewForm(20, 20, 600, 400);
+    TForm* stage = NewForm(20, 20, 600, 400);
     struct TCase {
         const char* name;
         std::function<TControl*()> make;
     } cases[] = {
         {"button", [&]() -> TControl* {
-             auto* b = new TbsSkinButton(form);
+             auto* b = new TbsSkinButton(stage);
              b->SetCaption("&Open");
              b->SetGlyph(Strip());
              b->SetNumGlyphs(2);
              return b;
          }},
         {"speedbutton-down", [&]() -> TControl* {
-             auto* b = new TbsSkinSpeedButton(form);
+             auto* b = new TbsSkinSpeedButton(stage);
              b->SetGlyph(Strip());
              b->SetNumGlyphs(2);
              b->SetGroupIndex(1);
@@ -55,38 +55,38 @@ TEST_F(SkinControlsGoldenTest, WholeControls)
              return b;
          }},
         {"trackbar", [&]() -> TControl* {
-             auto* t = new TbsSkinTrackBar(form);
+             auto* t = new TbsSkinTrackBar(stage);
              t->SetBounds(0, 0, 150, 20);
              t->SetValue(75);
              return t;
          }},
         {"gauge", [&]() -> TControl* {
-             auto* g = new TbsSkinGauge(form);
+             auto* g = new TbsSkinGauge(stage);
              g->SetShowPercent(true);
              g->SetValue(64);
              return g;
          }},
         {"checkbox", [&]() -> TControl* {
-             auto* c = new TbsSkinCheckRadioBox(form);
+             auto* c = new TbsSkinCheckRadioBox(stage);
              c->SetCaption("Keep proportions");
              c->SetChecked(true);
              return c;
          }},
         {"groupbox", [&]() -> TControl* {
-             auto* g = new TbsSkinGroupBox(form);
+             auto* g = new TbsSkinGroupBox(stage);
              g->SetBounds(0, 0, 160, 90);
              g->SetCaption("帮助");
              return g;
          }},
         {"expanel-rolled", [&]() -> TControl* {
-             auto* p = new TbsSkinExPanel(form);
+             auto* p = new TbsSkinExPanel(stage);
              p->SetBounds(0, 0, 160, 90);
              p->SetCaption("Batch");
              p->SetRollState(true);
              return p;
          }},
         {"statusbar", [&]() -> TControl* {
-             auto* s = new TbsSkinStatusBar(form);
+             auto* s = new TbsSkinStatusBar(stage);
              s->SetAlign(TAlign::alNone);
              s->SetBounds(0, 0, 300, 21);
              auto* panel = new TbsSkinStatusPanel(s);
@@ -101,7 +101,7 @@ TEST_F(SkinControlsGoldenTest, WholeControls)
             const std::string name = std::string(skinned ? "skinned-" : "plain-") + c.name;
             SCOPED_TRACE(name);
             TControl* control = c.make();
-            control->SetParent(form);
+            control->SetParent(stage);
             control->SetLeft(20);
             control->SetTop(20);
             if (auto* bound = dynamic_cast<TbsSkinControl*>(control)) bound->SetSkinData(skinned ? data : nullptr);

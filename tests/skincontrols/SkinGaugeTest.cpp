@@ -15,7 +15,7 @@ using SkinGaugeTest = testing::SkinControlTest;
 
 TEST_F(SkinGaugeTest, FillGrowsFromTheStartOfTheProgressArea)
 {
-    TForm* form = NewForm();
+    TForm* stage = NewForm();
     struct TCase {
         const char* skinName;
         bool vertical;
@@ -24,8 +24,8 @@ TEST_F(SkinGaugeTest, FillGrowsFromTheStartOfTheProgressArea)
         SCOPED_TRACE(c.skinName);
         const auto& skin = SkinControl<TbsDataSkinGaugeControl>(c.skinName);
         const TBitmap& picture = Picture(skin.pictureindex);
-        auto* gauge = new TbsSkinGauge(form);
-        gauge->SetParent(form);
+        auto* gauge = new TbsSkinGauge(stage);
+        gauge->SetParent(stage);
         gauge->SetVertical(c.vertical);
         gauge->SetSkinDataName(c.skinName);
         gauge->SetBounds(10, 10, skin.skinrect.Width(), skin.skinrect.Height());
@@ -66,9 +66,9 @@ TEST_F(SkinGaugeTest, FillGrowsFromTheStartOfTheProgressArea)
 
 TEST_F(SkinGaugeTest, PercentTextStandsUpInAStandingGauge)
 {
-    TForm* form = NewForm();
-    auto* gauge = new TbsSkinGauge(form);
-    gauge->SetParent(form);
+    TForm* stage = NewForm();
+    auto* gauge = new TbsSkinGauge(stage);
+    gauge->SetParent(stage);
     gauge->SetBounds(10, 10, 100, 30);
     gauge->SetShowPercent(true);
     gauge->SetValue(0);
@@ -106,10 +106,10 @@ TEST_F(SkinGaugeTest, PercentTextStandsUpInAStandingGauge)
 
 TEST_F(SkinGaugeTest, WithoutSkinSizeThePictureStretches)
 {
-    TForm* form = NewForm();
+    TForm* stage = NewForm();
     const auto& skin = SkinControl<TbsDataSkinGaugeControl>("gauge");
-    auto* gauge = new TbsSkinGauge(form);
-    gauge->SetParent(form);
+    auto* gauge = new TbsSkinGauge(stage);
+    gauge->SetParent(stage);
     gauge->SetUseSkinSize(false);
     gauge->SetBounds(10, 10, 100, 48);
     gauge->SetSkinData(data);

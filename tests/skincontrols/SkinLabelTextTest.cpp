@@ -48,9 +48,9 @@ int LongestRun(const THeadlessBackend& screen, const TControl* c, TColor color)
 
 TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
 {
-    TForm* form = NewForm();
-    auto* label = new TbsSkinStdLabel(form);
-    label->SetParent(form);
+    TForm* stage = NewForm();
+    auto* label = new TbsSkinStdLabel(stage);
+    label->SetParent(stage);
     const std::string text = "Message text";
     label->SetCaption(text);
     TFont big;
@@ -101,9 +101,9 @@ TEST_F(SkinLabelTextTest, FontAndColourFollowTheBindingAndASkinChange)
 
 TEST_F(SkinLabelTextTest, LinkLightsUpUnderThePointerAndOpensItsAddressAfterOnClick)
 {
-    TForm* form = NewForm();
-    auto* link = new TbsSkinLinkLabel(form);
-    link->SetParent(form);
+    TForm* stage = NewForm();
+    auto* link = new TbsSkinLinkLabel(stage);
+    link->SetParent(stage);
     link->SetCaption("Home page");
     link->SetURL("https://example.org/tavrik");
     std::vector<std::string> calls;

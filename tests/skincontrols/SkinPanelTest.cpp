@@ -34,11 +34,11 @@ std::vector<TControl*> AddChildren(TWinControl* parent, int count)
 
 TEST_F(SkinPanelTest, PanelRollsUpToItsCaptionAndBack)
 {
-    TForm* form = NewForm(50, 50, 400, 300);
+    TForm* stage = NewForm(50, 50, 400, 300);
     for (bool skinned : {false, true}) {
         SCOPED_TRACE(skinned ? "skinned" : "plain");
-        auto* panel = new TbsSkinPanel(form);
-        panel->SetParent(form);
+        auto* panel = new TbsSkinPanel(stage);
+        panel->SetParent(stage);
         panel->SetBounds(10, 10, 200, 150);
         panel->SetCaptionMode(true);
         panel->SetCaption("Settings");
@@ -71,9 +71,9 @@ TEST_F(SkinPanelTest, PanelRollsUpToItsCaptionAndBack)
 
 TEST_F(SkinPanelTest, CheckedCaptionEnablesTheChildren)
 {
-    TForm* form = NewForm();
-    auto* box = new TbsSkinGroupBox(form);
-    box->SetParent(form);
+    TForm* stage = NewForm();
+    auto* box = new TbsSkinGroupBox(stage);
+    box->SetParent(stage);
     box->SetBounds(10, 10, 200, 150);
     box->SetCaption("Custom size");
     std::vector<TControl*> children = AddChildren(box, 2);
@@ -95,11 +95,11 @@ TEST_F(SkinPanelTest, CheckedCaptionEnablesTheChildren)
 
 TEST_F(SkinPanelTest, RollUpPanelButtonsByMouse)
 {
-    TForm* form = NewForm(50, 50, 400, 300);
+    TForm* stage = NewForm(50, 50, 400, 300);
     for (bool skinned : {false, true}) {
         SCOPED_TRACE(skinned ? "skinned" : "plain");
-        auto* panel = new TbsSkinExPanel(form);
-        panel->SetParent(form);
+        auto* panel = new TbsSkinExPanel(stage);
+        panel->SetParent(stage);
         panel->SetBounds(10, 10, 200, 150);
         panel->SetCaption("Batch");
         if (skinned) panel->SetSkinData(data);
@@ -128,7 +128,7 @@ TEST_F(SkinPanelTest, RollUpPanelButtonsByMouse)
         panel->SetAlign(TAlign::alClient);
         app->ProcessMessages();
         EXPECT_EQ(panel->Height(), panel->RolledSize());
-        EXPECT_EQ(panel->Width(), form->ClientWidth());
+        EXPECT_EQ(panel->Width(), stage->ClientWidth());
         panel->SetAlign(TAlign::alNone);
         // Rolled sideways while rolled up: unrolling still brings both sizes back.
         panel->SetRollKind(TbsRollKind::rkRollHorizontal);
@@ -152,9 +152,9 @@ TEST_F(SkinPanelTest, RollUpPanelButtonsByMouse)
 
 TEST_F(SkinPanelTest, ExPanelCaptionEndsBeforeItsButtons)
 {
-    TForm* form = NewForm();
-    auto* panel = new TbsSkinExPanel(form);
-    panel->SetParent(form);
+    TForm* stage = NewForm();
+    auto* panel = new TbsSkinExPanel(stage);
+    panel->SetParent(stage);
     panel->SetBounds(10, 10, 200, 100);
     panel->SetShowRollButton(false);
     panel->SetCaption(std::string(80, 'M'));
@@ -177,9 +177,9 @@ TEST_F(SkinPanelTest, ExPanelCaptionEndsBeforeItsButtons)
 
 TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
 {
-    TForm* form = NewForm(50, 50, 500, 200);
-    auto* bar = new TbsSkinStatusBar(form);
-    bar->SetParent(form);
+    TForm* stage = NewForm(50, 50, 500, 200);
+    auto* bar = new TbsSkinStatusBar(stage);
+    bar->SetParent(stage);
     auto* panel = new TbsSkinStatusPanel(bar);
     panel->SetParent(bar);
     panel->SetAlign(TAlign::alLeft);
@@ -189,7 +189,7 @@ TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
     bar->SetSkinData(data); // the bar passes its skin on to its panels
     EXPECT_EQ(panel->SkinData(), data);
     app->ProcessMessages();
-    EXPECT_EQ(bar->Top() + bar->Height(), form->ClientHeight());
+    EXPECT_EQ(bar->Top() + bar->Height(), stage->ClientHeight());
 
     struct TCase {
         bool skinned;
@@ -217,7 +217,7 @@ TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
             EXPECT_EQ(panel->Width(), measure.TextWidth(text) + border + glyphWidth) << text;
         }
         fixed->SetCaption("a caption far longer than this panel could ever hold");
-        EXPECT_EQ(fixed->Width(), form->ClientWidth() - panel->Width()); // client-aligned: keeps its width
+        EXPECT_EQ(fixed->Width(), stage->ClientWidth() - panel->Width()); // client-aligned: keeps its width
     }
 }
 

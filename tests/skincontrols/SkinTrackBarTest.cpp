@@ -19,10 +19,10 @@ struct TOrientation {
 
 class TrackBarValues : public SkinTrackBarTest, public ::testing::WithParamInterface<TOrientation> {
 protected:
-    TbsSkinTrackBar* NewBar(TForm* form)
+    TbsSkinTrackBar* NewBar(TForm* stage)
     {
-        auto* bar = new TbsSkinTrackBar(form);
-        bar->SetParent(form);
+        auto* bar = new TbsSkinTrackBar(stage);
+        bar->SetParent(stage);
         bar->SetVertical(GetParam().vertical);
         bar->SetBounds(20, 20, GetParam().vertical ? 20 : 120, GetParam().vertical ? 120 : 20);
         if (GetParam().skinned) bar->SetSkinData(data);
@@ -50,8 +50,8 @@ protected:
 
 TEST_P(TrackBarValues, DragClickKeysAndWheelAtBothEnds)
 {
-    TForm* form = NewForm();
-    TbsSkinTrackBar* bar = NewBar(form);
+    TForm* stage = NewForm();
+    TbsSkinTrackBar* bar = NewBar(stage);
     // Dragging past either end pins the value; every change fires during the drag.
     screen->Drag(ThumbCentre(bar), AlongTrack(bar, 1, 40), 4);
     EXPECT_EQ(bar->Value(), 100);
@@ -92,9 +92,9 @@ INSTANTIATE_TEST_SUITE_P(Orientations, TrackBarValues,
 
 TEST_F(SkinTrackBarTest, ThumbImageFollowsDragging)
 {
-    TForm* form = NewForm();
-    auto* bar = new TbsSkinTrackBar(form);
-    bar->SetParent(form);
+    TForm* stage = NewForm();
+    auto* bar = new TbsSkinTrackBar(stage);
+    bar->SetParent(stage);
     bar->SetBounds(20, 20, 120, 30);
     bar->SetSkinData(data);
     bar->SetValue(75);
@@ -122,9 +122,9 @@ TEST_F(SkinTrackBarTest, ThumbImageFollowsDragging)
 
 TEST_F(SkinTrackBarTest, RangeChangesMoveTheValueSilently)
 {
-    TForm* form = NewForm();
-    auto* bar = new TbsSkinTrackBar(form);
-    bar->SetParent(form);
+    TForm* stage = NewForm();
+    auto* bar = new TbsSkinTrackBar(stage);
+    bar->SetParent(stage);
     int changes = 0;
     bar->OnChange = [&](TComponent*) { ++changes; };
     bar->SetValue(75);
