@@ -271,7 +271,7 @@ TBitmap TbsSkinPopupWindow::Background(TSize size) const
         TSize picture{windowPicture_->Width(), windowPicture_->Height()};
         TEdgeStretch stretch{s.topstretch, s.bottomstretch, s.leftstretch, s.rightstretch};
         BuildStretchSkinImage(*windowPicture_, Rect(0, 0, picture.cx, picture.cy), cut, size,
-                              ResizeSkinCut(cut, picture, size), true, stretch, image);
+                              ResizeSkinCut(cut, picture, size), TClientFill::Tile, stretch, image);
         return image;
     }
     TCanvas canvas(image);

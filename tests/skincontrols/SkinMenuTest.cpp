@@ -421,7 +421,7 @@ TEST_F(SkinMenus, TheSkinnedLookComesFromThePopupWindowAndMenuItemPictures)
     TSize size{w->Width(), w->Height()};
     TSize pictureSize{picture.Width(), picture.Height()};
     BuildStretchSkinImage(picture, Rect(0, 0, pictureSize.cx, pictureSize.cy), cut, size,
-                          ResizeSkinCut(cut, pictureSize, size), true, {}, frame);
+                          ResizeSkinCut(cut, pictureSize, size), TClientFill::Tile, {}, frame);
     const TPoint o = w->ClientToScreen({0, 0});
     for (TPoint p : {TPoint{0, 0}, TPoint{size.cx - 1, size.cy - 1}, TPoint{size.cx / 2, 1}, TPoint{1, size.cy / 2}}) {
         SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
