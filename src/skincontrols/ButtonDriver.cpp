@@ -47,6 +47,7 @@ void TButtonDriver::StartRepeat()
     repeat_.reset(new TTimer(nullptr));
     repeat_->SetInterval(unsigned(std::max(1, host_.ButtonRepeatInterval())));
     repeat_->OnTimer = [this](TComponent*) { host_.ButtonClick(); };
+    state_.Repeating = true; // a restart stops the timer first, which cleared the flag
 }
 
 void TButtonDriver::StopRepeat()

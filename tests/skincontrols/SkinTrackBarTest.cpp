@@ -82,13 +82,14 @@ TEST_P(TrackBarValues, DragClickKeysAndWheelAtBothEnds)
     screen->Wheel(120);
     screen->Wheel(120);
     screen->Wheel(-120);
-    EXPECT_EQ(changes, GetParam().vertical ? std::vector<int>{2, 3, 2} : std::vector<int>{0, 1});
+    const std::vector<int> expected = GetParam().vertical ? std::vector<int>{2, 3, 2} : std::vector<int>{0, 1};
+    EXPECT_EQ(changes, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Orientations, TrackBarValues,
                          ::testing::Values(TOrientation{"lying", false, true}, TOrientation{"standing", true, true},
                                            TOrientation{"plainLying", false, false}, TOrientation{"plainStanding", true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(SkinTrackBarTest, ThumbImageFollowsDragging)
 {
