@@ -79,12 +79,17 @@ void TbsSkinLabel::AdjustWidth()
     const TAlign align = Align();
     if (align == TAlign::alTop || align == TAlign::alBottom || align == TAlign::alClient) return;
     const int extra = ExtraWidth();
-    if (extra != 0) SetWidth(Width() + extra);
+    if (extra == 0) return;
+    // The width asked for already fits the text: fitting it to the skin must not add the
+    // same extra again.
+    widthAdjusting_ = true;
+    SetWidth(Width() + extra);
+    widthAdjusting_ = false;
 }
 
 void TbsSkinLabel::FitSizeToSkin(int& width, int& height)
 {
-    if (AutoSize()) {
+    if (AutoSize() && !widthAdjusting_) {
         const int extra = ExtraWidth();
         if (extra > 0) width += extra;
     }

@@ -44,6 +44,7 @@ private:
     TAlignment alignment_ = TAlignment::taLeftJustify;
     TbsBevelStyle borderStyle_ = TbsBevelStyle::bvFrame;
     TbsSkinFontKeys font_;
+    bool widthAdjusting_ = false;
 };
 
 } // namespace tavrik

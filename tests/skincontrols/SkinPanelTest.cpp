@@ -216,8 +216,10 @@ TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
             panel->SetCaption(text);
             EXPECT_EQ(panel->Width(), measure.TextWidth(text) + border + glyphWidth) << text;
         }
+        const int fixedWidth = fixed->Width();
         fixed->SetCaption("a caption far longer than this panel could ever hold");
-        EXPECT_EQ(fixed->Width(), stage->ClientWidth() - panel->Width()); // client-aligned: keeps its width
+        EXPECT_EQ(fixed->Width(), fixedWidth); // client-aligned: keeps its width
+        EXPECT_EQ(fixed->Left(), panel->Left() + panel->Width());
     }
 }
 
