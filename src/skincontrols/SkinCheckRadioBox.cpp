@@ -2,6 +2,7 @@
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
+#include "gfx/TextLayout.h"
 #include "skin/DataSkinButtonControls.h"
 #include "skin/Glyphs.h"
 #include "skin/SkinDrawing.h"
@@ -13,6 +14,24 @@
 #include "wsys/WinApi.h"
 
 namespace tavrik {
+
+namespace {
+
+// The caption on one line, vertically centred, its accelerator letter underlined.
+void DrawCaptionText(TCanvas& canvas, const std::string& caption, const TRect& rect)
+{
+    TRect r = rect;
+    canvas.DrawText(caption, r, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+}
+
+TSize CaptionExtent(TCanvas& canvas, const std::string& caption)
+{
+    TRect r{0, 0, 0, 0};
+    canvas.DrawText(caption, r, DT_LEFT | DT_SINGLELINE | DT_CALCRECT);
+    return {r.Width(), r.Height()};
+}
+
+} // namespace
 
 TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(TComponent* owner) : TbsSkinCustomControl(owner)
 {
@@ -237,7 +256,7 @@ void TbsSkinCheckRadioBox::DrawStateImage(TBitmap& bitmap, const TRect& source, 
     const TRect mark = skin_.Mark(checked_, Enabled(), hovered_);
     DrawSkinPartTransparent(canvas, parts.Mark.TopLeft(), *SkinPicture, mark);
     canvas.SetFont(WithColor(SkinTextFont(skin_.Font), skin_.CaptionColor(Enabled(), active)));
-    DrawTextVCentered(canvas, Caption(), parts.Text);
+    DrawCaptionText(canvas, Caption(), parts.Text);
 }
 
 void TbsSkinCheckRadioBox::DrawSkinImage(TBitmap& bitmap)
@@ -275,7 +294,7 @@ void TbsSkinCheckRadioBox::DrawDefaultImage(TBitmap& bitmap)
     if (!Enabled()) font.Color = clBtnShadow;
     canvas.SetFont(font);
     canvas.Brush().Style = TBrushStyle::bsClear;
-    DrawTextVCentered(canvas, Caption(), {19, 0, w, h});
+    DrawCaptionText(canvas, Caption(), {19, 0, w, h});
     DrawPlainBox(canvas, h);
 }
 
@@ -289,8 +308,8 @@ TRect TbsSkinCheckRadioBox::DrawFlatCaption(TCanvas& canvas, int left, TSize box
         images_->Draw(canvas, image.Left, image.Top, imageIndex_, Enabled());
         left += images_->Width() + 5;
     }
-    const TRect caption = FlatCaptionRect(left, canvas.TextExtent(Caption()), box);
-    DrawTextVCentered(canvas, Caption(), caption);
+    const TRect caption = FlatCaptionRect(left, CaptionExtent(canvas, Caption()), box);
+    DrawCaptionText(canvas, Caption(), caption);
     if (!FocusedHere()) return caption;
     if (Caption().empty() && hasImage) canvas.DrawFocusRect(image.Inflate(1, 1));
     else canvas.DrawFocusRect({caption.Left - 2, caption.Top - 1, caption.Right + 3, caption.Bottom + 1});
