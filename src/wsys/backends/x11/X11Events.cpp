@@ -244,7 +244,8 @@ void TX11Backend::TranslateMap(Window w, bool mapped)
     if (!win) return;
     win->mapped = mapped;
     if (!mapped) {
-        // The server ends a grab whose window is no longer viewable.
+        // The server ended our grabs when it unmapped their window; they are taken again when
+        // it is mapped while the program still holds or watches the mouse.
         if (GrabWindow() == w) grabbed_ = keyboardGrabbed_ = false;
         return;
     }
