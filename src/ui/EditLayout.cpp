@@ -45,6 +45,13 @@ void TEditLayout::BreakFrom(size_t start, std::vector<TEditLine>& out, TStop sto
             if (endLine(end, end)) return;
             x = WidthOf(start, i);
             w = AdvanceAt(i, x);
+            // The word's start went down with it; where even that does not fit, the word is
+            // cut here, as it would be on a line of its own.
+            if (i > start && x + w > options_.WrapWidth) {
+                if (endLine(i, i)) return;
+                x = 0;
+                w = AdvanceAt(i, x);
+            }
         }
         x += w;
         if (space) breakAfterSpace = i + 1;
@@ -91,8 +98,10 @@ void TEditLayout::Update(std::u32string_view text, const TOptions& options, cons
     advances_.erase(advances_.begin() + ptrdiff_t(prefix), advances_.begin() + ptrdiff_t(oldEnd));
     advances_.insert(advances_.begin() + ptrdiff_t(prefix), added.begin(), added.end());
 
+    // A line's end is decided by the character that did not fit, at most the first one of
+    // the line after next: the breaks of the two lines before the change may move.
     int first = LineOfChar(prefix);
-    if (Wrapping() && first > 0) --first;
+    if (Wrapping()) first = std::max(0, first - 2);
     // Old lines from `first` on are either broken again or kept, moved by the change.
     std::vector<TEditLine> old(lines_.begin() + first, lines_.end());
     lines_.resize(size_t(first));

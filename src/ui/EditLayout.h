@@ -24,11 +24,12 @@ struct TEditLine {
 //
 // Update lays out only what a change touched, so typing into a long memo costs about as
 // much as typing into a short one. It rests on one property of the breaking rule: where a
-// line starts, nothing before that start matters any more. A change can therefore move
-// the breaks of the line it lies in and of the line before it (whose last word may now fit
-// or not), and the breaking starts again at that earlier line; it stops at the first new
-// line start behind the change that is an old line start moved by the change's length,
-// since everything from there on breaks as before.
+// line starts, nothing before that start matters any more (a word carried down to a new
+// line is broken as if it had started there). A line's end is decided by the character
+// that did not fit, which lies on the next line or starts the one after; so a change moves
+// at most the breaks of its own line and of the two before it, and the breaking starts
+// again there. It stops at the first new line start behind the change that is an old line
+// start moved by the change's length, since everything from there on breaks as before.
 class TEditLayout {
 public:
     using TAdvance = std::function<int(char32_t)>;
