@@ -11,6 +11,7 @@
 #include "ui/ProgressBar.h"
 
 #include <string>
+#include <vector>
 
 namespace tavrik {
 
@@ -160,6 +161,19 @@ public:
     // Whether a batch run is under way (its start button is disabled meanwhile).
     bool BatchRunning() const { return batchRunning_; }
 
+    // --- Pictures the desktop hands over (command line, drag and drop) -----------------------
+    // Opens a picture as the open command opens the file chosen in its dialog.
+    void OpenPictureFile(const std::string& fileName);
+    // Whether the file exists and the open dialog's first filter ("All") shows it: what the
+    // import lets the user choose.
+    bool IsImportablePicture(const std::string& file) const;
+    // Appends the importable files to the batch list as the import command does, in their
+    // order; answers how many.
+    int AddBatchFiles(const std::vector<std::string>& files);
+    // The pictures of the command line: the first opens; with several, all of them go to the
+    // batch list too and its page is shown.
+    void OpenFiles(const std::vector<std::string>& files);
+
     // --- Page "帮助" -----------------------------------------------------------------------
     void bsSkinLinkLabel2Click(TComponent* sender);
 
@@ -177,6 +191,9 @@ private:
     TMenuItem* NewMenuItem(const char* name, const char* caption, void (TCalvane::*handler)(TComponent*));
 
     // The picture commands' shared steps.
+    void LoadWorkPicture(const std::string& fileName);
+    void ShowOpenedPicture(const std::string& fileName);
+    void AppendBatchItem(const std::string& file);
     bool HasWorkPicture() const { return Image1->Picture().Graphic() != nullptr; }
     void EnablePictureControls();
     void ShowPictureScrollBars();

@@ -2,11 +2,16 @@
 
 #include "core/FileIO.h"
 #include "gfx/BmpFile.h"
+#include "imaging/HeldFile.h"
 #include "imaging/JpegCodec.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <map>
+#include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -47,19 +52,32 @@ protected:
         return RunBatchTool(args, out_, err_);
     }
 
+    // Every file of the output folder with its bytes; the folder is emptied.
+    std::map<std::string, std::vector<uint8_t>> TakeOutputs()
+    {
+        std::map<std::string, std::vector<uint8_t>> files;
+        for (const auto& entry : fs::directory_iterator(OutFolder())) {
+            files[entry.path().filename().string()] = ReadFileBytes(entry.path().string());
+            fs::remove(entry.path());
+        }
+        return files;
+    }
+
     fs::path dir_;
     std::ostringstream out_, err_;
 };
 
 } // namespace
 
-TEST_F(BatchTool, HelpExplainsTheCommand)
+TEST_F(BatchTool, HelpAndVersionExplainTheCommand)
 {
     EXPECT_EQ(Run({"--help"}), 0);
-    EXPECT_NE(out_.str().find("Usage: tavrik-batch [-q QUALITY] -o FOLDER FILE..."), std::string::npos);
+    EXPECT_NE(out_.str().find("Usage: tavrik-batch [-q QUALITY] [-j JOBS] -o FOLDER FILE..."), std::string::npos);
     EXPECT_NE(out_.str().find("Yarro_NAME.jpg"), std::string::npos);
     EXPECT_EQ(Run({"-o", OutFolder(), "-h", "x.jpg"}), 0);
     EXPECT_TRUE(err_.str().empty());
+    EXPECT_EQ(Run({"--version", "-q", "500"}), 0);
+    EXPECT_EQ(out_.str(), "tavrik-batch (Tavrik) 1.0.0.1\n");
 }
 
 TEST_F(BatchTool, BadArgumentsGiveUsageAndStatus2)
@@ -76,6 +94,10 @@ TEST_F(BatchTool, BadArgumentsGiveUsageAndStatus2)
         {"-x", "-o", OutFolder(), "a.jpg"},
         {"--quality=5", "-o", OutFolder(), "a.jpg"},
         {"-o", OutFolder(), "a.jpg", "-q"},
+        {"-j", "0", "-o", OutFolder(), "a.jpg"},
+        {"-j257", "-o", OutFolder(), "a.jpg"},
+        {"-j", "two", "-o", OutFolder(), "a.jpg"},
+        {"-o", OutFolder(), "a.jpg", "-j"},
     };
     for (const auto& args : cases) {
         std::string joined;
@@ -142,4 +164,97 @@ TEST_F(BatchTool, TheProgramItselfExitsWithTheSameStatus)
     EXPECT_EQ(run("-o " + OutFolder() + " " + In("x.bmp")), 0);
     EXPECT_TRUE(FileExists(Out("Yarro_x.jpg")));
     EXPECT_EQ(run("-o " + OutFolder() + " " + In("missing.bmp")), 1);
+}
+
+TEST_F(BatchTool, EveryNumberOfJobsWritesAndReportsWhatOneJobDoes)
+{
+    std::vector<std::string> files;
+    for (int i = 0; i < 12; ++i) {
+        // Sizes that differ a lot, so that later files often finish first.
+        const TBitmap picture = Pattern(i % 3 == 0 ? 400 : 9 + i, i % 3 == 0 ? 300 : 7);
+        files.push_back(In("p" + std::to_string(i) + (i % 2 ? ".bmp" : ".jpg")));
+        if (i % 2) WriteBmpFile(picture, files.back());
+        else WriteFileAtomically(files.back(), JpegEncode(picture, 85));
+    }
+    WriteFileAtomically(In("broken.jpg"), std::vector<uint8_t>(30, 9));
+    files.insert(files.begin() + 4, In("broken.jpg"));
+    files.insert(files.begin() + 7, In("missing.bmp"));
+    // p1.bmp, p1.jpg and p1 share one output: the one listed last wins, also when all three
+    // are in work at once.
+    WriteFileAtomically(In("p1.jpg"), JpegEncode(Pattern(400, 300), 60));
+    WriteFileAtomically(In("p1"), JpegEncode(Pattern(5, 5), 60));
+    files.insert(files.begin() + 2, In("p1.jpg"));
+    files.push_back(In("p1"));
+
+    std::vector<std::string> args = {"-q", "70", "-o", OutFolder(), "-j", "1"};
+    args.insert(args.end(), files.begin(), files.end());
+    ASSERT_EQ(Run(args), 1);
+    const std::string oneJobOut = out_.str(), oneJobErr = err_.str();
+    const auto oneJobFiles = TakeOutputs();
+    EXPECT_EQ(oneJobFiles.size(), 12u);
+    EXPECT_EQ(oneJobFiles.at("Yarro_p1.jpg"), JpegEncode(JpegDecode(In("p1")), 70));
+    EXPECT_NE(oneJobOut.find("14 of 16 files converted, 2 failed.\n"), std::string::npos) << oneJobOut;
+    for (const char* jobs : {"2", "3", "8"}) {
+        SCOPED_TRACE(std::string("-j ") + jobs);
+        args[5] = jobs;
+        EXPECT_EQ(Run(args), 1);
+        EXPECT_EQ(out_.str(), oneJobOut);
+        EXPECT_EQ(err_.str(), oneJobErr);
+        EXPECT_TRUE(TakeOutputs() == oneJobFiles);
+    }
+}
+
+// Ctrl+C or SIGTERM while a file is in work: that file is finished and written, no other is
+// begun, nothing half-written stays, and the program ends by the signal.
+TEST_F(BatchTool, AStopSignalFinishesTheFileInWorkAndBeginsNoOther)
+{
+    for (int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        fs::remove(In("held.jpg"));
+        tavrik::test::THeldFile held(In("held.jpg"));
+        for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) WriteBmpFile(Pattern(40, 30), In(name));
+
+        int errPipe[2];
+        ASSERT_EQ(::pipe(errPipe), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, (dir_ / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+        posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+        std::vector<std::string> args = {TAVRIK_BATCH_PROGRAM, "-j", "1", "-o", OutFolder(), held.Path(),
+                                         In("a.bmp"), In("b.bmp"), In("c.bmp")};
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(errPipe[1]);
+
+        held.WaitForReader();
+        ::kill(pid, signal);
+        std::string err;
+        char chunk[256];
+        while (err.find('\n') == std::string::npos) {
+            ssize_t n = ::read(errPipe[0], chunk, sizeof chunk);
+            if (n <= 0) break;
+            err.append(chunk, size_t(n));
+        }
+        EXPECT_EQ(err, "tavrik-batch: stopping; finishing the 1 file in work\n");
+        const std::vector<uint8_t> jpeg = JpegEncode(Pattern(20, 10), 90);
+        held.Release(jpeg);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ::close(errPipe[0]);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+
+        const auto outputs = TakeOutputs();
+        ASSERT_EQ(outputs.size(), 1u) << "no other output and no temporary file";
+        EXPECT_EQ(outputs.begin()->first, "Yarro_held.jpg");
+        EXPECT_EQ(outputs.begin()->second, JpegEncode(JpegDecode(jpeg), 75));
+        const std::vector<uint8_t> printed = ReadFileBytes((dir_ / "stdout").string());
+        const std::string text(printed.begin(), printed.end());
+        EXPECT_NE(text.find("[1/4] " + held.Path() + " -> "), std::string::npos) << text;
+        EXPECT_NE(text.find("Stopped: 1 of 4 files converted, 0 failed, 3 not begun.\n"), std::string::npos) << text;
+    }
 }
