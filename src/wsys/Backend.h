@@ -184,6 +184,10 @@ public:
     // While a window holds the mouse capture every mouse event is reported, wherever the
     // pointer is (a pointer grab). 0 releases it.
     virtual void SetMouseCapture(TNativeWindow window) = 0;
+    // Where the text caret stands in the window (window coordinates), so that the desktop's
+    // input method shows the text being composed and its candidates beside it rather than in
+    // a corner of the screen. Each window keeps the last place it was told.
+    virtual void SetTextInputSpot(TNativeWindow window, const TRect& caret) = 0;
     // A popup that never takes activation (a menu, a drop-down list) does not hold the capture
     // either, yet must hear of a press anywhere outside it to close. While a window is given
     // here (0: none) and no capture holds the pointer, the backend also reports mouse events

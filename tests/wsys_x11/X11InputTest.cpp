@@ -146,6 +146,29 @@ TEST_F(X11Test, CharactersWithoutAVirtualKeyArriveAsText)
     EXPECT_EQ(Log(h, WM_KEYDOWN)[0].wp, WPARAM(VK_PACKET));
 }
 
+// The input context learns where the caret stands, in the top-level window, so the input
+// method's candidates appear beside it; a caret in a child window counts from the child.
+TEST_F(X11Test, TheInputMethodFollowsTheCaret)
+{
+    StartWindowSystem();
+    HWND h = Window(Bounds(100, 100, 200, 150), clWhite);
+    HWND child = CreateWindowEx(0, "X11Test", "", WS_CHILD | WS_VISIBLE, 30, 40, 100, 50, h);
+    ASSERT_NE(child, nullptr);
+    Settle();
+    ASSERT_TRUE(backend->InputSpot(NativeOf(h))) << "every window has an input context";
+
+    ASSERT_TRUE(CreateCaret(h, 1, 16));
+    SetCaretPos(12, 20);
+    EXPECT_EQ(backend->InputSpot(NativeOf(h)), Point(12, 36)) << "the caret's bottom-left corner";
+    SetCaretPos(50, 5);
+    EXPECT_EQ(backend->InputSpot(NativeOf(h)), Point(50, 21));
+
+    ASSERT_TRUE(CreateCaret(child, 2, 10));
+    SetCaretPos(7, 3);
+    EXPECT_EQ(backend->InputSpot(NativeOf(h)), Point(37, 53));
+    DestroyCaret();
+}
+
 TEST_F(X11Test, ActivationFollowsTheDesktopsFocus)
 {
     StartWindowSystem();

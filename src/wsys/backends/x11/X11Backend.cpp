@@ -16,6 +16,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <clocale>
 #include <cstring>
@@ -106,6 +107,20 @@ bool TX11Backend::IsMapped(TNativeWindow window) const
 {
     const TWin* win = Find(Window(window));
     return win && win->mapped;
+}
+
+std::optional<TPoint> TX11Backend::InputSpot(TNativeWindow window) const
+{
+    XPoint spot;
+    if (!im_->QuerySpot(Window(window), spot)) return std::nullopt;
+    return TPoint{spot.x, spot.y};
+}
+
+void TX11Backend::SetTextInputSpot(TNativeWindow window, const TRect& caret)
+{
+    if (!Find(Window(window))) return;
+    auto clamp = [](int v) { return short(std::clamp(v, -32768, 32767)); };
+    im_->SetSpot(Window(window), XPoint{clamp(caret.Left), clamp(caret.Bottom)});
 }
 
 bool TX11Backend::HasWindowManager()

@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -53,6 +54,9 @@ public:
     bool IsMapped(TNativeWindow window) const;
     bool HasPointerGrab() const { return grabbed_; }
     bool HasKeyboardGrab() const { return keyboardGrabbed_; }
+    // The spot the window's input context holds (the caret's bottom-left corner in window
+    // coordinates), read back from Xlib; nullopt when the window has no input context.
+    std::optional<TPoint> InputSpot(TNativeWindow window) const;
     // Waits until the server has carried out every request sent so far.
     void Sync();
 
@@ -79,6 +83,7 @@ public:
     void SetCursorPos(TPoint screen) override;
     void SetCursorShape(TCursorShape shape) override;
     void SetMouseCapture(TNativeWindow window) override;
+    void SetTextInputSpot(TNativeWindow window, const TRect& caret) override;
     void WatchOutsidePresses(TNativeWindow popup) override;
     void Beep() override;
     std::string ClipboardText() override;
