@@ -2,10 +2,10 @@
 
 #include "core/Utf8.h"
 #include "gfx/SystemIcons.h"
+#include "skincontrols/SkinPopupMenu.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
-#include "ui/PopupMenu.h"
 #include "ui/Timer.h"
 #include "wsys/NotificationArea.h"
 #include "wsys/WinApi.h"
@@ -60,7 +60,8 @@ TbsTrayIcon::TbsTrayIcon(TComponent* owner) : TComponent(owner)
     singleClickTimer_->SetInterval(GetDoubleClickTime());
     singleClickTimer_->OnTimer = [this](TComponent*) { ClickTimerTick(); };
 
-    HookApplicationMinimize();
+    if (TApplication* app = Application())
+        minimizeListener_ = app->AddMinimizeListener([this](TComponent*) { ApplicationMinimized(); });
     UpdateTrayIcon();
     SetIconVisible(iconVisible_);
 }
@@ -68,24 +69,12 @@ TbsTrayIcon::TbsTrayIcon(TComponent* owner) : TComponent(owner)
 TbsTrayIcon::~TbsTrayIcon()
 {
     MarkDestroying();
+    if (TApplication* app = Application()) app->RemoveMinimizeListener(minimizeListener_);
     SetIconVisible(false);
     if (notifyWindow_ && IsWindow(notifyWindow_)) {
         RemoveProp(notifyWindow_, kSelfProp);
         DestroyWindow(notifyWindow_);
     }
-}
-
-// The application's minimize handler comes here first and then goes on to the one it had;
-// once this component is gone only the previous one runs.
-void TbsTrayIcon::HookApplicationMinimize()
-{
-    TApplication* app = Application();
-    if (!app) return;
-    TComponentRef<TbsTrayIcon> self(this);
-    app->OnMinimize = [self, previous = app->OnMinimize](TComponent* sender) {
-        if (TbsTrayIcon* tray = self.Get()) tray->ApplicationMinimized();
-        if (previous) previous(sender);
-    };
 }
 
 TForm* TbsTrayIcon::OwnerForm() const { return dynamic_cast<TForm*>(Owner()); }
@@ -157,7 +146,7 @@ void TbsTrayIcon::SetIconList(TImageList* list)
     SetIconIndex(0);
 }
 
-void TbsTrayIcon::SetPopupMenu(TPopupMenu* menu)
+void TbsTrayIcon::SetPopupMenu(TbsSkinPopupMenu* menu)
 {
     if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
     popupMenu_ = menu;

@@ -4,6 +4,7 @@
 #include "shell/NotifyIcon.h"
 #include "ui/Component.h"
 #include "ui/ControlTypes.h"
+#include "ui/ListenerList.h"
 
 #include <cstdint>
 #include <functional>
@@ -13,8 +14,8 @@ namespace tavrik {
 
 class TForm;
 class TImageList;
-class TPopupMenu;
 class TTimer;
+class TbsSkinPopupMenu;
 
 using TbsCycleEvent = std::function<void(TComponent* Sender, int NextIndex)>;
 
@@ -64,9 +65,10 @@ public:
     // Into IconList: lowered to the last icon, 0 without a list.
     int IconIndex() const { return iconIndex_; }
     void SetIconIndex(int index);
-    // The menu of the icon; forgotten when it is destroyed.
-    TPopupMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* menu);
+    // The menu of the icon, shown by the skinned menu engine of its form; forgotten when it
+    // is destroyed.
+    TbsSkinPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TbsSkinPopupMenu* menu);
     bool PopupByLeftButton() const { return popupByLeftButton_; }
     void SetPopupByLeftButton(bool on) { popupByLeftButton_ = on; }
     // On: the program starts hidden in the notification area (set before it runs).
@@ -115,7 +117,6 @@ private:
     void ClickTimerTick();
     void CycleTick();
     NOTIFYICONDATA NotifyData() const;
-    void HookApplicationMinimize();
     void ApplicationMinimized();
     void ClickDefaultItem();
     void NotificationAreaGone();
@@ -130,7 +131,7 @@ private:
     TBitmap icon_;
     bool iconVisible_ = true;
     int iconIndex_ = 0;
-    TPopupMenu* popupMenu_ = nullptr;
+    TbsSkinPopupMenu* popupMenu_ = nullptr;
     bool popupByLeftButton_ = false;
     bool minimizedOnStart_ = false;
     bool minimizeToTray_ = true;
@@ -142,6 +143,7 @@ private:
     bool clickWaiting_ = false;
     bool doubleClickSeen_ = false;
     bool hiddenInTray_ = false;
+    TListenerId minimizeListener_ = 0;
 };
 
 } // namespace tavrik

@@ -2,11 +2,13 @@
 
 #include "gfx/IconFitting.h"
 #include "gfx/SystemIcons.h"
+#include "skincontrols/SkinPopupMenu.h"
+#include "skincontrols/SkinPopupWindow.h"
 #include "skinforms/TrayIcon.h"
+#include "support/MenuHostStandIn.h"
 #include "support/Pictures.h"
 #include "ui/ImageList.h"
 #include "ui/MenuItem.h"
-#include "ui/PopupMenu.h"
 #include "wsys/NotificationArea.h"
 
 #include <string>
@@ -16,14 +18,6 @@ using namespace tavrik;
 using namespace tavrik::testing;
 
 namespace {
-
-// A menu that notes where it was asked to open instead of tracking the mouse.
-class TRecordingMenu : public TPopupMenu {
-public:
-    using TPopupMenu::TPopupMenu;
-    void Popup(int x, int y) override { opened.push_back({x, y}); }
-    std::vector<TPoint> opened;
-};
 
 std::string Repeat(const std::string& text, int times)
 {
@@ -42,10 +36,24 @@ protected:
     {
         main = NewForm(100, 100, 300, 200);
         tray = new TbsTrayIcon(main);
-        menu = new TRecordingMenu(main);
+        host = new TMenuHostStandIn(main);
+        menu = new TbsSkinPopupMenu(main);
+        Item("&Restore")->SetDefault(true);
+        Item("&Options");
+        Item("E&xit");
         tray->OnClick = [this](TComponent*) { events.push_back("click"); };
         tray->OnDblClick = [this](TComponent*) { events.push_back("double"); };
     }
+    TMenuItem* Item(const std::string& caption)
+    {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(caption);
+        item->OnClick = [this, caption](TComponent*) { events.push_back(caption); };
+        menu->Items()->Add(item);
+        return item;
+    }
+    int MenuLevels() const { return host->SkinMenu()->PopupWindowCount(); }
+    TbsSkinPopupWindow* MenuWindow() const { return host->SkinMenu()->PopupWindows(0); }
     TTrayIconKey Key() const { return ws->NotificationArea().KeyOf(tray->NotifyWindow(), TbsTrayIcon::kIconId); }
     bool Shown() const
     {
@@ -66,7 +74,8 @@ protected:
 
     TForm* main = nullptr;
     TbsTrayIcon* tray = nullptr;
-    TRecordingMenu* menu = nullptr;
+    TMenuHostStandIn* host = nullptr;
+    TbsSkinPopupMenu* menu = nullptr;
     std::vector<std::string> events;
 };
 
@@ -147,17 +156,13 @@ TEST_F(TrayIcons, TheIconStepsThroughItsImageList)
 TEST_F(TrayIcons, ClicksBecomeOneClickOrOneDoubleClickAndTheMenuOpensOnThePress)
 {
     tray->SetPopupMenu(menu);
-    auto* item = new TMenuItem(menu);
-    item->SetDefault(true);
-    item->OnClick = [this](TComponent*) { events.push_back("default item"); };
-    menu->Items()->Add(item);
     THeadlessTray& icons = screen->Tray();
     const TTrayIconKey key = Key();
     struct TCase {
         const char* name;
         std::function<void()> act;
         std::vector<std::string> events;
-        size_t menus;
+        int menus;
     } cases[] = {
         {"a click, once the double-click time has passed", [&] { icons.Click(key); }, {"click"}, 0},
         {"a release after the double-click time",
@@ -167,11 +172,11 @@ TEST_F(TrayIcons, ClicksBecomeOneClickOrOneDoubleClickAndTheMenuOpensOnThePress)
              icons.MouseUp(key);
          },
          {"click"}, 0},
-        {"a double click", [&] { icons.DoubleClick(key); }, {"double", "default item"}, 0},
+        {"a double click runs the default item", [&] { icons.DoubleClick(key); }, {"double", "&Restore"}, 0},
         {"the right button opens the menu on its press",
          [&] {
              icons.MouseDown(key, TMouseButton::Right);
-             EXPECT_EQ(menu->opened.size(), 1u);
+             EXPECT_EQ(MenuLevels(), 1);
              icons.MouseUp(key, TMouseButton::Right);
          },
          {}, 1},
@@ -194,18 +199,60 @@ TEST_F(TrayIcons, ClicksBecomeOneClickOrOneDoubleClickAndTheMenuOpensOnThePress)
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
         events.clear();
-        menu->opened.clear();
+        host->marked = 0;
         c.act();
         screen->Advance(1000);
         EXPECT_EQ(events, c.events);
-        EXPECT_EQ(menu->opened.size(), c.menus);
-        for (TPoint p : menu->opened) EXPECT_TRUE(icons.IconRect(key).Contains(p)) << "at the pointer";
-        if (!menu->opened.empty()) {
-            EXPECT_EQ(menu->PopupComponent(), tray);
-        }
+        EXPECT_EQ(host->marked, c.menus);
+        if (c.menus > 0) EXPECT_EQ(menu->PopupComponent(), tray);
+        host->SkinMenu()->CloseAll();
         tray->SetEnabled(true);
         tray->SetPopupByLeftButton(false);
     }
+}
+
+TEST_F(TrayIcons, TheTrayMenuOpensAboveThePointerAndRunsItsCommandsByMouseAndKeyboard)
+{
+    tray->SetPopupMenu(menu);
+    THeadlessTray& icons = screen->Tray();
+    const TTrayIconKey key = Key();
+    const TRect iconRect = icons.IconRect(key);
+    const TPoint pointer{iconRect.Left + iconRect.Width() / 2, iconRect.Top + iconRect.Height() / 2};
+
+    icons.Click(key, TMouseButton::Right);
+    ASSERT_EQ(MenuLevels(), 1);
+    TbsSkinPopupWindow* w = MenuWindow();
+    EXPECT_TRUE(IsWindowVisible(w->Handle()));
+    EXPECT_EQ(w->Top() + w->Height(), pointer.y) << "no room below the tray: above the pointer";
+    EXPECT_EQ(w->Left() + w->Width(), GetSystemMetrics(SM_CXSCREEN)) << "pushed left to stay on the screen";
+    EXPECT_LE(w->Left(), pointer.x);
+
+    // Keys: the first entry is highlighted; down twice and Enter runs the third.
+    screen->PressKey(VK_DOWN);
+    screen->PressKey(VK_DOWN);
+    screen->PressKey(VK_RETURN);
+    EXPECT_EQ(MenuLevels(), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"E&xit"}));
+
+    // Mouse: a click on the second entry runs it; Esc closes without a command.
+    events.clear();
+    icons.Click(key, TMouseButton::Right);
+    ASSERT_EQ(MenuLevels(), 1);
+    w = MenuWindow();
+    const TRect r = w->Items(1)->ItemRect;
+    const TPoint p = w->ClientToScreen({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
+    screen->Click(p.x, p.y);
+    EXPECT_EQ(MenuLevels(), 0);
+    icons.Click(key, TMouseButton::Right);
+    screen->PressKey(VK_ESCAPE);
+    EXPECT_EQ(MenuLevels(), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"&Options"}));
+
+    // A menu without AutoPopup never opens.
+    menu->SetAutoPopup(false);
+    host->marked = 0;
+    icons.Click(key, TMouseButton::Right);
+    EXPECT_EQ(host->marked, 0);
 }
 
 TEST_F(TrayIcons, MinimizingHidesTheProgramThereUnlessNoTrayRunsAndItComesBackWhenTheTrayGoes)
