@@ -19,6 +19,15 @@ namespace {
 
 TPoint ClientPoint(LPARAM lp) { return LParamToPoint(lp); }
 
+// Whether another program can take the pointer now, that is, we hold no grab.
+bool PeerCanGrabPointer(Display* d)
+{
+    bool free = XGrabPointer(d, DefaultRootWindow(d), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+                             CurrentTime) == GrabSuccess;
+    XUngrabPointer(d, CurrentTime);
+    return free;
+}
+
 } // namespace
 
 TEST_F(X11Test, MouseInputArrivesAsWindowMessages)
@@ -221,15 +230,65 @@ TEST_F(X11Test, APopupHoldingTheMouseGrabsPointerAndKeyboard)
     ASSERT_TRUE(PumpUntil([&] { return Received(main, WM_KEYDOWN); })) << "keys go to the focus window of the program";
     EXPECT_EQ(GetActiveWindow(), main) << "the popup never took the activation";
 
+    // Another program unmaps the popup: the server ends the grabs; mapped again while it
+    // still holds the mouse, the popup grabs again.
+    XUnmapWindow(peer, NativeOf(popup));
+    XSync(peer, False);
+    ASSERT_TRUE(PumpUntil([&] { return !backend->IsMapped(NativeOf(popup)); }));
+    EXPECT_FALSE(backend->HasPointerGrab());
+    XMapWindow(peer, NativeOf(popup));
+    XSync(peer, False);
+    ASSERT_TRUE(PumpUntil([&] { return backend->IsMapped(NativeOf(popup)); }));
+    Settle();
+    EXPECT_TRUE(backend->HasPointerGrab());
+    EXPECT_EQ(XGrabPointer(peer, DefaultRootWindow(peer), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None,
+                           None, CurrentTime),
+              AlreadyGrabbed);
+
     ReleaseCapture();
     Settle();
     EXPECT_FALSE(backend->HasPointerGrab());
-    EXPECT_EQ(XGrabPointer(peer, DefaultRootWindow(peer), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None,
-                           None, CurrentTime),
-              GrabSuccess);
-    XUngrabPointer(peer, CurrentTime);
+    EXPECT_TRUE(PeerCanGrabPointer(peer));
     EXPECT_EQ(XGrabKeyboard(peer, DefaultRootWindow(peer), False, GrabModeAsync, GrabModeAsync, CurrentTime), GrabSuccess);
     XUngrabKeyboard(peer, CurrentTime);
+    XSync(peer, False);
+}
+
+TEST_F(X11Test, AWatchingPopupHearsOfPressesOutsideTheProgram)
+{
+    StartWindowSystem();
+    HWND main = Window(Bounds(100, 100, 300, 200), clWhite);
+    ASSERT_TRUE(PumpUntil([&] { return FocusedWindow(peer) == NativeOf(main); }));
+    HWND menu = Window(Bounds(300, 150, 150, 100), clYellow, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, main);
+    // Another program's window over the lower part of ours.
+    ::Window other = XCreateSimpleWindow(peer, DefaultRootWindow(peer), 100, 250, 100, 50, 0, 0, 0);
+    XSetWindowAttributes attributes;
+    attributes.override_redirect = True;
+    XChangeWindowAttributes(peer, other, CWOverrideRedirect, &attributes);
+    XMapRaised(peer, other);
+    XSync(peer, False);
+    WatchOutsidePresses(menu, true);
+    ASSERT_TRUE(PumpUntil([&] { return backend->HasPointerGrab(); }));
+    EXPECT_FALSE(backend->HasKeyboardGrab()) << "keys stay with the focus window";
+
+    PeerClick(350, 200);
+    ASSERT_TRUE(PumpUntil([&] { return Received(menu, WM_LBUTTONDOWN); }));
+    EXPECT_FALSE(Received(menu, WM_CANCELMODE)) << "a press inside the popup";
+    PeerClick(900, 700);
+    ASSERT_TRUE(PumpUntil([&] { return Log(menu, WM_CANCELMODE).size() == 1; })) << "a press on the desktop";
+    PeerClick(150, 280);
+    ASSERT_TRUE(PumpUntil([&] { return Log(menu, WM_CANCELMODE).size() == 2; })) << "a press on the other program";
+    PeerClick(150, 120);
+    ASSERT_TRUE(PumpUntil([&] { return Received(main, WM_LBUTTONDOWN); }));
+    EXPECT_EQ(Log(menu, WM_CANCELMODE).size(), 3u) << "a press on the program's own window, before its press";
+    EXPECT_EQ(Log(main, WM_LBUTTONDOWN).size(), 1u) << "the press on the other program did not reach us";
+    EXPECT_EQ(ClientPoint(Log(main, WM_LBUTTONDOWN)[0].lp), Point(50, 20));
+
+    WatchOutsidePresses(menu, false);
+    Settle();
+    EXPECT_FALSE(backend->HasPointerGrab());
+    EXPECT_TRUE(PeerCanGrabPointer(peer));
+    XDestroyWindow(peer, other);
     XSync(peer, False);
 }
 

@@ -105,6 +105,8 @@ public:
     // window, in screen coordinates (so it can be compared with what is drawn); empty when
     // none was given.
     TRect TextInputSpot(TNativeWindow window) const;
+    // A press where no window is lies outside the program; nothing more is needed here.
+    TNativeWindow WatchingWindow() const { return watching_; }
     struct TNativeInfo {
         TNativeWindowParams params;
         TRect bounds;
@@ -148,6 +150,7 @@ public:
     void SetCursorShape(TCursorShape shape) override { cursorShape_ = shape; }
     void SetMouseCapture(TNativeWindow window) override { capture_ = window; }
     void SetTextInputSpot(TNativeWindow window, const TRect& caret) override;
+    void WatchOutsidePresses(TNativeWindow popup) override { watching_ = popup; }
     void Beep() override { ++beeps_; }
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
@@ -189,6 +192,7 @@ private:
     std::map<UINT, bool> keysDown_;
     TCursorShape cursorShape_ = TCursorShape::Arrow;
     TNativeWindow capture_ = 0;
+    TNativeWindow watching_ = 0;
     TNativeWindow activated_ = 0;
     int beeps_ = 0;
     std::string clipboard_;

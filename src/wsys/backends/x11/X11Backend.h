@@ -84,6 +84,7 @@ public:
     void SetCursorShape(TCursorShape shape) override;
     void SetMouseCapture(TNativeWindow window) override;
     void SetTextInputSpot(TNativeWindow window, const TRect& caret) override;
+    void WatchOutsidePresses(TNativeWindow popup) override;
     void Beep() override;
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& text) override;
@@ -127,6 +128,9 @@ private:
     void FocusNow(TWin& win, Time time);
     void TryGrab();
     void Ungrab();
+    Window GrabWindow() const { return captureWindow_ ? captureWindow_ : watchWindow_; }
+    // A watch grab reports a point outside every window of ours at the watching popup.
+    bool IsOutside(Window reported, int x, int y) const;
     void Restack(Window w, Window below);
 
     // Events (X11Events.cpp).
@@ -159,6 +163,7 @@ private:
     TCursorShape cursor_ = TCursorShape::Arrow;
 
     Window captureWindow_ = 0; // the program's pointer capture
+    Window watchWindow_ = 0;   // a popup watching presses outside it, grabbed while no capture is
     bool grabbed_ = false;
     bool keyboardGrabbed_ = false;
     Window focusRequest_ = 0;  // the window we last asked the focus for
