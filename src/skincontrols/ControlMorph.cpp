@@ -5,6 +5,7 @@
 #include "ui/Timer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavrik {
 
@@ -50,10 +51,11 @@ void TbsControlMorph::Tick()
         return;
     }
     // Clamped, so that ten steps of 0.1 that add up to a hair below 1 take no eleventh step.
+    // Whole steps: ten additions of 0.1 fall short of 1 and would take an eleventh tick.
     if (active && level_ < 1) {
-        level_ = std::min(1.0, level_ + kMorphStep);
+        level_ = std::min(1.0, std::round((level_ + kMorphStep) / kMorphStep) * kMorphStep);
     } else if (!active && level_ > 0) {
-        level_ = std::max(0.0, level_ - kMorphStep);
+        level_ = std::max(0.0, std::round((level_ - kMorphStep) / kMorphStep) * kMorphStep);
     } else {
         level_ = active ? 1 : 0;
         Stop();

@@ -29,6 +29,16 @@ public:
     bool InProgress() const { return level_ > 0 && level_ < 1; }
     // Starts the timer unless it runs already.
     void Start();
+    void Stop();
+    // The level set outright (a pressed button shows its hot image at once); the timer goes on.
+    void SetMorphLevel(double level) { level_ = level; }
+    // Back at the normal image with the timer stopped (the control was enabled or disabled,
+    // or its skin changed).
+    void Reset()
+    {
+        Stop();
+        level_ = 0;
+    }
     // The normal image turned MorphLevel of the way into the active one by the skin's morph
     // kind; images of different sizes give the normal image.
     TBitmap Compose(const TBitmap& normal, const TBitmap& active, int morphKind) const;
@@ -36,8 +46,6 @@ public:
     void Tick();
 
 private:
-    void Stop();
-
     TControl* control_;
     std::function<bool()> active_;
     std::function<bool()> morphs_;
