@@ -10,7 +10,6 @@ namespace {
 
 TRect Transposed(const TRect& r) { return {r.Top, r.Left, r.Bottom, r.Right}; }
 TSize Transposed(TSize s) { return {s.cy, s.cx}; }
-TPoint Transposed(TPoint p) { return {p.y, p.x}; }
 
 TbsScrollBarFrame Transposed(const TbsScrollBarFrame& f)
 {

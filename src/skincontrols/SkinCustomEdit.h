@@ -3,9 +3,11 @@
 #include "gfx/Bitmap.h"
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinEditControls.h"
+#include "skincontrols/EditContextMenu.h"
 #include "skincontrols/EditFrame.h"
 #include "skincontrols/NonClientFrame.h"
 #include "skincontrols/SkinBound.h"
+#include "skincontrols/SkinPopupMenu.h"
 #include "ui/Font.h"
 #include "ui/Memo.h"
 #include "wsys/WinApi.h"
@@ -17,7 +19,8 @@ namespace tavrik {
 // A native edit (Base: TMaskEdit, TNumericEdit or TMemo) in a skinned frame. The edit keeps the text,
 // the caret, the selection and the clipboard; the frame (TbsEditFrame) is drawn in the window's
 // non-client area, with an optional button at the right end (ButtonMode, skin "buttonedit")
-// that fires OnButtonClick.
+// that fires OnButtonClick. Without a PopupMenu of its own, a context-menu request opens the
+// edit's commands in the form's skinned menu (the plain menu on a form without one).
 //
 // While bound the edit takes the skin's height and font, and its text colour follows the
 // skin: activefontcolor while the pointer is over it or it has the focus, fontcolor
@@ -238,6 +241,14 @@ private:
             if (m.Msg == CM_MOUSELEAVE) SetButtonState(false, false);
             if (!this->Focused()) StateChanged();
             return false;
+        case WM_CONTEXTMENU: return OpenContextMenu(m);
+        case SKM_MENUCOMMAND:
+            // The menu window that ran the command is still inside its handler.
+            if (this->HandleAllocated()) PostMessage(this->Handle(), CM_FREEEDITMENU, 0, 0);
+            return true;
+        case CM_FREEEDITMENU:
+            FreeSkinEditMenu(contextMenu_);
+            return true;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             if (!hovered_) {
@@ -249,6 +260,17 @@ private:
             return false;
         default: return false;
         }
+    }
+    bool OpenContextMenu(TMessage& m)
+    {
+        if (this->PopupMenu()) return false;
+        TPoint at = LParamToPoint(m.LParam);
+        if (at.x == -1 && at.y == -1) at = this->ClientToScreen({this->ClientWidth() / 2, this->ClientHeight() / 2});
+        auto alive = this->Guard();
+        if (!this->Focused() && this->CanFocus()) this->SetFocus();
+        if (!alive || !PopupSkinEditMenu(*this, this->SkinData(), contextMenu_, at)) return false;
+        m.Result = 1;
+        return true;
     }
     void StateChanged()
     {
@@ -264,6 +286,7 @@ private:
     }
 
     TbsEditFrame frame_;
+    TComponentRef<TbsSkinPopupMenu> contextMenu_;
     TFont defaultFont_;
     bool useSkinFont_ = true;
     int defaultWidth_ = 0;

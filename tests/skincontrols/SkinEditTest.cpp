@@ -1,9 +1,13 @@
+#include "MenuHostStub.h"
 #include "SkinScene.h"
 #include "support/Pictures.h"
 
 #include "skincontrols/SkinEdit.h"
 #include "skincontrols/SkinMemo.h"
 #include "skincontrols/SkinNumericEdit.h"
+#include "skincontrols/SkinPopupMenu.h"
+#include "skincontrols/SkinPopupWindow.h"
+#include "ui/MenuItem.h"
 #include "skincontrols/SkinScrollBar.h"
 
 using namespace tavrik;
@@ -164,4 +168,69 @@ TEST_F(SkinEditTest, MemoDrawsTheSkinBorderAndDrivesItsScrollBar)
     EXPECT_EQ(bar->Position(), memo->FirstVisibleLine());
     EXPECT_GT(bar->Position(), 10);
     EXPECT_EQ(memo->Color(), TColor(65535)) << "focused";
+}
+
+TEST_F(SkinEditTest, ContextMenuOffersWhatCanBeDoneAndRunsItInTheSkinnedMenu)
+{
+    auto* menuHost = new TMenuHost(form);
+    menuHost->data = data;
+    auto* memo = Add<TbsSkinMemo>(form, Bounds(150, 10, 120, 80));
+    memo->SetSkinData(data);
+    memo->SetText("memo text");
+    memo->SetReadOnly(true);
+    edit->SetText("hello world");
+    screen->SetClipboardText("");
+
+    auto entries = [&] {
+        std::string shown;
+        TbsSkinPopupWindow* w = menuHost->SkinMenu()->PopupWindows(0);
+        for (int i = 0; i < w->ItemCount(); ++i) {
+            TMenuItem* item = w->Items(i)->MenuItem();
+            shown += (item->Enabled() ? "" : "!") + item->Caption() + "|";
+        }
+        return shown;
+    };
+    auto choose = [&](int index) {
+        TbsSkinPopupWindow* w = menuHost->SkinMenu()->PopupWindows(0);
+        TRect r = w->Items(index)->ItemRect;
+        TPoint p = w->ClientToScreen({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
+        screen->Click(p.x, p.y);
+        ProcessMessages();
+    };
+    auto menus = [](TComponent* owner) {
+        int n = 0;
+        for (int i = 0; i < owner->ComponentCount(); ++i) n += dynamic_cast<TbsSkinPopupMenu*>(owner->Components(i)) != nullptr;
+        return n;
+    };
+
+    edit->SetSelStart(0);
+    edit->SetSelLength(5);
+    const TPoint at = edit->ClientToScreen({5, 5});
+    screen->Click(at.x, at.y, TMouseButton::Right);
+    ASSERT_EQ(menuHost->SkinMenu()->PopupWindowCount(), 1);
+    EXPECT_EQ(menuHost->SkinMenu()->PopupWindows(0)->Left(), at.x) << "at the pointer";
+    EXPECT_EQ(entries(), "!Undo|-|Cut|Copy|!Paste|Delete|-|Select All|");
+    choose(2);
+    EXPECT_EQ(edit->Text(), " world");
+    EXPECT_EQ(screen->ClipboardText(), "hello");
+    EXPECT_EQ(menus(edit), 0) << "freed once its command ran";
+
+    screen->Click(at.x, at.y, TMouseButton::Right);
+    EXPECT_EQ(entries(), "Undo|-|!Cut|!Copy|Paste|!Delete|-|Select All|");
+    choose(0);
+    EXPECT_EQ(edit->Text(), "hello world");
+
+    // Asked for from the keyboard: at the centre; read-only text can still be copied and selected.
+    memo->SetFocus();
+    memo->SelectAll();
+    memo->Perform(WM_CONTEXTMENU, 0, PointToLParam({-1, -1}));
+    ASSERT_EQ(menuHost->SkinMenu()->PopupWindowCount(), 1);
+    const TPoint centre = memo->ClientToScreen({memo->ClientWidth() / 2, memo->ClientHeight() / 2});
+    EXPECT_EQ(menuHost->SkinMenu()->PopupWindows(0)->Left(), centre.x);
+    EXPECT_EQ(entries(), "!Undo|-|!Cut|Copy|!Paste|!Delete|-|!Select All|");
+    menuHost->SkinMenu()->CloseAll();
+    EXPECT_EQ(menus(memo), 1) << "a menu closed without a choice waits for the next request";
+    screen->Click(at.x, at.y, TMouseButton::Right);
+    EXPECT_EQ(menus(memo), 1);
+    menuHost->SkinMenu()->CloseAll();
 }
