@@ -395,6 +395,14 @@ void TbsSkinScrollBar::Wheel(int delta)
 void TbsSkinScrollBar::EnabledChanged()
 {
     TbsSkinCustomControl::EnabledChanged();
+    // A disabled bar hears no pointer: nothing of it may stay lit or keep repeating.
+    if (!Enabled()) {
+        StopRepeat();
+        repeat_ = rpNone;
+        capturedPart_ = bspNone;
+        dragging_ = false;
+        hotPart_ = bspNone;
+    }
     Invalidate();
 }
 

@@ -10,6 +10,7 @@
 #include "wsys/WinApi.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace tavrik {
 
@@ -86,11 +87,14 @@ void TbsSkinScrollBox::UpdateAxis(bool vertical)
     if (!bar || !Parent() || updating_) return;
     TScrollAxisState state;
     state.ClientLength = vertical ? ClientHeight() : ClientWidth();
+    // Children scrolled out of view end above (left of) the client area: their end counts
+    // even when it is negative.
+    int end = INT_MIN;
     for (int i = 0; i < ControlCount(); ++i) {
         const TControl* child = Controls(i);
-        if (child->Visible())
-            state.ContentEnd = std::max(state.ContentEnd, vertical ? child->Top() + child->Height() : child->Left() + child->Width());
+        if (child->Visible()) end = std::max(end, vertical ? child->Top() + child->Height() : child->Left() + child->Width());
     }
+    state.ContentEnd = end == INT_MIN ? 0 : end;
     state.Position = bar->Position();
     state.Max = bar->Max();
     state.PageSize = bar->PageSize();

@@ -176,13 +176,13 @@ TEST_F(SkinScrollBarTest, PlainLookShowsNoThumbWhileDisabledAndPressedArrows)
 {
     bar->SetPosition(50); // thumb 92..108
     ProcessMessages();
-    EXPECT_EQ(PixelOf(bar, 100, 9), clBtnFace);
-    EXPECT_EQ(PixelOf(bar, 92, 9), clBtnShadow) << "the thumb's frame";
+    EXPECT_EQ(PixelOf(bar, 100, 9), ColorToRGB(clBtnFace));
+    EXPECT_EQ(PixelOf(bar, 92, 9), ColorToRGB(clBtnShadow)) << "the thumb's frame";
     Press(At(5, 9));
     EXPECT_EQ(PixelOf(bar, 3, 3), RGB(133, 147, 181)) << "the pressed decrease arrow";
     screen->MouseUp();
     bar->SetEnabled(false);
     ProcessMessages();
-    EXPECT_EQ(PixelOf(bar, 92, 9), clBtnFace);
-    EXPECT_EQ(PixelOf(bar, 1, 9), clBtnShadow) << "the buttons stay";
+    EXPECT_EQ(PixelOf(bar, 92, 9), ColorToRGB(clBtnFace));
+    EXPECT_EQ(PixelOf(bar, 1, 9), ColorToRGB(clBtnShadow)) << "the buttons stay";
 }

@@ -203,6 +203,7 @@ TEST_F(SkinEditTest, ContextMenuOffersWhatCanBeDoneAndRunsItInTheSkinnedMenu)
         return n;
     };
 
+    edit->SetFocus();
     edit->SetSelStart(0);
     edit->SetSelLength(5);
     const TPoint at = edit->ClientToScreen({5, 5});
