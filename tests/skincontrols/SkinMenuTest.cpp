@@ -1,3 +1,4 @@
+#include "MenuHostStub.h"
 #include "SkinScene.h"
 
 #include "gfx/SystemColors.h"
@@ -8,16 +9,14 @@
 #include "skincontrols/SkinMenuHost.h"
 #include "skincontrols/SkinPopupMenu.h"
 #include "skincontrols/SkinPopupWindow.h"
-#include "support/MenuHostStandIn.h"
 #include "ui/MenuItem.h"
 #include "ui/Panel.h"
+#include "ui/WndHookChain.h"
 
 using namespace tavrik;
 using namespace tavrik::testing;
 
 namespace {
-
-using TMenuHost = TMenuHostStandIn;
 
 // Records the menu notices a control hears.
 class TListeningPanel : public TPanel {

@@ -4,24 +4,24 @@
 #include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinMenuHost.h"
 #include "ui/Application.h"
-#include "ui/Component.h"
 #include "ui/Form.h"
 #include "ui/WndHookChain.h"
+#include "wsys/WinApi.h"
 
 namespace tavrik::testing {
 
 // Stands in for a skinned frame: it owns the form's menu engine and, while a menu is marked
 // open, routes the program's key presses to it, as a frame does.
-class TMenuHostStandIn : public TComponent, public TbsSkinMenuHost {
+class TMenuHost : public TComponent, public TbsSkinMenuHost {
 public:
-    explicit TMenuHostStandIn(TForm* form) : TComponent(form), engine_(new TbsSkinMenu(this))
+    explicit TMenuHost(TForm* form) : TComponent(form), engine_(new TbsSkinMenu(this))
     {
         hook_ = TWindowHook(form, [this](TMessage& m, const TWndNext& next) {
             if (m.Msg == SKM_MENUCLOSED) MenusClosed();
             next(m);
         });
     }
-    ~TMenuHostStandIn() override
+    ~TMenuHost() override
     {
         if (keys_ && Application()) Application()->RemoveMessageListener(keys_);
     }
