@@ -189,6 +189,7 @@ void TbsTrayIcon::SetMinimizedOnStart(bool on)
     if (!on || !OwnerForm() || !app) return;
     minimizeToTray_ = true;
     SetIconVisible(true);
+    if (!NotificationAreaRunning()) return; // hidden there, the program would be out of reach
     app->SetShowMainForm(false);
     hiddenInTray_ = true;
 }

@@ -2,10 +2,10 @@
 
 #include "gfx/IconFitting.h"
 #include "gfx/SystemIcons.h"
+#include "skincontrols/MenuHostStub.h"
 #include "skincontrols/SkinPopupMenu.h"
 #include "skincontrols/SkinPopupWindow.h"
 #include "skinforms/TrayIcon.h"
-#include "support/MenuHostStandIn.h"
 #include "support/Pictures.h"
 #include "ui/ImageList.h"
 #include "ui/MenuItem.h"
@@ -36,7 +36,7 @@ protected:
     {
         main = NewForm(100, 100, 300, 200);
         tray = new TbsTrayIcon(main);
-        host = new TMenuHostStandIn(main);
+        host = new TMenuHost(main);
         menu = new TbsSkinPopupMenu(main);
         Item("&Restore")->SetDefault(true);
         Item("&Options");
@@ -74,7 +74,7 @@ protected:
 
     TForm* main = nullptr;
     TbsTrayIcon* tray = nullptr;
-    TMenuHostStandIn* host = nullptr;
+    TMenuHost* host = nullptr;
     TbsSkinPopupMenu* menu = nullptr;
     std::vector<std::string> events;
 };
@@ -290,4 +290,18 @@ TEST_F(TrayIcons, MinimizingHidesTheProgramThereUnlessNoTrayRunsAndItComesBackWh
     tray->SetMinimizeToTray(false);
     app->Minimize();
     EXPECT_TRUE(MainShowing()) << "MinimizeToTray off";
+    app->Restore();
+
+    // Starting hidden in the tray needs a tray to come back from.
+    for (bool running : {false, true}) {
+        SCOPED_TRACE(running ? "a tray runs" : "no tray");
+        if (running) screen->Tray().Start();
+        else screen->Tray().Stop();
+        ProcessMessages();
+        app->SetShowMainForm(true);
+        tray->SetMinimizedOnStart(true);
+        EXPECT_EQ(app->ShowMainForm(), !running);
+        EXPECT_EQ(tray->HiddenInTray(), running);
+        EXPECT_TRUE(tray->MinimizeToTray());
+    }
 }
