@@ -76,7 +76,8 @@ public:
     TMessageEvent OnMessage;
 
     // The program as a whole goes to and comes back from the task bar: the main form is
-    // minimized and the other shown forms wait hidden until Restore.
+    // minimized and the other shown forms wait hidden until Restore, which also runs when the
+    // desktop brings the main form back.
     void Minimize();
     void Restore();
     TNotifyEvent OnMinimize;
@@ -140,6 +141,7 @@ private:
     std::function<bool(MSG&)> previousFilter_;
     bool filterInstalled_ = false;
     std::vector<TComponentRef<TForm>> hiddenForms_;
+    bool minimized_ = false;
 
     bool showHint_ = true;
     int hintPause_ = 500;
