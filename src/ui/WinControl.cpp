@@ -185,8 +185,12 @@ void TWinControl::RecreateWnd()
     TForm* form = GetParentForm(this);
     TWinControl* active = form ? form->ActiveControl() : nullptr;
     bool focusInside = active && ContainsControl(active) && active->Focused();
+    // A shown top-level window (a form whose border changed) comes back shown.
+    const bool shownTopLevel = !Parent() && IsWindowVisible(handle_);
+    const bool wasActive = shownTopLevel && GetActiveWindow() == handle_;
     DestroyHandle();
     CreateHandle();
+    if (shownTopLevel) ShowWindow(handle_, wasActive ? SW_SHOW : SW_SHOWNA);
     Perform(CM_RECREATEWND);
     if (hadFocus) SetFocus();
     else if (focusInside) active->SetFocus();

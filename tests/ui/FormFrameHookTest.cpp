@@ -72,6 +72,8 @@ TEST_F(FrameHook, TheFormKeepsNoCaptionWhileHookedAlsoWhenItsWindowIsMadeAgain)
         EXPECT_LT(form->ClientToScreen({0, 0}).y - outer.Top, GetSystemMetrics(SM_CYCAPTION));
         form->SetBorderStyle(TFormBorderStyle::bsSingle); // makes the window again
         EXPECT_EQ(Style(form) & WS_CAPTION, 0u);
+        EXPECT_TRUE(IsWindowVisible(form->Handle())); // and shows it again
+        EXPECT_EQ(GetActiveWindow(), form->Handle());
         form->SetBorderStyle(TFormBorderStyle::bsSizeable);
         EXPECT_EQ(Style(form) & WS_CAPTION, 0u);
         EXPECT_EQ(Style(form) & WS_THICKFRAME, WS_THICKFRAME);
