@@ -274,8 +274,14 @@ void TbsRevideruDadoZiri::WMActivate(TMessage& m)
     auto alive = Guard();
     CallPrevious(m);
     if (!alive) return;
+    // The objects lose their hover before the frame is painted, so that a form left for
+    // another one keeps no lit button. A button held down keeps its state: on X11 the focus
+    // (and so the activation) arrives after the press that asked for it.
+    if (captureIndex_ == -1) {
+        ResetObjects();
+        hoverIndex_ = prevHoverIndex_ = -1;
+    }
     RepaintFrame();
-    ResetObjects();
     UpdateCaptionState(true);
 }
 
@@ -371,7 +377,7 @@ bool TbsRevideruDadoZiri::NcMouse(TMessage& m)
             inSizeMove_ = false;
             return true;
         }
-        UpdateHover(FormPoint(LParamToPoint(m.LParam)));
+        UpdateHover(FormPoint(LParamToPoint(m.LParam)), true);
         ObjectMouseDown(TMouseButton::Left, FormPoint(LParamToPoint(m.LParam)));
         if (captionHit) captureIndex_ = -1;
         return true;
@@ -382,7 +388,7 @@ bool TbsRevideruDadoZiri::NcMouse(TMessage& m)
     case WM_NCLBUTTONDBLCLK:
         CallPrevious(m);
         if (!alive) return true;
-        UpdateHover(FormPoint(LParamToPoint(m.LParam)));
+        UpdateHover(FormPoint(LParamToPoint(m.LParam)), true);
         ObjectMouseDown(TMouseButton::Left, FormPoint(LParamToPoint(m.LParam)));
         if (alive) ObjectDblClick();
         if (alive && captionHit) {
@@ -395,7 +401,7 @@ bool TbsRevideruDadoZiri::NcMouse(TMessage& m)
         CallPrevious(m);
         if (!alive) return true;
         TPoint screen = LParamToPoint(m.LParam);
-        UpdateHover(FormPoint(screen));
+        UpdateHover(FormPoint(screen), true);
         ObjectMouseDown(TMouseButton::Right, FormPoint(screen));
         if (alive && captionHit) {
             captureIndex_ = -1;

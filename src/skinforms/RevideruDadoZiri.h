@@ -271,7 +271,8 @@ private:
     void LayoutDefaultButtons();
     TRect DefaultCaptionArea() const { return defaultCaptionArea_; }
     void ResetObjects();
-    void UpdateHover(std::optional<TPoint> p);
+    // The object under the point lights up, the one before goes dark; with no point, none.
+    void UpdateHover(std::optional<TPoint> p, bool pressed = false);
     void ObjectMouseDown(TMouseButton button, TPoint p);
     void ObjectMouseUp(TMouseButton button, TPoint p);
     void ObjectMouseMove(TPoint p);

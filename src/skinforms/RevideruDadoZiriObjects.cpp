@@ -233,9 +233,10 @@ void TbsRevideruDadoZiri::ResetObjects()
     }
 }
 
-void TbsRevideruDadoZiri::UpdateHover(std::optional<TPoint> p)
+void TbsRevideruDadoZiri::UpdateHover(std::optional<TPoint> p, bool pressed)
 {
-    if (objects_.empty() || !IsFormActive()) return;
+    // A press counts on an inactive form too: on X11 the activation it asks for comes after it.
+    if (objects_.empty() || (!IsFormActive() && !pressed)) return;
     prevHoverIndex_ = hoverIndex_;
     hoverIndex_ = -1;
     if (p) {

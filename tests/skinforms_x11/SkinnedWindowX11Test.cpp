@@ -1,4 +1,6 @@
-#include "X11TestFixture.h"
+// GoogleTest and the program's headers before Xlib's, whose macros (None, Bool, Status) would
+// break them.
+#include <gtest/gtest.h>
 
 #include "gfx/Region.h"
 #include "skin/ProgramSkin.h"
@@ -7,6 +9,8 @@
 #include "skin/StoredSkin.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "ui/Application.h"
+
+#include "X11TestFixture.h"
 
 #include <X11/extensions/shape.h>
 

@@ -17,7 +17,7 @@ public:
         form->SetWindowProc([this](TMessage& m) { Handle(m); });
         form->SetFrameHook(this);
     }
-    ~TTestFrame()
+    virtual ~TTestFrame()
     {
         form_->SetFrameHook(nullptr);
         form_->SetWindowProc(previous_);
