@@ -2,13 +2,19 @@
 # Times a batch recompression at quality 75 on one core: tavrik-batch against the libjpeg work
 # it does (decode + encode of the same files in one process), a djpeg | cjpeg pipeline with the
 # same settings, and ImageMagick's mogrify. Prints seconds, megapixels per second and ratios.
+# Then times tavrik-batch -j 2 on two cores against -j 1 on one, by wall time: the speed-up.
 #
 # Usage: bench/batch_vs_peers.sh [CORPUS_DIR]
 #   CORPUS_DIR  pictures to recompress (*.jpg, *.bmp at its top level). When it holds none, it is
 #               filled by ../shared/bench-corpus/make-corpus.sh (photographs from Debian
 #               packages), or with generated pictures when that is not possible.
 # Environment: TAVRIK_BUILD_DIR (default build-rel, configured as Release when absent),
-#              TAVRIK_BENCH_RUNS (best of, default 3), TAVRIK_BENCH_CPU (core to pin, default 0).
+#              TAVRIK_BENCH_RUNS (best of, default 3), TAVRIK_BENCH_CPU (core to pin, default 0),
+#              TAVRIK_BENCH_CPUS (the two cores for the two-core run, default 0,1),
+#              TAVRIK_BASELINE_BATCH (another tavrik-batch, e.g. an older build, timed on one
+#              core beside this one).
+# Wall times need the cores to be otherwise idle: the load average is printed with the
+# results, and the two-core figures mean little when it is well above 0.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,6 +22,8 @@ BUILD=${TAVRIK_BUILD_DIR:-$ROOT/build-rel}
 CORPUS=${1:-$BUILD/bench-corpus}
 RUNS=${TAVRIK_BENCH_RUNS:-3}
 CPU=${TAVRIK_BENCH_CPU:-0}
+CPUS=${TAVRIK_BENCH_CPUS:-0,1}
+BASELINE=${TAVRIK_BASELINE_BATCH:-}
 MAKE_CORPUS=$ROOT/../shared/bench-corpus/make-corpus.sh
 # ImageMagick 6 by its full names: a bare "convert" may be another program.
 MOGRIFY=mogrify-im6.q16
@@ -66,7 +74,8 @@ mapfile -t FILES < <(find "$CORPUS" -maxdepth 1 -type f \( -name '*.jpg' -o -nam
 MEGAPIXELS=$($IDENTIFY -ping -format '%w %h\n' "${FILES[@]}" 2>/dev/null | awk '{mp += $1 * $2} END {printf "%.1f", mp / 1e6}')
 
 PIN=()
-command -v taskset >/dev/null && PIN=(taskset -c "$CPU")
+PIN2=()
+command -v taskset >/dev/null && PIN=(taskset -c "$CPU") && PIN2=(taskset -c "$CPUS")
 export MAGICK_THREAD_LIMIT=1 OMP_NUM_THREADS=1
 
 WORK=$(mktemp -d)
@@ -86,39 +95,69 @@ for f in "$@"; do
 done
 PIPELINE
 
-# best_of NAME COMMAND...: the run with the least processor time (user + system, children
-# included) of RUNS runs, each into an empty folder. Processor time rather than wall time keeps
-# the comparison fair on a machine that other work shares.
+# measure NAME BY PIN... -- COMMAND...: runs COMMAND (under PIN) RUNS times, each into an empty
+# folder, and keeps the run with the least processor time (BY=cpu: user + system, children
+# included) or wall time (BY=wall); CPU_OF and WALL_OF hold its times.
 declare -A CPU_OF WALL_OF
-best_of() {
-  local name=$1 run real user sys cpu
+measure() {
+  local name=$1 by=$2 run real user sys cpu pin=() value kept
+  shift 2
+  while [ "$1" != "--" ]; do pin+=("$1"); shift; done
   shift
   CPU_OF[$name]=""
+  WALL_OF[$name]=""
   for ((run = 0; run < RUNS; run++)); do
     rm -rf "$WORK/out"; mkdir -p "$WORK/out"
-    { TIMEFORMAT='%R %U %S'; time "${PIN[@]}" "$@" >/dev/null 2>"$WORK/stderr"; } 2>"$WORK/time" ||
+    { TIMEFORMAT='%R %U %S'; time "${pin[@]}" "$@" >/dev/null 2>"$WORK/stderr"; } 2>"$WORK/time" ||
       { cat "$WORK/stderr" >&2; echo "$name failed" >&2; exit 1; }
     read -r real user sys < "$WORK/time"
     cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN {printf "%.3f", u + s}')
-    if [ -z "${CPU_OF[$name]}" ] || awk -v c="$cpu" -v b="${CPU_OF[$name]}" 'BEGIN {exit !(c < b)}'; then
+    value=$real
+    kept=${WALL_OF[$name]}
+    if [ "$by" = cpu ]; then value=$cpu; kept=${CPU_OF[$name]}; fi
+    if [ -z "$kept" ] || awk -v v="$value" -v k="$kept" 'BEGIN {exit !(v < k)}'; then
       CPU_OF[$name]=$cpu
       WALL_OF[$name]=$real
     fi
   done
 }
+# best_of NAME COMMAND...: on one core, by processor time, which keeps the comparison fair on a
+# machine that other work shares.
+best_of() { local name=$1; shift; measure "$name" cpu "${PIN[@]}" -- "$@"; }
 
-best_of tavrik-batch "$BATCH" -q 75 -o "$WORK/out" "${FILES[@]}"
+LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
+best_of tavrik-batch "$BATCH" -q 75 -j 1 -o "$WORK/out" "${FILES[@]}"
+[ -n "$BASELINE" ] && best_of baseline "$BASELINE" -q 75 -o "$WORK/out" "${FILES[@]}"
 best_of libjpeg-work "$LIBJPEG_WORK" --libjpeg-work "${FILES[@]}"
 best_of djpeg-cjpeg bash "$WORK/pipeline.sh" "$WORK/out" "${FILES[@]}"
 best_of mogrify $MOGRIFY -path "$WORK/out" -format jpg -quality 75 "${FILES[@]}"
 
+# One core against two, by wall time, each the fastest of RUNS runs.
+measure j1-one-core wall "${PIN[@]}" -- "$BATCH" -q 75 -j 1 -o "$WORK/out" "${FILES[@]}"
+measure j2-two-cores wall "${PIN2[@]}" -- "$BATCH" -q 75 -j 2 -o "$WORK/out" "${FILES[@]}"
+LOAD_AFTER=$(cut -d' ' -f1-3 /proc/loadavg)
+
 echo "Corpus: $CORPUS, ${#FILES[@]} files, $MEGAPIXELS megapixels; best of $RUNS runs on one core"
 printf '%-14s %12s %10s %9s %16s\n' tool "CPU seconds" "wall" "MP/s" "CPU time/tavrik"
 base=${CPU_OF[tavrik-batch]}
-for name in tavrik-batch libjpeg-work djpeg-cjpeg mogrify; do
+names=(tavrik-batch libjpeg-work djpeg-cjpeg mogrify)
+[ -n "$BASELINE" ] && names+=(baseline)
+for name in "${names[@]}"; do
   awk -v n="$name" -v t="${CPU_OF[$name]}" -v w="${WALL_OF[$name]}" -v b="$base" -v mp="$MEGAPIXELS" \
     'BEGIN {printf "%-14s %12.3f %10.3f %9.1f %16.3f\n", n, t, w, mp / t, t / b}'
 done
 awk -v t="$base" -v l="${CPU_OF[libjpeg-work]}" -v m="${CPU_OF[mogrify]}" 'BEGIN {
   printf "tavrik-batch / libjpeg work = %.3f (target at most 1.05: %s)\n", t / l, (t / l <= 1.05 ? "met" : "NOT met")
   printf "mogrify / tavrik-batch      = %.3f (target above 1: %s)\n", m / t, (m > t ? "met" : "NOT met") }'
+[ -n "$BASELINE" ] && awk -v t="$base" -v b="${CPU_OF[baseline]}" 'BEGIN {
+  printf "tavrik-batch / baseline     = %.3f in CPU time on one core (at most 1 is no slower)\n", t / b }'
+
+echo
+echo "Two cores (${CPUS}) against one (${CPU}), wall time, fastest of $RUNS; load average before $LOAD_BEFORE, after $LOAD_AFTER"
+printf '%-14s %10s %12s %9s\n' run wall "CPU seconds" "MP/s"
+for name in j1-one-core j2-two-cores; do
+  awk -v n="$name" -v w="${WALL_OF[$name]}" -v c="${CPU_OF[$name]}" -v mp="$MEGAPIXELS" \
+    'BEGIN {printf "%-14s %10.3f %12.3f %9.1f\n", n, w, c, mp / w}'
+done
+awk -v one="${WALL_OF[j1-one-core]}" -v two="${WALL_OF[j2-two-cores]}" 'BEGIN {
+  printf "speed-up on two cores = %.3f (target at least 1.9: %s)\n", one / two, (one / two >= 1.9 ? "met" : "NOT met") }'

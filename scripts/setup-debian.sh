@@ -12,6 +12,7 @@ PACKAGES="
   xvfb xauth x11-utils xdotool
   libjpeg-turbo-progs imagemagick
   xdg-utils
+  desktop-file-utils groff-base
 "
 
 SUDO=""

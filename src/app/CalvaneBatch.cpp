@@ -1,5 +1,7 @@
 #include "app/Calvane.h"
+#include "app/FileFilter.h"
 #include "core/FileIO.h"
+#include "core/FileName.h"
 #include "core/TickClock.h"
 #include "imaging/BatchConversion.h"
 #include "imaging/PictureLoader.h"
@@ -33,12 +35,33 @@ void TCalvane::bsSkinButton5Click(TComponent*)
 {
     bsSkinOpenPictureDialog1->SetMultiSelection(true);
     if (!bsSkinOpenPictureDialog1->Execute()) return;
-    for (const std::string& file : bsSkinOpenPictureDialog1->Files()) {
-        TListItem* item = bsSkinListView1->Items().Add();
-        item->SetImageIndex(IsBmpSource(file) ? 0 : 1);
-        item->SetCaption(file);
-        bsSkinButton6->SetEnabled(true);
+    for (const std::string& file : bsSkinOpenPictureDialog1->Files()) AppendBatchItem(file);
+}
+
+void TCalvane::AppendBatchItem(const std::string& file)
+{
+    TListItem* item = bsSkinListView1->Items().Add();
+    item->SetImageIndex(IsBmpSource(file) ? 0 : 1);
+    item->SetCaption(file);
+    bsSkinButton6->SetEnabled(true);
+}
+
+bool TCalvane::IsImportablePicture(const std::string& file) const
+{
+    // What the open dialog lets the user choose under its first filter, "All (*.jpg;*.jpeg;*.bmp;)".
+    std::vector<TFileFilterEntry> filter = ParseFileFilter(bsSkinOpenPictureDialog1->Filter());
+    return !filter.empty() && MatchesFilter(ExtractFileName(file), filter.front()) && FileExists(file);
+}
+
+int TCalvane::AddBatchFiles(const std::vector<std::string>& files)
+{
+    int added = 0;
+    for (const std::string& file : files) {
+        if (!IsImportablePicture(file)) continue;
+        AppendBatchItem(file);
+        ++added;
     }
+    return added;
 }
 
 void TCalvane::bsSkinButton6Click(TComponent*)

@@ -45,8 +45,13 @@ void TCalvane::OpenPicture()
 {
     bsSkinOpenPictureDialog1->SetMultiSelection(false);
     if (!bsSkinOpenPictureDialog1->Execute()) return;
+    LoadWorkPicture(bsSkinOpenPictureDialog1->FileName());
+}
+
+void TCalvane::LoadWorkPicture(const std::string& fileName)
+{
     SetDoubleBuffered(true);
-    std::unique_ptr<TBitmap> picture = LoadPictureFromFile(bsSkinOpenPictureDialog1->FileName(), decodeMode_);
+    std::unique_ptr<TBitmap> picture = LoadPictureFromFile(fileName, decodeMode_);
     SetWorkPicture(Image1, picture ? *picture : TBitmap(0, 0));
 }
 
@@ -69,6 +74,19 @@ void TCalvane::bsSkinButton1Click(TComponent*)
         bsSkinMessage1->Inform("没有选取确定的图片");
         return;
     }
+    ShowOpenedPicture(fileName);
+}
+
+void TCalvane::OpenPictureFile(const std::string& fileName)
+{
+    // As if the file had been chosen in the open dialog, which starts from it next time.
+    bsSkinOpenPictureDialog1->SetFileName(fileName);
+    LoadWorkPicture(fileName);
+    ShowOpenedPicture(fileName);
+}
+
+void TCalvane::ShowOpenedPicture(const std::string& fileName)
+{
     EnablePictureControls();
     ShowPictureScrollBars();
     const TPicture& picture = Image1->Picture();

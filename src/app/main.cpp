@@ -1,7 +1,10 @@
 // tavrik: the picture workbench on the user's X display.
 
+#include "app/Calvane.h"
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "ui/Application.h"
+#include "ui/Thread.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/x11/X11Backend.h"
 
@@ -9,8 +12,21 @@
 #include <memory>
 #include <string>
 
-int main()
+int main(int argc, char** argv)
 {
+    const tavrik::TCommandLine line = tavrik::ParseCommandLine({argv + 1, argv + argc});
+    if (line.help) {
+        std::fputs(tavrik::CommandLineHelp().c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("tavrik (Tavrik) %s\n", TAVRIK_VERSION);
+        return 0;
+    }
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "tavrik: %s\nTry 'tavrik --help' for more information.\n", line.error.c_str());
+        return 2;
+    }
     std::string error;
     std::unique_ptr<tavrik::TX11Backend> backend = tavrik::TX11Backend::Open({}, &error);
     if (!backend) {
@@ -21,7 +37,10 @@ int main()
     tavrik::TWindowSystem windowSystem(std::move(backend));
     tavrik::TApplication application;
     application.SetTitle("Tavrik图片压缩工具");
-    tavrik::CreateWorkbenchForms(application);
+    tavrik::TWorkbenchForms forms = tavrik::CreateWorkbenchForms(application);
+    // Opened once the window is up, so that an error shows over it.
+    if (!line.files.empty())
+        tavrik::TThread::Queue([calvane = forms.Calvane, files = line.files] { calvane->OpenFiles(files); });
     application.Run();
     return 0;
 }

@@ -10,26 +10,40 @@ namespace tavrik {
 
 namespace {
 
-std::string WriteOutput(const TBitmap& picture, const std::string& sourceFileName, const std::string& outputFolder,
-                        uint8_t quality)
+TBatchOutput Encode(const TBitmap& picture, const std::string& sourceFileName, const std::string& outputFolder,
+                    uint8_t quality)
 {
-    std::vector<uint8_t> stream = JpegEncode(picture, quality);
-    std::string outputName = BatchOutputName(outputFolder, sourceFileName);
-    WriteFileAtomically(outputName, stream);
-    return outputName;
+    return {BatchOutputName(outputFolder, sourceFileName), JpegEncode(picture, quality)};
+}
+
+TBatchOutput EncodeBmp(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality)
+{
+    return Encode(ReadBmpFile(sourceFileName), sourceFileName, outputFolder, quality);
+}
+
+TBatchOutput EncodeJpeg(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality,
+                        TJpegDecodeMode mode)
+{
+    return Encode(JpegDecode(sourceFileName, mode), sourceFileName, outputFolder, quality);
+}
+
+std::string Write(const TBatchOutput& output)
+{
+    WriteBatchOutput(output);
+    return output.fileName;
 }
 
 } // namespace
 
 std::string Bmp2jpg(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality)
 {
-    return WriteOutput(ReadBmpFile(sourceFileName), sourceFileName, outputFolder, quality);
+    return Write(EncodeBmp(sourceFileName, outputFolder, quality));
 }
 
 std::string jpg2jpg(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality,
                     TJpegDecodeMode mode)
 {
-    return WriteOutput(JpegDecode(sourceFileName, mode), sourceFileName, outputFolder, quality);
+    return Write(EncodeJpeg(sourceFileName, outputFolder, quality, mode));
 }
 
 bool IsBmpSource(const std::string& sourceFileName)
@@ -40,8 +54,16 @@ bool IsBmpSource(const std::string& sourceFileName)
 std::string ConvertBatchFile(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality,
                              TJpegDecodeMode mode)
 {
-    if (IsBmpSource(sourceFileName)) return Bmp2jpg(sourceFileName, outputFolder, quality);
-    return jpg2jpg(sourceFileName, outputFolder, quality, mode);
+    return Write(EncodeBatchFile(sourceFileName, outputFolder, quality, mode));
 }
+
+TBatchOutput EncodeBatchFile(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality,
+                             TJpegDecodeMode mode)
+{
+    if (IsBmpSource(sourceFileName)) return EncodeBmp(sourceFileName, outputFolder, quality);
+    return EncodeJpeg(sourceFileName, outputFolder, quality, mode);
+}
+
+void WriteBatchOutput(const TBatchOutput& output) { WriteFileAtomically(output.fileName, output.stream); }
 
 } // namespace tavrik

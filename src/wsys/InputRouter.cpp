@@ -41,8 +41,6 @@ void TInputRouter::TranslateNext(std::deque<TBackendEvent>& raw, TMessageQueue& 
     }
 }
 
-// --- Mouse ------------------------------------------------------------------------------------
-
 namespace {
 
 uint32_t ButtonVk(TMouseButton b)
@@ -270,8 +268,6 @@ TWindow* TInputRouter::WindowAt(TPoint screen, bool& inClient) const
     return nullptr;
 }
 
-// --- Capture and tracking -----------------------------------------------------------------------
-
 TWindow* TInputRouter::SetCapture(TWindow* w)
 {
     TWindow* old = capture_;
@@ -360,8 +356,6 @@ void TInputRouter::Forget(TWindow* w)
     if (lastClick_.window == w) lastClick_ = {};
 }
 
-// --- Keyboard ---------------------------------------------------------------------------------
-
 namespace {
 
 uint32_t GenericKey(uint32_t vk)
@@ -406,8 +400,6 @@ void TInputRouter::Key(const TBackendEvent& ev, TMessageQueue& queue)
     for (char32_t cp : Utf8ToUtf32(ev.text))
         queue.PushInput({MSG{target->handle, charMsg, WPARAM(cp), lp, time, cursor_}, asyncKeys_});
 }
-
-// --- Window events from the desktop -------------------------------------------------------------
 
 void TInputRouter::WindowEvent(const TBackendEvent& ev, TMessageQueue& queue)
 {

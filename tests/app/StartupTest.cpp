@@ -1,5 +1,6 @@
 #include "WorkbenchTest.h"
 
+#include "app/CommandLine.h"
 #include "ui/Screen.h"
 
 namespace tavrik::testing {
@@ -100,6 +101,64 @@ TEST_F(StartupTest, TheHelpItemSwitchesToTheHelpPageFromAnyPage)
     c->bsSkinPageControl2->SetActivePage(c->bsSkinTabSheet3);
     c->N2->Click();
     EXPECT_EQ(c->bsSkinPageControl2->ActivePage(), c->bsSkinTabSheet2);
+}
+
+} // namespace
+} // namespace tavrik::testing
+
+namespace tavrik::testing {
+namespace {
+
+TEST(CommandLine, OptionsAndFilesAreToldApart)
+{
+    struct TCase {
+        std::vector<std::string> args;
+        bool help, version;
+        std::vector<std::string> files;
+        std::string error;
+    };
+    const std::vector<TCase> cases = {
+        {{}, false, false, {}, ""},
+        {{"a.jpg", "/p/b c.BMP"}, false, false, {"a.jpg", "/p/b c.BMP"}, ""},
+        {{"--help"}, true, false, {}, ""},
+        {{"x.jpg", "-h"}, true, false, {"x.jpg"}, ""},
+        {{"--version"}, false, true, {}, ""},
+        {{"-", "--", "--help", "-x.jpg"}, false, false, {"-", "--help", "-x.jpg"}, ""},
+        {{"-geometry", "a.jpg", "--zoom"}, false, false, {"a.jpg"}, "unknown option -geometry"},
+    };
+    for (const TCase& k : cases) {
+        SCOPED_TRACE(::testing::PrintToString(k.args));
+        TCommandLine line = ParseCommandLine(k.args);
+        EXPECT_EQ(line.help, k.help);
+        EXPECT_EQ(line.version, k.version);
+        EXPECT_EQ(line.files, k.files);
+        EXPECT_EQ(line.error, k.error);
+    }
+}
+
+TEST_F(StartupTest, OneFileOpensAsThePictureAndSeveralFillTheBatchList)
+{
+    const std::string a = WriteBmp("a.bmp", PatternPicture(12, 9));
+    c->OpenFiles({a});
+    EXPECT_EQ(c->bsSkinPageControl2->ActivePage(), c->bsSkinTabSheet1);
+    ASSERT_NE(c->Image1->Picture().Graphic(), nullptr);
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), PatternPicture(12, 9));
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + a);
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "12");
+    EXPECT_TRUE(c->bsSkinButton3->Enabled());
+    EXPECT_EQ(c->bsSkinListView1->Items().Count(), 0);
+
+    const std::string b = WriteBmp("B.BMP", PatternPicture(5, 4));
+    const std::string j = CopyTestData("jpeg/libjpeg-turbo/testorig.jpg", "photo.JPEG");
+    c->OpenFiles({b, Scratch("notes.txt"), j, Scratch("shot.png"), b});
+    EXPECT_EQ(c->bsSkinPageControl2->ActivePage(), c->bsSkinTabSheet3);
+    std::vector<std::pair<std::string, int>> listed;
+    for (int i = 0; i < c->bsSkinListView1->Items().Count(); ++i)
+        listed.emplace_back(c->bsSkinListView1->Items()[i]->Caption(), c->bsSkinListView1->Items()[i]->ImageIndex());
+    EXPECT_EQ(listed, (std::vector<std::pair<std::string, int>>{{b, 0}, {j, 1}, {b, 0}}));
+    EXPECT_TRUE(c->bsSkinButton6->Enabled());
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), PatternPicture(5, 4)) << "the first file is the work picture";
+    EXPECT_EQ(c->bsSkinOpenPictureDialog1->FileName(), b);
 }
 
 } // namespace

@@ -18,12 +18,23 @@ uint32_t BigEndian32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(
 
 TEST(PngWriter, ChunksCarryCorrectCrcsAndTheRowsInflateToThePixels)
 {
-    for (TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit, TPixelFormat::pf8bit}) {
-        SCOPED_TRACE(BitsPerPixel(format));
-        TBitmap b(3, 2, format);
+    struct TCase {
+        TPixelFormat format;
+        TPngAlpha alpha;
+        uint8_t colorType; // 2 RGB, 6 RGBA
+    };
+    for (TCase k : {TCase{TPixelFormat::pf24bit, TPngAlpha::Drop, 2}, TCase{TPixelFormat::pf32bit, TPngAlpha::Drop, 2},
+                    TCase{TPixelFormat::pf8bit, TPngAlpha::Drop, 2}, TCase{TPixelFormat::pf32bit, TPngAlpha::Keep, 6},
+                    TCase{TPixelFormat::pf24bit, TPngAlpha::Keep, 2}}) {
+        SCOPED_TRACE(BitsPerPixel(k.format) * 10 + int(k.alpha));
+        TBitmap b(3, 2, k.format);
         b.SetPixel(0, 0, clRed);
         b.SetPixel(2, 1, clBlue);
-        std::vector<uint8_t> png = EncodePng(b);
+        if (k.format == TPixelFormat::pf32bit) {
+            b.ScanLine(0)[3] = 255;
+            b.ScanLine(1)[2 * 4 + 3] = 128;
+        }
+        std::vector<uint8_t> png = EncodePng(b, k.alpha);
         ASSERT_GT(png.size(), 8u);
         EXPECT_EQ(std::vector<uint8_t>(png.begin(), png.begin() + 8),
                   (std::vector<uint8_t>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
@@ -39,18 +50,24 @@ TEST(PngWriter, ChunksCarryCorrectCrcsAndTheRowsInflateToThePixels)
                 EXPECT_EQ(BigEndian32(&png[at + 8]), 3u);
                 EXPECT_EQ(BigEndian32(&png[at + 12]), 2u);
                 EXPECT_EQ(png[at + 16], 8);
-                EXPECT_EQ(png[at + 17], 2);
+                EXPECT_EQ(png[at + 17], k.colorType);
             }
             if (type == "IDAT") idat.assign(png.begin() + long(at) + 8, png.begin() + long(at + 8 + length));
             at += 12 + length;
         }
         EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
-        std::vector<uint8_t> rows(2 * (1 + 3 * 3));
+        const size_t channels = k.colorType == 6 ? 4 : 3;
+        std::vector<uint8_t> rows(2 * (1 + 3 * channels));
         uLongf size = uLongf(rows.size());
         ASSERT_EQ(uncompress(rows.data(), &size, idat.data(), uLong(idat.size())), Z_OK);
         EXPECT_EQ(size, rows.size());
-        EXPECT_EQ(std::vector<uint8_t>(rows.begin(), rows.begin() + 4), (std::vector<uint8_t>{0, 255, 0, 0}));
-        EXPECT_EQ(std::vector<uint8_t>(rows.end() - 3, rows.end()), (std::vector<uint8_t>{0, 0, 255}));
+        std::vector<uint8_t> first = {0, 255, 0, 0}, last = {0, 0, 255};
+        if (channels == 4) {
+            first.push_back(255);
+            last.push_back(128);
+        }
+        EXPECT_EQ(std::vector<uint8_t>(rows.begin(), rows.begin() + long(first.size())), first);
+        EXPECT_EQ(std::vector<uint8_t>(rows.end() - long(last.size()), rows.end()), last);
     }
 }
 

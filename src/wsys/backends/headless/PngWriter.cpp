@@ -26,12 +26,12 @@ void PutChunk(std::vector<uint8_t>& out, const char type[4], const std::vector<u
     PutBigEndian32(out, uint32_t(crc));
 }
 
-// Each row: filter byte 0, then red, green, blue.
-std::vector<uint8_t> RawRows(const TBitmap& bitmap)
+// Each row: filter byte 0, then red, green, blue and, with withAlpha, alpha.
+std::vector<uint8_t> RawRows(const TBitmap& bitmap, bool withAlpha)
 {
     int w = bitmap.Width(), h = bitmap.Height();
     std::vector<uint8_t> raw;
-    raw.reserve((size_t(w) * 3 + 1) * size_t(h));
+    raw.reserve((size_t(w) * (withAlpha ? 4 : 3) + 1) * size_t(h));
     bool direct = bitmap.PixelFormat() == TPixelFormat::pf24bit || bitmap.PixelFormat() == TPixelFormat::pf32bit;
     int step = bitmap.PixelFormat() == TPixelFormat::pf32bit ? 4 : 3;
     for (int y = 0; y < h; ++y) {
@@ -41,6 +41,7 @@ std::vector<uint8_t> RawRows(const TBitmap& bitmap)
             if (direct) {
                 const uint8_t* p = row + size_t(x) * step;
                 raw.insert(raw.end(), {p[2], p[1], p[0]});
+                if (withAlpha) raw.push_back(p[3]);
             } else {
                 TColor c = bitmap.GetPixel(x, y);
                 raw.insert(raw.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
@@ -52,16 +53,18 @@ std::vector<uint8_t> RawRows(const TBitmap& bitmap)
 
 } // namespace
 
-std::vector<uint8_t> EncodePng(const TBitmap& bitmap)
+std::vector<uint8_t> EncodePng(const TBitmap& bitmap, TPngAlpha alpha)
 {
+    const bool withAlpha = alpha == TPngAlpha::Keep && bitmap.PixelFormat() == TPixelFormat::pf32bit;
     std::vector<uint8_t> out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> header;
     PutBigEndian32(header, uint32_t(bitmap.Width()));
     PutBigEndian32(header, uint32_t(bitmap.Height()));
-    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, no filter, no interlace
+    // 8 bits, RGB (2) or RGBA (6), deflate, no filter, no interlace.
+    header.insert(header.end(), {8, uint8_t(withAlpha ? 6 : 2), 0, 0, 0});
     PutChunk(out, "IHDR", header);
 
-    std::vector<uint8_t> raw = RawRows(bitmap);
+    std::vector<uint8_t> raw = RawRows(bitmap, withAlpha);
     uLongf packedSize = compressBound(uLong(raw.size()));
     std::vector<uint8_t> packed(packedSize);
     if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), Z_BEST_SPEED) != Z_OK)
@@ -72,6 +75,9 @@ std::vector<uint8_t> EncodePng(const TBitmap& bitmap)
     return out;
 }
 
-void WritePngFile(const TBitmap& bitmap, const std::string& path) { WriteFileAtomically(path, EncodePng(bitmap)); }
+void WritePngFile(const TBitmap& bitmap, const std::string& path, TPngAlpha alpha)
+{
+    WriteFileAtomically(path, EncodePng(bitmap, alpha));
+}
 
 } // namespace tavrik
