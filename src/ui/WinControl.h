@@ -124,9 +124,6 @@ protected:
     // A child appeared, moved, changed size or visibility, or left (containers that follow
     // their children's extent listen here).
     virtual void ControlsChanged(TControl* control) { (void)control; }
-    // Answers WM_ERASEBKGND (wParam the canvas; lParam the same canvas when the erase goes into
-    // a double buffer or a see-through child's picture of its parent), so a component that
-    // takes over the window's messages can paint the background instead.
     virtual void EraseBackground(TCanvas& canvas);
     virtual void PaintWindow(TCanvas& canvas) { (void)canvas; }
     void PaintControls(TCanvas& canvas);
