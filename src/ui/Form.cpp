@@ -330,8 +330,10 @@ void TForm::WndProc(TMessage& m)
     case CM_RELEASE: Free(); return;
     case WM_SIZE:
         TCustomControl::WndProc(m);
-        // The main form back from the task bar brings the program back.
-        if (m.WParam != SIZE_MINIMIZED && Application() && Application()->MainForm() == this) Application()->Restore();
+        // The main form back from the task bar brings the program back. A size change that
+        // comes while the window is still iconic (a window manager's late configure) is none.
+        if (m.WParam != SIZE_MINIMIZED && !IsIconic(Handle()) && Application() && Application()->MainForm() == this)
+            Application()->Restore();
         return;
     default: break;
     }
