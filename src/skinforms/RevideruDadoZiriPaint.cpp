@@ -103,20 +103,10 @@ void TbsRevideruDadoZiri::BuildFormRegion()
     const TSkinCut newCut{geometry_.NewLTPoint, geometry_.NewRTPoint, geometry_.NewLBPoint, geometry_.NewRBPoint,
                           geometry_.NewMaskRect};
     maskParts_ = BuildMaskFrameParts(skinData_->mask, cut, frameWidth_, newCut);
-    const TRect& m = geometry_.NewMaskRect;
-    std::vector<TRect> runs;
-    if (!m.IsEmpty()) runs.push_back(m);
-    auto add = [&](const TBitmap& part, int x, int y) {
-        std::vector<TRect> partRuns = MaskRuns(part, x, y);
-        runs.insert(runs.end(), partRuns.begin(), partRuns.end());
-    };
-    add(maskParts_.Top, 0, 0);
-    add(maskParts_.Bottom, 0, m.Bottom);
-    add(maskParts_.Left, 0, m.Top);
-    add(maskParts_.Right, m.Right, m.Top);
+    std::optional<TRegion> shape = RegionOfMaskParts(maskParts_, geometry_.NewMaskRect);
     if (!FormHandle()) return;
-    SetWindowRgn(FormHandle(), TRegion::FromRects(runs), true);
-    regionSet_ = true;
+    SetWindowRgn(FormHandle(), shape, true);
+    regionSet_ = shape.has_value();
 }
 
 void TbsRevideruDadoZiri::RepaintFrame()
