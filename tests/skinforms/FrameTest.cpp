@@ -26,15 +26,8 @@ const TbsSkinData& ProgramSkinData()
     return *data;
 }
 
-FrameTest::FrameTest()
+FrameTest::FrameTest() : THeadlessScene(1024, 768)
 {
-    THeadlessOptions options;
-    options.width = 1024;
-    options.height = 768;
-    auto backend = std::make_unique<THeadlessBackend>(options);
-    screen = backend.get();
-    ws = std::make_unique<TWindowSystem>(std::move(backend));
-    app = std::make_unique<TApplication>();
     mainForm = app->CreateForm<TForm>();
     mainForm->SetBorderStyle(TFormBorderStyle::bsNone);
     mainForm->SetBounds(0, 0, 10, 10);
@@ -42,8 +35,7 @@ FrameTest::FrameTest()
 
 FrameTest::~FrameTest()
 {
-    app.reset();
-    ws.reset();
+    app.reset(); // the forms go before customSkin
 }
 
 TbsRevideruDadoZiri* FrameTest::NewFrame(TRect bounds, const TbsSkinData* skin)

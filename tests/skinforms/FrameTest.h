@@ -3,11 +3,10 @@
 #include "skin/SkinData.h"
 #include "skinforms/ActiveSkinObject.h"
 #include "skinforms/RevideruDadoZiri.h"
+#include "support/HeadlessScene.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +24,7 @@ const TbsSkinData& ProgramSkinData();
 
 // A headless screen (1024 x 768, virtual clock) with an application whose main form is a plain
 // one left alone, so that the frames under test belong to other forms.
-class FrameTest : public ::testing::Test {
+class FrameTest : public ::testing::Test, protected test::THeadlessScene {
 protected:
     FrameTest();
     ~FrameTest() override;
@@ -44,9 +43,6 @@ protected:
 
     // A skin of a test's own; it outlives the forms.
     std::unique_ptr<TbsSkinData> customSkin;
-    THeadlessBackend* screen = nullptr;
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
     TForm* mainForm = nullptr;
 };
 
