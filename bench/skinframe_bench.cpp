@@ -31,6 +31,7 @@ struct TSkinnedScene : TFormScene {
         form->SetBounds(0, 0, width, height);
         ProcessMessages();
     }
+    ~TSkinnedScene() { app.reset(); } // the forms go while their skin is still there
 };
 
 // Frame, client background and the presentation of the whole window.
