@@ -43,12 +43,11 @@ protected:
     };
     void WatchGauge()
     {
-        TWndMethod previous = c->bsSkinGauge1->WindowProc();
-        c->bsSkinGauge1->SetWindowProc([this, previous](TMessage& m) {
+        c->bsSkinGauge1->AddWindowHook([this](TMessage& m, const TWndNext& next) {
             if (m.Msg == WM_PAINT)
                 seen.push_back({c->bsSkinGauge1->Value(), c->bsSkinGauge1->MaxValue(), c->bsSkinStatusPanel3->Caption(),
                                 c->bsSkinButton4->Enabled()});
-            previous(m);
+            next(m);
         });
     }
     std::vector<TSeen> seen;
