@@ -12,9 +12,6 @@ namespace tavrik {
 constexpr uint32_t SKM_BEFORECHANGE = 1225; // WM_USER + 201: drop every reference into the skin
 constexpr uint32_t SKM_CHANGE = 1226;       // WM_USER + 202: look skin objects up again
 constexpr uint32_t SKM_AFTERCHANGE = 1227;  // WM_USER + 203: sent right after SKM_CHANGE
-// Sent by a skinned menu engine to the form it opened menus for.
-constexpr uint32_t SKM_MENUCLOSED = 1228;  // WM_USER + 204: its last open menu has closed
-constexpr uint32_t SKM_MENUCOMMAND = 1229; // WM_USER + 205: an item was chosen
 constexpr intptr_t kSkinMessageLParam = 1000;
 
 // What the skinned menus tell the control that opened them (and, when closed, the form).

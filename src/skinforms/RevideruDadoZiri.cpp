@@ -4,14 +4,17 @@
 #include "gfx/SystemColors.h"
 #include "skin/SkinData.h"
 #include "skin/SkinMessages.h"
+#include "skincontrols/SkinMenu.h"
+#include "skincontrols/SkinPopupMenu.h"
 #include "skinforms/ActiveSkinObject.h"
-#include "skinforms/PlainMenuEngine.h"
 #include "skinforms/SkinAnimateObject.h"
 #include "skinforms/SkinCaptionObject.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
 #include "ui/Timer.h"
 #include "wsys/WinApi.h"
+
+#include <utility>
 
 namespace tavrik {
 
@@ -55,20 +58,20 @@ TbsRevideruDadoZiri::TbsRevideruDadoZiri(TForm* owner) : TComponent(owner), form
     hoverTimer_ = NewTimer(this, 50, [this] { HoverTimerTick(); });
     morphTimer_ = NewTimer(this, 20, [this] { MorphTimerTick(); });
     animateTimer_ = NewTimer(this, kAnimationTick, [this] { AnimateTimerTick(); });
-    sysMenuItems_.reset(new TMenuItem(nullptr));
+    menuEngine_ = new TbsSkinMenu(this);
+    sysMenu_ = new TbsSkinPopupMenu(this);
+    sysMenu_->SetPopupForm(owner);
     trayMenu_ = new TPopupMenu(this);
     trayMenu_->Items()->Add(NewItem(this, "TRAY_BSF_RESTORE", "&Restore", [this] { RestoreFromTray(); }));
     trayMenu_->Items()->Add(NewItem(this, "", "-", {}));
     TMenuItem* close = NewItem(this, "TRAY_BSF_CLOSE", "&Close", [this] { CloseForm(); });
     close->SetShortCut(ShortCut(VK_F4, ssAlt));
     trayMenu_->Items()->Add(close);
-    menuEngine_ = std::make_unique<TbsPlainMenuEngine>(owner);
 
     // The frame's buttons replace the form's; the form's own caption and state code step back.
     form_->SetBorderIcons(0);
     form_->SetAutoSize(false);
-    previousProc_ = form_->WindowProc();
-    form_->SetWindowProc([this](TMessage& m) { FormWndProc(m); });
+    formHook_ = TWindowHook(form_, [this](TMessage& m, const TWndNext& next) { FormWndProc(m, next); });
     form_->SetFrameHook(this);
     CreateDefaultButtons();
 }
@@ -77,10 +80,10 @@ TbsRevideruDadoZiri::~TbsRevideruDadoZiri()
 {
     MarkDestroying();
     // The timers and menus are components of this one and have gone already.
-    if (appHandlerInstalled_ && Application()) Application()->OnMessage = previousAppHandler_;
+    if (menuKeys_ && Application()) Application()->RemoveMessageListener(menuKeys_);
+    formHook_.Remove();
     // A form that is going takes its window with it; only a form that stays needs its own frame back.
     if (!form_->Destroying()) {
-        form_->SetWindowProc(previousProc_);
         form_->SetFrameHook(nullptr);
         if (form_->HandleAllocated()) SetWindowRgn(form_->Handle(), std::nullopt, true);
     }
@@ -123,9 +126,15 @@ void TbsRevideruDadoZiri::SetDefMenuItemHeight(int height)
     if (height > 0) defMenuItemHeight_ = height;
 }
 
-void TbsRevideruDadoZiri::SetMenuEngine(std::unique_ptr<TbsFrameMenuEngine> engine)
+TbsSkinMenu* TbsRevideruDadoZiri::SkinMenu()
 {
-    if (engine) menuEngine_ = std::move(engine);
+    menuEngine_->SetUseSkinFont(useSkinFontInMenu_);
+    menuEngine_->SetDefItemHeight(defMenuItemHeight_);
+    menuEngine_->DefItemFont() = defMenuItemFont_;
+    menuEngine_->SetAlphaBlend(menusAlphaBlend_);
+    menuEngine_->SetAlphaBlendValue(menusAlphaBlendValue_);
+    menuEngine_->SetAlphaBlendAnimation(menusAlphaBlendAnimation_);
+    return menuEngine_;
 }
 
 bool TbsRevideruDadoZiri::IsFormActive() const { return form_->Active(); }
@@ -146,7 +155,7 @@ void TbsRevideruDadoZiri::CloseForm() { form_->Close(); }
 
 void TbsRevideruDadoZiri::CallPrevious(TMessage& m)
 {
-    if (previousProc_) previousProc_(m);
+    if (next_) (*next_)(m);
 }
 
 void TbsRevideruDadoZiri::ChangeSkinData()
@@ -206,7 +215,22 @@ void TbsRevideruDadoZiri::UpdateCaptionState(bool repaint)
     else if (!active && OnDeActivate) OnDeActivate(this);
 }
 
-void TbsRevideruDadoZiri::FormWndProc(TMessage& m)
+void TbsRevideruDadoZiri::FormWndProc(TMessage& m, const TWndNext& next)
+{
+    // Messages nest (a handler sends others): each one hands on to its own next link.
+    struct TNextScope {
+        const TWndNext*& current;
+        const TWndNext* outer;
+        TComponentGuard alive;
+        ~TNextScope()
+        {
+            if (alive) current = outer;
+        }
+    } scope{next_, std::exchange(next_, &next), Guard()};
+    HandleMessage(m);
+}
+
+void TbsRevideruDadoZiri::HandleMessage(TMessage& m)
 {
     CloseMenusBefore(m.Msg);
     if (NcMouse(m)) return;
@@ -314,8 +338,8 @@ void TbsRevideruDadoZiri::WMSysCommand(TMessage& m)
         CallPrevious(m);
         return;
     }
-    if (menuEngine_->HasOpenPopups()) {
-        MenusClosed();
+    if (menuEngine_->MenuOpen()) {
+        menuEngine_->CloseAll();
         return;
     }
     // Alt+Space opens the system menu below the frame's top-left corner, as on any desktop.
@@ -348,14 +372,8 @@ void TbsRevideruDadoZiri::RelayToControls(TMessage& m)
 {
     // Containers first, then what they hold, so that a skinned panel has its new skin before
     // the controls on it are fitted.
-    std::function<void(TWinControl*)> walk = [&](TWinControl* parent) {
-        for (int i = 0; i < parent->ControlCount(); ++i) {
-            TControl* control = parent->Controls(i);
-            control->Perform(m.Msg, m.WParam, m.LParam);
-            if (auto* container = dynamic_cast<TWinControl*>(control)) walk(container);
-        }
-    };
-    walk(form_);
+    TMessage relayed{m.Msg, m.WParam, m.LParam, 0};
+    form_->RelayToControls(relayed);
 }
 
 // Mouse messages on the frame go to its objects after the form had them. Answers whether the

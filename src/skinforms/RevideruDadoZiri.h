@@ -3,6 +3,7 @@
 #include "gfx/Bitmap.h"
 #include "skin/SkinImageBuilders.h"
 #include "skin/SkinValues.h"
+#include "skincontrols/SkinMenuHost.h"
 #include "skinforms/BorderIcons.h"
 #include "skinforms/FrameEvents.h"
 #include "skinforms/FrameGeometry.h"
@@ -11,6 +12,7 @@
 #include "ui/Font.h"
 #include "ui/Form.h"
 #include "ui/MenuItem.h"
+#include "ui/WndHookChain.h"
 
 #include <memory>
 #include <optional>
@@ -20,10 +22,11 @@
 namespace tavrik {
 
 class TbsActiveSkinObject;
-class TbsFrameMenuEngine;
 class TbsSkinButtonObject;
 class TbsSkinData;
+class TbsSkinPopupMenu;
 class TCanvas;
+class TImageList;
 class TPopupMenu;
 class TTimer;
 
@@ -33,14 +36,16 @@ class TTimer;
 // mask, answers hit tests so that the window system moves and sizes the window by the drawn
 // frame, and keeps the window states itself: normal, minimized, maximized and rolled up (only
 // the caption strip shows). The caption text and buttons are live objects on the frame (see
-// ActiveSkinObject.h); the system menu opens through the skinned menu engine.
+// ActiveSkinObject.h). It owns the form's skinned menu engine and hosts every skinned menu
+// shown on the form (TbsSkinMenuHost): the system menu, its objects' popups and the form's
+// TbsSkinPopupMenus; while one is open the program's keys go to the engine.
 //
 // It also relays the skin's change messages to every control of the form, nested ones
 // included, so that skinned controls let go of the old skin and take the new one.
 //
 // Timers: hover poll 50 ms (from the first hit test on a frame object until a move or size
 // starts), morph 20 ms and animation 25 ms (while an object morphs or plays).
-class TbsRevideruDadoZiri : public TComponent, public TFormFrameHook {
+class TbsRevideruDadoZiri : public TComponent, public TFormFrameHook, public TbsSkinMenuHost {
 public:
     explicit TbsRevideruDadoZiri(TForm* owner);
     ~TbsRevideruDadoZiri() override;
@@ -49,11 +54,11 @@ public:
     TForm* Form() const { return form_; }
 
     // --- Skin -----------------------------------------------------------------------------
-    TbsSkinData* SkinData() const { return skinData_; }
+    TbsSkinData* SkinData() const override { return skinData_; }
     // Applies the skin at once.
     void SetSkinData(TbsSkinData* skinData);
     // The skin of the system menu and of object popups; SkinData when not set.
-    TbsSkinData* MenusSkinData() const { return menusSkinData_; }
+    TbsSkinData* MenusSkinData() const override { return menusSkinData_; }
     void SetMenusSkinData(TbsSkinData* skinData) { menusSkinData_ = skinData; }
     // A skin is assigned and loaded: the skinned frame is drawn, else the plain one.
     bool SkinInUse() const { return skinInUse_; }
@@ -124,9 +129,10 @@ public:
     TFont& DefMenuItemFont() { return defMenuItemFont_; }
     bool UseSkinFontInMenu() const { return useSkinFontInMenu_; }
     void SetUseSkinFontInMenu(bool on) { useSkinFontInMenu_ = on; }
-    // The engine that shows the system menu and object popups (one is made with the frame).
-    TbsFrameMenuEngine* MenuEngine() const { return menuEngine_.get(); }
-    void SetMenuEngine(std::unique_ptr<TbsFrameMenuEngine> engine);
+    // The engine that shows every skinned menu of the form; it takes the menu settings above
+    // at each popup.
+    TbsSkinMenu* SkinMenu() override;
+    void MarkSkinMenuOpen() override { MarkMenuOpen(); }
     bool SkinMenuOpen() const { return skinMenuOpen_; }
 
     // --- Window states --------------------------------------------------------------------
@@ -218,7 +224,9 @@ private:
     static constexpr uint64_t kFadeInTimer = 1;
 
     // Messages (RevideruDadoZiri.cpp).
-    void FormWndProc(TMessage& m);
+    void FormWndProc(TMessage& m, const TWndNext& next);
+    void HandleMessage(TMessage& m);
+    // Hands the message being handled on to the form's handlers behind the frame.
     void CallPrevious(TMessage& m);
     bool NcMouse(TMessage& m);
     void WMActivate(TMessage& m);
@@ -296,6 +304,8 @@ private:
     void MenusClosed();
     void CloseMenusBefore(UINT msg);
     void ApplicationMessage(MSG& msg, bool& handled);
+    TbsSkinData* MenusSkin() const { return menusSkinData_ ? menusSkinData_ : skinData_; }
+    void PopupMenu(TMenuItem* items, const TRect& anchor, TImageList* images);
 
     // Translucency (RevideruDadoZiriAlpha.cpp).
     bool AlphaSupported() const;
@@ -304,7 +314,8 @@ private:
     void FadeIn();
 
     TForm* form_;
-    TWndMethod previousProc_;
+    TWindowHook formHook_;
+    const TWndNext* next_ = nullptr; // while a message passes through the hook
     TbsSkinData* skinData_ = nullptr;
     TbsSkinData* menusSkinData_ = nullptr;
     bool skinInUse_ = false;
@@ -362,13 +373,12 @@ private:
     TTimer* morphTimer_ = nullptr;
     TTimer* animateTimer_ = nullptr;
 
-    TOwnedPtr<TMenuItem> sysMenuItems_;
+    TbsSkinPopupMenu* sysMenu_ = nullptr;
     TPopupMenu* trayMenu_ = nullptr;
-    std::unique_ptr<TbsFrameMenuEngine> menuEngine_;
+    TbsSkinMenu* menuEngine_ = nullptr;
     TbsSkinButtonObject* popupButton_ = nullptr; // whose popup is open
     bool skinMenuOpen_ = false;
-    bool appHandlerInstalled_ = false;
-    TMessageEvent previousAppHandler_;
+    TListenerId menuKeys_ = 0;
 };
 
 } // namespace tavrik

@@ -1,5 +1,6 @@
 #include "skin/SkinWindows.h"
-#include "skinforms/FrameMenuEngine.h"
+#include "skincontrols/SkinMenu.h"
+#include "skincontrols/SkinPopupMenu.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinButtonObject.h"
 #include "ui/Application.h"
@@ -240,43 +241,45 @@ void TbsRevideruDadoZiri::BuildSysMenuItems(TMenuItem* target, bool atTop)
 
 TMenuItem* TbsRevideruDadoZiri::GetSystemMenu()
 {
-    if (systemMenu_) {
-        TMenuItem* items = systemMenu_->Items();
-        if (useDefaultSysMenu_) {
-            RemoveBuiltInItems(items);
-            BuildSysMenuItems(items, true);
-        }
-        return items;
+    TMenuItem* items = systemMenu_ ? systemMenu_->Items() : sysMenu_->Items();
+    if (!systemMenu_) {
+        items->Clear();
+        BuildSysMenuItems(items, false);
+    } else if (useDefaultSysMenu_) {
+        RemoveBuiltInItems(items);
+        BuildSysMenuItems(items, true);
     }
-    sysMenuItems_->Clear();
-    BuildSysMenuItems(sysMenuItems_.get(), false);
-    return sysMenuItems_.get();
+    return items;
 }
 
 void TbsRevideruDadoZiri::ShowSystemMenu(int x, int y)
 {
     TMenuItem* items = GetSystemMenu();
-    MarkMenuOpen();
-    menuEngine_->Popup(items, {x, y, x, y}, 0);
+    PopupMenu(items, {x, y, x, y}, systemMenu_ ? systemMenu_->Images() : nullptr);
 }
 
+// Placement 1 opens beside the object, at its right edge; otherwise below it.
 void TbsRevideruDadoZiri::ShowObjectPopup(TbsActiveSkinObject& object, TMenuItem* item, int placement)
 {
     if (!item || item->Count() == 0) return;
     const TRect window = FormHandle() ? GetWindowRect(FormHandle()) : form_->BoundsRect();
     const TRect r = object.ObjectRect.Offset(window.Left, window.Top);
     popupButton_ = dynamic_cast<TbsSkinButtonObject*>(&object);
+    PopupMenu(item, placement == 1 ? TRect{r.Right, r.Top, r.Right, r.Top} : r, nullptr);
+}
+
+void TbsRevideruDadoZiri::PopupMenu(TMenuItem* items, const TRect& anchor, TImageList* images)
+{
     MarkMenuOpen();
-    menuEngine_->Popup(item, r, placement);
+    SkinMenu()->MenuPopup(nullptr, MenusSkin(), 0, anchor, items, false, images);
+    // Nothing opened (no visible items): the menu is over at once.
+    if (!menuEngine_->MenuOpen() && skinMenuOpen_) MenusClosed();
 }
 
 void TbsRevideruDadoZiri::MarkMenuOpen()
 {
-    if (!appHandlerInstalled_ && Application()) {
-        previousAppHandler_ = Application()->OnMessage;
-        Application()->OnMessage = [this](MSG& msg, bool& handled) { ApplicationMessage(msg, handled); };
-        appHandlerInstalled_ = true;
-    }
+    if (!menuKeys_ && Application())
+        menuKeys_ = Application()->AddMessageListener([this](MSG& msg, bool& handled) { ApplicationMessage(msg, handled); });
     if (skinMenuOpen_) return;
     skinMenuOpen_ = true;
     if (OnSkinMenuOpen) OnSkinMenuOpen(this);
@@ -289,26 +292,23 @@ void TbsRevideruDadoZiri::MenusClosed()
         popupButton_ = nullptr;
         if (button->Down) button->SetDown(false);
     }
-    if (appHandlerInstalled_) {
-        appHandlerInstalled_ = false;
-        if (Application()) Application()->OnMessage = std::move(previousAppHandler_);
-        previousAppHandler_ = nullptr;
+    if (menuKeys_) {
+        if (Application()) Application()->RemoveMessageListener(menuKeys_);
+        menuKeys_ = 0;
     }
     if (OnSkinMenuClose) OnSkinMenuClose(this);
 }
 
-// While a menu of the frame is open, keys go to its innermost level and the wheel to nobody.
+// While a menu of the form is open, keys go to its innermost level and the wheel to nobody.
 void TbsRevideruDadoZiri::ApplicationMessage(MSG& msg, bool& handled)
 {
     if (msg.message == WM_KEYDOWN) {
-        menuEngine_->KeyDown(UINT(msg.wParam));
-        if (msg.wParam == VK_ESCAPE && !menuEngine_->HasOpenPopups()) MenusClosed();
-        msg.message = WM_NULL;
+        menuEngine_->KeyDown(uint16_t(msg.wParam));
+        // Esc on the first level ends the menu without a word to the form.
+        if (!menuEngine_->MenuOpen() && skinMenuOpen_) MenusClosed();
         handled = true;
     } else if (msg.message == WM_MOUSEWHEEL) {
         handled = true;
-    } else if (previousAppHandler_) {
-        previousAppHandler_(msg, handled);
     }
 }
 
@@ -321,7 +321,7 @@ void TbsRevideruDadoZiri::CloseMenusBefore(UINT msg)
     case WM_MBUTTONDOWN: case WM_PARENTNOTIFY: break;
     default: return;
     }
-    if (menuEngine_->HasOpenPopups()) menuEngine_->CloseAll();
+    if (menuEngine_->MenuOpen()) menuEngine_->CloseAll();
     else if (skinMenuOpen_) MenusClosed();
 }
 

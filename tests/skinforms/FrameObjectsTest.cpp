@@ -3,6 +3,7 @@
 #include "gfx/Canvas.h"
 #include "skin/DataSkinObject.h"
 #include "skin/EffectBmp.h"
+#include "skincontrols/SkinMenu.h"
 #include "skinforms/SkinAnimateObject.h"
 #include "skinforms/SkinStdButtonObject.h"
 
@@ -111,25 +112,25 @@ TEST_F(FrameObjects, EachCaptionButtonRunsItsCommandWhenReleasedOverIt)
 TEST_F(FrameObjects, TheSystemMenuRunsEachCommandFromTheKeyboard)
 {
     struct TCase {
-        int downs; // Minimize, Maximize, Ro&llUp, a line, Close
+        int downs; // from the first item, lit at once: Minimize, Maximize, Ro&llUp, a line, Close
         std::function<bool()> done;
     };
     const TCase cases[] = {
-        {1, [&] { return frame->FormWindowState() == TWindowState::wsMinimized; }},
-        {2, [&] { return frame->FormWindowState() == TWindowState::wsMaximized; }},
-        {3, [&] { return frame->RolledUp(); }},
-        {4, [&] { return !form->Visible(); }},
+        {0, [&] { return frame->FormWindowState() == TWindowState::wsMinimized; }},
+        {1, [&] { return frame->FormWindowState() == TWindowState::wsMaximized; }},
+        {2, [&] { return frame->RolledUp(); }},
+        {3, [&] { return !form->Visible(); }},
+        {4, [&] { return frame->FormWindowState() == TWindowState::wsMinimized; }}, // round to the top
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.downs);
-        std::vector<std::string> captions;
-        screen->WhenIdle([&] {
-            for (int i = 0; i < c.downs; ++i) screen->PressKey(VK_DOWN);
-            screen->PressKey(VK_RETURN);
-        });
         screen->KeyDown(VK_MENU);
         screen->PressKey(VK_SPACE);
         screen->KeyUp(VK_MENU);
+        ASSERT_EQ(frame->SkinMenu()->PopupWindowCount(), 1);
+        EXPECT_TRUE(frame->SkinMenuOpen());
+        for (int i = 0; i < c.downs; ++i) screen->PressKey(VK_DOWN);
+        screen->PressKey(VK_RETURN);
         EXPECT_TRUE(c.done());
         EXPECT_FALSE(frame->SkinMenuOpen());
         form->Show();
@@ -274,9 +275,12 @@ TEST_F(FrameObjects, EventsNameTheObjectAndARightPressPressesNoButton)
     // A right press on the caption opens the system menu (Esc closes it); the caption object
     // hears of the pointer too.
     TPoint caption = OnForm(form, {100, 16});
-    screen->WhenIdle([&] { screen->PressKey(VK_ESCAPE); });
     screen->Click(caption.x, caption.y, TMouseButton::Right);
+    EXPECT_TRUE(frame->SkinMenuOpen());
+    EXPECT_EQ(frame->SkinMenu()->PopupWindowCount(), 1);
+    screen->PressKey(VK_ESCAPE);
     EXPECT_FALSE(frame->SkinMenuOpen());
+    EXPECT_EQ(frame->SkinMenu()->PopupWindowCount(), 0);
     EXPECT_EQ(events, (std::vector<std::string>{"enter closebutton", "up closebutton", "leave closebutton",
                                                 "enter caption1", "down caption1"}));
 }

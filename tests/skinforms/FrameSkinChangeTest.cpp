@@ -12,26 +12,15 @@ using namespace tavrik::testing;
 
 namespace {
 
-// The form as a skin data sees it.
-class TFormReceiver final : public TbsSkinMessageReceiver {
-public:
-    explicit TFormReceiver(TForm* form) : form_(form) {}
-    void Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) override { form_->Perform(msg, wParam, lParam); }
-
-private:
-    TForm* form_;
-};
-
 class FrameSkinChange : public FrameTest {
 protected:
     // Notes every skin message that reaches a control.
     void Listen(TControl* control, const std::string& name)
     {
-        TWndMethod previous = control->WindowProc();
-        control->SetWindowProc([this, name, previous](TMessage& m) {
+        control->AddWindowHook([this, name](TMessage& m, const TWndNext& next) {
             if (m.Msg >= SKM_BEFORECHANGE && m.Msg <= SKM_AFTERCHANGE)
                 heard.push_back(name + ":" + std::to_string(m.Msg - SKM_BEFORECHANGE));
-            previous(m);
+            next(m);
         });
     }
     std::vector<std::string> heard;
@@ -56,8 +45,6 @@ TEST_F(FrameSkinChange, ALoadReachesEveryControlContainersFirstAndRebuildsTheFra
     for (auto [control, name] : {std::pair<TControl*, const char*>{panel, "panel"}, {inner, "inner"},
                                  {graphic, "graphic"}, {beside, "beside"}})
         Listen(control, name);
-    TFormReceiver receiver(form);
-    customSkin->SetOwnerForm(&receiver);
     size_t objectsDuringChange = 99;
     frame->OnChangeSkinData = [&](TComponent*) { objectsDuringChange = frame->Objects().size(); };
     TbsSkinData other;
@@ -74,7 +61,6 @@ TEST_F(FrameSkinChange, ALoadReachesEveryControlContainersFirstAndRebuildsTheFra
     EXPECT_EQ(objectsDuringChange, frame->Objects().size());
     EXPECT_TRUE(frame->SkinInUse());
     EXPECT_NE(frame->FindObject("closebutton"), nullptr);
-    customSkin->SetOwnerForm(nullptr);
 }
 
 TEST_F(FrameSkinChange, BetweenBeforeAndChangeTheFrameHoldsNothingOfTheSkin)
