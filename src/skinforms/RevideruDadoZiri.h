@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gfx/Bitmap.h"
+#include "gfx/Region.h"
 #include "skin/SkinImageBuilders.h"
 #include "skin/SkinValues.h"
 #include "skincontrols/SkinMenuHost.h"
@@ -162,6 +163,14 @@ public:
     // Opens the system menu with its corner at a screen point.
     void ShowSystemMenu(int x, int y);
 
+    // --- The frame's pictures ---------------------------------------------------------------
+    // Draws the frame for the form's current size and state, skinned or plain, on a canvas
+    // whose origin is the window's top-left corner (as WM_NCPAINT draws it on the window).
+    void PaintFrameOn(TCanvas& canvas);
+    // Cuts the window's shape for the current size from the skin's mask; none for a frame
+    // without a mask (a rectangular window).
+    std::optional<TRegion> BuildShape();
+
     // --- Size limits ----------------------------------------------------------------------
     int GetMinWidth() const;
     int GetMinHeight() const;
@@ -306,6 +315,7 @@ private:
     void ApplicationMessage(MSG& msg, bool& handled);
     TbsSkinData* MenusSkin() const { return menusSkinData_ ? menusSkinData_ : skinData_; }
     void PopupMenu(TMenuItem* items, const TRect& anchor, TImageList* images);
+    void EndMenuIfNoneOpened();
 
     // Translucency (RevideruDadoZiriAlpha.cpp).
     bool AlphaSupported() const;

@@ -93,20 +93,29 @@ void TbsRevideruDadoZiri::BuildFormRegion()
         RemoveRegion();
         return;
     }
-    if (!skinInUse_ || skinData_->mask.Empty()) {
+    std::optional<TRegion> shape = BuildShape();
+    if (!shape) {
         RemoveRegion();
-        maskParts_ = {};
         return;
     }
+    if (!FormHandle()) return;
+    SetWindowRgn(FormHandle(), shape, true);
+    regionSet_ = true;
+}
+
+std::optional<TRegion> TbsRevideruDadoZiri::BuildShape()
+{
+    if (!skinInUse_ || skinData_->mask.Empty()) {
+        maskParts_ = {};
+        return std::nullopt;
+    }
+    ComputeFrameGeometry();
     const TbsSkinFormInfo& info = *skinData_;
     const TSkinCut cut = FrameCut(info, info.maskrectarea);
     const TSkinCut newCut{geometry_.NewLTPoint, geometry_.NewRTPoint, geometry_.NewLBPoint, geometry_.NewRBPoint,
                           geometry_.NewMaskRect};
     maskParts_ = BuildMaskFrameParts(skinData_->mask, cut, frameWidth_, newCut);
-    std::optional<TRegion> shape = RegionOfMaskParts(maskParts_, geometry_.NewMaskRect);
-    if (!FormHandle()) return;
-    SetWindowRgn(FormHandle(), shape, true);
-    regionSet_ = shape.has_value();
+    return RegionOfMaskParts(maskParts_, geometry_.NewMaskRect);
 }
 
 void TbsRevideruDadoZiri::RepaintFrame()
@@ -119,9 +128,13 @@ void TbsRevideruDadoZiri::PaintFrame()
     HWND h = FormHandle();
     if (!h) return;
     TWindowDC dc(h, true);
-    if (!dc.Canvas()) return;
-    if (skinInUse_) PaintSkinFrame(*dc.Canvas());
-    else PaintDefaultFrame(*dc.Canvas());
+    if (dc.Canvas()) PaintFrameOn(*dc.Canvas());
+}
+
+void TbsRevideruDadoZiri::PaintFrameOn(TCanvas& canvas)
+{
+    if (skinInUse_) PaintSkinFrame(canvas);
+    else PaintDefaultFrame(canvas);
 }
 
 void TbsRevideruDadoZiri::PaintSkinFrame(TCanvas& canvas)

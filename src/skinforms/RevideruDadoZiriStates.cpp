@@ -255,7 +255,13 @@ TMenuItem* TbsRevideruDadoZiri::GetSystemMenu()
 void TbsRevideruDadoZiri::ShowSystemMenu(int x, int y)
 {
     TMenuItem* items = GetSystemMenu();
-    PopupMenu(items, {x, y, x, y}, systemMenu_ ? systemMenu_->Images() : nullptr);
+    if (systemMenu_) {
+        PopupMenu(items, {x, y, x, y}, systemMenu_->Images());
+        return;
+    }
+    sysMenu_->SetSkinData(MenusSkin());
+    sysMenu_->Popup(x, y);
+    EndMenuIfNoneOpened();
 }
 
 // Placement 1 opens beside the object, at its right edge; otherwise below it.
@@ -272,7 +278,12 @@ void TbsRevideruDadoZiri::PopupMenu(TMenuItem* items, const TRect& anchor, TImag
 {
     MarkMenuOpen();
     SkinMenu()->MenuPopup(nullptr, MenusSkin(), 0, anchor, items, false, images);
-    // Nothing opened (no visible items): the menu is over at once.
+    EndMenuIfNoneOpened();
+}
+
+// A popup without visible items opens nothing: the menu is over at once.
+void TbsRevideruDadoZiri::EndMenuIfNoneOpened()
+{
     if (!menuEngine_->MenuOpen() && skinMenuOpen_) MenusClosed();
 }
 

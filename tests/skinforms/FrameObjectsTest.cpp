@@ -4,6 +4,7 @@
 #include "skin/DataSkinObject.h"
 #include "skin/EffectBmp.h"
 #include "skincontrols/SkinMenu.h"
+#include "skincontrols/SkinPopupMenu.h"
 #include "skinforms/SkinAnimateObject.h"
 #include "skinforms/SkinStdButtonObject.h"
 
@@ -307,4 +308,65 @@ TEST_F(FrameObjects, BorderIconsAndHiddenButtonsDecideWhatTheCaptionOffers)
         EXPECT_FALSE(frame->FindObject(name)->Visible); // drawn from its own picture
     }
     EXPECT_EQ(HitTest(form, {280, 16}), HTCAPTION);
+}
+
+TEST_F(FrameObjects, TheFormsSkinnedPopupMenusOpenOnTheFramesEngine)
+{
+    auto* popup = new TbsSkinPopupMenu(form);
+    std::vector<std::string> chosen;
+    for (const char* caption : {"&One", "&Two"}) {
+        auto* item = new TMenuItem(popup);
+        item->SetCaption(caption);
+        item->OnClick = [&chosen, caption](TComponent*) { chosen.push_back(caption); };
+        popup->Items()->Add(item);
+    }
+    std::vector<std::string> events;
+    frame->OnSkinMenuOpen = [&](TComponent*) { events.push_back("open"); };
+    frame->OnSkinMenuClose = [&](TComponent*) { events.push_back("close"); };
+
+    // Chosen by its letter.
+    popup->Popup(OnForm(form, {150, 120}).x, OnForm(form, {150, 120}).y);
+    EXPECT_EQ(popup->SkinData(), frame->SkinData());
+    ASSERT_EQ(frame->SkinMenu()->PopupWindowCount(), 1);
+    screen->PressKey('T');
+    EXPECT_EQ(chosen, std::vector<std::string>{"&Two"});
+    // Closed by a press on the form, and by the frame's Alt+Space, which opens the system menu.
+    popup->Popup(OnForm(form, {150, 120}).x, OnForm(form, {150, 120}).y);
+    TPoint client = OnForm(form, {60, 150});
+    screen->Click(client.x, client.y);
+    EXPECT_EQ(frame->SkinMenu()->PopupWindowCount(), 0);
+    popup->Popup(OnForm(form, {150, 120}).x, OnForm(form, {150, 120}).y);
+    screen->KeyDown(VK_MENU);
+    screen->PressKey(VK_SPACE);
+    screen->KeyUp(VK_MENU);
+    EXPECT_FALSE(frame->SkinMenuOpen());
+    EXPECT_EQ(frame->SkinMenu()->PopupWindowCount(), 0);
+    EXPECT_EQ(chosen, std::vector<std::string>{"&Two"});
+    EXPECT_EQ(events, (std::vector<std::string>{"open", "close", "open", "close", "open", "close"}));
+}
+
+TEST_F(FrameObjects, AnotherHookOnTheFormOutlivesTheFrameOrGoesBeforeIt)
+{
+    for (bool frameGoesFirst : {true, false}) {
+        SCOPED_TRACE(frameGoesFirst ? "frame first" : "other hook first");
+        TbsRevideruDadoZiri* f = NewFrame(Bounds(400, 300, 300, 200));
+        TForm* owner = f->Form();
+        int heard = 0;
+        TWindowHook other(owner, [&heard](TMessage& m, const TWndNext& next) {
+            if (m.Msg == WM_NCHITTEST) ++heard;
+            next(m);
+        });
+        EXPECT_EQ(HitTest(owner, {100, 16}), HTCAPTION);
+        if (frameGoesFirst) {
+            f->Free();
+            EXPECT_EQ(owner->FrameHook(), nullptr);
+        } else {
+            other.Remove();
+            EXPECT_EQ(HitTest(owner, {100, 16}), HTCAPTION);
+        }
+        HitTest(owner, {100, 16});
+        EXPECT_EQ(heard, frameGoesFirst ? 2 : 1);
+        other.Remove();
+        owner->Free();
+    }
 }

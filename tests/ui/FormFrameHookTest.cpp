@@ -12,16 +12,12 @@ namespace {
 // the client background in its own colour through the form's messages.
 class TTestFrame : public TFormFrameHook {
 public:
-    explicit TTestFrame(TForm* form) : form_(form), previous_(form->WindowProc())
+    explicit TTestFrame(TForm* form)
+        : form_(form), hook_(form, [this](TMessage& m, const TWndNext& next) { Handle(m, next); })
     {
-        form->SetWindowProc([this](TMessage& m) { Handle(m); });
         form->SetFrameHook(this);
     }
-    virtual ~TTestFrame()
-    {
-        form_->SetFrameHook(nullptr);
-        form_->SetWindowProc(previous_);
-    }
+    virtual ~TTestFrame() { form_->SetFrameHook(nullptr); }
     TWindowState FrameWindowState() const override { return state; }
     void SetFrameWindowState(TWindowState s) override { state = s; }
 
@@ -29,7 +25,7 @@ public:
     TColor background = clLime;
 
 private:
-    void Handle(TMessage& m)
+    void Handle(TMessage& m, const TWndNext& next)
     {
         if (m.Msg == WM_ERASEBKGND && m.WParam) {
             auto* canvas = reinterpret_cast<TCanvas*>(uintptr_t(m.WParam));
@@ -38,11 +34,11 @@ private:
             m.Result = 1;
             return;
         }
-        previous_(m);
+        next(m);
     }
 
     TForm* form_;
-    TWndMethod previous_;
+    TWindowHook hook_;
 };
 
 class FrameHook : public UiTest {
