@@ -7,7 +7,6 @@
 #include "skin/StoredSkin.h"
 #include "skinforms/SkinMessage.h"
 #include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
@@ -27,7 +26,7 @@ void BM_ShowMessageBox(benchmark::State& state)
     LoadProgramSkin(stored);
     TbsSkinData skin;
     skin.ApplyStoredSkin(stored);
-    auto& screen = static_cast<THeadlessBackend&>(TWindowSystem::Instance().Backend());
+    THeadlessBackend& screen = *scene.screen;
     {
         TbsSkinMessage message(nullptr);
         message.SetSkinData(&skin);
