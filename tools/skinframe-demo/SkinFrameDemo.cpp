@@ -225,13 +225,14 @@ int RunScreenshots(const std::string& folder)
         if (frame->SkinMenu()->PopupWindowCount() != 1) ++failures;
         screen->PressKey(VK_DOWN);
         screen->PressKey(VK_DOWN);
-        ProcessMessages();
+        screen->Advance(300); // the lit item's morph
         shot("systemmenu");
         screen->PressKey(VK_ESCAPE);
         TPoint client = demo.skinned->ClientToScreen({200, 150});
         screen->Click(client.x, client.y, TMouseButton::Right);
         if (frame->SkinMenu()->PopupWindowCount() != 1) ++failures;
         screen->PressKey(VK_DOWN);
+        screen->Advance(300);
         shot("popupmenu");
         screen->WhenIdle([&] {
             shot("messagebox");
