@@ -9,6 +9,7 @@
 #include "skinforms/ActiveSkinObject.h"
 #include "skinforms/SkinAnimateObject.h"
 #include "skinforms/SkinCaptionObject.h"
+#include "skinforms/SkinHint.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
 #include "ui/Timer.h"
@@ -97,6 +98,15 @@ void TbsRevideruDadoZiri::Notification(TComponent* component, TOperation operati
     TComponent::Notification(component, operation);
     if (operation != TOperation::opRemove) return;
     if (component == systemMenu_) systemMenu_ = nullptr;
+    if (component == skinHint_) skinHint_ = nullptr;
+}
+
+void TbsRevideruDadoZiri::SetSkinHint(TbsSkinHint* hint)
+{
+    if (hint == skinHint_) return;
+    if (skinHint_) skinHint_->RemoveFreeNotification(this);
+    skinHint_ = hint;
+    if (hint) hint->FreeNotification(this);
 }
 
 void TbsRevideruDadoZiri::SetSystemMenu(TPopupMenu* menu)

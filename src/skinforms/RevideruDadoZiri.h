@@ -25,6 +25,7 @@ namespace tavrik {
 class TbsActiveSkinObject;
 class TbsSkinButtonObject;
 class TbsSkinData;
+class TbsSkinHint;
 class TbsSkinPopupMenu;
 class TCanvas;
 class TImageList;
@@ -156,6 +157,12 @@ public:
     void SetAlwaysMinimizeToTray(bool on) { alwaysMinimizeToTray_ = on; }
     bool AlwaysShowInTray() const { return alwaysShowInTray_; }
     void SetAlwaysShowInTray(bool on) { alwaysShowInTray_ = on; }
+    // With ShowObjectHint on, the hints of the frame's objects show through this component
+    // after the application's hint pause; forgotten when it is destroyed.
+    TbsSkinHint* SkinHint() const { return skinHint_; }
+    void SetSkinHint(TbsSkinHint* hint);
+    bool ShowObjectHint() const { return showObjectHint_; }
+    void SetShowObjectHint(bool on) { showObjectHint_ = on; }
     // Restore, a line and Close, for a tray icon that has no menu of its own.
     TPopupMenu* TrayMenu() const { return trayMenu_; }
     // The items of the system menu, built afresh for the current state.
@@ -358,6 +365,8 @@ private:
     bool useDefaultSysMenu_ = true;
     bool alwaysMinimizeToTray_ = false;
     bool alwaysShowInTray_ = false;
+    TbsSkinHint* skinHint_ = nullptr;
+    bool showObjectHint_ = false;
 
     TWindowState windowState_ = TWindowState::wsNormal;
     bool rolledUp_ = false;

@@ -4,6 +4,7 @@
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinAnimateObject.h"
 #include "skinforms/SkinCaptionObject.h"
+#include "skinforms/SkinHint.h"
 #include "skinforms/SkinStdButtonObject.h"
 #include "skinforms/UserObject.h"
 #include "ui/Timer.h"
@@ -252,11 +253,17 @@ void TbsRevideruDadoZiri::UpdateHover(std::optional<TPoint> p, bool pressed)
     if (captureIndex_ != -1 && hoverIndex_ != -1 && hoverIndex_ != captureIndex_) hoverIndex_ = -1;
     if (hoverIndex_ == prevHoverIndex_) return;
     auto alive = Guard();
-    if (TbsActiveSkinObject* previous = ObjectAt(prevHoverIndex_); previous && previous->Enabled && previous->Visible)
+    TbsSkinHint* hints = showObjectHint_ ? skinHint_ : nullptr;
+    if (TbsActiveSkinObject* previous = ObjectAt(prevHoverIndex_); previous && previous->Enabled && previous->Visible) {
         previous->MouseLeave();
+        if (alive && hints && !previous->hint.empty()) hints->HideObjectHint();
+    }
     if (!alive) return;
-    if (TbsActiveSkinObject* hovered = ObjectAt(hoverIndex_); hovered && hovered->Enabled && hovered->Visible)
+    if (TbsActiveSkinObject* hovered = ObjectAt(hoverIndex_); hovered && hovered->Enabled && hovered->Visible) {
+        const std::string hint = hovered->hint;
         hovered->MouseEnter();
+        if (alive && hints && !hint.empty()) hints->QueueObjectHint(hint);
+    }
 }
 
 void TbsRevideruDadoZiri::ObjectMouseDown(TMouseButton button, TPoint p)

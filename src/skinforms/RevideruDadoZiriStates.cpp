@@ -3,6 +3,7 @@
 #include "skincontrols/SkinPopupMenu.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinButtonObject.h"
+#include "skinforms/SkinHint.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
 #include "ui/Screen.h"
@@ -332,6 +333,7 @@ void TbsRevideruDadoZiri::CloseMenusBefore(UINT msg)
     case WM_MBUTTONDOWN: case WM_PARENTNOTIFY: break;
     default: return;
     }
+    if (showObjectHint_ && skinHint_) skinHint_->HideObjectHint();
     if (menuEngine_->MenuOpen()) menuEngine_->CloseAll();
     else if (skinMenuOpen_) MenusClosed();
 }

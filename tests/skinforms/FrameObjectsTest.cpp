@@ -6,6 +6,8 @@
 #include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupMenu.h"
 #include "skinforms/SkinAnimateObject.h"
+#include "skinforms/SkinHint.h"
+#include "skinforms/SkinHintWindow.h"
 #include "skinforms/SkinStdButtonObject.h"
 
 #include <string>
@@ -369,4 +371,49 @@ TEST_F(FrameObjects, AnotherHookOnTheFormOutlivesTheFrameOrGoesBeforeIt)
         other.Remove();
         owner->Free();
     }
+}
+
+TEST_F(FrameObjects, AnObjectsHintShowsAfterThePauseAndGoesWhenThePointerLeavesOrPresses)
+{
+    auto* hints = new TbsSkinHint(mainForm); // the serving one sits on the main form
+    frame->SetSkinHint(hints);
+    frame->FindObject("closebutton")->hint = "关闭";
+    auto shown = [&] {
+        TbsSkinHintWindow* w = hints->HintWindow();
+        return w->Visible() && IsWindowVisible(w->Handle()) ? GetWindowText(w->Handle()) : std::string();
+    };
+    struct TCase {
+        const char* what;
+        bool showObjectHint;
+        const char* object; // where the pointer goes from the client area
+        int wait;
+        std::string shown;
+    } cases[] = {
+        {"before the pause", true, "closebutton", 400, ""},
+        {"after the pause", true, "closebutton", 600, "关闭"},
+        {"an object without a hint", true, "caption1", 600, ""},
+        {"ShowObjectHint off", false, "closebutton", 600, ""},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rest();
+        frame->SetShowObjectHint(c.showObjectHint);
+        MoveTo(CenterOf(c.object));
+        Wait(c.wait);
+        EXPECT_EQ(shown(), c.shown);
+    }
+    // Leaving the object hides it; so does a press on the form.
+    frame->SetShowObjectHint(true);
+    for (bool press : {false, true}) {
+        SCOPED_TRACE(press ? "a press" : "leaving");
+        Rest();
+        MoveTo(CenterOf("closebutton"));
+        Wait(600);
+        ASSERT_EQ(shown(), "关闭");
+        if (press) SendMessage(form->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10));
+        else Rest();
+        EXPECT_EQ(shown(), "");
+    }
+    hints->Free();
+    EXPECT_EQ(frame->SkinHint(), nullptr);
 }
