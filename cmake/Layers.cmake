@@ -11,6 +11,7 @@ set(TAVRIK_LAYERS
   ui
   skin
   skincontrols
+  skinforms
   skindialogs
   app
 )
