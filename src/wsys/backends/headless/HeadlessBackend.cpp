@@ -266,6 +266,15 @@ void THeadlessBackend::FocusFromDesktop(HWND hwnd)
     Inject(ev);
 }
 
+void THeadlessBackend::RestoreFromDesktop(HWND hwnd)
+{
+    TBackendEvent ev;
+    ev.kind = TBackendEventKind::Restored;
+    ev.window = NativeWindowOf(hwnd);
+    MinimizeNativeWindow(ev.window, false);
+    Inject(ev);
+}
+
 void THeadlessBackend::CloseFromDesktop(HWND hwnd)
 {
     TBackendEvent ev;

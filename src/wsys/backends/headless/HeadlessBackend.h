@@ -91,6 +91,7 @@ public:
     // For tests: what the desktop does.
     void FocusOtherProgram();            // the active window loses the focus to another program
     void FocusFromDesktop(HWND hwnd);    // the user switched to the window from the task bar
+    void RestoreFromDesktop(HWND hwnd);  // the user brought a minimized window back from the task bar
     void CloseFromDesktop(HWND hwnd);    // the close request of a window manager
     void MoveFromDesktop(HWND hwnd, const TRect& bounds);
 

@@ -125,7 +125,10 @@ private:
     void SetStateProperty(const TWin& win);
     void SendStateMessage(const TWin& win, bool add, Atom state);
     void ReplaceBacking(TWin& win, TSize size);
-    void FocusNow(TWin& win, Time time);
+    // Asks the window manager to activate the window (where it takes such requests) and
+    // focuses it; with askWindowManager false, as when the manager itself hands over the focus,
+    // only focuses it: asking back would have the manager hand the focus over again.
+    void FocusNow(TWin& win, Time time, bool askWindowManager = true);
     void TryGrab();
     void Ungrab();
     Window GrabWindow() const { return captureWindow_ ? captureWindow_ : watchWindow_; }

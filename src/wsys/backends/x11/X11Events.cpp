@@ -266,7 +266,7 @@ void TX11Backend::TranslateClientMessage(const XEvent& ev)
         e.window = win->id;
         Push(e);
     } else if (protocol == a.WM_TAKE_FOCUS) {
-        if (!win->params.noActivate) FocusNow(*win, Time(m.data.l[1]));
+        if (!win->params.noActivate) FocusNow(*win, Time(m.data.l[1]), false);
     } else if (protocol == a.NET_WM_PING) {
         XEvent reply{};
         reply.xclient = m;
