@@ -3,13 +3,15 @@
 // A form framed with the program's skin, carrying every kind of frame object (the caption, the
 // caption buttons including minimize-to-tray, an animation that plays while the pointer is over
 // it and an area the program paints), beside a form with the plain built-in frame. Right-click
-// a caption or press Alt+Space for the system menu; double-click a caption to maximize.
+// a caption or press Alt+Space for the system menu; double-click a caption to maximize;
+// right-click the skinned form's client area for a skinned popup menu, whose "Message" item
+// shows the skinned message box.
 //
 // The skinned form fades in when shown and the plain one is slightly translucent (on X11 both
 // need a compositor). Without arguments the forms open on the X display. With --screenshots
 // they are drawn on a headless screen and FOLDER receives one PNG per state: normal, hot,
-// pressed, inactive, rolled up, maximized, minimized, the system menu open, and the plain
-// frame hot.
+// pressed, inactive, rolled up, maximized, minimized, the system menu open, the popup menu
+// open, the message box, and the plain frame hot.
 
 #include "gfx/Canvas.h"
 #include "skin/DataSkinObject.h"
@@ -17,7 +19,9 @@
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
 #include "skinforms/ActiveSkinObject.h"
+#include "skincontrols/SkinPopupMenu.h"
 #include "skinforms/RevideruDadoZiri.h"
+#include "skinforms/SkinMessage.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
 #include "skincontrols/SkinMenu.h"
@@ -29,6 +33,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -89,6 +94,8 @@ struct TDemo {
     TbsRevideruDadoZiri* frame = nullptr;
     TForm* plain = nullptr;
     TbsRevideruDadoZiri* plainFrame = nullptr;
+    TbsSkinPopupMenu* popup = nullptr;
+    TbsSkinMessage* message = nullptr;
 
     void Build(TApplication& app)
     {
@@ -107,7 +114,20 @@ struct TDemo {
         };
         frame->SetSkinData(&skin);
         skinned->SetBounds(40, 40, 480, 320);
-        AddText(skinned, "Hover the buttons, double-click the caption, right-click it for the system menu.");
+        AddText(skinned, "Hover the buttons, double-click the caption, right-click it for the system menu "
+                         "or here for a popup menu.");
+        message = new TbsSkinMessage(skinned);
+        message->SetSkinData(&skin);
+        message->SetCtrlSkinData(&skin);
+        popup = new TbsSkinPopupMenu(skinned);
+        AddItem("&Message", [this] {
+            message->ShowMessageBox("请导入图片！\nThe skinned message box follows its text.", TMsgDlgType::mtInformation,
+                                    MsgDlgButtons({TMsgDlgBtn::mbOK, TMsgDlgBtn::mbCancel}));
+        });
+        AddItem("-", {});
+        AddItem("&Roll up", [this] { frame->SetRollUp(true); });
+        AddItem("&Close", [this] { skinned->Close(); });
+        skinned->SetPopupMenu(popup);
 
         plain = app.CreateForm<TForm>();
         plain->SetCaption("Plain frame");
@@ -121,6 +141,14 @@ struct TDemo {
         skinned->Show();
         plain->Show();
         SetActiveWindow(skinned->Handle());
+    }
+
+    void AddItem(const char* caption, std::function<void()> action)
+    {
+        auto* item = new TMenuItem(popup);
+        item->SetCaption(caption);
+        if (action) item->OnClick = [action = std::move(action)](TComponent*) { action(); };
+        popup->Items()->Add(item);
     }
 
     static void AddText(TForm* form, const std::string& text)
@@ -197,9 +225,20 @@ int RunScreenshots(const std::string& folder)
         if (frame->SkinMenu()->PopupWindowCount() != 1) ++failures;
         screen->PressKey(VK_DOWN);
         screen->PressKey(VK_DOWN);
-        ProcessMessages();
+        screen->Advance(300); // the lit item's morph
         shot("systemmenu");
         screen->PressKey(VK_ESCAPE);
+        TPoint client = demo.skinned->ClientToScreen({200, 150});
+        screen->Click(client.x, client.y, TMouseButton::Right);
+        if (frame->SkinMenu()->PopupWindowCount() != 1) ++failures;
+        screen->PressKey(VK_DOWN);
+        screen->Advance(300);
+        shot("popupmenu");
+        screen->WhenIdle([&] {
+            shot("messagebox");
+            screen->PressKey(VK_ESCAPE);
+        });
+        screen->PressKey('M');
         frame->SetFormWindowState(TWindowState::wsMaximized);
         moveTo({900, 600});
         shot("maximized");

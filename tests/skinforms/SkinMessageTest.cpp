@@ -1,34 +1,36 @@
-#include "../skincontrols/SkinControlTest.h"
+#include "FrameTest.h"
 
 #include "skin/DataSkinButtonControls.h"
 #include "skincontrols/SkinButton.h"
 #include "skincontrols/SkinStdLabel.h"
 #include "skinforms/MessageForm.h"
-#include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinMessage.h"
 #include "ui/Image.h"
 #include "ui/MessageBoxLayout.h"
 #include "ui/Screen.h"
-#include "wsys/WinApi.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
-namespace tavrik {
+using namespace tavrik;
+using namespace tavrik::testing;
+
 namespace {
 
 using B = TMsgDlgBtn;
 
-class SkinMessageTest : public testing::SkinControlTest {
-protected:
+class SkinMessageTest : public FrameTest {
+public:
     SkinMessageTest()
     {
         app->SetTitle("Tavrik");
         message = new TbsSkinMessage(app.get());
-        message->SetSkinData(data);
-        message->SetCtrlSkinData(data);
+        message->SetSkinData(skin());
+        message->SetCtrlSkinData(skin());
     }
+    static TbsSkinData* skin() { return const_cast<TbsSkinData*>(&ProgramSkinData()); }
 
     // The box now showing.
     TbsMessageForm* Box() const
@@ -42,7 +44,7 @@ protected:
     {
         return dynamic_cast<T*>(Box()->FindComponent(name));
     }
-    // Shows a box, lets look run while it is open, then does what closes it.
+    // Shows a box, lets `look` check it while it is open, then does what closes it.
     int Show(const std::string& text, TMsgDlgType kind, TMsgDlgButtons buttons, const std::function<void()>& look,
              const std::function<void()>& close)
     {
@@ -53,7 +55,19 @@ protected:
         return message->ShowMessageBox(text, kind, buttons);
     }
     void Press(UINT key) { screen->PressKey(key); }
-    void Click(const char* button) { ClickOn(Part<TControl>(button)); }
+    void Click(const char* button)
+    {
+        const TControl* control = Part<TControl>(button);
+        ASSERT_NE(control, nullptr) << button;
+        const TPoint p = control->ClientToScreen({control->Width() / 2, control->Height() / 2});
+        screen->Click(p.x, p.y);
+    }
+    void AltKey(UINT key)
+    {
+        screen->KeyDown(VK_MENU);
+        Press(key);
+        screen->KeyUp(VK_MENU);
+    }
 
     TbsSkinMessage* message = nullptr;
 };
@@ -62,6 +76,7 @@ TEST_F(SkinMessageTest, ResultOfEveryButtonAndOfTheKeys)
 {
     const TMsgDlgButtons ok = MsgDlgButtons({B::mbOK});
     const TMsgDlgButtons yesNo = MsgDlgButtons({B::mbYes, B::mbNo});
+    const TMsgDlgButtons retry = MsgDlgButtons({B::mbAbort, B::mbRetry, B::mbIgnore});
     const TMsgDlgButtons all = MsgDlgButtons({B::mbYes, B::mbNo, B::mbOK, B::mbCancel, B::mbAbort, B::mbRetry,
                                               B::mbIgnore, B::mbAll, B::mbNoToAll, B::mbYesToAll});
     struct TCase {
@@ -75,13 +90,17 @@ TEST_F(SkinMessageTest, ResultOfEveryButtonAndOfTheKeys)
         {"OK by click", ok, [](SkinMessageTest& t) { t.Click("OK"); }, mrOk},
         {"Yes by Enter", yesNo, [](SkinMessageTest& t) { t.Press(VK_RETURN); }, mrYes},
         {"No by Esc", yesNo, [](SkinMessageTest& t) { t.Press(VK_ESCAPE); }, mrNo},
-        {"No by its letter", yesNo, [](SkinMessageTest& t) {
-             t.screen->KeyDown(VK_MENU);
-             t.Press('N');
-             t.screen->KeyUp(VK_MENU);
+        {"No by Alt and its letter", yesNo, [](SkinMessageTest& t) { t.AltKey('N'); }, mrNo},
+        {"No by its letter alone", yesNo, [](SkinMessageTest& t) { t.Press('N'); }, mrNo},
+        {"Ignore by its letter", retry, [](SkinMessageTest& t) { t.Press('I'); }, mrIgnore},
+        {"Retry by Enter", retry, [](SkinMessageTest& t) { t.Press(VK_RETURN); }, mrRetry},
+        {"Tab then space", yesNo, [](SkinMessageTest& t) {
+             t.Press(VK_TAB);
+             t.Press(VK_SPACE);
          }, mrNo},
         {"Cancel by Esc", all, [](SkinMessageTest& t) { t.Press(VK_ESCAPE); }, mrCancel},
-        {"closed by the frame", 0, [](SkinMessageTest& t) { t.Box()->Close(); }, mrCancel},
+        {"no buttons, closed by the frame", 0, [](SkinMessageTest& t) { t.Box()->Close(); }, mrCancel},
+        {"no buttons, Alt+F4", 0, [](SkinMessageTest& t) { t.AltKey(VK_F4); }, mrCancel},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,41 +116,61 @@ TEST_F(SkinMessageTest, ResultOfEveryButtonAndOfTheKeys)
 
 TEST_F(SkinMessageTest, LayoutFollowsTheTextAndTheButtons)
 {
-    const int skinButtonHeight = SkinControl<TbsDataSkinButtonControl>("button").skinrect.Height();
+    const int index = ProgramSkinData().IndexOfSkinControl("button");
+    ASSERT_GE(index, 0);
+    const int skinButtonHeight =
+        dynamic_cast<const TbsDataSkinButtonControl&>(*ProgramSkinData().SkinControls.at(size_t(index))).skinrect.Height();
     struct TCase {
         const char* name;
         std::string text;
         TMsgDlgButtons buttons;
         TMsgDlgType kind;
+        TbsSkinData* skin;
     } cases[] = {
-        {"one line, one button", "请导入图片！", MsgDlgButtons({B::mbOK}), TMsgDlgType::mtInformation},
-        {"short, three buttons", "Save?", MsgDlgButtons({B::mbYes, B::mbNo, B::mbCancel}), TMsgDlgType::mtConfirmation},
-        {"three lines", "First line\nSecond line\nThird", MsgDlgButtons({B::mbOK, B::mbCancel}), TMsgDlgType::mtWarning},
-        {"long", std::string(60, 'W'), MsgDlgButtons({B::mbAbort, B::mbRetry, B::mbIgnore}), TMsgDlgType::mtError},
-        {"custom", "No icon here", MsgDlgButtons({B::mbHelp}), TMsgDlgType::mtCustom},
+        {"one line, one button", "请导入图片！", MsgDlgButtons({B::mbOK}), TMsgDlgType::mtInformation, skin()},
+        {"short, three buttons", "Save?", MsgDlgButtons({B::mbYes, B::mbNo, B::mbCancel}), TMsgDlgType::mtConfirmation,
+         skin()},
+        {"three lines", "First line\nSecond line\nThird", MsgDlgButtons({B::mbOK, B::mbCancel}), TMsgDlgType::mtWarning,
+         skin()},
+        {"wider than the screen", std::string(400, 'W'), MsgDlgButtons({B::mbAbort, B::mbRetry, B::mbIgnore}),
+         TMsgDlgType::mtError, skin()},
+        {"custom", "No icon here", MsgDlgButtons({B::mbHelp}), TMsgDlgType::mtCustom, skin()},
+        {"no skin", "Plain", MsgDlgButtons({B::mbOK, B::mbCancel}), TMsgDlgType::mtInformation, nullptr},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
+        message->SetSkinData(c.skin);
+        message->SetCtrlSkinData(c.skin);
+        const int buttonHeight = c.skin ? skinButtonHeight : 25;
         const int beeps = screen->BeepCount();
         Show(c.text, c.kind, c.buttons, [&] {
             TbsMessageForm* box = Box();
             auto* label = Part<TbsSkinStdLabel>("Message");
             EXPECT_EQ(box->Caption(), c.kind == TMsgDlgType::mtCustom ? "Tavrik" : MsgDlgCaption(c.kind));
-            EXPECT_EQ((Part<TImage>("Image") != nullptr), c.kind != TMsgDlgType::mtCustom);
-            EXPECT_EQ(label->Left(), 50);
-            EXPECT_EQ(label->Top(), 15);
-            const TSize client = MessageBoxClientSize({label->Width(), label->Height()}, c.buttons, skinButtonHeight);
+            auto* icon = Part<TImage>("Image");
+            EXPECT_EQ(icon != nullptr, c.kind != TMsgDlgType::mtCustom);
+            if (icon) {
+                EXPECT_EQ(icon->BoundsRect(), MessageIconRect(label->Height()));
+            }
+            EXPECT_EQ((TPoint{label->Left(), label->Top()}), kMessageTextOrigin);
+            const TSize client = MessageBoxClientSize({label->Width(), label->Height()}, c.buttons, buttonHeight);
             EXPECT_EQ(box->ClientHeight(), client.cy);
             const int width = std::clamp(box->Width() - box->ClientWidth() + client.cx, box->Frame()->GetMinWidth(),
                                          box->Frame()->GetMaxWidth());
             EXPECT_EQ(box->Width(), width);
-            for (const TMessageButtonPlace& place : MessageButtonRow(c.buttons, {box->ClientWidth(), box->ClientHeight()},
-                                                                     skinButtonHeight)) {
+            EXPECT_LE(box->Width(), Screen()->Width());
+            for (const TMessageButtonPlace& place :
+                 MessageButtonRow(c.buttons, {box->ClientWidth(), box->ClientHeight()}, buttonHeight)) {
                 auto* button = Part<TbsSkinButton>(MsgDlgButtonInfo(place.Button).Name);
                 ASSERT_NE(button, nullptr);
                 EXPECT_EQ(button->BoundsRect(), place.Bounds);
+                EXPECT_EQ(button->Caption(), MsgDlgButtonInfo(place.Button).Caption);
                 EXPECT_EQ(button->Default(), place.Button == MessageDefaultButton(c.buttons));
                 EXPECT_EQ(button->Cancel(), place.Button == MessageCancelButton(c.buttons));
+                EXPECT_EQ(button->SkinIndex() >= 0, c.skin != nullptr);
+                if (button->Default()) {
+                    EXPECT_TRUE(button->Focused());
+                }
             }
             // Centred on the screen.
             EXPECT_NEAR(box->Left() + box->Width() / 2, Screen()->Width() / 2, 1);
@@ -141,43 +180,33 @@ TEST_F(SkinMessageTest, LayoutFollowsTheTextAndTheButtons)
     }
 }
 
-TEST_F(SkinMessageTest, WithoutSkinTheButtonsArePlainAndTwentyFiveHigh)
-{
-    message->SetSkinData(nullptr);
-    message->SetCtrlSkinData(nullptr);
-    Show("Plain", TMsgDlgType::mtInformation, MsgDlgButtons({B::mbOK}), [&] {
-        auto* ok = Part<TbsSkinButton>("OK");
-        EXPECT_EQ(ok->Height(), 25);
-        EXPECT_EQ(ok->SkinIndex(), -1);
-        EXPECT_TRUE(ok->Focused());
-    }, [&] { Press(VK_RETURN); });
-}
-
 TEST_F(SkinMessageTest, TheHelpButtonAsksForTheBoxsHelpContext)
 {
     std::vector<int> asked;
-    app->OnHelp = [&](int context) {
-        asked.push_back(context);
-        return true;
-    };
+    message->OnHelp = [&](int context) { asked.push_back(context); };
     screen->WhenIdle([&] { Click("Help"); });
     screen->WhenIdle([&] { Box()->Close(); });
     message->ShowMessageBox("Need help?", TMsgDlgType::mtInformation, MsgDlgButtons({B::mbOK, B::mbHelp}), 42);
     EXPECT_EQ(asked, std::vector<int>{42});
 }
 
-TEST_F(SkinMessageTest, TakesOverMessageDlg)
+TEST_F(SkinMessageTest, TakesOverMessageDlgUntilItGoes)
 {
     message->InstallAsMessageBoxHandler();
+    bool skinned = false;
     screen->WhenIdle([&] {
-        EXPECT_NE(Box(), nullptr);
+        skinned = Box() != nullptr;
         Press(VK_RETURN);
     });
     ShowMessage("请导入图片！");
+    EXPECT_TRUE(skinned);
     delete message;
-    screen->WhenIdle([&] { Press(VK_RETURN); });
+    screen->WhenIdle([&] {
+        skinned = Box() != nullptr;
+        Press(VK_RETURN);
+    });
     EXPECT_EQ(MessageDlg("plain again", TMsgDlgType::mtWarning, MsgDlgButtons({B::mbOK})), mrOk);
+    EXPECT_FALSE(skinned);
 }
 
 } // namespace
-} // namespace tavrik

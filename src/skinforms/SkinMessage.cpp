@@ -95,6 +95,8 @@ int TbsSkinMessage::ShowMessageBox(const std::string& msg, TMsgDlgType kind, TMs
     frame->SetAlphaBlendAnimation(alphaBlendAnimation_);
     frame->SetAlphaBlendValue(alphaBlendValue_);
     form->SetHelpContext(helpCtx);
+    // The client size below counts the frame's borders, which the window knows once it exists.
+    form->HandleNeeded();
 
     const int buttonHeight = ButtonHeight(ctrlSkinData_, buttonSkinDataName_);
     form->SetLeft(Screen()->Width() / 2 - form->Width() / 2);
@@ -145,8 +147,8 @@ int TbsSkinMessage::ShowMessageBox(const std::string& msg, TMsgDlgType kind, TMs
         button->SetDefaultFont(defaultButtonFont_);
         button->SetUseSkinFont(useSkinFont_);
         if (place.Button == TMsgDlgBtn::mbHelp)
-            button->OnClick = [box](TComponent*) {
-                if (TApplication* app = Application()) app->HelpContext(box->HelpContext());
+            button->OnClick = [this, box](TComponent*) {
+                if (OnHelp) OnHelp(box->HelpContext());
             };
         button->SetSkinDataName(buttonSkinDataName_);
         button->SetSkinData(ctrlSkinData_);

@@ -5,6 +5,7 @@
 #include "ui/MessageDlg.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tavrik {
@@ -46,11 +47,14 @@ public:
 
     // Shows msg with the kind's caption and icon and the buttons of the set, beeps the
     // kind's sound, and answers the modal result. helpCtx is the box's help context (its
-    // Help button asks the application's help for it).
+    // Help button hands it to OnHelp).
     int ShowMessageBox(const std::string& msg, TMsgDlgType kind, TMsgDlgButtons buttons, int helpCtx = 0);
 
     // Makes MessageDlg and ShowMessage use this box until it is destroyed or replaced.
     void InstallAsMessageBoxHandler();
+
+    // The program's help: a box's Help button calls it with the box's help context.
+    std::function<void(int context)> OnHelp;
 
     void Notification(TComponent* component, TOperation operation) override;
 
