@@ -358,13 +358,14 @@ TRect TbsSkinComboBox::TextArea() const
 void TbsSkinComboBox::DrawItemText(TCanvas& canvas, TSize size, TRect text, int index, const TFont& font)
 {
     if (index < 0 || index >= Items().Count()) return;
+    // A handler draws in the box's font like the built-in drawing, as the list's handler does.
+    canvas.SetFont(font.Request());
+    canvas.Brush().Style = TBrushStyle::bsClear;
     if (OnComboBoxDrawItem) {
         OnComboBoxDrawItem(this, canvas, index, size.cx, size.cy, text,
                            Focused() ? TOwnerDrawState(odFocused) : TOwnerDrawState(0));
         return;
     }
-    canvas.SetFont(font.Request());
-    canvas.Brush().Style = TBrushStyle::bsClear;
     if (TImageList* images = Images()) {
         const int picture = ImageIndex() >= 0 ? ImageIndex() : index;
         if (picture < images->Count())
