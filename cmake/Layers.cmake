@@ -12,6 +12,7 @@ set(TAVRIK_LAYERS
   skin
   skincontrols
   skinforms
+  skindialogs
   app
 )
 

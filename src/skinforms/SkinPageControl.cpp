@@ -266,11 +266,11 @@ void TbsSkinPageControl::DrawTabFace(TBitmap& image, TTabLook look, const TbsDat
     else if (look == TTabLook::Selected) source = skin->activetabrect.IsEmpty() ? skin->tabrect : skin->activetabrect;
     if (source.IsEmpty()) return;
     if (TabHeight() <= 0) {
-        BuildHSkinImage(*picture, source, skin->tableftoffset, source.Width() - skin->tabrightoffset, size.cx, image);
+        BuildHSkinImage(*picture, source, skin->tableftoffset, skin->tabrightoffset, size.cx, image);
         return;
     }
     TBitmap face;
-    BuildHSkinImage(*picture, source, skin->tableftoffset, source.Width() - skin->tabrightoffset, size.cx, face);
+    BuildHSkinImage(*picture, source, skin->tableftoffset, skin->tabrightoffset, size.cx, face);
     TCanvas(image).StretchDraw(Rect(0, 0, size.cx, size.cy), face);
 }
 

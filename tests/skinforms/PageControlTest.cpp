@@ -99,6 +99,8 @@ TEST_F(SkinPageControlTest, TabsFrameAndPagesAreDrawnFromTheSkin)
     } spots[] = {
         {"selected tab, not focused", TabPoint(0), CoordinateColor(21, 10)},
         {"normal tab", TabPoint(1), CoordinateColor(21, 0)},
+        {"normal tab's right cap", {pages->TabRect(1).Right - 2, 0}, CoordinateColor(38, 0)},
+        {"normal tab's middle", {pages->TabRect(1).Left + 3, 0}, CoordinateColor(23, 0)},
         {"strip behind the tabs", {299, 0}, CoordinateColor(40 + 299 % 4, 0)},
         {"frame corner", {d.Left - 2, d.Top - 2}, CoordinateColor(0, 0)},
         {"frame's far corner", {d.Right + 1, d.Bottom + 1}, CoordinateColor(19, 19)},
