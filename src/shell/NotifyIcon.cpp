@@ -11,10 +11,10 @@ bool Shell_NotifyIcon(DWORD message, const NOTIFYICONDATA* data)
 {
     if (!data || !TWindowSystem::Exists()) return false;
     TNotificationArea& area = TWindowSystem::Current().NotificationArea();
-    TTrayIconSpec spec{data->hWnd, data->uID, data->uCallbackMessage, data->hIcon, data->szTip};
+    TTrayIconData request{data->hWnd, data->uID, data->uCallbackMessage, data->hIcon, data->szTip};
     switch (message) {
-    case NIM_ADD: return area.Add(spec, data->uFlags);
-    case NIM_MODIFY: return area.Modify(spec, data->uFlags);
+    case NIM_ADD: return area.Add(request, data->uFlags);
+    case NIM_MODIFY: return area.Modify(request, data->uFlags);
     case NIM_DELETE: return area.Delete(data->hWnd, data->uID);
     default: return false;
     }

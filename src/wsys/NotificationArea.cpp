@@ -37,33 +37,33 @@ TNotificationArea::~TNotificationArea()
     for (const TIcon& icon : icons_) ws_.Backend().RemoveTrayIcon(icon.key);
 }
 
-bool TNotificationArea::Add(const TTrayIconSpec& spec, UINT parts)
+bool TNotificationArea::Add(const TTrayIconData& request, UINT parts)
 {
-    if (!ws_.Find(spec.window) || Find(spec.window, spec.id)) return false;
+    if (!ws_.Find(request.window) || Find(request.window, request.id)) return false;
     TIcon icon;
-    icon.spec.window = spec.window;
-    icon.spec.id = spec.id;
+    icon.data.window = request.window;
+    icon.data.id = request.id;
     icon.key = nextKey_++;
     icons_.push_back(std::move(icon));
-    return Modify(spec, parts);
+    return Modify(request, parts);
 }
 
-bool TNotificationArea::Modify(const TTrayIconSpec& spec, UINT parts)
+bool TNotificationArea::Modify(const TTrayIconData& request, UINT parts)
 {
-    TIcon* icon = Find(spec.window, spec.id);
+    TIcon* icon = Find(request.window, request.id);
     if (!icon) return false;
-    if (parts & trayMessage) icon->spec.callbackMessage = spec.callbackMessage;
+    if (parts & trayMessage) icon->data.callbackMessage = request.callbackMessage;
     if (parts & trayTip) {
-        icon->spec.tip = spec.tip;
+        icon->data.tip = request.tip;
         if (tip_ && tip_->Visible() && pointerOn_ == icon->key) {
-            if (spec.tip.empty()) EndTip();
-            else tip_->Show(spec.tip, GetCursorPos());
+            if (request.tip.empty()) EndTip();
+            else tip_->Show(request.tip, GetCursorPos());
         }
     }
     // The backend hears of an icon with its first picture; an empty one is a transparent cell.
     if (parts & trayPicture) {
-        icon->spec.picture = spec.picture;
-        ws_.Backend().SetTrayIcon(icon->key, icon->spec.picture);
+        icon->data.picture = request.picture;
+        ws_.Backend().SetTrayIcon(icon->key, icon->data.picture);
     }
     return true;
 }
@@ -86,7 +86,7 @@ void TNotificationArea::Forget(HWND window)
 {
     std::vector<UINT> ids;
     for (const TIcon& icon : icons_)
-        if (icon.spec.window == window) ids.push_back(icon.spec.id);
+        if (icon.data.window == window) ids.push_back(icon.data.id);
     for (UINT id : ids) Delete(window, id);
 }
 
@@ -95,7 +95,7 @@ bool TNotificationArea::Available() const { return available_; }
 TNotificationArea::TIcon* TNotificationArea::Find(HWND window, UINT id)
 {
     for (TIcon& icon : icons_)
-        if (icon.spec.window == window && icon.spec.id == id) return &icon;
+        if (icon.data.window == window && icon.data.id == id) return &icon;
     return nullptr;
 }
 
@@ -109,7 +109,7 @@ TNotificationArea::TIcon* TNotificationArea::FindKey(TTrayIconKey key)
 TTrayIconKey TNotificationArea::KeyOf(HWND window, UINT id) const
 {
     for (const TIcon& icon : icons_)
-        if (icon.spec.window == window && icon.spec.id == id) return icon.key;
+        if (icon.data.window == window && icon.data.id == id) return icon.key;
     return 0;
 }
 
@@ -131,8 +131,8 @@ void TNotificationArea::Mouse(const TBackendEvent& ev, TMessageQueue& queue, con
         tipDone_ = true; // no tip after a click until the pointer comes back
         mouseMsg = ev.kind == TBackendEventKind::TrayButtonDown ? ButtonMessage(ev) : DownMessage(ev.button) + kUp;
     }
-    if (!icon->spec.callbackMessage) return;
-    MSG m{icon->spec.window, icon->spec.callbackMessage, WPARAM(icon->spec.id), LPARAM(mouseMsg), DWORD(ev.time),
+    if (!icon->data.callbackMessage) return;
+    MSG m{icon->data.window, icon->data.callbackMessage, WPARAM(icon->data.id), LPARAM(mouseMsg), DWORD(ev.time),
           cursor};
     queue.PushInput({m, keys});
 }
@@ -163,9 +163,9 @@ void TNotificationArea::ShowTip()
     KillTipTimer();
     TIcon* icon = FindKey(pointerOn_);
     tipDone_ = true;
-    if (!icon || icon->spec.tip.empty()) return;
+    if (!icon || icon->data.tip.empty()) return;
     if (!tip_) tip_ = std::make_unique<TTrayTip>();
-    tip_->Show(icon->spec.tip, GetCursorPos());
+    tip_->Show(icon->data.tip, GetCursorPos());
     tipTimer_ = SetTimer(nullptr, 0, kTipShowTime, [this](HWND, UINT, uint64_t, DWORD) { EndTip(); });
 }
 

@@ -23,10 +23,10 @@ inline constexpr std::string_view kTaskbarCreatedMessage = "TaskbarCreated";
 // come back by itself, or the user could never reach it again.
 inline constexpr std::string_view kTaskbarGoneMessage = "TaskbarGone";
 
-// Which parts of a TTrayIconSpec an add or a change gives.
+// Which parts of a TTrayIconData an add or a change gives.
 enum TTrayIconParts : UINT { trayMessage = 1, trayPicture = 2, trayTip = 4 };
 
-struct TTrayIconSpec {
+struct TTrayIconData {
     HWND window = nullptr;    // receives the callback messages; its icons go when it is destroyed
     UINT id = 0;              // the window's own number for the icon
     UINT callbackMessage = 0; // 0: the window hears nothing of the mouse
@@ -56,9 +56,9 @@ public:
 
     // False when the window is none or already has an icon of this id. Parts not given are
     // left empty.
-    bool Add(const TTrayIconSpec& spec, UINT parts);
+    bool Add(const TTrayIconData& request, UINT parts);
     // Changes the given parts; false when the window has no icon of this id.
-    bool Modify(const TTrayIconSpec& spec, UINT parts);
+    bool Modify(const TTrayIconData& request, UINT parts);
     bool Delete(HWND window, UINT id);
     // Whether the user can see the icons now: a notification area runs.
     bool Available() const;
@@ -75,7 +75,7 @@ public:
 
 private:
     struct TIcon {
-        TTrayIconSpec spec;
+        TTrayIconData data;
         TTrayIconKey key = 0;
     };
     TIcon* Find(HWND window, UINT id);

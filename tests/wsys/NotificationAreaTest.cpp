@@ -37,8 +37,8 @@ protected:
 
     TTrayIconKey AddIcon(HWND owner, UINT id, TBitmap picture = Picture(16, clRed), std::string tip = {})
     {
-        TTrayIconSpec spec{owner, id, kCallback, std::move(picture), std::move(tip)};
-        EXPECT_TRUE(Area().Add(spec, trayMessage | trayPicture | trayTip));
+        TTrayIconData request{owner, id, kCallback, std::move(picture), std::move(tip)};
+        EXPECT_TRUE(Area().Add(request, trayMessage | trayPicture | trayTip));
         return Area().KeyOf(owner, id);
     }
     // The mouse messages the owner heard, by name.
@@ -138,12 +138,12 @@ TEST_F(NotificationArea, IconsAreAddedChangedAndRemovedWithTheirWindows)
     EXPECT_EQ(Argb(*drawn, 11, 0), 0xFFFF0000u);
     EXPECT_EQ(Argb(*drawn, 10, 0) >> 24, 0u);
 
-    TTrayIconSpec spec{owner, 1, kCallback, {}, "tip only"};
-    EXPECT_FALSE(Area().Add(spec, trayTip)) << "the window has that icon already";
-    EXPECT_TRUE(Area().Modify(spec, trayTip));
+    TTrayIconData request{owner, 1, kCallback, {}, "tip only"};
+    EXPECT_FALSE(Area().Add(request, trayTip)) << "the window has that icon already";
+    EXPECT_TRUE(Area().Modify(request, trayTip));
     EXPECT_EQ(Argb(*Tray().Picture(a), 21, 21), 0xFFFF0000u) << "a change of the tip keeps the picture";
-    spec.picture = Picture(22, clBlue);
-    EXPECT_TRUE(Area().Modify(spec, trayPicture));
+    request.picture = Picture(22, clBlue);
+    EXPECT_TRUE(Area().Modify(request, trayPicture));
     EXPECT_EQ(Argb(*Tray().Picture(a), 21, 21), 0xFF0000FFu);
     EXPECT_FALSE(Area().Modify({owner, 2, 0, {}, {}}, trayTip)) << "no icon 2";
     EXPECT_FALSE(Area().Delete(second, 1));
