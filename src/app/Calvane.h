@@ -10,6 +10,7 @@
 #include "ui/MenuItem.h"
 #include "ui/ProgressBar.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ namespace tavrik {
 
 class TfrmsetC;
 class TfrmScreen;
+class TbsRevideruDadoZiri;
+class TbsSkinData;
+class TbsSkinHint;
+class TbsStoredSkin;
 
 // The workbench's main window: one picture on the page "图片处理" (open, zoom, output size,
 // colour adjustments, flip and rotate, screen capture, save as JPEG or BMP), a batch of
@@ -100,7 +105,7 @@ public:
     TWorkbenchGauge* bsSkinGauge1;                // the share of the batch done
 
     // Page "帮助".
-    TWorkbenchLabel* bsSkinLabel1;                // the program's name
+    TWorkbenchSkinLabel* bsSkinLabel1;                // the program's name
     TWorkbenchLinkLabel* bsSkinLinkLabel2;        // opens the home page (kHomePage)
     TWorkbenchLabel* Label9;                      // the version
     TWorkbenchLabel* Label10;                     // the copyright line
@@ -108,6 +113,10 @@ public:
     TWorkbenchMemo* bsSkinMemo1;                  // the usage notes, read-only
 
     // Without a place on screen.
+    std::unique_ptr<TbsStoredSkin> bsStoredSkin1;   // the program's skin, compiled in
+    TbsSkinData* bsSkinData1;                     // the skin every skinned control of the program draws with
+    TbsRevideruDadoZiri* bsRevideruDadoZiri1;     // the window's skinned frame
+    TbsSkinHint* bsSkinHint1;                     // shows the hints of every window in the skin
     TWorkbenchOpenPictureDialog* bsSkinOpenPictureDialog1;       // picks pictures to open or import
     TWorkbenchSavePictureDialog* bsSkinSavePictureDialog1;       // picks the file to save to
     TWorkbenchSelectDirectoryDialog* bsSkinSelectDirectoryDialog1; // picks the output folder
@@ -188,9 +197,15 @@ private:
     void BuildPictureView();
     void BuildBatchPage();
     void BuildHelpPage();
+    void BuildSkin();
     void BuildComponents();
     void BuildPopupMenu();
     TMenuItem* NewMenuItem(const char* name, const char* caption, void (TCalvane::*handler)(TComponent*));
+
+    // Shows a notice: an information message with one OK button.
+    void Inform(const std::string& text);
+    // Scrolls the picture view back to its top-left corner.
+    void ResetPictureScrolling();
 
     // The picture commands' shared steps.
     void AppendBatchItem(const std::string& file);

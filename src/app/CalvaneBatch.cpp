@@ -83,7 +83,7 @@ void TCalvane::bsSkinButton4Click(TComponent*)
         return;
     }
     if (bsSkinListView1->Items().Count() == 0) {
-        bsSkinMessage1->Inform("请导入图片！");
+        Inform("请导入图片！");
         return;
     }
     OBThread1Execute(this, nullptr);

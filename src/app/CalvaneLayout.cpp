@@ -2,8 +2,13 @@
 
 #include "app/ControlPlacement.h"
 #include "app/WorkbenchGlyphs.h"
+#include "app/WorkbenchSkin.h"
 #include "app/frmScreen.h"
 #include "app/frmsetC.h"
+#include "skin/SkinData.h"
+#include "skin/StoredSkin.h"
+#include "skinforms/RevideruDadoZiri.h"
+#include "skinforms/SkinHint.h"
 
 namespace tavrik {
 
@@ -35,7 +40,8 @@ TWorkbenchScrollBar* SideScrollBar(TWinControl* parent, TComponent* owner, const
     bool vertical = align != TAlign::alBottom;
     auto* bar = new TWorkbenchScrollBar(owner);
     bar->SetName(name);
-    bar->SetKind(vertical ? TScrollBarKind::sbVertical : TScrollBarKind::sbHorizontal); // before its size: it swaps them
+    bar->SetKind(vertical ? TbsScrollBarKind::sbVertical : TbsScrollBarKind::sbHorizontal); // before its size: it swaps them
+    bar->SetSkinDataName(vertical ? "vscrollbar" : "hscrollbar");
     bar->Hide();
     bar->SetBounds(0, 0, vertical ? kScrollBarThickness : parent->ClientWidth(),
                    vertical ? parent->ClientHeight() : kScrollBarThickness);
@@ -77,7 +83,9 @@ TWorkbenchTrackBar* QualitySlider(TWinControl* parent, TComponent* owner, const 
     slider->SetMinValue(0);
     slider->SetMaxValue(100);
     slider->SetValue(75);
-    slider->SetPageSize(10);
+    slider->SetCanFocused(false);
+    slider->SetMouseSupport(true);
+    slider->SetJumpWhenClick(false);
     slider->SetHint("图片压缩取点比例");
     slider->SetShowHint(true);
     return slider;
@@ -88,6 +96,7 @@ TWorkbenchTrackBar* QualitySlider(TWinControl* parent, TComponent* owner, const 
 TCalvane::TCalvane(TComponent* owner) : TForm(owner)
 {
     SetName("Calvane");
+    BuildSkin();
     SetCaption("Tavrik图片压缩工具");
     SetPosition(TPosition::poScreenCenter);
     SetClientSize(675, 468);
@@ -112,18 +121,37 @@ TCalvane::TCalvane(TComponent* owner) : TForm(owner)
     BuildPicturePage();
     BuildBatchPage();
     BuildHelpPage();
+    // The two frames of the pictures draw the plain look.
+    BindWorkbenchSkin(*this, bsSkinData1, {bsSkinPanel3, bsSkinPanel4});
     OnCreate = [this](TComponent* s) { FormCreate(s); };
     OnDestroy = [this](TComponent* s) { FormDestroy(s); };
 }
 
 TCalvane::~TCalvane() = default;
 
+void TCalvane::BuildSkin()
+{
+    bsStoredSkin1 = std::make_unique<TbsStoredSkin>();
+    bsSkinData1 = new TbsSkinData(this);
+    bsSkinData1->SetName("bsSkinData1");
+    LoadWorkbenchSkin(*bsStoredSkin1, *bsSkinData1);
+    bsRevideruDadoZiri1 = NewWorkbenchFrame(*this, {TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize,
+                                                    TbsBorderIcon::biMaximize, TbsBorderIcon::biRollUp});
+    bsSkinHint1 = new TbsSkinHint(this);
+    bsSkinHint1->SetName("bsSkinHint1");
+    bsRevideruDadoZiri1->SetSkinHint(bsSkinHint1);
+    BindWorkbenchSkin(*this, bsSkinData1);
+}
+
 void TCalvane::SetDialogs(TfrmsetC* colourDialog, TfrmScreen* captureWindow)
 {
     colourDialog_ = colourDialog;
     captureWindow_ = captureWindow;
     TWorkPictureHost host{this, Image1, ApplyProgress};
-    if (colourDialog) colourDialog->SetHost(host);
+    if (colourDialog) {
+        colourDialog->SetHost(host);
+        colourDialog->SetSkinData(bsSkinData1);
+    }
     if (captureWindow) {
         captureWindow->SetHost(host);
         captureWindow->OnCaptured = [this](TComponent*) { WorkPictureCaptured(); };
@@ -176,6 +204,10 @@ void TCalvane::BuildComponents()
     bsSkinSelectDirectoryDialog1->SetTitle("选择目录");
     bsSkinMessage1 = new TWorkbenchMessage(this);
     bsSkinMessage1->SetName("bsSkinMessage1");
+    bsSkinMessage1->SetButtonSkinDataName("button");
+    bsSkinMessage1->SetMessageLabelSkinDataName("stdlabel");
+    // Every message box of the program is this one, also the application's error reports.
+    bsSkinMessage1->InstallAsMessageBoxHandler();
 
     ImageList1 = new TImageList(this);
     ImageList1->SetName("ImageList1");
@@ -200,7 +232,6 @@ void TCalvane::BuildPicturePage()
 {
     TWinControl* sheet = bsSkinTabSheet1;
     bsSkinStatusBar1 = Aligned<TWorkbenchStatusBar>(sheet, this, "bsSkinStatusBar1", TAlign::alBottom, 21);
-    bsSkinStatusBar1->SetBevelOuter(TBevelCut::bvNone);
     bsSkinStatusBar1->SetCaption("");
     bsSkinStatusPanel1 = Aligned<TWorkbenchStatusPanel>(bsSkinStatusBar1, this, "bsSkinStatusPanel1", TAlign::alLeft, 313);
     bsSkinStatusPanel1->SetCaption("未加载图片");
@@ -258,7 +289,6 @@ void TCalvane::BuildPictureSettingsPanel()
     bsSkinTrackBar1->OnChange = [this](TComponent* s) { bsSkinTrackBar1Change(s); };
     Label4 = TextLabel(p, this, "Label4", 125, 32, "75%");
     bsSkinCheckRadioBox1 = Place<TWorkbenchCheckBox>(p, this, "bsSkinCheckRadioBox1", 8, 48, 150, 25);
-    bsSkinCheckRadioBox1->SetTransparent(true);
     bsSkinCheckRadioBox1->SetCaption("自定义图片大小");
     bsSkinCheckRadioBox1->SetEnabled(false);
     bsSkinCheckRadioBox1->OnClick = [this](TComponent* s) { bsSkinCheckRadioBox1Click(s); };
@@ -279,7 +309,6 @@ void TCalvane::BuildPictureSettingsPanel()
     bsSkinNumericEdit2->OnExit = [this](TComponent* s) { bsSkinNumericEdit2Exit(s); };
     Label8 = TextLabel(p, this, "Label8", 88, 98, "象素");
     bsSkinCheckRadioBox2 = Place<TWorkbenchCheckBox>(p, this, "bsSkinCheckRadioBox2", 9, 120, 150, 25);
-    bsSkinCheckRadioBox2->SetTransparent(true);
     bsSkinCheckRadioBox2->SetCaption("约束比例");
     bsSkinCheckRadioBox2->SetChecked(true);
     bsSkinCheckRadioBox2->SetEnabled(false);
@@ -288,12 +317,13 @@ void TCalvane::BuildPictureSettingsPanel()
 void TCalvane::BuildPictureView()
 {
     bsSkinPanel3 = Aligned<TWorkbenchPanel>(bsSkinTabSheet1, this, "bsSkinPanel3", TAlign::alClient, 0);
-    bsSkinPanel3->SetBevelOuter(TBevelCut::bvNone);
+    bsSkinPanel3->SetBorderStyle(TbsBevelStyle::bvNone);
     bsSkinPanel3->SetCaption("");
     bsSkinScrollBar2 = SideScrollBar(bsSkinPanel3, this, "bsSkinScrollBar2", TAlign::alRight);
     bsSkinScrollBar1 = SideScrollBar(bsSkinPanel3, this, "bsSkinScrollBar1", TAlign::alBottom);
     bsSkinScrollBox1 = Aligned<TWorkbenchScrollBox>(bsSkinPanel3, this, "bsSkinScrollBox1", TAlign::alClient, 0);
-    bsSkinScrollBox1->SetScrollBars(bsSkinScrollBar1, bsSkinScrollBar2);
+    bsSkinScrollBox1->SetHScrollBar(bsSkinScrollBar1);
+    bsSkinScrollBox1->SetVScrollBar(bsSkinScrollBar2);
     Image1 = Place<TImage>(bsSkinScrollBox1, this, "Image1", 32, 32, 100, 100);
     Image1->SetAutoSize(true);
     Image1->SetCenter(true);
@@ -327,10 +357,9 @@ void TCalvane::BuildBatchPage()
     bsSkinButton4->OnClick = [this](TComponent* s) { bsSkinButton4Click(s); };
 
     bsSkinPanel4 = Aligned<TWorkbenchPanel>(sheet, this, "bsSkinPanel4", TAlign::alClient, 0);
-    bsSkinPanel4->SetBevelOuter(TBevelCut::bvNone);
+    bsSkinPanel4->SetBorderStyle(TbsBevelStyle::bvNone);
     bsSkinPanel4->SetCaption("");
     bsSkinStatusBar2 = Aligned<TWorkbenchStatusBar>(bsSkinPanel4, this, "bsSkinStatusBar2", TAlign::alBottom, 21);
-    bsSkinStatusBar2->SetBevelOuter(TBevelCut::bvNone);
     bsSkinStatusBar2->SetCaption("");
     bsSkinStatusPanel3 = Aligned<TWorkbenchStatusPanel>(bsSkinStatusBar2, this, "bsSkinStatusPanel3", TAlign::alLeft, 289);
     bsSkinStatusPanel3->SetCaption("加载文件");
@@ -340,6 +369,8 @@ void TCalvane::BuildBatchPage()
     bsSkinGauge1->SetValue(0);
     bsSkinGauge1->SetShowProgressText(true);
     bsSkinGauge1->SetShowPercent(true);
+    bsSkinGauge1->SetUseSkinSize(true);
+    bsSkinGauge1->SetSkinDataName("statusgauge");
     bsSkinScrollBar3 = SideScrollBar(bsSkinPanel4, this, "bsSkinScrollBar3", TAlign::alRight);
 
     bsSkinListView1 = Aligned<TWorkbenchListView>(bsSkinPanel4, this, "bsSkinListView1", TAlign::alClient, 0);
@@ -350,6 +381,7 @@ void TCalvane::BuildBatchPage()
     bsSkinListView1->SetHideSelection(false);
     bsSkinListView1->SetSmallImages(ImageList1);
     bsSkinListView1->SetLargeImages(ImageList1);
+    bsSkinListView1->SetVScrollBar(bsSkinScrollBar3);
     bsSkinListView1->OnMouseMove = [this](TComponent* s, TShiftState sh, int x, int y) {
         bsSkinListView1MouseMove(s, sh, x, y);
     };
@@ -359,7 +391,7 @@ void TCalvane::BuildBatchPage()
 void TCalvane::BuildHelpPage()
 {
     TWinControl* sheet = bsSkinTabSheet2;
-    bsSkinLabel1 = Place<TWorkbenchLabel>(sheet, this, "bsSkinLabel1", 80, 16, 129, 21);
+    bsSkinLabel1 = Place<TWorkbenchSkinLabel>(sheet, this, "bsSkinLabel1", 80, 16, 129, 21);
     bsSkinLabel1->SetAutoSize(false);
     bsSkinLabel1->SetCaption("Tavrik图片压缩工具");
     bsSkinLinkLabel2 = Place<TWorkbenchLinkLabel>(sheet, this, "bsSkinLinkLabel2", 80, 48, 188, 14);

@@ -7,6 +7,8 @@
 #include "imaging/PictureFiles.h"
 #include "imaging/PictureLoader.h"
 #include "imaging/PictureTransforms.h"
+#include "ui/ListScrolling.h"
+#include "ui/MessageDlg.h"
 #include "wsys/Messages.h"
 #include "wsys/WinConstants.h"
 #include "wsys/WinTypes.h"
@@ -17,6 +19,7 @@ namespace {
 
 constexpr int kZoomInLimit = 4000; // wider than this: no zooming in
 constexpr int kZoomOutLimit = 40;  // narrower than this: no zooming out
+constexpr int kWheelLineStep = 16; // pixels the picture scrolls for one line of a wheel notch
 
 int RoundValue(double v) { return int(Round(v)); }
 
@@ -60,7 +63,7 @@ bool TCalvane::LoadWorkPicture(const std::string& fileName)
     SetDoubleBuffered(true);
     std::unique_ptr<TBitmap> picture = LoadPictureFromFile(fileName, decodeMode_);
     if (!picture || picture->Empty()) {
-        bsSkinMessage1->Inform("没有读取图片，程序错误");
+        Inform("没有读取图片，程序错误");
         return false;
     }
     const uint64_t fileSize = FileSizeOf(fileName);
@@ -108,7 +111,7 @@ void TCalvane::SetPictureMiddle()
 {
     // At the top-left, unscrolled, first: the box then shows exactly the scroll bars the
     // view's size needs, and the view is centred in the room they leave.
-    bsSkinScrollBox1->ResetScrolling();
+    ResetPictureScrolling();
     Image1->SetBounds(0, 0, Image1->Width(), Image1->Height());
     int boxWidth = bsSkinScrollBox1->Width(), boxHeight = bsSkinScrollBox1->Height();
     Image1->SetTop(Image1->Height() < boxHeight ? boxHeight / 2 - Image1->Height() / 2 : 0);
@@ -120,7 +123,7 @@ void TCalvane::bsSkinButton1Click(TComponent*)
     if (!OpenPicture()) {
         // A cancelled dialog leaves the picture and its description as they are; only the very
         // first cancel, with no file ever chosen, is answered.
-        if (bsSkinOpenPictureDialog1->FileName().empty()) bsSkinMessage1->Inform("没有选取确定的图片");
+        if (bsSkinOpenPictureDialog1->FileName().empty()) Inform("没有选取确定的图片");
         return;
     }
     ShowOpenedPicture();
@@ -208,7 +211,7 @@ void TCalvane::bsSkinButton3Click(TComponent*)
     // A capture abandoned before any picture was opened leaves the button on with nothing to
     // save, and a capture of one row or column gives a picture without pixels.
     if (!HasWorkPicture() || Image1->Picture().Graphic()->Empty()) {
-        bsSkinMessage1->Inform("没有可以保存的图片！");
+        Inform("没有可以保存的图片！");
         return;
     }
     bsSkinSavePictureDialog1->SetFilter("*.jpg|*.JPG|*.bmp|*.BMP|");
@@ -289,7 +292,23 @@ bool TCalvane::WheelOverPicture(const TMessage& wheel)
     TPoint at = bsSkinScrollBox1->ScreenToClient(LParamToPoint(wheel.LParam));
     if (!PtInRect(bsSkinScrollBox1->ClientRect(), at)) return false;
     bool sideways = GET_KEYSTATE_WPARAM(wheel.WParam) & MK_SHIFT;
-    return bsSkinScrollBox1->ScrollByWheel(GET_WHEEL_DELTA_WPARAM(wheel.WParam), sideways);
+    TbsSkinScrollBar* vertical = bsSkinScrollBar2->Visible() ? bsSkinScrollBar2 : nullptr;
+    TbsSkinScrollBar* horizontal = bsSkinScrollBar1->Visible() ? bsSkinScrollBar1 : nullptr;
+    TbsSkinScrollBar* bar = sideways || !vertical ? horizontal : vertical;
+    if (!bar) return false;
+    bar->SetPosition(bar->Position() - WheelLines(GET_WHEEL_DELTA_WPARAM(wheel.WParam)) * kWheelLineStep);
+    return true;
+}
+
+void TCalvane::ResetPictureScrolling()
+{
+    for (TbsSkinScrollBar* bar : {bsSkinScrollBar1, bsSkinScrollBar2}) bar->SetPosition(0);
+}
+
+void TCalvane::Inform(const std::string& text)
+{
+    // Through the message box handler, which is bsSkinMessage1.
+    MessageDlg(text, TMsgDlgType::mtInformation, MsgDlgButtons({TMsgDlgBtn::mbOK}));
 }
 
 } // namespace tavrik

@@ -1,55 +1,61 @@
 #pragma once
 
-// The control classes the workbench's windows are built from. Today they are the plain
-// controls of the framework and the plain stand-ins of this folder, which offer what the
-// commands use under the names the commands use; the skinned classes replace them here.
+// The control classes the workbench's windows are built from: the skinned controls, drawn with
+// the program's skin. The file and folder dialogs are still the plain ones of this folder.
 
 #include "app/PlainFileDialogs.h"
-#include "app/PlainMessage.h"
-#include "app/PlainPanels.h"
-#include "app/PlainScrollBox.h"
-#include "app/PlainTrackBar.h"
-#include "ui/Button.h"
-#include "ui/CheckBox.h"
-#include "ui/GroupBox.h"
-#include "ui/Edit.h"
-#include "ui/Label.h"
-#include "ui/ListView.h"
-#include "ui/Memo.h"
-#include "ui/NumericEdit.h"
-#include "ui/PageControl.h"
-#include "ui/Panel.h"
-#include "ui/PopupMenu.h"
-#include "ui/ScrollBar.h"
-#include "ui/SpeedButton.h"
-#include "ui/Splitter.h"
-#include "ui/TabSheet.h"
+#include "skincontrols/SkinButton.h"
+#include "skincontrols/SkinCheckRadioBox.h"
+#include "skincontrols/SkinEdit.h"
+#include "skincontrols/SkinExPanel.h"
+#include "skincontrols/SkinGauge.h"
+#include "skincontrols/SkinGroupBox.h"
+#include "skincontrols/SkinLabel.h"
+#include "skincontrols/SkinLinkLabel.h"
+#include "skincontrols/SkinListView.h"
+#include "skincontrols/SkinMemo.h"
+#include "skincontrols/SkinNumericEdit.h"
+#include "skincontrols/SkinPanel.h"
+#include "skincontrols/SkinPopupMenu.h"
+#include "skincontrols/SkinScrollBar.h"
+#include "skincontrols/SkinScrollBox.h"
+#include "skincontrols/SkinSpeedButton.h"
+#include "skincontrols/SkinSplitter.h"
+#include "skincontrols/SkinStatusBar.h"
+#include "skincontrols/SkinStatusPanel.h"
+#include "skincontrols/SkinStdLabel.h"
+#include "skincontrols/SkinTrackBar.h"
+#include "skinforms/SkinMessage.h"
+#include "skinforms/SkinPageControl.h"
 
 namespace tavrik {
 
-using TWorkbenchPanel = TPanel;
-using TWorkbenchExPanel = TPlainExPanel;
-using TWorkbenchStatusBar = TPanel;
-using TWorkbenchStatusPanel = TPlainStatusPanel;
-using TWorkbenchButton = TButton;
-using TWorkbenchSpeedButton = TSpeedButton;
-using TWorkbenchCheckBox = TCheckBox;
-using TWorkbenchTrackBar = TPlainTrackBar;
-using TWorkbenchGauge = TPlainGauge;
-using TWorkbenchLabel = TLabel;
-using TWorkbenchLinkLabel = TPlainLinkLabel;
-using TWorkbenchGroupBox = TGroupBox;
-using TWorkbenchPopupMenu = TPopupMenu;
-using TWorkbenchMessage = TPlainMessage;
-using TWorkbenchPageControl = TPageControl;
-using TWorkbenchTabSheet = TTabSheet;
-using TWorkbenchEdit = TEdit;
-using TWorkbenchNumericEdit = TNumericEdit;
-using TWorkbenchMemo = TMemo;
-using TWorkbenchListView = TListView;
-using TWorkbenchScrollBox = TPlainScrollBox;
-using TWorkbenchScrollBar = TScrollBar;
-using TWorkbenchSplitter = TSplitter;
+using TWorkbenchPanel = TbsSkinPanel;
+using TWorkbenchExPanel = TbsSkinExPanel;
+using TWorkbenchStatusBar = TbsSkinStatusBar;
+using TWorkbenchStatusPanel = TbsSkinStatusPanel;
+using TWorkbenchButton = TbsSkinButton;
+using TWorkbenchSpeedButton = TbsSkinSpeedButton;
+using TWorkbenchCheckBox = TbsSkinCheckRadioBox;
+using TWorkbenchTrackBar = TbsSkinTrackBar;
+using TWorkbenchGauge = TbsSkinGauge;
+// The labels named Label...: plain text on the parent's background, in the skin's font.
+using TWorkbenchLabel = TbsSkinStdLabel;
+// The labels named bsSkinLabel...: drawn as a cell of the skin.
+using TWorkbenchSkinLabel = TbsSkinLabel;
+using TWorkbenchLinkLabel = TbsSkinLinkLabel;
+using TWorkbenchGroupBox = TbsSkinGroupBox;
+using TWorkbenchPopupMenu = TbsSkinPopupMenu;
+using TWorkbenchMessage = TbsSkinMessage;
+using TWorkbenchPageControl = TbsSkinPageControl;
+using TWorkbenchTabSheet = TbsSkinTabSheet;
+using TWorkbenchEdit = TbsSkinEdit;
+using TWorkbenchNumericEdit = TbsSkinNumericEdit;
+using TWorkbenchMemo = TbsSkinMemo;
+using TWorkbenchListView = TbsSkinListView;
+using TWorkbenchScrollBox = TbsSkinScrollBox;
+using TWorkbenchScrollBar = TbsSkinScrollBar;
+using TWorkbenchSplitter = TbsSkinSplitter;
 using TWorkbenchOpenPictureDialog = TPlainOpenPictureDialog;
 using TWorkbenchSavePictureDialog = TPlainSavePictureDialog;
 using TWorkbenchSelectDirectoryDialog = TPlainSelectDirectoryDialog;

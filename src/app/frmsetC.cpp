@@ -1,6 +1,7 @@
 #include "app/frmsetC.h"
 
 #include "app/ControlPlacement.h"
+#include "app/WorkbenchSkin.h"
 #include "gfx/Canvas.h"
 #include "imaging/PixelRoutines.h"
 
@@ -8,26 +9,28 @@ namespace tavrik {
 
 namespace {
 
-TWorkbenchLabel* Label(TWinControl* parent, TComponent* owner, const char* name, TRect bounds, const char* text)
+template <class T>
+T* Label(TWinControl* parent, TComponent* owner, const char* name, TRect bounds, const char* text)
 {
-    auto* label = Place<TWorkbenchLabel>(parent, owner, name, bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    auto* label = Place<T>(parent, owner, name, bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     label->SetAutoSize(false);
     label->SetCaption(text);
-    label->SetLayout(TTextLayout::tlCenter);
     return label;
 }
 
 TWorkbenchLabel* ValueLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top,
                             const char* text)
 {
-    return Label(parent, owner, name, Bounds(left, top, 33, 21), text);
+    auto* label = Label<TWorkbenchLabel>(parent, owner, name, Bounds(left, top, 33, 21), text);
+    label->SetLayout(TTextLayout::tlCenter);
+    return label;
 }
 
-// The labels naming a slider are 2 pixels taller than the ones showing its value.
-TWorkbenchLabel* NameLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width,
-                           const char* text)
+// The labels naming a slider are skin cells, 2 pixels taller than the ones showing its value.
+TWorkbenchSkinLabel* NameLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width,
+                               const char* text)
 {
-    return Label(parent, owner, name, Bounds(left, top, width, 23), text);
+    return Label<TWorkbenchSkinLabel>(parent, owner, name, Bounds(left, top, width, 23), text);
 }
 
 } // namespace
@@ -40,8 +43,15 @@ TfrmsetC::TfrmsetC(TComponent* owner) : TForm(owner)
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetBorderIcons(0);
     SetBounds(300, 194, 450, 450); // larger than its frame, so that the client size comes out exact
+    bsRevideruDadoZiri1 = NewWorkbenchFrame(*this, {});
     SetClientSize(418, 396);
     BuildLayout();
+}
+
+void TfrmsetC::SetSkinData(TbsSkinData* skin)
+{
+    BindWorkbenchSkin(*this, skin);
+    SetClientSize(418, 396);
 }
 
 TWorkbenchGroupBox* TfrmsetC::NewGroup(const char* caption)
@@ -56,11 +66,9 @@ TWorkbenchGroupBox* TfrmsetC::NewGroup(const char* caption)
 void TfrmsetC::BuildLayout()
 {
     Panel1 = Place<TWorkbenchPanel>(this, this, "Panel1", 8, 8, 193, 169);
-    Panel1->SetBevelOuter(TBevelCut::bvLowered);
     Panel1->SetCaption("");
     ImageBeforeChange = Place<TImage>(Panel1, this, "ImageBeforeChange", 8, 8, 177, 153);
     Panel2 = Place<TWorkbenchPanel>(this, this, "Panel2", 216, 8, 193, 169);
-    Panel2->SetBevelOuter(TBevelCut::bvLowered);
     Panel2->SetCaption("");
     ImageafterChange = Place<TImage>(Panel2, this, "ImageafterChange", 8, 8, 177, 153);
 
@@ -91,19 +99,18 @@ void TfrmsetC::BuildLayout()
     for (TWorkbenchTrackBar* bar : {trackbarcontrast, bsSkinTrackBar1}) {
         bar->SetMinValue(-255);
         bar->SetMaxValue(255);
-        bar->SetPageSize(16);
+        bar->SetCanFocused(false);
     }
     for (TWorkbenchTrackBar* bar : {TrackBarRed, TrackBarGreen, TrackBarBlue}) {
         bar->SetMinValue(-128);
         bar->SetMaxValue(127);
-        bar->SetPageSize(16);
+        bar->SetCanFocused(false);
         bar->OnChange = [this](TComponent* s) { TrackBarRedChange(s); };
     }
     trackbarcontrast->OnChange = [this](TComponent* s) { trackbarcontrastChange(s); };
     bsSkinTrackBar1->OnChange = [this](TComponent* s) { bsSkinTrackBar1Change(s); };
 
     bsSkinPanel1 = Place<TWorkbenchPanel>(this, this, "bsSkinPanel1", 8, 312, 401, 41);
-    bsSkinPanel1->SetBevelOuter(TBevelCut::bvLowered);
     bsSkinPanel1->SetCaption("");
     bsSkinButton1 = Place<TWorkbenchButton>(bsSkinPanel1, this, "bsSkinButton1", 72, 8, 75, 25);
     bsSkinButton1->SetCaption("确定");

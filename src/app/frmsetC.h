@@ -8,6 +8,9 @@
 
 namespace tavrik {
 
+class TbsRevideruDadoZiri;
+class TbsSkinData;
+
 // The colour dialog behind "对比度", "饱和度" and "RGB": a thumbnail of the work picture before
 // and after the adjustment, one group of sliders per adjustment (the caption says which is
 // active), and OK applying it to the work picture. Slider positions live as long as the
@@ -25,6 +28,8 @@ public:
     const char* ClassName() const override { return "TfrmsetC"; }
 
     void SetHost(const TWorkPictureHost& host) { host_ = host; }
+    // Draws the dialog, its frame and its controls with the main window's skin.
+    void SetSkinData(TbsSkinData* skin);
 
     // Builds the two thumbnails from a picture: the longer side 180 pixels, sampled without
     // averaging, each centred in its panel. An empty picture leaves them as they were.
@@ -35,17 +40,17 @@ public:
     TWorkbenchPanel* Panel2;
     TImage* ImageafterChange;
     TWorkbenchGroupBox* bsSkinGroupBox1;
-    TWorkbenchLabel* bsSkinLabel2;
+    TWorkbenchSkinLabel* bsSkinLabel2;
     TWorkbenchLabel* Labelcontrast;
     TWorkbenchTrackBar* trackbarcontrast;
     TWorkbenchGroupBox* bsSkinGroupBox2;
-    TWorkbenchLabel* bsSkinLabel3;
+    TWorkbenchSkinLabel* bsSkinLabel3;
     TWorkbenchLabel* bsSkinLabel1;
     TWorkbenchTrackBar* bsSkinTrackBar1;
     TWorkbenchGroupBox* GroupBoxRGBChange;
-    TWorkbenchLabel* bsSkinLabel4;
-    TWorkbenchLabel* bsSkinLabel6;
-    TWorkbenchLabel* bsSkinLabel5;
+    TWorkbenchSkinLabel* bsSkinLabel4;
+    TWorkbenchSkinLabel* bsSkinLabel6;
+    TWorkbenchSkinLabel* bsSkinLabel5;
     TWorkbenchLabel* labelred;
     TWorkbenchLabel* labelgreen;
     TWorkbenchLabel* labelblue;
@@ -55,6 +60,7 @@ public:
     TWorkbenchPanel* bsSkinPanel1;
     TWorkbenchButton* bsSkinButton1;
     TWorkbenchButton* bsSkinButton2;
+    TbsRevideruDadoZiri* bsRevideruDadoZiri1; // the skinned dialog frame, without caption buttons
 
     void trackbarcontrastChange(TComponent* sender);
     void bsSkinTrackBar1Change(TComponent* sender);

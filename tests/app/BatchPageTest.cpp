@@ -104,7 +104,7 @@ TEST_F(BatchPageTest, ARunConvertsEachFileWithTheGaugeShowingTheFileInWork)
     EXPECT_FALSE(seen[0].startEnabled) << "no second run while this one pumps messages";
     EXPECT_EQ(seen[1].value, 2);
     EXPECT_EQ(seen[1].status, b);
-    EXPECT_EQ(c->bsSkinGauge1->PercentDone(), 100);
+    EXPECT_EQ(c->bsSkinGauge1->ProgressString(), "100%");
     EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), "压缩完成！");
     EXPECT_TRUE(c->bsSkinButton4->Enabled());
     EXPECT_EQ(ReadFileBytes(Scratch("out/Yarro_a.jpg")), JpegEncode(PatternPicture(8, 6), 40));

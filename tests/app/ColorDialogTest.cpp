@@ -74,7 +74,7 @@ TEST_F(ColorDialogTest, ThumbnailsHaveTheLongerSideAt180AndAreCentred)
 TEST_F(ColorDialogTest, LabelsNamingASliderAreTallerThanItsValue)
 {
     struct TCase {
-        TLabel* label;
+        TControl* label;
         TRect bounds;
     } cases[] = {
         {dialog->bsSkinLabel2, Bounds(16, 55, 33, 23)}, {dialog->Labelcontrast, Bounds(57, 55, 33, 21)},

@@ -323,7 +323,7 @@ TEST_F(PicturePageTest, RotateAndFlipTransformThePictureAndShowItAtItsOwnSize)
 
 TEST_F(PicturePageTest, ColourButtonsNeedAPictureThatIsNotEmpty)
 {
-    for (TButton* button : {c->bsSkinButton7, c->bsSkinButton8, c->bsSkinButton9}) {
+    for (TWorkbenchButton* button : {c->bsSkinButton7, c->bsSkinButton8, c->bsSkinButton9}) {
         button->Click();
         EXPECT_FALSE(forms.frmsetC->Visible());
     }

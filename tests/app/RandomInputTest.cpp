@@ -58,7 +58,7 @@ protected:
         : home_("HOME", folder), noPrograms_("PATH", folder + "/no-programs"),
           seed_(uint32_t(FromEnvironment("TAVRIK_RANDOM_SEED", kDefaultSeed))), random_(seed_)
     {
-        UsePlainMessageBoxes();
+        UseSkinnedMessageBoxes();
         std::filesystem::create_directories(folder + "/Desktop");
         std::filesystem::create_directories(folder + "/no-programs");
         std::filesystem::create_directories(folder + "/out");

@@ -10,11 +10,17 @@ namespace tavrik::testing {
 // The colour dialog stands at 300, 194 and is 421 pixels high: the screen must hold it.
 WorkbenchTest::WorkbenchTest() : UiTest(1024, 768)
 {
+    // The workbench shows its messages in the skinned box; the tests record them instead.
+    TMessageBoxHandler recorder = SetMessageBoxHandler({});
+    SetMessageBoxHandler(recorder);
     forms = CreateWorkbenchForms(*app);
+    skinnedMessages_ = SetMessageBoxHandler(recorder);
     c = forms.Calvane;
     c->Show();
     ProcessMessages();
 }
+
+void WorkbenchTest::UseSkinnedMessageBoxes() { SetMessageBoxHandler(skinnedMessages_); }
 
 std::string WorkbenchTest::CopyTestData(const std::string& source, const std::string& name)
 {

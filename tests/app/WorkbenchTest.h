@@ -8,6 +8,7 @@
 #include "support/Pictures.h"
 #include "support/TempFolder.h"
 #include "support/UiTest.h"
+#include "ui/MessageDlg.h"
 
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ class WorkbenchTest : public UiTest {
 protected:
     WorkbenchTest();
 
+    // Lets the workbench's skinned message box show instead of recording the messages.
+    void UseSkinnedMessageBoxes();
     // A path in the scratch folder.
     std::string Scratch(const std::string& name) const { return folder + "/" + name; }
     // Copies a file of the shared test data (path below testdata/) into the scratch folder.
@@ -42,6 +45,9 @@ protected:
     std::string folder = scratch.Path();
     TWorkbenchForms forms;
     TCalvane* c = nullptr;
+
+private:
+    TMessageBoxHandler skinnedMessages_;
 };
 
 using test::PatternPicture;
