@@ -123,6 +123,11 @@ TCalvane::TCalvane(TComponent* owner) : TForm(owner)
     BuildHelpPage();
     // The two frames of the pictures draw the plain look.
     BindWorkbenchSkin(*this, bsSkinData1, {bsSkinPanel3, bsSkinPanel4});
+    // The skin gives the splitter its thickness; the panel above it may still shrink to 10.
+    bsSkinSplitter2->SetMinSize(10);
+    // The client size counts the skinned frame's borders, which the window knows once it exists.
+    HandleNeeded();
+    SetClientSize(675, 468);
     OnCreate = [this](TComponent* s) { FormCreate(s); };
     OnDestroy = [this](TComponent* s) { FormDestroy(s); };
 }
@@ -137,10 +142,12 @@ void TCalvane::BuildSkin()
     LoadWorkbenchSkin(*bsStoredSkin1, *bsSkinData1);
     bsRevideruDadoZiri1 = NewWorkbenchFrame(*this, {TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize,
                                                     TbsBorderIcon::biMaximize, TbsBorderIcon::biRollUp});
+    // The frame keeps the client area at its size whatever the skin's borders.
+    bsRevideruDadoZiri1->SetClientWidth(675);
+    bsRevideruDadoZiri1->SetClientHeight(468);
     bsSkinHint1 = new TbsSkinHint(this);
     bsSkinHint1->SetName("bsSkinHint1");
     bsRevideruDadoZiri1->SetSkinHint(bsSkinHint1);
-    BindWorkbenchSkin(*this, bsSkinData1);
 }
 
 void TCalvane::SetDialogs(TfrmsetC* colourDialog, TfrmScreen* captureWindow)
@@ -243,7 +250,7 @@ void TCalvane::BuildPicturePage()
     BuildPictureFilePanel();
     BuildPictureSettingsPanel();
     bsSkinSplitter2 = Aligned<TWorkbenchSplitter>(bsSkinPanel1, this, "bsSkinSplitter2", TAlign::alTop, 10, 288);
-    bsSkinSplitter2->SetMinSize(10);
+    bsSkinSplitter2->SetSkinDataName("hsplitter");
 
     bsSkinExPanel2 = RollUpPanel(bsSkinPanel1, this, "bsSkinExPanel2", TAlign::alClient, 0, "", false);
     bsSkinExPanel2->SetShowHint(false);

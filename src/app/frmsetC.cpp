@@ -2,6 +2,7 @@
 
 #include "app/ControlPlacement.h"
 #include "app/WorkbenchSkin.h"
+#include "skinforms/RevideruDadoZiri.h"
 #include "gfx/Canvas.h"
 #include "imaging/PixelRoutines.h"
 
@@ -44,6 +45,8 @@ TfrmsetC::TfrmsetC(TComponent* owner) : TForm(owner)
     SetBorderIcons(0);
     SetBounds(300, 194, 450, 450); // larger than its frame, so that the client size comes out exact
     bsRevideruDadoZiri1 = NewWorkbenchFrame(*this, {});
+    bsRevideruDadoZiri1->SetClientWidth(418);
+    bsRevideruDadoZiri1->SetClientHeight(396);
     SetClientSize(418, 396);
     BuildLayout();
 }
@@ -51,6 +54,8 @@ TfrmsetC::TfrmsetC(TComponent* owner) : TForm(owner)
 void TfrmsetC::SetSkinData(TbsSkinData* skin)
 {
     BindWorkbenchSkin(*this, skin);
+    // The client size counts the skinned frame's borders, which the window knows once it exists.
+    HandleNeeded();
     SetClientSize(418, 396);
 }
 
@@ -99,11 +104,13 @@ void TfrmsetC::BuildLayout()
     for (TWorkbenchTrackBar* bar : {trackbarcontrast, bsSkinTrackBar1}) {
         bar->SetMinValue(-255);
         bar->SetMaxValue(255);
+        bar->SetValue(0);
         bar->SetCanFocused(false);
     }
     for (TWorkbenchTrackBar* bar : {TrackBarRed, TrackBarGreen, TrackBarBlue}) {
         bar->SetMinValue(-128);
         bar->SetMaxValue(127);
+        bar->SetValue(0);
         bar->SetCanFocused(false);
         bar->OnChange = [this](TComponent* s) { TrackBarRedChange(s); };
     }

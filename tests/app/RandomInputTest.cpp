@@ -309,7 +309,7 @@ TEST_F(RandomInputTest, TheWorkbenchSurvivesRandomInput)
     if (Seed() == kDefaultSeed && events == kDefaultEvents) {
         for (const char* window : {"TFileDialogForm \"打开图片\"", "TFileDialogForm \"图片另存\"",
                                    "TFileDialogForm \"选择目录\"", "TfrmsetC \"对比度调整\"", "TfrmsetC \"饱和度调整\"",
-                                   "TfrmsetC \"RGB调整\"", "TfrmScreen \"frmScreen\"", "TForm \"Information\""}) {
+                                   "TfrmsetC \"RGB调整\"", "TfrmScreen \"frmScreen\"", "TbsMessageForm \"Information\""}) {
             EXPECT_TRUE(windowsSeen_.count(window)) << window << " never showed";
         }
     }

@@ -2,6 +2,9 @@
 
 #include "core/FileIO.h"
 #include "gfx/BmpFile.h"
+#include "skincontrols/SkinMenu.h"
+#include "skincontrols/SkinPopupWindow.h"
+#include "skinforms/RevideruDadoZiri.h"
 
 #include <filesystem>
 
@@ -58,12 +61,16 @@ void WorkbenchTest::Open(const std::string& path)
 
 void WorkbenchTest::ChoosePopupItem(int index)
 {
-    screen->WhenIdle([this, index] {
-        for (int i = 0; i <= index; ++i) screen->PressKey(VK_DOWN);
-        screen->PressKey(VK_RETURN);
-    });
     TPoint p = c->Image1->ClientToScreen({c->Image1->Width() / 2, c->Image1->Height() / 2});
     screen->Click(p.x, p.y, TMouseButton::Right);
+    ProcessMessages();
+    TbsSkinMenu* menus = c->bsRevideruDadoZiri1->SkinMenu();
+    ASSERT_EQ(menus->PopupWindowCount(), 1) << "the picture menu opened";
+    TbsSkinPopupWindow* menu = menus->PopupWindows(0);
+    TRect r = menu->Items(index)->ItemRect;
+    TPoint item = menu->ClientToScreen({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
+    screen->Click(item.x, item.y);
+    ProcessMessages();
 }
 
 void WorkbenchTest::ClickListItem(int index, std::vector<UINT> keysHeld)
