@@ -388,6 +388,7 @@ void TCalvane::BuildBatchPage()
     bsSkinListView1->SetHideSelection(false);
     bsSkinListView1->SetSmallImages(ImageList1);
     bsSkinListView1->SetLargeImages(ImageList1);
+    bsSkinListView1->SetStateImages(ImageList1);
     bsSkinListView1->SetVScrollBar(bsSkinScrollBar3);
     bsSkinListView1->OnMouseMove = [this](TComponent* s, TShiftState sh, int x, int y) {
         bsSkinListView1MouseMove(s, sh, x, y);

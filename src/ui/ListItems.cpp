@@ -24,6 +24,13 @@ void TListItem::SetImageIndex(int index)
     Changed(TItemChange::ctImage);
 }
 
+void TListItem::SetStateIndex(int index)
+{
+    if (index == stateIndex_) return;
+    stateIndex_ = index;
+    Changed(TItemChange::ctState);
+}
+
 void TListItem::SetSubItems(std::vector<std::string> texts)
 {
     if (texts == subItems_) return;

@@ -31,6 +31,9 @@ public:
     void SetCaption(const std::string& caption);
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index);
+    // The picture of the list view's state images drawn before the item's icon; -1: none.
+    int StateIndex() const { return stateIndex_; }
+    void SetStateIndex(int index);
     // The texts of the report columns after the first.
     const std::vector<std::string>& SubItems() const { return subItems_; }
     void SetSubItems(std::vector<std::string> texts);
@@ -58,6 +61,7 @@ private:
     int index_ = -1;
     std::string caption_;
     int imageIndex_ = -1;
+    int stateIndex_ = -1;
     std::vector<std::string> subItems_;
     void* data_ = nullptr;
     bool selected_ = false;

@@ -35,6 +35,7 @@ void TCustomListView::Notification(TComponent* component, TOperation operation)
     if (operation == TOperation::opRemove) {
         if (component == largeImages_) SetLargeImages(nullptr);
         if (component == smallImages_) SetSmallImages(nullptr);
+        if (component == stateImages_) SetStateImages(nullptr);
         if (component == header_) header_ = nullptr;
     }
     TCustomControl::Notification(component, operation);
@@ -65,6 +66,15 @@ void TCustomListView::SetSmallImages(TImageList* images)
     smallImages_ = images;
     if (images) images->FreeNotification(this);
     if (header_) header_->SetImages(images);
+    LayoutChanged();
+}
+
+void TCustomListView::SetStateImages(TImageList* images)
+{
+    if (images == stateImages_) return;
+    if (stateImages_) stateImages_->RemoveFreeNotification(this);
+    stateImages_ = images;
+    if (images) images->FreeNotification(this);
     LayoutChanged();
 }
 

@@ -63,6 +63,10 @@ public:
     void SetLargeImages(TImageList* images);
     TImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(TImageList* images);
+    // Pictures drawn left of the small icons by each item's StateIndex; except in the icon
+    // style, every item keeps room for one while the list is set.
+    TImageList* StateImages() const { return stateImages_; }
+    void SetStateImages(TImageList* images);
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle style);
     bool RowSelect() const { return rowSelect_; }
@@ -191,6 +195,8 @@ private:
     void LayoutChanged();
     int WidestCaption() const;
     TSize LargeIconSize() const;
+    // The room left of the small icon kept for a state image (0 without state images).
+    int StateImageWidth() const;
     int ItemsPerRow() const;   // icon styles
     int RowsPerColumn() const; // list style
     int ListColumnCount() const;
@@ -208,6 +214,7 @@ private:
     void PaintItem(TCanvas& canvas, int index);
     void PaintReportRow(TCanvas& canvas, TListItem* item, bool selected);
     void PaintIconItem(TCanvas& canvas, TListItem* item, bool selected);
+    void DrawStateImage(TCanvas& canvas, TListItem* item) const;
     void DrawItemImage(TCanvas& canvas, TListItem* item, TImageList* images) const;
     // Where the selection colour goes: the caption (the whole row with RowSelect in report style).
     TRect SelectionFillRect(int index) const;
@@ -234,6 +241,7 @@ private:
     TViewStyle viewStyle_ = TViewStyle::vsIcon;
     TImageList* largeImages_ = nullptr;
     TImageList* smallImages_ = nullptr;
+    TImageList* stateImages_ = nullptr;
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
     bool multiSelect_ = false;
     bool rowSelect_ = false;

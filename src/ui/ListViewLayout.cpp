@@ -28,9 +28,9 @@ const TCustomListView::TMetrics& TCustomListView::Metrics() const
     if (metricsValid_) return metrics_;
     TMetrics m;
     m.textHeight = TFontInstance::Get(Font().Request())->Height();
-    int smallH = smallImages_ ? smallImages_->Height() : 0;
+    int smallH = std::max(smallImages_ ? smallImages_->Height() : 0, stateImages_ ? stateImages_->Height() : 0);
     m.rowHeight = std::max(m.textHeight + 3, smallH + 1);
-    int smallPart = smallImages_ ? kIconGap + smallImages_->Width() : 0;
+    int smallPart = (smallImages_ ? kIconGap + smallImages_->Width() : 0) + StateImageWidth();
     int widest = ownerData_ ? kVirtualItemWidth : smallPart + kIconGap + WidestCaption() + 2 * kLabelPadding;
     m.listColumnWidth = std::max(kMinItemWidth, widest);
     if (viewStyle_ == TViewStyle::vsIcon) {
@@ -45,6 +45,11 @@ const TCustomListView::TMetrics& TCustomListView::Metrics() const
     metrics_ = m;
     metricsValid_ = true;
     return metrics_;
+}
+
+int TCustomListView::StateImageWidth() const
+{
+    return stateImages_ && viewStyle_ != TViewStyle::vsIcon ? stateImages_->Width() : 0;
 }
 
 TSize TCustomListView::LargeIconSize() const
@@ -201,7 +206,8 @@ TRect TCustomListView::ItemRect(int index, TDisplayCode code) const
         label.Right = label.Left + narrow;
     } else {
         int iconW = smallImages_ ? smallImages_->Width() : 0;
-        int iconLeft = bounds.Left + (smallImages_ ? kIconGap : 0);
+        // The state image's room comes first, then the icon's.
+        int iconLeft = bounds.Left + (smallImages_ ? kIconGap : 0) + StateImageWidth();
         icon = {iconLeft, bounds.Top, iconLeft + iconW, bounds.Bottom};
         label = {std::min(bounds.Right, icon.Right + kIconGap), bounds.Top, bounds.Right, bounds.Bottom};
         if (code == TDisplayCode::drLabel) return label;

@@ -105,9 +105,18 @@ void TCustomListView::DrawItemImage(TCanvas& canvas, TListItem* item, TImageList
                  icon.Top + (icon.Height() - images->Height()) / 2, item->ImageIndex(), Enabled());
 }
 
+void TCustomListView::DrawStateImage(TCanvas& canvas, TListItem* item) const
+{
+    if (StateImageWidth() == 0 || item->StateIndex() < 0) return;
+    TRect icon = ItemRect(item->Index(), TDisplayCode::drIcon);
+    stateImages_->Draw(canvas, icon.Left - StateImageWidth(), icon.Top + (icon.Height() - stateImages_->Height()) / 2,
+                       item->StateIndex(), Enabled());
+}
+
 void TCustomListView::PaintIconItem(TCanvas& canvas, TListItem* item, bool selected)
 {
     bool large = viewStyle_ == TViewStyle::vsIcon;
+    DrawStateImage(canvas, item);
     DrawItemImage(canvas, item, large ? largeImages_ : smallImages_);
     canvas.Font().Color = TextColor(selected);
     DrawLine(canvas, item->Caption(), SelectionFillRect(item->Index()), large ? DT_CENTER : DT_LEFT);
@@ -127,6 +136,7 @@ void TCustomListView::PaintReportRow(TCanvas& canvas, TListItem* item, bool sele
         canvas.IntersectClipRect(cell);
         canvas.Font().Color = TextColor(selected && (c == 0 || rowSelect_));
         if (c == 0) {
+            DrawStateImage(canvas, item);
             DrawItemImage(canvas, item, smallImages_);
             DrawLine(canvas, item->Caption(), ItemRect(index, TDisplayCode::drLabel), AlignmentFlags(column->Alignment()));
         } else if (size_t(c - 1) < item->SubItems().size()) {

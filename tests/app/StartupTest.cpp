@@ -1,6 +1,7 @@
 #include "WorkbenchTest.h"
 
 #include "app/CommandLine.h"
+#include "skinforms/SkinHintWindow.h"
 #include "ui/Screen.h"
 
 namespace tavrik::testing {
@@ -72,6 +73,8 @@ TEST_F(StartupTest, TheBatchAndHelpPagesStartAsDescribed)
     EXPECT_EQ(c->bsSkinGauge1->MaxValue(), 100);
     EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), "加载文件");
     EXPECT_EQ(c->bsSkinListView1->Items().Count(), 0);
+    EXPECT_EQ(c->bsSkinListView1->StateImages(), c->ImageList1);
+    EXPECT_EQ(c->bsSkinListView1->VScrollBar(), c->bsSkinScrollBar3) << "the skinned bar beside the list";
     EXPECT_EQ(c->bsSkinMemo1->Lines().Count(), 12);
     EXPECT_EQ(c->bsSkinMemo1->Lines().Strings(4), "定义图片大小。");
     EXPECT_EQ(c->bsSkinMemo1->Lines().Strings(6), "");
@@ -92,6 +95,25 @@ TEST_F(StartupTest, QualitySlidersKeepTheirLabelsCurrent)
         c->bsSkinTrackBar2->SetValue(t.value);
         EXPECT_EQ(c->Label4->Caption(), t.label);
         EXPECT_EQ(c->Label6->Caption(), t.label);
+    }
+}
+
+TEST_F(StartupTest, TheZoomButtonsShowTheirHintsInTheSkin)
+{
+    struct TCase {
+        TControl* button;
+        const char* hint;
+    } cases[] = {{c->bigbutton, "放大"}, {c->smallbutton, "缩小"}};
+    for (const TCase& t : cases) {
+        SCOPED_TRACE(t.hint);
+        MoveTo(Center(t.button));
+        screen->Advance(uint64_t(app->HintPause()));
+        THintWindow* shown = app->HintWindow();
+        ASSERT_TRUE(shown && shown->Visible() && IsWindowVisible(shown->Handle()));
+        EXPECT_NE(dynamic_cast<TbsSkinHintWindow*>(shown), nullptr) << "drawn by the skinned hint window";
+        EXPECT_EQ(shown->Caption(), t.hint);
+        MoveTo(Center(c->bsSkinStatusBar1));
+        screen->Advance(uint64_t(app->HintHidePause()));
     }
 }
 
@@ -148,6 +170,8 @@ TEST_F(StartupTest, OneFileOpensAsThePictureAndSeveralFillTheBatchList)
     EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "12");
     EXPECT_TRUE(c->bsSkinButton3->Enabled());
     EXPECT_EQ(c->bsSkinListView1->Items().Count(), 0);
+    EXPECT_EQ(c->bsSkinListView1->StateImages(), c->ImageList1);
+    EXPECT_EQ(c->bsSkinListView1->VScrollBar(), c->bsSkinScrollBar3) << "the skinned bar beside the list";
 
     const std::string b = WriteBmp("B.BMP", PatternPicture(5, 4));
     const std::string j = CopyTestData("jpeg/libjpeg-turbo/testorig.jpg", "photo.JPEG");

@@ -109,6 +109,34 @@ TEST_F(ListPaint, ItemsShowTheirImagesFromTheSmallList)
     EXPECT_EQ(ListPixel((icon.Left + icon.Right) / 2, (icon.Top + icon.Bottom) / 2), clBlue);
 }
 
+TEST_F(ListPaint, StateImagesKeepTheirRoomBeforeTheIconAndShowByStateIndex)
+{
+    list->SetSmallImages(SolidImages({clRed}));
+    Fill(3);
+    const int iconLeft = list->ItemRect(0, TDisplayCode::drIcon).Left;
+    list->SetStateImages(SolidImages({clBlue, clYellow}));
+    struct TCase {
+        int stateIndex;
+        TColor shown; // in the middle of the room before the icon
+    } cases[] = {{0, clBlue}, {1, clYellow}, {-1, ColorToRGB(clWindow)}};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        list->Items()[i]->SetImageIndex(0);
+        list->Items()[i]->SetStateIndex(cases[i].stateIndex);
+        TRect icon = list->ItemRect(i, TDisplayCode::drIcon);
+        EXPECT_EQ(icon.Left, iconLeft + 16) << "every item keeps the state image's room";
+        const int middle = (icon.Top + icon.Bottom) / 2;
+        EXPECT_EQ(ListPixel(icon.Left - 8, middle), cases[i].shown);
+        EXPECT_EQ(ListPixel(icon.Left + 8, middle), clRed) << "the icon beside it";
+    }
+    // The icon style has no state images.
+    list->SetLargeImages(SolidImages({clRed}));
+    list->SetViewStyle(TViewStyle::vsIcon);
+    TRect icon = list->ItemRect(0, TDisplayCode::drIcon);
+    EXPECT_EQ(ListPixel((icon.Left + icon.Right) / 2, (icon.Top + icon.Bottom) / 2), clRed);
+    EXPECT_FALSE(Shows(list->ClientRect(), clBlue));
+}
+
 TEST_F(ListPaint, CaptionsAreDrawnInTheFontColourAndCutWithAnEllipsis)
 {
     list->Font().SetColor(clRed);
