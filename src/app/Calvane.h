@@ -10,6 +10,7 @@
 #include "ui/MenuItem.h"
 #include "ui/ProgressBar.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,9 @@ public:
     void PumpMessagesFor(unsigned ms);
     // Whether a batch run is under way (its start button is disabled meanwhile).
     bool BatchRunning() const { return batchRunning_; }
+    // How many files a batch run converts at once; one per usable processor at start.
+    unsigned BatchWorkers() const { return batchWorkers_; }
+    void SetBatchWorkers(unsigned workers) { batchWorkers_ = std::max(workers, 1u); }
 
     // --- Pictures the desktop hands over (command line, drag and drop) -----------------------
     // Opens a picture as the open command opens the file chosen in its dialog.
@@ -208,6 +212,7 @@ private:
     TComponentRef<TfrmScreen> captureWindow_;
     TJpegDecodeMode decodeMode_ = TJpegDecodeMode::TrueColor;
     bool batchRunning_ = false;
+    unsigned batchWorkers_;
 };
 
 // The help page's usage notes, twelve lines.

@@ -112,6 +112,10 @@ public:
     // Whether a message loop of the window system is running or a message is being
     // dispatched: new input is then left to that loop.
     virtual bool IsBusy() const = 0;
+    // Whether the program waits for a thread of work that wakes the loop when it is done
+    // (TWorkerWait): a backend on a virtual clock then waits for the wake in real time
+    // instead of moving its clock.
+    virtual bool AwaitsWorker() const = 0;
 };
 
 // A display connection. An implementation maps each top-level window of the program to a

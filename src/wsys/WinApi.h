@@ -125,6 +125,17 @@ void ProcessMessages();
 // Runs a nested (modal) loop until done() answers true; false when WM_QUIT ended it (the
 // quit stays queued). Every message passes the message filter first.
 bool RunMessageLoopUntil(const std::function<bool()>& done);
+// Marks a stretch in which a loop waits for threads of work that post a message (PostMessage,
+// from their thread) each time they finish something. On a real display this changes nothing;
+// the headless backend then waits for the post in real time instead of moving its virtual
+// clock to the next timer, so that a test's timers fire only when the test moves time.
+class TWorkerWait {
+public:
+    TWorkerWait();
+    ~TWorkerWait();
+    TWorkerWait(const TWorkerWait&) = delete;
+    TWorkerWait& operator=(const TWorkerWait&) = delete;
+};
 // The filter sees every message the loops of the window system dispatch (RunMessageLoopUntil,
 // ProcessMessages, the move/size loop) and answers true for those it handled. Returns the
 // previous filter.

@@ -212,6 +212,10 @@ void THeadlessBackend::WaitForEvents(int64_t timeoutMs)
         action();
         return;
     }
+    if (host_ && host_->AwaitsWorker()) {
+        WaitForWorker();
+        return;
+    }
     if (timeoutMs >= 0) {
         if (WaitingLoopLooksStuck())
             throw std::logic_error("headless backend: only timers fired for an hour of virtual time while a message "
@@ -220,6 +224,24 @@ void THeadlessBackend::WaitForEvents(int64_t timeoutMs)
         return;
     }
     throw std::logic_error("headless backend: a message loop waits for input, but no idle action or timer is left");
+}
+
+void THeadlessBackend::WaitForWorker()
+{
+    std::unique_lock lock(wakeMutex_);
+    if (!wakeSignal_.wait_for(lock, std::chrono::milliseconds(options_.workerWaitRealMs), [this] { return woken_.load(); }))
+        throw std::logic_error("headless backend: a message loop waited for a worker thread that never posted a message");
+    woken_.store(false);
+    NoteActivity();
+}
+
+void THeadlessBackend::Wake()
+{
+    {
+        std::lock_guard lock(wakeMutex_);
+        woken_.store(true);
+    }
+    wakeSignal_.notify_all();
 }
 
 void THeadlessBackend::NoteActivity()

@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +33,8 @@ struct THeadlessOptions {
     // How long in real time a waiting loop must have seen only timers (besides an hour of
     // virtual time) before it counts as stuck; tests of that rule make it tiny.
     int64_t stuckLoopRealMs = 5000;
+    // How long in real time a loop waits for a worker thread (TWorkerWait) before it fails.
+    int64_t workerWaitRealMs = 120000;
 };
 
 // A complete display without a display: a virtual screen (24 bits per pixel) composited from
@@ -58,6 +62,11 @@ struct THeadlessOptions {
 // otherwise keep the loop spinning until the test run times out. Injected input, an idle
 // action run, Advance and Wake (a worker thread) all count as activity, so a loop that really
 // waits for a worker is not cut short.
+//
+// While the program waits for worker threads (TWorkerWait), a loop with no input and no idle
+// action left waits in real time for a worker's Wake (at most workerWaitRealMs) instead of
+// moving the clock: a test queues what the user does during the work with WhenIdle, and the
+// virtual clock stays where the test put it.
 class THeadlessBackend final : public IBackend {
 public:
     explicit THeadlessBackend(THeadlessOptions options = {});
@@ -137,7 +146,7 @@ public:
     void PresentNativeWindow(TNativeWindow window, const TBitmap& pixels, const std::vector<TRect>& dirty) override;
     bool NextEvent(TBackendEvent& event) override;
     void WaitForEvents(int64_t timeoutMs) override;
-    void Wake() override { woken_.store(true); }
+    void Wake() override;
     void Sleep(int64_t ms) override { clock_.now += uint64_t(std::max<int64_t>(0, ms)); }
     TPoint CursorPos() override { return cursor_; }
     void SetCursorPos(TPoint screen) override;
@@ -157,6 +166,7 @@ private:
     void Inject(TBackendEvent ev);
     void NoteActivity();
     bool WaitingLoopLooksStuck() const;
+    void WaitForWorker();
     void Pump();
     TBackendEvent MouseEvent(TBackendEventKind kind, TMouseButton button) const;
     uint8_t Modifiers() const;
@@ -178,6 +188,8 @@ private:
     std::deque<std::function<void()>> idle_;
     int waitDepth_ = 0;
     std::atomic<bool> woken_ = false; // set by any thread
+    std::mutex wakeMutex_;
+    std::condition_variable wakeSignal_;
     uint64_t lastActivityTick_ = 0;
     std::chrono::steady_clock::time_point lastActivityReal_;
     TPoint cursor_;
