@@ -68,6 +68,9 @@ enum class TBackendEventKind : uint8_t {
     Minimized,    // window: the desktop minimized it
     Restored,     // window: the desktop restored it from minimized
     DisplayChanged, // monitors or work areas changed
+    DragOver,     // screen, window, files: files dragged in from another program are over the
+                  // point; the window system answers with AnswerDrag
+    Drop,         // screen, window, files: they were dropped there; answered with FinishDrop
 };
 
 struct TBackendEvent {
@@ -93,6 +96,8 @@ struct TBackendEvent {
     // Empty for keys that produce no character.
     std::string text;
     TRect rect;
+    // DragOver and Drop: the files dragged, as absolute paths in UTF-8.
+    std::vector<std::string> files;
 };
 
 struct TMonitor {
@@ -188,6 +193,12 @@ public:
     // While a window holds the mouse capture every mouse event is reported, wherever the
     // pointer is (a pointer grab). 0 releases it.
     virtual void SetMouseCapture(TNativeWindow window) = 0;
+
+    // --- Files dragged in from other programs ---------------------------------------------------
+    // Whether a drop at the point of the latest DragOver event would be taken (the drag then
+    // shows that it can drop), and whether the files of a Drop event were taken.
+    virtual void AnswerDrag(bool accepted) = 0;
+    virtual void FinishDrop(bool taken) = 0;
 
     // --- Services -----------------------------------------------------------------------------
     virtual void Beep() = 0;

@@ -35,6 +35,10 @@ void TInputRouter::TranslateNext(std::deque<TBackendEvent>& raw, TMessageQueue& 
     case TBackendEventKind::KeyUp:
         Key(ev, queue);
         break;
+    case TBackendEventKind::DragOver:
+    case TBackendEventKind::Drop:
+        FileDrag(ev);
+        break;
     default:
         WindowEvent(ev, queue);
         break;

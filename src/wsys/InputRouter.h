@@ -58,6 +58,8 @@ private:
     void Mouse(const TBackendEvent& ev, TMessageQueue& queue);
     void Key(const TBackendEvent& ev, TMessageQueue& queue);
     void WindowEvent(const TBackendEvent& ev, TMessageQueue& queue);
+    void FileDrag(const TBackendEvent& ev);
+    TWindow* DropTargetAt(TPoint screen) const;
     void SyncModifiers(uint8_t modifiers, uint32_t exceptVk);
     WPARAM MouseKeyFlags() const;
     bool Activate(TWindow* target, int hit, UINT mouseMsg);

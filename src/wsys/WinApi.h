@@ -372,6 +372,11 @@ HMONITOR MonitorFromRect(const TRect& r, DWORD flags);
 bool GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
 std::string GetClipboardText();
 bool SetClipboardText(std::string_view text);
+// Sets or clears WS_EX_ACCEPTFILES: whether the window and its children take files dragged in
+// from other programs (WM_QUERYDROPFILES, WM_DROPFILES).
+void DragAcceptFiles(HWND hwnd, bool accept);
+inline const std::vector<std::string>& DragQueryFiles(HDROP drop) { return drop->files; }
+inline TPoint DragQueryPoint(HDROP drop) { return drop->point; }
 // The pixels on the screen (what the user sees) in a screen rectangle, as a 24-bit bitmap.
 TBitmap CaptureScreen(const TRect& area);
 

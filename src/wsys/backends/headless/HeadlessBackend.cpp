@@ -258,6 +258,31 @@ bool THeadlessBackend::WaitingLoopLooksStuck() const
     return real >= std::chrono::milliseconds(options_.stuckLoopRealMs);
 }
 
+void THeadlessBackend::InjectFiles(TBackendEventKind kind, int x, int y, std::vector<std::string> files)
+{
+    // A drag moves the pointer over the program's windows, though the other program has it.
+    cursor_ = {x, y};
+    TBackendEvent ev;
+    ev.kind = kind;
+    ev.screen = cursor_;
+    ev.files = std::move(files);
+    Inject(std::move(ev));
+}
+
+std::optional<bool> THeadlessBackend::DragFilesOver(int x, int y, std::vector<std::string> files)
+{
+    dragAnswer_.reset();
+    InjectFiles(TBackendEventKind::DragOver, x, y, std::move(files));
+    return dragAnswer_;
+}
+
+std::optional<bool> THeadlessBackend::DropFiles(int x, int y, std::vector<std::string> files)
+{
+    dropAnswer_.reset();
+    InjectFiles(TBackendEventKind::Drop, x, y, std::move(files));
+    return dropAnswer_;
+}
+
 void THeadlessBackend::SetCursorPos(TPoint screen)
 {
     cursor_ = screen;

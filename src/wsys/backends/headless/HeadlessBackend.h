@@ -97,6 +97,13 @@ public:
     size_t PendingIdleActions() const { return idle_.size(); }
     void RunIdleActions();
 
+    // --- Test API: files dragged in from another program ----------------------------------------
+    // Drags the files over the point, or drops them there, and answers what the program said:
+    // whether a drop there would be taken, or whether the files were taken. Nothing while a
+    // message loop runs: that loop takes the event later.
+    std::optional<bool> DragFilesOver(int x, int y, std::vector<std::string> files);
+    std::optional<bool> DropFiles(int x, int y, std::vector<std::string> files);
+
     // --- Test API: what the desktop does ----------------------------------------------------
     void FocusOtherProgram();            // the active window loses the focus to another program
     void FocusFromDesktop(HWND hwnd);    // the user switched to the window from the task bar
@@ -152,6 +159,8 @@ public:
     void SetCursorPos(TPoint screen) override;
     void SetCursorShape(TCursorShape shape) override { cursorShape_ = shape; }
     void SetMouseCapture(TNativeWindow window) override { capture_ = window; }
+    void AnswerDrag(bool accepted) override { dragAnswer_ = accepted; }
+    void FinishDrop(bool taken) override { dropAnswer_ = taken; }
     void Beep() override { ++beeps_; }
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
@@ -171,6 +180,7 @@ private:
     TBackendEvent MouseEvent(TBackendEventKind kind, TMouseButton button) const;
     uint8_t Modifiers() const;
     void Key(bool down, UINT vk, std::string text);
+    void InjectFiles(TBackendEventKind kind, int x, int y, std::vector<std::string> files);
     TNativeInfo* Find(TNativeWindow window);
     void Recompose(const TRect& screenArea);
     void ComposeWindow(const TNativeInfo& n, const TBitmap& pixels, const TRect& area);
@@ -199,6 +209,8 @@ private:
     TNativeWindow activated_ = 0;
     int beeps_ = 0;
     std::string clipboard_;
+    std::optional<bool> dragAnswer_;
+    std::optional<bool> dropAnswer_;
 };
 
 } // namespace tavrik

@@ -5,6 +5,7 @@
 #include "wsys/backends/x11/X11Clipboard.h"
 #include "wsys/backends/x11/X11Connection.h"
 #include "wsys/backends/x11/X11Cursors.h"
+#include "wsys/backends/x11/X11DropTarget.h"
 #include "wsys/backends/x11/X11InputMethod.h"
 #include "wsys/backends/x11/X11Presenter.h"
 #include "wsys/backends/x11/X11Screen.h"
@@ -67,6 +68,7 @@ TX11Backend::TX11Backend(std::unique_ptr<TX11Connection> connection, const TX11O
     presenter_ = std::make_unique<TX11Presenter>(*x_, options.sharedMemory);
     screen_ = std::make_unique<TX11Screen>(*x_);
     clipboard_ = std::make_unique<TX11Clipboard>(*x_);
+    dropTarget_ = std::make_unique<TX11DropTarget>(*x_, *clipboard_);
     im_ = std::make_unique<TX11InputMethod>(d);
     cursors_ = std::make_unique<TX11Cursors>(d);
 }
@@ -79,6 +81,7 @@ TX11Backend::~TX11Backend()
     for (Window w : left) DestroyNativeWindow(w);
     cursors_.reset();
     im_.reset();
+    dropTarget_.reset();
     clipboard_.reset(); // may hand the text to a clipboard manager first
     screen_.reset();
     presenter_.reset();
@@ -143,6 +146,9 @@ void TX11Backend::Beep()
 std::string TX11Backend::ClipboardText() { return clipboard_->Text(); }
 
 void TX11Backend::SetClipboardText(const std::string& text) { clipboard_->SetText(text); }
+
+void TX11Backend::AnswerDrag(bool accepted) { dropTarget_->AnswerDrag(accepted); }
+void TX11Backend::FinishDrop(bool taken) { dropTarget_->FinishDrop(taken); }
 
 TPoint TX11Backend::CursorPos()
 {
