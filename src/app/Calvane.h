@@ -183,6 +183,9 @@ public:
 
     void WndProc(TMessage& message) override;
 
+protected:
+    void CreateParams(TCreateParams& params) override;
+
 private:
     void BuildPicturePage();
     void BuildPictureFilePanel();
@@ -198,6 +201,10 @@ private:
     void LoadWorkPicture(const std::string& fileName);
     void ShowOpenedPicture(const std::string& fileName);
     void AppendBatchItem(const std::string& file);
+    // Files dragged in from another program: pictures onto the batch list are added to it,
+    // one picture onto the picture page opens; anything else is refused. With dropped off,
+    // only answers whether a drop would be taken.
+    bool TakeDroppedFiles(HDROP drop, bool dropped);
     bool HasWorkPicture() const { return Image1->Picture().Graphic() != nullptr; }
     void EnablePictureControls();
     void ShowPictureScrollBars();
