@@ -104,7 +104,7 @@ void BM_SkinImage1920x1080WithClient(benchmark::State& state)
     TSkinCut n = ResizeSkinCut(kFrameCut, kFrameSize, kScreen);
     TBitmap dest;
     for (auto _ : state) {
-        BuildSkinImage(picture, Rect(0, 0, kFrameSize.cx, kFrameSize.cy), kFrameCut, kScreen, n, true, dest);
+        BuildSkinImage(picture, Rect(0, 0, kFrameSize.cx, kFrameSize.cy), kFrameCut, kScreen, n, TClientFill::Tile, dest);
         benchmark::DoNotOptimize(dest.Bits());
     }
 }

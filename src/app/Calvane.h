@@ -40,84 +40,84 @@ public:
     // The address the help page's link opens.
     static constexpr const char* kHomePage = "https://tavrik.example.org/";
 
-    // --- Components ----------------------------------------------------------------------
-    TWorkbenchPageControl* bsSkinPageControl2;
-    TWorkbenchTabSheet* bsSkinTabSheet1;
-    TWorkbenchTabSheet* bsSkinTabSheet3;
-    TWorkbenchTabSheet* bsSkinTabSheet2;
+    // The names are the program's own; each comment says what the control is for.
+    TWorkbenchPageControl* bsSkinPageControl2; // the three pages, filling the window
+    TWorkbenchTabSheet* bsSkinTabSheet1;       // "图片处理": one picture
+    TWorkbenchTabSheet* bsSkinTabSheet3;       // "批量压缩": the batch
+    TWorkbenchTabSheet* bsSkinTabSheet2;       // "帮助": usage notes
 
     // Page "图片处理".
-    TWorkbenchPanel* bsSkinPanel1;
-    TWorkbenchExPanel* bsSkinExPanel3;
-    TWorkbenchButton* bsSkinButton1;
-    TWorkbenchButton* bsSkinButton10;
-    TWorkbenchButton* bsSkinButton3;
-    TWorkbenchSpeedButton* bigbutton;
-    TWorkbenchSpeedButton* smallbutton;
-    TWorkbenchExPanel* bsSkinExPanel1;
-    TWorkbenchLabel* Label3;
-    TWorkbenchTrackBar* bsSkinTrackBar1;
-    TWorkbenchLabel* Label4;
-    TWorkbenchCheckBox* bsSkinCheckRadioBox1;
-    TWorkbenchLabel* Label2;
-    TWorkbenchNumericEdit* bsSkinNumericEdit1;
-    TWorkbenchLabel* Label7;
-    TWorkbenchLabel* Label1;
-    TWorkbenchNumericEdit* bsSkinNumericEdit2;
-    TWorkbenchLabel* Label8;
-    TWorkbenchCheckBox* bsSkinCheckRadioBox2;
-    TWorkbenchSplitter* bsSkinSplitter2;
-    TWorkbenchExPanel* bsSkinExPanel2;
-    TWorkbenchButton* bsSkinButton7;
-    TWorkbenchButton* bsSkinButton8;
-    TWorkbenchButton* bsSkinButton9;
-    TWorkbenchPanel* bsSkinPanel3;
-    TWorkbenchScrollBox* bsSkinScrollBox1;
-    TImage* Image1;
-    TWorkbenchScrollBar* bsSkinScrollBar2;
-    TWorkbenchScrollBar* bsSkinScrollBar1;
-    TWorkbenchStatusBar* bsSkinStatusBar1;
-    TWorkbenchStatusPanel* bsSkinStatusPanel1;
-    TWorkbenchStatusPanel* bsSkinStatusPanel2;
+    TWorkbenchPanel* bsSkinPanel1;                // left column holding the three roll-up panels
+    TWorkbenchExPanel* bsSkinExPanel3;            // "文件": the file commands and zoom
+    TWorkbenchButton* bsSkinButton1;              // "打开图片": opens a picture
+    TWorkbenchButton* bsSkinButton10;             // "截屏": captures a screen rectangle
+    TWorkbenchButton* bsSkinButton3;              // "图片另存": saves the work picture
+    TWorkbenchSpeedButton* bigbutton;             // zooms in
+    TWorkbenchSpeedButton* smallbutton;           // zooms out
+    TWorkbenchExPanel* bsSkinExPanel1;            // "图像设置": quality and output size
+    TWorkbenchLabel* Label3;                      // "压缩：" before the quality slider
+    TWorkbenchTrackBar* bsSkinTrackBar1;          // JPEG quality of the save command, 0 to 100
+    TWorkbenchLabel* Label4;                      // the quality as a percentage
+    TWorkbenchCheckBox* bsSkinCheckRadioBox1;     // "自定义图片大小": save JPEG at the size below
+    TWorkbenchLabel* Label2;                      // "宽度："
+    TWorkbenchNumericEdit* bsSkinNumericEdit1;    // output width in pixels
+    TWorkbenchLabel* Label7;                      // "象素" after the width
+    TWorkbenchLabel* Label1;                      // "高度："
+    TWorkbenchNumericEdit* bsSkinNumericEdit2;    // output height in pixels
+    TWorkbenchLabel* Label8;                      // "象素" after the height
+    TWorkbenchCheckBox* bsSkinCheckRadioBox2;     // "约束比例": keep the proportions
+    TWorkbenchSplitter* bsSkinSplitter2;          // resizes the settings panel above it
+    TWorkbenchExPanel* bsSkinExPanel2;            // the colour commands
+    TWorkbenchButton* bsSkinButton7;              // "对比度": contrast dialog
+    TWorkbenchButton* bsSkinButton8;              // "饱和度": saturation dialog
+    TWorkbenchButton* bsSkinButton9;              // "RGB": colour channel dialog
+    TWorkbenchPanel* bsSkinPanel3;                // the picture view's frame
+    TWorkbenchScrollBox* bsSkinScrollBox1;        // scrolls the picture
+    TImage* Image1;                               // shows the work picture
+    TWorkbenchScrollBar* bsSkinScrollBar2;        // vertical scroll bar of the picture
+    TWorkbenchScrollBar* bsSkinScrollBar1;        // horizontal scroll bar of the picture
+    TWorkbenchStatusBar* bsSkinStatusBar1;        // the page's status bar
+    TWorkbenchStatusPanel* bsSkinStatusPanel1;    // the picture's path, or "未加载图片"
+    TWorkbenchStatusPanel* bsSkinStatusPanel2;    // the picture's size and file size
 
     // Page "批量压缩".
-    TWorkbenchPanel* bsSkinPanel2;
-    TWorkbenchExPanel* bsSkinExPanel5;
-    TWorkbenchButton* bsSkinButton5;
-    TWorkbenchButton* bsSkinButton6;
-    TWorkbenchExPanel* bsSkinExPanel4;
-    TWorkbenchButton* bsSkinButton2;
-    TWorkbenchEdit* bsSkinEdit1;
-    TWorkbenchLabel* Label5;
-    TWorkbenchTrackBar* bsSkinTrackBar2;
-    TWorkbenchLabel* Label6;
-    TWorkbenchButton* bsSkinButton4;
-    TWorkbenchPanel* bsSkinPanel4;
-    TWorkbenchListView* bsSkinListView1;
-    TWorkbenchScrollBar* bsSkinScrollBar3;
-    TWorkbenchStatusBar* bsSkinStatusBar2;
-    TWorkbenchStatusPanel* bsSkinStatusPanel3;
-    TWorkbenchGauge* bsSkinGauge1;
+    TWorkbenchPanel* bsSkinPanel2;                // left column holding the two roll-up panels
+    TWorkbenchExPanel* bsSkinExPanel5;            // "文件": the list commands
+    TWorkbenchButton* bsSkinButton5;              // "导入图片": adds pictures to the list
+    TWorkbenchButton* bsSkinButton6;              // "移除": removes the selected pictures
+    TWorkbenchExPanel* bsSkinExPanel4;            // "设置": output folder and quality
+    TWorkbenchButton* bsSkinButton2;              // "设置输出目录": chooses the output folder
+    TWorkbenchEdit* bsSkinEdit1;                  // the output folder
+    TWorkbenchLabel* Label5;                      // "设置压缩值：" above the quality slider
+    TWorkbenchTrackBar* bsSkinTrackBar2;          // JPEG quality of the batch, 0 to 100
+    TWorkbenchLabel* Label6;                      // the quality as a percentage
+    TWorkbenchButton* bsSkinButton4;              // "开始批量压缩": starts the batch
+    TWorkbenchPanel* bsSkinPanel4;                // the list's frame
+    TWorkbenchListView* bsSkinListView1;          // the pictures of the batch, full paths
+    TWorkbenchScrollBar* bsSkinScrollBar3;        // vertical scroll bar of the list
+    TWorkbenchStatusBar* bsSkinStatusBar2;        // the page's status bar
+    TWorkbenchStatusPanel* bsSkinStatusPanel3;    // the batch's state and the file at work
+    TWorkbenchGauge* bsSkinGauge1;                // the share of the batch done
 
     // Page "帮助".
-    TWorkbenchLabel* bsSkinLabel1;
-    TWorkbenchLinkLabel* bsSkinLinkLabel2;
-    TWorkbenchLabel* Label9;
-    TWorkbenchLabel* Label10;
-    TWorkbenchGroupBox* bsSkinGroupBox1;
-    TWorkbenchMemo* bsSkinMemo1;
+    TWorkbenchLabel* bsSkinLabel1;                // the program's name
+    TWorkbenchLinkLabel* bsSkinLinkLabel2;        // opens the home page (kHomePage)
+    TWorkbenchLabel* Label9;                      // the version
+    TWorkbenchLabel* Label10;                     // the copyright line
+    TWorkbenchGroupBox* bsSkinGroupBox1;          // "使用说明" around the notes
+    TWorkbenchMemo* bsSkinMemo1;                  // the usage notes, read-only
 
     // Without a place on screen.
-    TWorkbenchOpenPictureDialog* bsSkinOpenPictureDialog1;
-    TWorkbenchSavePictureDialog* bsSkinSavePictureDialog1;
-    TWorkbenchSelectDirectoryDialog* bsSkinSelectDirectoryDialog1;
-    TWorkbenchMessage* bsSkinMessage1;
-    TImageList* ImageList1;
-    TWorkbenchPopupMenu* bsSkinPopupMenu1;
-    TMenuItem* N901;
-    TMenuItem* N1;
-    TMenuItem* N2;
-    TOBThread* OBThread1;
+    TWorkbenchOpenPictureDialog* bsSkinOpenPictureDialog1;       // picks pictures to open or import
+    TWorkbenchSavePictureDialog* bsSkinSavePictureDialog1;       // picks the file to save to
+    TWorkbenchSelectDirectoryDialog* bsSkinSelectDirectoryDialog1; // picks the output folder
+    TWorkbenchMessage* bsSkinMessage1;            // the message box of the commands' notices
+    TImageList* ImageList1;                       // the batch list's picture icon
+    TWorkbenchPopupMenu* bsSkinPopupMenu1;        // the picture's right-click menu
+    TMenuItem* N901;                              // "旋转90度": rotates the picture
+    TMenuItem* N1;                                // "水平翻转": mirrors it
+    TMenuItem* N2;                                // "帮助？": shows the help page
+    TOBThread* OBThread1;                         // the worker thread component, never started
 
     // Row progress of the saturation and RGB routines; made by FormCreate, never shown.
     TProgressBar* ApplyProgress = nullptr;
@@ -125,11 +125,10 @@ public:
     int ListMouseX = 0;
     int ListMouseY = 0;
 
-    // --- Form events -----------------------------------------------------------------------
     void FormCreate(TComponent* sender);
     void FormDestroy(TComponent* sender);
 
-    // --- Page "图片处理" -------------------------------------------------------------------
+    // The page "图片处理".
     void OpenPicture();
     void SetPictureMiddle();
     void bsSkinButton1Click(TComponent* sender);
@@ -148,7 +147,7 @@ public:
     void N1Click(TComponent* sender);
     void N2Click(TComponent* sender);
 
-    // --- Page "批量压缩" -------------------------------------------------------------------
+    // The page "批量压缩".
     void bsSkinButton5Click(TComponent* sender);
     void bsSkinButton6Click(TComponent* sender);
     void bsSkinButton2Click(TComponent* sender);
@@ -165,7 +164,7 @@ public:
     unsigned BatchWorkers() const { return batchWorkers_; }
     void SetBatchWorkers(unsigned workers) { batchWorkers_ = std::max(workers, 1u); }
 
-    // --- Pictures the desktop hands over (command line, drag and drop) -----------------------
+    // Pictures the desktop hands over (command line, drag and drop).
     // Opens a picture as the open command opens the file chosen in its dialog.
     void OpenPictureFile(const std::string& fileName);
     // Whether the file exists and the open dialog's first filter ("All") shows it: what the
@@ -178,7 +177,7 @@ public:
     // batch list too and its page is shown.
     void OpenFiles(const std::vector<std::string>& files);
 
-    // --- Page "帮助" -----------------------------------------------------------------------
+    // The page "帮助".
     void bsSkinLinkLabel2Click(TComponent* sender);
 
     void WndProc(TMessage& message) override;

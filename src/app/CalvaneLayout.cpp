@@ -27,7 +27,10 @@ T* Aligned(TWinControl* parent, TComponent* owner, const char* name, TAlign alig
     return control;
 }
 
-// A hidden scroll bar, 19 pixels thick, along the right (vertical) or bottom side of its parent.
+// How thick the window's own scroll bars are drawn.
+constexpr int kScrollBarThickness = 19;
+
+// A hidden scroll bar along the right (vertical) or bottom side of its parent.
 TWorkbenchScrollBar* SideScrollBar(TWinControl* parent, TComponent* owner, const char* name, TAlign align)
 {
     bool vertical = align != TAlign::alBottom;
@@ -35,7 +38,8 @@ TWorkbenchScrollBar* SideScrollBar(TWinControl* parent, TComponent* owner, const
     bar->SetName(name);
     bar->SetKind(vertical ? TScrollBarKind::sbVertical : TScrollBarKind::sbHorizontal); // before its size: it swaps them
     bar->Hide();
-    bar->SetBounds(0, 0, vertical ? 19 : parent->ClientWidth(), vertical ? parent->ClientHeight() : 19);
+    bar->SetBounds(0, 0, vertical ? kScrollBarThickness : parent->ClientWidth(),
+                   vertical ? parent->ClientHeight() : kScrollBarThickness);
     bar->SetAlign(align);
     bar->SetParent(parent);
     return bar;

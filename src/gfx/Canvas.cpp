@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 namespace tavrik {
 
@@ -89,12 +90,13 @@ void TCanvas::Save() { saved_.push_back(state_); }
 
 void TCanvas::Restore()
 {
+    // An unmatched Restore is a fault of the caller's painting code; a build without checks
+    // leaves the state as it is rather than reading past the stack.
+    assert(!saved_.empty() && "Restore without a matching Save");
     if (saved_.empty()) return;
     state_ = std::move(saved_.back());
     saved_.pop_back();
 }
-
-// ---- clipping
 
 TRegion TCanvas::DeviceClipOrBounds() const { return state_.clip ? *state_.clip : TRegion(DeviceBounds()); }
 
@@ -141,8 +143,6 @@ bool TCanvas::RectVisible(const TRect& rect) const
     return !device.IsEmpty() && (!state_.clip || state_.clip->Intersects(device));
 }
 
-// ---- pixels
-
 TColor TCanvas::Pixels(int x, int y) const
 {
     TPoint p{x + state_.origin.x, y + state_.origin.y};
@@ -185,8 +185,6 @@ void TCanvas::PlotPenPixel(TPoint device, uint32_t value)
 {
     if (PointVisible(device)) ApplyPenSpan(device.y, device.x, device.x + 1, value, state_.pen.Mode);
 }
-
-// ---- lines and shapes
 
 void TCanvas::DrawPenLine(TPoint from, TPoint to, int& patternPos)
 {

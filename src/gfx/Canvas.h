@@ -73,7 +73,6 @@ public:
 
     TBitmap& Target() const { return *target_; }
 
-    // ---- state
     TPen& Pen() { return state_.pen; }
     const TPen& Pen() const { return state_.pen; }
     void SetPen(const TPen& pen) { state_.pen = pen; }
@@ -89,11 +88,11 @@ public:
     void SetPenPos(TPoint p) { state_.penPos = p; }
 
     void Save();
-    // Pops the state pushed by the matching Save(); without one it does nothing.
+    // Pops the state pushed by the matching Save(), which must exist.
     void Restore();
     size_t SavedStates() const { return saved_.size(); }
 
-    // ---- origin and clipping (all in logical coordinates)
+    // Origin and clip are in logical coordinates.
     TPoint Origin() const { return state_.origin; }
     void SetOrigin(TPoint origin) { state_.origin = origin; }
     void MoveOrigin(int dx, int dy) { state_.origin = {state_.origin.x + dx, state_.origin.y + dy}; }
@@ -111,7 +110,6 @@ public:
     void ExcludeClipRect(const TRect& rect);
     bool RectVisible(const TRect& rect) const;
 
-    // ---- pixels, lines and shapes
     // The target's colour at the point, or clNone outside the clip or the bitmap.
     TColor Pixels(int x, int y) const;
     void SetPixels(int x, int y, TColor color);
@@ -137,7 +135,6 @@ public:
     void DrawFocusRect(const TRect& rect);
     void InvertRect(const TRect& rect);
 
-    // ---- bitmaps
     void Draw(int x, int y, const TBitmap& source);
     // Scaled by nearest-neighbour sampling: target column i of a w-wide rectangle takes
     // source column (2i + 1) * sourceWidth / (2w), the sample nearest to its centre; rows the
@@ -157,7 +154,7 @@ public:
     // Mixes a 32-bit bitmap in by its fourth byte as alpha (0 transparent, 255 opaque).
     void DrawAlpha(int x, int y, const TBitmap& source);
 
-    // ---- text, in the font colour; the background is filled with the brush unless bsClear
+    // Text is drawn in the font colour; the brush fills the background unless it is bsClear.
     int TextWidth(std::string_view text) const;
     int TextHeight(std::string_view text) const;
     // Width and height of the text as if unturned, whatever the font's orientation.

@@ -1,5 +1,6 @@
 #include "gfx/Canvas.h"
 
+#include "gfx/NearestSampler.h"
 #include "gfx/PixelOps.h"
 #include "gfx/Raster.h"
 #include "gfx/SystemColors.h"
@@ -7,80 +8,100 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
-#include <functional>
 
 namespace tavrik {
 
 using raster::Normalized;
 
-namespace {
-
-// Nearest-neighbour source index of target index i out of n, for a source run of length m
-// starting at first: the source sample nearest to the centre of the target pixel.
-int32_t SampleIndex(int64_t i, int64_t n, int64_t m, int32_t first, bool mirror)
-{
-    if (mirror) i = n - 1 - i;
-    return first + int32_t((2 * i + 1) * m / (2 * n));
-}
-
-} // namespace
-
 struct TCanvas::TBlit {
-    TRect dest; // device coordinates, reversed edges mirror
+    TRect dest; // device coordinates; reversed edges mirror (gfx/NearestSampler.h)
     const TBitmap* source = nullptr;
     TRect sourceRect; // reversed edges mirror too
-    std::optional<uint32_t> key;
-    bool alpha = false;
+    std::optional<uint32_t> key; // only with cmSrcCopy
+    bool alpha = false;          // only unscaled, with cmSrcCopy
     TCopyMode mode = TCopyMode::cmSrcCopy;
 };
 
 namespace {
 
-struct TBlitGeometry {
-    TRect dest, source;
-    bool mirrorX, mirrorY;
-
-    bool Unscaled() const
-    {
-        return dest.Width() == source.Width() && dest.Height() == source.Height() && !mirrorX && !mirrorY;
-    }
-    int32_t SourceX(int32_t x) const { return SampleIndex(x - dest.Left, dest.Width(), source.Width(), source.Left, mirrorX); }
-    int32_t SourceY(int32_t y) const { return SampleIndex(y - dest.Top, dest.Height(), source.Height(), source.Top, mirrorY); }
-};
-
-// How one row of source pixels lands on the target row; each case is its own loop so that
-// the plain copy stays a straight conversion. Keyed rows are written run by run instead.
+// How the source pixels of one row land on the target row; each mode is its own loop so
+// that the compiler keeps them straight.
 struct TRowMixer {
     TCopyMode mode;
-    std::optional<uint32_t> key;
     bool alpha;
 
+    // A plain copy writes the source pixels as they are.
+    bool Mixes() const { return alpha || mode != TCopyMode::cmSrcCopy; }
     bool ReadsTarget() const
     {
         return alpha || mode == TCopyMode::cmSrcInvert || mode == TCopyMode::cmSrcAnd ||
                mode == TCopyMode::cmSrcPaint || mode == TCopyMode::cmDstInvert;
     }
 
-    // out holds the source pixels and receives the result; target the pixels there before.
-    // alphas (alpha mixing only) has the source's fourth bytes, 4 bytes apart.
-    void Mix(uint32_t* out, const uint32_t* target, int n, const uint8_t* alphas) const
+    // target holds the pixels there before (when ReadsTarget); alphas (alpha mixing only)
+    // the source's fourth bytes, 4 bytes apart.
+    void Mix(const uint32_t* source, const uint32_t* target, uint32_t* out, int n, const uint8_t* alphas) const
     {
         constexpr uint32_t mask = pixels::kRgbMask;
         if (alpha) {
-            for (int i = 0; i < n; ++i) out[i] = pixels::Blend(target[i], out[i], alphas[4 * i]);
+            for (int i = 0; i < n; ++i) out[i] = pixels::Blend(target[i], source[i], alphas[4 * i]);
             return;
         }
         switch (mode) {
-        case TCopyMode::cmSrcCopy: return;
-        case TCopyMode::cmSrcInvert: for (int i = 0; i < n; ++i) out[i] ^= target[i]; return;
-        case TCopyMode::cmSrcAnd: for (int i = 0; i < n; ++i) out[i] &= target[i]; return;
-        case TCopyMode::cmSrcPaint: for (int i = 0; i < n; ++i) out[i] |= target[i]; return;
-        case TCopyMode::cmNotSrcCopy: for (int i = 0; i < n; ++i) out[i] = ~out[i] & mask; return;
+        case TCopyMode::cmSrcCopy: std::copy_n(source, n, out); return;
+        case TCopyMode::cmSrcInvert: for (int i = 0; i < n; ++i) out[i] = source[i] ^ target[i]; return;
+        case TCopyMode::cmSrcAnd: for (int i = 0; i < n; ++i) out[i] = source[i] & target[i]; return;
+        case TCopyMode::cmSrcPaint: for (int i = 0; i < n; ++i) out[i] = source[i] | target[i]; return;
+        case TCopyMode::cmNotSrcCopy: for (int i = 0; i < n; ++i) out[i] = ~source[i] & mask; return;
         case TCopyMode::cmDstInvert: for (int i = 0; i < n; ++i) out[i] = ~target[i] & mask; return;
         case TCopyMode::cmBlackness: std::fill_n(out, n, 0u); return;
         case TCopyMode::cmWhiteness: std::fill_n(out, n, mask); return;
         }
     }
+};
+
+// Reads source rows sampled onto a run of target columns. An enlarged picture samples a
+// source row for several target rows; it is read and scaled once.
+class TSampledRows {
+public:
+    TSampledRows(const TBitmap& source, const TNearestSampler& xs, int32_t left, int32_t right,
+                 const pixels::TPaletteLut* lut)
+        : source_(source), lut_(lut), identity_(xs.Identity()), pixels_(size_t(right - left))
+    {
+        first_ = xs.Source(left);
+        int32_t last = xs.Source(right - 1);
+        if (first_ > last) std::swap(first_, last);
+        if (identity_) return;
+        columns_.resize(pixels_.size());
+        for (size_t i = 0; i < columns_.size(); ++i) columns_[i] = xs.Source(left + int32_t(i)) - first_;
+        read_.resize(size_t(last - first_ + 1));
+    }
+
+    // The lowest source column the row reads.
+    int32_t FirstColumn() const { return first_; }
+
+    const uint32_t* Row(int32_t sy)
+    {
+        if (sy == row_) return pixels_.data();
+        row_ = sy;
+        if (identity_) {
+            pixels::ReadRow(source_, sy, first_, first_ + int32_t(pixels_.size()), pixels_.data(), lut_);
+            return pixels_.data();
+        }
+        pixels::ReadRow(source_, sy, first_, first_ + int32_t(read_.size()), read_.data(), lut_);
+        for (size_t i = 0; i < pixels_.size(); ++i) pixels_[i] = read_[size_t(columns_[i])];
+        return pixels_.data();
+    }
+
+private:
+    const TBitmap& source_;
+    const pixels::TPaletteLut* lut_;
+    bool identity_;
+    int32_t first_ = 0;
+    int32_t row_ = -1;
+    std::vector<int32_t> columns_; // per target column, its source column from first_
+    std::vector<uint32_t> read_;
+    std::vector<uint32_t> pixels_;
 };
 
 // Copies rows of one direct format into the same format, byte for byte.
@@ -93,43 +114,30 @@ void CopyRowsDirect(TBitmap& target, const TRect& piece, const TBitmap& source, 
                     source.ScanLine(sourceTopLeft.y + y - piece.Top) + size_t(sourceTopLeft.x) * bytes, length);
 }
 
-// The target columns (or rows) from first to last whose samples fall inside the source;
-// the mapping is monotonic, so they are one run.
-std::pair<int32_t, int32_t> SampledRun(int32_t first, int32_t last, int32_t sourceSize,
-                                       const std::function<int32_t(int32_t)>& sample)
-{
-    auto inside = [&](int32_t t) {
-        int32_t s = sample(t);
-        return s >= 0 && s < sourceSize;
-    };
-    while (first < last && !inside(first)) ++first;
-    while (last > first && !inside(last - 1)) --last;
-    return {first, last};
-}
-
 } // namespace
 
 void TCanvas::Blit(const TBlit& blit)
 {
     const TBitmap& source = *blit.source;
-    TBlitGeometry g{Normalized(blit.dest), Normalized(blit.sourceRect),
-                    (blit.dest.Right < blit.dest.Left) != (blit.sourceRect.Right < blit.sourceRect.Left),
-                    (blit.dest.Bottom < blit.dest.Top) != (blit.sourceRect.Bottom < blit.sourceRect.Top)};
-    TRect area = IntersectRect(g.dest, DeviceBounds());
-    if (area.IsEmpty() || g.source.IsEmpty() || source.Empty()) return;
+    TRect dest = Normalized(blit.dest);
+    TNearestSampler xs(blit.dest.Left, blit.dest.Right, blit.sourceRect.Left, blit.sourceRect.Right);
+    TNearestSampler ys(blit.dest.Top, blit.dest.Bottom, blit.sourceRect.Top, blit.sourceRect.Bottom);
+    TRect area = IntersectRect(dest, DeviceBounds());
+    if (area.IsEmpty() || xs.Empty() || ys.Empty() || source.Empty()) return;
     // Only target pixels whose source pixels exist are drawn.
-    auto [left, right] = SampledRun(area.Left, area.Right, source.Width(), [&](int32_t x) { return g.SourceX(x); });
-    auto [top, bottom] = SampledRun(area.Top, area.Bottom, source.Height(), [&](int32_t y) { return g.SourceY(y); });
+    auto [left, right] = xs.InsideRun(area.Left, area.Right, source.Width());
+    auto [top, bottom] = ys.InsideRun(area.Top, area.Bottom, source.Height());
     area = {left, top, right, bottom};
     if (area.IsEmpty()) return;
 
-    TRowMixer mixer{blit.mode, blit.key, blit.alpha};
-    bool unscaled = g.Unscaled();
+    TRowMixer mixer{blit.mode, blit.alpha};
+    bool unscaled = xs.Identity() && ys.Identity();
     assert(unscaled || !blit.alpha);
-    if (unscaled && !mixer.ReadsTarget() && !blit.key && blit.mode == TCopyMode::cmSrcCopy &&
-        source.PixelFormat() == target_->PixelFormat() && pixels::IsDirect(source.PixelFormat())) {
+    assert(!blit.key || !mixer.Mixes());
+    if (unscaled && !mixer.Mixes() && !blit.key && source.PixelFormat() == target_->PixelFormat() &&
+        pixels::IsDirect(source.PixelFormat())) {
         ForEachVisible(area, [&](const TRect& piece) {
-            CopyRowsDirect(*target_, piece, source, {g.SourceX(piece.Left), g.SourceY(piece.Top)});
+            CopyRowsDirect(*target_, piece, source, {xs.Source(piece.Left), ys.Source(piece.Top)});
         });
         return;
     }
@@ -137,45 +145,24 @@ void TCanvas::Blit(const TBlit& blit)
     pixels::TPaletteLut lut{}, targetLut{};
     if (IsPaletted(source.PixelFormat())) lut = pixels::PaletteLut(source);
     if (IsPaletted(target_->PixelFormat())) targetLut = pixels::PaletteLut(*target_);
-    std::vector<int32_t> columns;
-    std::vector<uint32_t> sourceRow, out, targetRow;
+    std::vector<uint32_t> targetRow, mixed;
     ForEachVisible(area, [&](const TRect& piece) {
         int width = piece.Width();
-        out.resize(size_t(width));
+        TSampledRows rows(source, xs, piece.Left, piece.Right, &lut);
         targetRow.resize(size_t(width));
-        int32_t lo = g.SourceX(piece.Left), hi = g.SourceX(piece.Right - 1);
-        if (lo > hi) std::swap(lo, hi);
-        if (!unscaled) {
-            columns.resize(size_t(width));
-            for (int i = 0; i < width; ++i) columns[size_t(i)] = g.SourceX(piece.Left + i) - lo;
-            sourceRow.resize(size_t(hi - lo + 1));
-        }
-        int32_t previousSy = -1;
+        mixed.resize(size_t(width));
         for (int y = piece.Top; y < piece.Bottom; ++y) {
-            int32_t sy = g.SourceY(y);
-            if (unscaled) {
-                pixels::ReadRow(source, sy, lo, hi + 1, out.data(), &lut);
-            } else if (sy != previousSy || mixer.ReadsTarget()) {
-                pixels::ReadRow(source, sy, lo, hi + 1, sourceRow.data(), &lut);
-                for (int i = 0; i < width; ++i) out[size_t(i)] = sourceRow[size_t(columns[size_t(i)])];
-            } else {
-                // The same source row as the last target row: its result is still in out.
-                if (blit.key) WriteUnkeyedRuns(y, piece.Left, out.data(), width, *blit.key);
-                else pixels::WriteRow(*target_, y, piece.Left, piece.Right, out.data());
-                continue;
+            int32_t sy = ys.Source(y);
+            const uint32_t* pixels = rows.Row(sy);
+            if (mixer.Mixes()) {
+                if (mixer.ReadsTarget()) pixels::ReadRow(*target_, y, piece.Left, piece.Right, targetRow.data(), &targetLut);
+                // Alpha mixing only comes unscaled, so the alphas run along the source row.
+                const uint8_t* alphas = blit.alpha ? source.ScanLine(sy) + 4 * size_t(rows.FirstColumn()) + 3 : nullptr;
+                mixer.Mix(pixels, targetRow.data(), mixed.data(), width, alphas);
+                pixels = mixed.data();
             }
-            previousSy = sy;
-            if (mixer.ReadsTarget()) {
-                pixels::ReadRow(*target_, y, piece.Left, piece.Right, targetRow.data(), &targetLut);
-                // Alpha mixing only comes unscaled (DrawAlpha), so the alphas run along the source row.
-                mixer.Mix(out.data(), targetRow.data(), width, source.ScanLine(sy) + 4 * lo + 3);
-            } else if (blit.key) {
-                WriteUnkeyedRuns(y, piece.Left, out.data(), width, *blit.key);
-                continue;
-            } else {
-                mixer.Mix(out.data(), nullptr, width, nullptr);
-            }
-            pixels::WriteRow(*target_, y, piece.Left, piece.Right, out.data());
+            if (blit.key) WriteUnkeyedRuns(y, piece.Left, pixels, width, *blit.key);
+            else pixels::WriteRow(*target_, y, piece.Left, piece.Right, pixels);
         }
     });
 }

@@ -1,6 +1,6 @@
 #include "gfx/SystemIcons.h"
 
-#include "gfx/IconPainter.h"
+#include "gfx/SmoothIconPainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,19 +26,19 @@ struct TScale {
 };
 
 // A round badge with a darker rim and a light-to-dark body, as message icons are drawn.
-void RoundBadge(TIconPainter& p, const TScale& u, TColor rim, TColor light, TColor dark)
+void RoundBadge(TSmoothIconPainter& p, const TScale& u, TColor rim, TColor light, TColor dark)
 {
     p.Fill(Circle(u(0.5, 0.5), u(0.47)), rim);
     p.Fill(Circle(u(0.5, 0.5), u(0.47) - u.Rim()), light, dark, u(0.03), u(0.97));
 }
 
-void PaintInformation(TIconPainter& p, const TScale& u)
+void PaintInformation(TSmoothIconPainter& p, const TScale& u)
 {
     RoundBadge(p, u, RGB(26, 95, 180), RGB(98, 160, 234), RGB(28, 113, 216));
     p.Fill(Union({Circle(u(0.5, 0.28), u(0.075)), Capsule(u(0.5, 0.45), u(0.5, 0.74), u(0.062))}), clWhite);
 }
 
-void PaintQuestion(TIconPainter& p, const TScale& u)
+void PaintQuestion(TSmoothIconPainter& p, const TScale& u)
 {
     RoundBadge(p, u, RGB(26, 95, 180), RGB(98, 160, 234), RGB(28, 113, 216));
     double w = u(0.06);
@@ -48,14 +48,14 @@ void PaintQuestion(TIconPainter& p, const TScale& u)
            clWhite);
 }
 
-void PaintError(TIconPainter& p, const TScale& u)
+void PaintError(TSmoothIconPainter& p, const TScale& u)
 {
     RoundBadge(p, u, RGB(165, 29, 45), RGB(246, 97, 81), RGB(224, 27, 36));
     double w = u(0.066);
     p.Fill(Union({Capsule(u(0.34, 0.34), u(0.66, 0.66), w), Capsule(u(0.66, 0.34), u(0.34, 0.66), w)}), clWhite);
 }
 
-void PaintWarning(TIconPainter& p, const TScale& u)
+void PaintWarning(TSmoothIconPainter& p, const TScale& u)
 {
     double round = u(0.07);
     std::vector<TVec2> triangle = {u(0.5, 0.13), u(0.89, 0.83), u(0.11, 0.83)};
@@ -66,12 +66,12 @@ void PaintWarning(TIconPainter& p, const TScale& u)
 }
 
 // A framed photograph with a badge: the program makes pictures smaller.
-void PaintApplication(TIconPainter& p, const TScale& u)
+void PaintApplication(TSmoothIconPainter& p, const TScale& u)
 {
     double rim = u.Rim();
     p.Fill(RoundedBox(u(0.04, 0.1), u(0.96, 0.88), u(0.12)), RGB(61, 56, 70));
     p.Fill(RoundedBox({u(0.04) + rim, u(0.1) + rim}, {u(0.96) - rim, u(0.88) - rim}, u(0.12) - rim), RGB(250, 250, 250));
-    TShape photo = RoundedBox(u(0.13, 0.19), u(0.87, 0.79), u(0.04));
+    TDistanceShape photo = RoundedBox(u(0.13, 0.19), u(0.87, 0.79), u(0.04));
     p.Fill(photo, RGB(153, 193, 241), RGB(98, 160, 234), u(0.19), u(0.79));
     p.Fill(Intersection(Circle(u(0.64, 0.36), u(0.085)), photo), RGB(246, 211, 45));
     std::vector<TVec2> hills = {u(0.1, 0.82), u(0.1, 0.64), u(0.34, 0.43), u(0.52, 0.62),
@@ -93,7 +93,7 @@ void PaintApplication(TIconPainter& p, const TScale& u)
 
 TBitmap Paint(TSystemIcon icon, int size)
 {
-    TIconPainter painter(size);
+    TSmoothIconPainter painter(size);
     TScale u{double(size)};
     switch (icon) {
     case TSystemIcon::Information: PaintInformation(painter, u); break;

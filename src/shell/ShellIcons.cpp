@@ -1,6 +1,6 @@
 #include "shell/ShellIcons.h"
 
-#include "shell/IconPainter.h"
+#include "shell/CrispIconPainter.h"
 
 namespace tavrik {
 
@@ -24,7 +24,7 @@ constexpr TColor kRoof = RGB(210, 70, 50), kRoofDark = RGB(170, 45, 35), kRoofIn
 constexpr TColor kWallLight = RGB(250, 238, 212), kWallDark = RGB(226, 206, 168), kWallInk = RGB(130, 100, 60);
 constexpr TColor kDoor = RGB(150, 94, 44), kDoorway = RGB(48, 34, 20), kWindow = RGB(140, 196, 240);
 
-void PaintFolder(TIconPainter& p, bool open)
+void PaintFolder(TCrispIconPainter& p, bool open)
 {
     auto back = p.NewShape().AddRect(3, 7, 13, 11).AddRect(3, 10, 29, 27);
     if (!open) {
@@ -37,20 +37,20 @@ void PaintFolder(TIconPainter& p, bool open)
     p.Paint(p.NewShape().AddPolygon({{8, 16}, {31, 16}, {27, 27}, {3, 27}}), kFolderLight, kFolderDark, kFolderInk);
 }
 
-void PaintPage(TIconPainter& p)
+void PaintPage(TCrispIconPainter& p)
 {
     p.Paint(p.NewShape().AddPolygon({{6, 2}, {20, 2}, {27, 9}, {27, 30}, {6, 30}}), kPaperLight, kPaperDark,
             kPaperInk);
     p.Paint(p.NewShape().AddPolygon({{19, 2}, {19, 10}, {27, 10}}), kPaperFold, kPaperInk);
 }
 
-void PaintOtherFile(TIconPainter& p)
+void PaintOtherFile(TCrispIconPainter& p)
 {
     PaintPage(p);
     for (int y = 14; y <= 26; y += 4) p.Line(10, y, y == 26 ? 18 : 23, y, kTextLine);
 }
 
-void PaintPictureFile(TIconPainter& p)
+void PaintPictureFile(TCrispIconPainter& p)
 {
     PaintPage(p);
     p.Paint(p.NewShape().AddRect(9, 12, 25, 27), kSkyLight, kSkyDark, kPaperInk);
@@ -59,7 +59,7 @@ void PaintPictureFile(TIconPainter& p)
     p.FillRect(19, 14, 22, 17, kSun);
 }
 
-void PaintDrive(TIconPainter& p, bool open)
+void PaintDrive(TCrispIconPainter& p, bool open)
 {
     p.Paint(p.NewShape().AddRect(2, 11, 30, 24), kMetalLight, kMetalDark, kInk);
     p.FillRect(3, 18, 29, 23, kMetalFront);
@@ -67,7 +67,7 @@ void PaintDrive(TIconPainter& p, bool open)
     p.FillRect(24, 19, 27, 22, open ? kLedOn : kLedOff);
 }
 
-void PaintComputer(TIconPainter& p, bool open)
+void PaintComputer(TCrispIconPainter& p, bool open)
 {
     p.Paint(p.NewShape().AddRect(3, 22, 29, 30), kCaseLight, kCaseDark, kInk);
     p.Line(6, 25, 15, 25, kInk);
@@ -78,7 +78,7 @@ void PaintComputer(TIconPainter& p, bool open)
     if (open) p.Line(10, 14, 17, 7, kScreenGlare);
 }
 
-void PaintDesktop(TIconPainter& p)
+void PaintDesktop(TCrispIconPainter& p)
 {
     // Stand and wallpaper go without outlines: at 16 pixels those would swallow them whole.
     p.FillRect(9, 27, 23, 30, kCaseDark);
@@ -92,7 +92,7 @@ void PaintDesktop(TIconPainter& p)
     p.FillRect(4, 21, 28, 23, kTaskbar);
 }
 
-void PaintHome(TIconPainter& p, bool open)
+void PaintHome(TCrispIconPainter& p, bool open)
 {
     p.FillRect(22, 4, 26, 12, kRoofDark);
     p.Paint(p.NewShape().AddRect(5, 14, 27, 30), kWallLight, kWallDark, kWallInk);
@@ -121,7 +121,7 @@ TBitmap DrawShellIcon(TShellIconKind kind, bool open, int size)
 {
     TBitmap icon(size, size, TPixelFormat::pf24bit);
     icon.Fill(kShellIconTransparentColor);
-    TIconPainter p(icon);
+    TCrispIconPainter p(icon);
     switch (kind) {
     case TShellIconKind::Desktop: PaintDesktop(p); break;
     case TShellIconKind::Computer: PaintComputer(p, open); break;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/DataSkinControl.h"
-#include "skin/SkinKeyGroups.h"
+#include "skin/SkinKeyMacros.h"
 
 namespace tavrik {
 
@@ -11,107 +11,106 @@ namespace tavrik {
 // The prefixes name states: "active" is the mouse-over (hot) image, "down" the pressed one,
 // "disabled"/"unenabled" the disabled one.
 
-class TbsDataSkinButtonControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+#define BS_BUTTON_CONTROL_KEYS(KEY)                                                              \
+    BS_FONT_KEYS(KEY, )                                                                          \
+    KEY(Color, activefontcolor, 0) KEY(Color, downfontcolor, 0) KEY(Color, disabledfontcolor, 0) \
+    KEY(Rect, activeskinrect) KEY(Rect, downskinrect) KEY(Rect, disabledskinrect)                \
+    KEY(Bool, morphing) KEY(MorphKind, morphkind)
+
+class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TColor activefontcolor = 0;
-    TColor downfontcolor = 0;
-    TColor disabledfontcolor = 0;
-    TRect activeskinrect;
-    TRect downskinrect;
-    TRect disabledskinrect;
-    bool morphing = false;
-    SkinMorphKind morphkind = SkinMorphKind::mkDefault;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_BUTTON_CONTROL_KEYS)
 };
+
+#define BS_MENU_BUTTON_CONTROL_KEYS(KEY) \
+    KEY(Rect, trackbuttonrect)
 
 // A button with a drop-down part at trackbuttonrect (relative to skinrect).
 class TbsDataSkinMenuButtonControl : public TbsDataSkinButtonControl {
 public:
     using TbsDataSkinButtonControl::TbsDataSkinButtonControl;
 
-    TRect trackbuttonrect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinButtonControl, BS_MENU_BUTTON_CONTROL_KEYS)
 };
+
+#define BS_CHECK_RADIO_CONTROL_KEYS(KEY)                                                           \
+    BS_FONT_KEYS(KEY, )                                                                            \
+    KEY(Color, activefontcolor, 0) KEY(Color, unenabledfontcolor, 0) KEY(Color, framefontcolor, 0) \
+    KEY(Rect, activeskinrect)                                                                      \
+    KEY(Rect, checkimagearea)                                                                      \
+    KEY(Rect, textarea)                                                                            \
+    KEY(Rect, checkimagerect) KEY(Rect, uncheckimagerect)                                          \
+    KEY(Rect, activecheckimagerect) KEY(Rect, activeuncheckimagerect)                              \
+    KEY(Rect, unenabledcheckimagerect) KEY(Rect, unenableduncheckimagerect)                        \
+    KEY(Bool, morphing) KEY(MorphKind, morphkind)
 
 // A check box or radio button: checkimagearea and textarea place the mark and the text
 // inside skinrect; the check image rectangles are the mark's faces per state.
-class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TColor activefontcolor = 0;
-    TColor unenabledfontcolor = 0;
-    TColor framefontcolor = 0;
-    TRect activeskinrect;
-    TRect checkimagearea;
-    TRect textarea;
-    TRect checkimagerect;
-    TRect uncheckimagerect;
-    TRect activecheckimagerect;
-    TRect activeuncheckimagerect;
-    TRect unenabledcheckimagerect;
-    TRect unenableduncheckimagerect;
-    bool morphing = false;
-    SkinMorphKind morphkind = SkinMorphKind::mkDefault;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_CHECK_RADIO_CONTROL_KEYS)
 };
+
+#define BS_UP_DOWN_CONTROL_KEYS(KEY) \
+    BS_ARROW_KEYS(KEY)
 
 // A pair of arrow buttons: upbuttonrect and downbuttonrect place them in skinrect, the
 // "active" and "down" rectangles are their hot and pressed faces. Its size is fixed by
 // skinrect: the corner points and clientrect are cleared after loading whatever the section
 // says.
-class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl, public TbsSkinArrowKeys {
+class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     void LoadFromIni(const TbsSkinIni& ini) override;
 
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_UP_DOWN_CONTROL_KEYS)
 };
+
+#define BS_TRACK_BAR_CONTROL_KEYS(KEY)                \
+    KEY(Rect, trackarea)                              \
+    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) \
+    KEY(Bool, vertical)
 
 // trackarea places the track in skinrect; buttonrect and activebuttonrect are the thumb.
 class TbsDataSkinTrackBarControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect trackarea;
-    TRect buttonrect;
-    TRect activebuttonrect;
-    bool vertical = false;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_TRACK_BAR_CONTROL_KEYS)
 };
 
-class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+#define BS_GAUGE_CONTROL_KEYS(KEY)                  \
+    KEY(Rect, progressarea) /* placement of the bar in skinrect */ \
+    KEY(Rect, progressrect) /* image of the bar */  \
+    KEY(Int, beginoffset, 0) KEY(Int, endoffset, 0) \
+    KEY(Bool, vertical)                             \
+    BS_FONT_KEYS(KEY, )
+
+class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect progressarea; // placement of the bar in skinrect
-    TRect progressrect; // image of the bar
-    int32_t beginoffset = 0;
-    int32_t endoffset = 0;
-    bool vertical = false;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_GAUGE_CONTROL_KEYS)
 };
+
+#define BS_SLIDER_KEYS(KEY)    \
+    KEY(Color, bgcolor, 0)     \
+    KEY(Rect, hrulerrect)      \
+    KEY(Rect, hthumbrect)      \
+    KEY(Rect, vrulerrect)      \
+    KEY(Rect, vthumbrect)      \
+    KEY(Int, edgesize, 0)      \
+    KEY(Color, pointscolor, 0)
 
 class TbsDataSkinSlider : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    TColor bgcolor = 0;
-    TRect hrulerrect;
-    TRect hthumbrect;
-    TRect vrulerrect;
-    TRect vthumbrect;
-    int32_t edgesize = 0;
-    TColor pointscolor = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_SLIDER_KEYS)
 };
 
 } // namespace tavrik

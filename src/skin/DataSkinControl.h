@@ -2,12 +2,18 @@
 
 #include "core/Color.h"
 #include "core/Geometry.h"
+#include "skin/SkinKeyMacros.h"
 #include "skin/SkinSection.h"
 #include "skin/SkinValues.h"
 
 #include <string>
 
 namespace tavrik {
+
+#define BS_CONTROL_KEYS(KEY)        \
+    KEY(PictureIndex, pictureindex) \
+    KEY(PictureIndex, maskpictureindex) /* black pixels are inside the control's shape */ \
+    KEY(Rect, skinrect)
 
 // A control skin of [SKINCONTROLS]: one look a skinned control can take, drawn from the
 // active picture pictureindex. Fields are named exactly as the keys they are read from.
@@ -17,12 +23,12 @@ class TbsDataSkinControl : public TbsSkinSection {
 public:
     using TbsSkinSection::TbsSkinSection;
 
-    int32_t pictureindex = -1;
-    int32_t maskpictureindex = -1; // black pixels are inside the control's shape
-    TRect skinrect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_FIRST_SECTION_KEYS(BS_CONTROL_KEYS)
 };
+
+#define BS_CUSTOM_CONTROL_KEYS(KEY) \
+    BS_CORNER_POINT_KEYS(KEY)       \
+    KEY(Rect, clientrect)
 
 // A control skin that is resized by its corner points:
 //
@@ -41,13 +47,7 @@ class TbsDataSkinCustomControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    TPoint lefttoppoint;
-    TPoint righttoppoint;
-    TPoint leftbottompoint;
-    TPoint rightbottompoint;
-    TRect clientrect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_CUSTOM_CONTROL_KEYS)
 };
 
 } // namespace tavrik

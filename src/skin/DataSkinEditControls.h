@@ -1,69 +1,66 @@
 #pragma once
 
 #include "skin/DataSkinControl.h"
-#include "skin/SkinKeyGroups.h"
+#include "skin/SkinKeyMacros.h"
 
 namespace tavrik {
 
 // Control skins of text entry: edits (with an optional button at buttonrect, relative to
 // skinrect), memos, spin edits and combo boxes.
 
-class TbsDataSkinEditControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+#define BS_EDIT_CONTROL_KEYS(KEY)                                                                              \
+    KEY(Rect, activeskinrect)                                                                                  \
+    BS_FONT_KEYS(KEY, )                                                                                        \
+    KEY(Color, disabledfontcolor, 0) KEY(Color, activefontcolor, 0)                                            \
+    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) KEY(Rect, downbuttonrect) KEY(Rect, unenabledbuttonrect)
+
+class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect activeskinrect;
-    TColor disabledfontcolor = 0;
-    TColor activefontcolor = 0;
-    TRect buttonrect;
-    TRect activebuttonrect;
-    TRect downbuttonrect;
-    TRect unenabledbuttonrect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_EDIT_CONTROL_KEYS)
 };
+
+#define BS_MEMO_CONTROL_KEYS(KEY)                       \
+    KEY(Color, bgcolor, 0) KEY(Color, activebgcolor, 0)
 
 class TbsDataSkinMemoControl : public TbsDataSkinEditControl {
 public:
     using TbsDataSkinEditControl::TbsDataSkinEditControl;
 
-    TColor bgcolor = 0;
-    TColor activebgcolor = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinEditControl, BS_MEMO_CONTROL_KEYS)
 };
+
+#define BS_SPIN_EDIT_CONTROL_KEYS(KEY)                              \
+    KEY(Rect, activeskinrect)                                       \
+    BS_FONT_KEYS(KEY, )                                             \
+    KEY(Color, activefontcolor, 0) KEY(Color, disabledfontcolor, 0) \
+    BS_ARROW_KEYS(KEY)
 
 // upbuttonrect and downbuttonrect place the arrow buttons in skinrect; the "active" and
 // "down" rectangles are their hot and pressed faces.
-class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys, public TbsSkinArrowKeys {
+class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect activeskinrect;
-    TColor activefontcolor = 0;
-    TColor disabledfontcolor = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_SPIN_EDIT_CONTROL_KEYS)
 };
 
+#define BS_COMBO_BOX_KEYS(KEY)                                                                                 \
+    KEY(Rect, itemrect) KEY(Rect, focusitemrect)                                                               \
+    KEY(Int, itemleftoffset, 0) KEY(Int, itemrightoffset, 0)                                                   \
+    KEY(Rect, itemtextrect)                                                                                    \
+    BS_FONT_KEYS(KEY, )                                                                                        \
+    KEY(Color, focusfontcolor, 0)                                                                              \
+    KEY(String, listboxname, "")                                                                               \
+    KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) KEY(Rect, downbuttonrect) KEY(Rect, unenabledbuttonrect)
+
 // listboxname names the "listbox" control skin of the drop-down list.
-class TbsDataSkinComboBox : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+class TbsDataSkinComboBox : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect itemrect;
-    TRect focusitemrect;
-    int32_t itemleftoffset = 0;
-    int32_t itemrightoffset = 0;
-    TRect itemtextrect;
-    TColor focusfontcolor = 0;
-    std::string listboxname;
-    TRect buttonrect;
-    TRect activebuttonrect;
-    TRect downbuttonrect;
-    TRect unenabledbuttonrect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_COMBO_BOX_KEYS)
 };
 
 } // namespace tavrik

@@ -2,7 +2,7 @@
 
 #include "core/Color.h"
 #include "core/Geometry.h"
-#include "skin/SkinKeyGroups.h"
+#include "skin/SkinKeyMacros.h"
 #include "skin/SkinSection.h"
 #include "skin/SkinValues.h"
 
@@ -24,19 +24,19 @@ namespace tavrik {
 //     TbsDataSkinMainMenuItem
 //       TbsDataSkinMainMenuBarItem
 //     TbsDataSkinCaption
+
+#define BS_OBJECT_KEYS(KEY)                       \
+    KEY(String, hint, "")                         \
+    KEY(PictureIndex, activepictureindex)         \
+    KEY(Bool, skinrectinapicture) /* skinrect lies in the active picture, not the frame picture */ \
+    KEY(Rect, skinrect) KEY(Rect, activeskinrect) \
+    KEY(Bool, morphing) KEY(MorphKind, morphkind)
+
 class TbsDataSkinObject : public TbsSkinSection {
 public:
     using TbsSkinSection::TbsSkinSection;
 
-    std::string hint;
-    int32_t activepictureindex = -1;
-    bool skinrectinapicture = false; // skinrect lies in the active picture, not the frame picture
-    TRect skinrect;
-    TRect activeskinrect;
-    bool morphing = false;
-    SkinMorphKind morphkind = SkinMorphKind::mkDefault;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_FIRST_SECTION_KEYS(BS_OBJECT_KEYS)
 };
 
 // Reads skinrect alone: a user object has no hint, no active picture and no morph.
@@ -44,18 +44,23 @@ class TbsDataUserObject : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    void DeclareKeys(TbsSkinKeys& keys) override { BS_KEY(Rect, skinrect) }
 };
+
+#define BS_BUTTON_KEYS(KEY) \
+    KEY(Rect, downrect)     \
+    KEY(Rect, disableskinrsect) /* the key is spelled so in every skin */
 
 class TbsDataSkinButton : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    TRect downrect;
-    TRect disableskinrsect; // the key is spelled so in every skin
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_BUTTON_KEYS)
 };
+
+#define BS_STD_BUTTON_KEYS(KEY)                                                                                   \
+    KEY(Command, command)                                                                                         \
+    KEY(Rect, restorerect) KEY(Rect, restoreactiverect) KEY(Rect, restoredownrect) KEY(Rect, restoreinactiverect)
 
 // A caption button; the restore rectangles are the face it shows while its command is in
 // effect (a maximised or rolled-up form).
@@ -63,13 +68,7 @@ class TbsDataSkinStdButton : public TbsDataSkinButton {
 public:
     using TbsDataSkinButton::TbsDataSkinButton;
 
-    SkinCommand command = SkinCommand::cmDefault;
-    TRect restorerect;
-    TRect restoreactiverect;
-    TRect restoredownrect;
-    TRect restoreinactiverect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinButton, BS_STD_BUTTON_KEYS)
 };
 
 class TbsDataSkinMainMenuBarButton : public TbsDataSkinStdButton {
@@ -77,50 +76,49 @@ public:
     using TbsDataSkinStdButton::TbsDataSkinStdButton;
 };
 
+#define BS_ANIMATE_KEYS(KEY)    \
+    KEY(Int, countframes, 1)    \
+    KEY(Bool, cycle)            \
+    KEY(Bool, buttonstyle)      \
+    KEY(Int, timerinterval, 50) \
+    KEY(Command, command)
+
 // An animation never morphs, whatever its section says.
 class TbsDataSkinAnimate : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
     void LoadFromIni(const TbsSkinIni& ini) override;
 
-    int32_t countframes = 1;
-    bool cycle = false;
-    bool buttonstyle = false;
-    int32_t timerinterval = 50;
-    SkinCommand command = SkinCommand::cmDefault;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_ANIMATE_KEYS)
 };
 
-class TbsDataSkinMenuItem : public TbsDataSkinObject, public TbsSkinFontKeys {
+#define BS_MENU_ITEM_KEYS(KEY)                                       \
+    KEY(Int, itemleftoffset, 0) KEY(Int, itemrightoffset, 0)         \
+    KEY(Rect, dividerrect)                                           \
+    KEY(Int, dividerleftoffset, 0) KEY(Int, dividerrightoffset, 0)   \
+    KEY(Rect, textrect)                                              \
+    BS_FONT_KEYS(KEY, )                                              \
+    KEY(Color, activefontcolor, 0) KEY(Color, unenabledfontcolor, 0)
+
+class TbsDataSkinMenuItem : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    int32_t itemleftoffset = 0;
-    int32_t itemrightoffset = 0;
-    TRect dividerrect;
-    int32_t dividerleftoffset = 0;
-    int32_t dividerrightoffset = 0;
-    TRect textrect;
-    TColor activefontcolor = 0;
-    TColor unenabledfontcolor = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_MENU_ITEM_KEYS)
 };
 
-class TbsDataSkinMainMenuItem : public TbsDataSkinObject, public TbsSkinFontKeys {
+#define BS_MAIN_MENU_ITEM_KEYS(KEY)                                                               \
+    KEY(Int, itemleftoffset, 0) KEY(Int, itemrightoffset, 0)                                      \
+    KEY(Rect, downrect)                                                                           \
+    KEY(Rect, textrect)                                                                           \
+    BS_FONT_KEYS(KEY, )                                                                           \
+    KEY(Color, activefontcolor, 0) KEY(Color, downfontcolor, 0) KEY(Color, unenabledfontcolor, 0)
+
+class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    int32_t itemleftoffset = 0;
-    int32_t itemrightoffset = 0;
-    TRect downrect;
-    TRect textrect;
-    TColor activefontcolor = 0;
-    TColor downfontcolor = 0;
-    TColor unenabledfontcolor = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_MAIN_MENU_ITEM_KEYS)
 };
 
 class TbsDataSkinMainMenuBarItem : public TbsDataSkinMainMenuItem {
@@ -128,23 +126,22 @@ public:
     using TbsDataSkinMainMenuItem::TbsDataSkinMainMenuItem;
 };
 
-class TbsDataSkinCaption : public TbsDataSkinObject, public TbsSkinFontKeys {
+#define BS_CAPTION_KEYS(KEY)                                    \
+    KEY(Rect, textrect)                                         \
+    BS_FONT_KEYS(KEY, )                                         \
+    KEY(Color, activefontcolor, 0)                              \
+    KEY(Alignment, alignment)                                   \
+    KEY(Bool, shadow)                                           \
+    KEY(Color, shadowcolor, 0) KEY(Color, activeshadowcolor, 0) \
+    KEY(Rect, framerect) KEY(Rect, activeframerect)             \
+    KEY(Rect, frametextrect)                                    \
+    KEY(Int, frameleftoffset, 0) KEY(Int, framerightoffset, 0)
+
+class TbsDataSkinCaption : public TbsDataSkinObject {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    TRect textrect;
-    TColor activefontcolor = 0;
-    TbsAlignment alignment = TbsAlignment::taCenter;
-    bool shadow = false;
-    TColor shadowcolor = 0;
-    TColor activeshadowcolor = 0;
-    TRect framerect;
-    TRect activeframerect;
-    TRect frametextrect;
-    int32_t frameleftoffset = 0;
-    int32_t framerightoffset = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinObject, BS_CAPTION_KEYS)
 };
 
 } // namespace tavrik

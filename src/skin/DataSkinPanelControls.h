@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/DataSkinControl.h"
-#include "skin/SkinKeyGroups.h"
+#include "skin/SkinKeyMacros.h"
 
 namespace tavrik {
 
@@ -9,70 +9,60 @@ namespace tavrik {
 // panels too), roll-up panels, control bars, scroll boxes, splitters, bevels, labels, the
 // main menu bar and the tab control.
 
-class TbsDataSkinPanelControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+#define BS_PANEL_CONTROL_KEYS(KEY)                        \
+    KEY(PictureIndex, bgpictureindex)                     \
+    KEY(Rect, captionrect)                                \
+    KEY(Alignment, alignment)                             \
+    BS_FONT_KEYS(KEY, )                                   \
+    KEY(Rect, checkimagerect) KEY(Rect, uncheckimagerect)
+
+class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    int32_t bgpictureindex = -1;
-    TRect captionrect;
-    TbsAlignment alignment = TbsAlignment::taCenter;
-    TRect checkimagerect;
-    TRect uncheckimagerect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_PANEL_CONTROL_KEYS)
 };
+
+#define BS_EX_PANEL_CONTROL_KEYS(KEY)                                                                                 \
+    KEY(Rect, rollhskinrect) KEY(Rect, rollvskinrect)                                                                 \
+    KEY(Int, rollleftoffset, 0) KEY(Int, rollrightoffset, 0) KEY(Int, rolltopoffset, 0) KEY(Int, rollbottomoffset, 0) \
+    KEY(Rect, rollvcaptionrect) KEY(Rect, rollhcaptionrect)                                                           \
+    KEY(Rect, closebuttonrect) KEY(Rect, closebuttonactiverect) KEY(Rect, closebuttondownrect)                        \
+    KEY(Rect, hrollbuttonrect) KEY(Rect, hrollbuttonactiverect) KEY(Rect, hrollbuttondownrect)                        \
+    KEY(Rect, hrestorebuttonrect) KEY(Rect, hrestorebuttonactiverect) KEY(Rect, hrestorebuttondownrect)               \
+    KEY(Rect, vrollbuttonrect) KEY(Rect, vrollbuttonactiverect) KEY(Rect, vrollbuttondownrect)                        \
+    KEY(Rect, vrestorebuttonrect) KEY(Rect, vrestorebuttonactiverect) KEY(Rect, vrestorebuttondownrect)               \
+    KEY(Rect, captionrect)                                                                                            \
+    BS_FONT_KEYS(KEY, )
 
 // A panel that rolls up to a horizontal or vertical strip (rollhskinrect, rollvskinrect)
 // with close, roll and restore buttons of its own.
-class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect rollhskinrect;
-    TRect rollvskinrect;
-    int32_t rollleftoffset = 0;
-    int32_t rollrightoffset = 0;
-    int32_t rolltopoffset = 0;
-    int32_t rollbottomoffset = 0;
-    TRect rollvcaptionrect;
-    TRect rollhcaptionrect;
-    TRect closebuttonrect;
-    TRect closebuttonactiverect;
-    TRect closebuttondownrect;
-    TRect hrollbuttonrect;
-    TRect hrollbuttonactiverect;
-    TRect hrollbuttondownrect;
-    TRect hrestorebuttonrect;
-    TRect hrestorebuttonactiverect;
-    TRect hrestorebuttondownrect;
-    TRect vrollbuttonrect;
-    TRect vrollbuttonactiverect;
-    TRect vrollbuttondownrect;
-    TRect vrestorebuttonrect;
-    TRect vrestorebuttonactiverect;
-    TRect vrestorebuttondownrect;
-    TRect captionrect;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_EX_PANEL_CONTROL_KEYS)
 };
+
+#define BS_CONTROL_BAR_KEYS(KEY)      \
+    KEY(Rect, itemrect)               \
+    KEY(PictureIndex, bgpictureindex)
 
 class TbsDataSkinControlBar : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    TRect itemrect;
-    int32_t bgpictureindex = -1;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_CONTROL_BAR_KEYS)
 };
+
+#define BS_SCROLL_BOX_CONTROL_KEYS(KEY) \
+    KEY(PictureIndex, bgpictureindex)
 
 class TbsDataSkinScrollBoxControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
-    int32_t bgpictureindex = -1;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_SCROLL_BOX_CONTROL_KEYS)
 };
 
 class TbsDataSkinSplitterControl : public TbsDataSkinCustomControl {
@@ -80,77 +70,72 @@ public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 };
 
+#define BS_BEVEL_KEYS(KEY)                             \
+    KEY(Color, lightcolor, 0) KEY(Color, darkcolor, 0)
+
 class TbsDataSkinBevel : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    TColor lightcolor = 0;
-    TColor darkcolor = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_BEVEL_KEYS)
 };
 
-class TbsDataSkinLabelControl : public TbsDataSkinCustomControl, public TbsSkinFontKeys {
+#define BS_LABEL_CONTROL_KEYS(KEY) \
+    BS_FONT_KEYS(KEY, )
+
+class TbsDataSkinLabelControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
 
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinCustomControl, BS_LABEL_CONTROL_KEYS)
 };
+
+#define BS_STD_LABEL_CONTROL_KEYS(KEY)    \
+    BS_FONT_KEYS(KEY, )                   \
+    KEY(Color, activefontcolor, 16711680)
 
 // A label drawn as text only; activefontcolor (pure blue unless the skin says otherwise) is
 // its hot colour as a link.
-class TbsDataSkinStdLabelControl : public TbsDataSkinControl, public TbsSkinFontKeys {
+class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    TColor activefontcolor = 16711680;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_STD_LABEL_CONTROL_KEYS)
 };
+
+#define BS_MAIN_MENU_BAR_KEYS(KEY)                                                                                    \
+    KEY(Rect, itemsrect)                                                                                              \
+    KEY(String, menubaritem, "")                                                                                      \
+    KEY(String, closebutton, "") KEY(String, minbutton, "") KEY(String, maxbutton, "") KEY(String, sysmenubutton, "") \
+    KEY(Color, trackmarkcolor, 0) KEY(Color, trackmarkactivecolor, 0)
 
 // The names are names of skin objects of [SKINOBJECTS], resolved by their users.
 class TbsDataSkinMainMenuBar : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    TRect itemsrect;
-    std::string menubaritem;
-    std::string closebutton;
-    std::string minbutton;
-    std::string maxbutton;
-    std::string sysmenubutton;
-    TColor trackmarkcolor = 0;
-    TColor trackmarkactivecolor = 0;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_MAIN_MENU_BAR_KEYS)
 };
+
+#define BS_TAB_CONTROL_KEYS(KEY)                                                                  \
+    KEY(Rect, tabrect) KEY(Rect, activetabrect) KEY(Rect, focustabrect) KEY(Rect, mouseintabrect) \
+    KEY(Rect, clientrect)                                                                         \
+    KEY(PictureIndex, bgpictureindex)                                                             \
+    BS_CORNER_POINT_KEYS(KEY)                                                                     \
+    KEY(Int, tableftoffset, 0) KEY(Int, tabrightoffset, 0)                                        \
+    KEY(Rect, tabsbgrect)                                                                         \
+    BS_FONT_KEYS(KEY, )                                                                           \
+    KEY(Color, activefontcolor, 0) KEY(Color, focusfontcolor, 0) KEY(Color, mouseinfontcolor, 0)  \
+    KEY(String, updown, "")
 
 // The tab control reads its own corner points and client rectangle; updown names the
 // "updown" control skin of its scroll arrows.
-class TbsDataSkinTabControl : public TbsDataSkinControl, public TbsSkinFontKeys {
+class TbsDataSkinTabControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    TRect tabrect;
-    TRect activetabrect;
-    TRect focustabrect;
-    TRect mouseintabrect;
-    TRect clientrect;
-    int32_t bgpictureindex = -1;
-    TPoint lefttoppoint;
-    TPoint righttoppoint;
-    TPoint leftbottompoint;
-    TPoint rightbottompoint;
-    int32_t tableftoffset = 0;
-    int32_t tabrightoffset = 0;
-    TRect tabsbgrect;
-    TColor activefontcolor = 0;
-    TColor focusfontcolor = 0;
-    TColor mouseinfontcolor = 0;
-    std::string updown;
-
-    void DeclareKeys(TbsSkinKeys& keys) override;
+    BS_SECTION_KEYS(TbsDataSkinControl, BS_TAB_CONTROL_KEYS)
 };
 
 } // namespace tavrik

@@ -1,5 +1,6 @@
 #include "skin/PixelCells.h"
 
+#include "gfx/NearestSampler.h"
 #include "gfx/PixelOps.h"
 
 #include <algorithm>
@@ -21,27 +22,25 @@ struct TAxisMap {
     int highest = 0; // the largest one
 };
 
-TAxisMap MapAxis(int64_t d0, int64_t d1, int64_t s0, int64_t s1, int dstLimit, int srcLimit, TAxisFit fit)
+TAxisMap MapAxis(int32_t d0, int32_t d1, int32_t s0, int32_t s1, int dstLimit, int srcLimit, TAxisFit fit)
 {
     TAxisMap map;
-    int64_t dn = d1 - d0;
-    int64_t sn = s1 - s0;
-    if (dn <= 0 || sn <= 0) return map;
-    int64_t lo = std::max<int64_t>(d0, 0);
-    int64_t hi = std::min<int64_t>(d1, dstLimit);
+    TNearestSampler sampler(d0, d1, s0, s1);
+    if (sampler.Empty()) return map;
+    int32_t lo = std::max(sampler.TargetStart(), 0);
+    int32_t hi = std::min(sampler.TargetEnd(), dstLimit);
     if (lo >= hi) return map;
-    map.first = int(lo);
+    map.first = lo;
     map.source.reserve(size_t(hi - lo));
     map.lowest = srcLimit;
     map.highest = -1;
-    for (int64_t d = lo; d < hi; ++d) {
-        int64_t i = d - d0;
-        int64_t s = s0 + (fit == TAxisFit::Tile ? i % sn : ScaledSourceOffset(i, sn, dn));
+    for (int32_t d = lo; d < hi; ++d) {
+        int32_t s = fit == TAxisFit::Tile ? sampler.TiledSource(d) : sampler.Source(d);
         bool valid = s >= 0 && s < srcLimit;
-        map.source.push_back(valid ? int(s) : -1);
+        map.source.push_back(valid ? s : -1);
         if (!valid) continue;
-        map.lowest = std::min(map.lowest, int(s));
-        map.highest = std::max(map.highest, int(s));
+        map.lowest = std::min(map.lowest, s);
+        map.highest = std::max(map.highest, s);
     }
     for (size_t i = 0; i < map.source.size(); ++i) {
         if (map.source[i] < 0) map.allValid = false;
@@ -129,6 +128,12 @@ void BlitCell(TBitmap& dst, const TRect& dstRect, const TBitmap& src, const TRec
         CopyMappedRow(d, rows.Row(sy), rows.Base(), xs);
         if (xs.allValid) dstRowOf[size_t(sy)] = dy;
     }
+}
+
+void DrawCells(TBitmap& dst, const TBitmap& src, TPoint origin, const TSkinCells& cells)
+{
+    for (const TSkinCell& cell : cells)
+        BlitCell(dst, cell.Dest, src, cell.Source.Offset(origin.x, origin.y), cell.FitX, cell.FitY);
 }
 
 void SetPictureSize(TBitmap& bitmap, int width, int height)

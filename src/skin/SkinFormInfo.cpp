@@ -24,28 +24,12 @@ TPoint OrCorner(TPoint hitTest, TPoint corner)
 
 void TbsSkinFormInfo::DeclareFrameKeys(TbsSkinKeys& keys)
 {
-    DeclareCornerPointKeys(keys, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
-    BS_KEY(Rect, clientrect);
-    BS_KEY(PictureIndex, bgpictureindex);
-    BS_KEY(PictureIndex, mdibgpictureindex);
-    DeclareStretchKeys(keys, leftstretch, rightstretch, topstretch, bottomstretch);
-    BS_KEY(Rect, maskrectarea);
-    BS_KEY(Point, hittestlefttoppoint);
-    BS_KEY(Point, hittestrighttoppoint);
-    BS_KEY(Point, hittestleftbottompoint);
-    BS_KEY(Point, hittestrightbottompoint);
+    BS_FORM_FRAME_KEYS(BS_KEY)
 }
 
 void TbsSkinFormInfo::DeclareCaptionKeys(TbsSkinKeys& keys)
 {
-    BS_KEY(Rect, buttonsrect);
-    BS_KEY(Rect, captionrect);
-    BS_KEY(Int, buttonsoffset, 0);
-    BS_KEY(Bool, buttonsinleft);
-    BS_KEY(Bool, mainmenupopupup);
-    BS_KEY(Int, borderwidth, 0);
-    BS_KEY(Bool, autorenderinginactiveimage);
-    BS_KEY(InactiveEffect, inactiveeffect);
+    BS_FORM_CAPTION_KEYS(BS_KEY)
 }
 
 void TbsSkinFormInfo::LoadFormInfo(const TbsSkinIni& ini, bool hasMask)

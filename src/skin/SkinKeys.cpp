@@ -1,9 +1,21 @@
 #include "skin/SkinKeys.h"
 
 #include "skin/SkinIni.h"
-#include "skin/SkinKeyMacros.h"
 
 namespace tavrik {
+
+// A visitor sees only the kinds it overrides.
+void TbsSkinKeys::Rect(const char*, TRect&) {}
+void TbsSkinKeys::Point(const char*, TPoint&) {}
+void TbsSkinKeys::Int(const char*, int32_t&, int32_t) {}
+void TbsSkinKeys::Color(const char*, TColor&, TColor) {}
+void TbsSkinKeys::Bool(const char*, bool&) {}
+void TbsSkinKeys::String(const char*, std::string&, std::string_view) {}
+void TbsSkinKeys::FontStyles(const char*, TbsFontStyles&) {}
+void TbsSkinKeys::Alignment(const char*, TbsAlignment&) {}
+void TbsSkinKeys::MorphKind(const char*, SkinMorphKind&) {}
+void TbsSkinKeys::InactiveEffect(const char*, SkinInactiveEffect&) {}
+void TbsSkinKeys::Command(const char*, SkinCommand&) {}
 
 void TbsSkinKeyReader::Rect(const char* key, TRect& field) { field = ReadSkinRect(ini_, section_, key); }
 void TbsSkinKeyReader::Point(const char* key, TPoint& field) { field = ReadSkinPoint(ini_, section_, key); }
@@ -48,24 +60,6 @@ void TbsSkinKeyWriter::Command(const char* key, SkinCommand& field) { WriteSkinC
 void TbsSkinKeyWriter::InactiveEffect(const char* key, SkinInactiveEffect& field)
 {
     WriteInactiveEffect(ini_, section_, key, field);
-}
-
-void DeclareCornerPointKeys(TbsSkinKeys& keys, TPoint& lefttoppoint, TPoint& righttoppoint, TPoint& leftbottompoint,
-                            TPoint& rightbottompoint)
-{
-    BS_KEY(Point, lefttoppoint);
-    BS_KEY(Point, righttoppoint);
-    BS_KEY(Point, leftbottompoint);
-    BS_KEY(Point, rightbottompoint);
-}
-
-void DeclareStretchKeys(TbsSkinKeys& keys, bool& leftstretch, bool& rightstretch, bool& topstretch,
-                        bool& bottomstretch)
-{
-    BS_KEY(Bool, leftstretch);
-    BS_KEY(Bool, rightstretch);
-    BS_KEY(Bool, topstretch);
-    BS_KEY(Bool, bottomstretch);
 }
 
 } // namespace tavrik

@@ -11,28 +11,52 @@ namespace tavrik {
 
 class TbsSkinIni;
 
-// Every skin section declares its keys once, in the order the skin format reads them, by
-// calling one method per key with the field it fills. A reader fills the fields from an
-// ini section, a writer writes them back, so loading and saving can never disagree.
-// A missing key reads as def where a method takes one; otherwise as the type's default:
-// rect 0,0,0,0, point 0,0, bool false, no font style, taCenter, mkDefault, ieBrightness,
-// cmDefault.
+// The kinds of key a skin section reads: the type of the field each fills, and the value a
+// missing key reads as where the section's key list gives none (skin/SkinKeyMacros.h). Int,
+// Color and String keys always name their default in the list.
+namespace skinkey {
+using Rect = TRect;
+using Point = TPoint;
+using Int = int32_t;
+using Color = TColor;
+using Bool = bool;
+using String = std::string;
+using FontStyles = TbsFontStyles;
+using Alignment = TbsAlignment;
+using MorphKind = SkinMorphKind;
+using InactiveEffect = SkinInactiveEffect;
+using Command = SkinCommand;
+using PictureIndex = int32_t; // an index into the skin's pictures
+
+inline constexpr TRect RectDefault{};
+inline constexpr TPoint PointDefault{};
+inline constexpr bool BoolDefault = false;
+inline constexpr TbsFontStyles FontStylesDefault = 0;
+inline constexpr TbsAlignment AlignmentDefault = TbsAlignment::taCenter;
+inline constexpr SkinMorphKind MorphKindDefault = SkinMorphKind::mkDefault;
+inline constexpr SkinInactiveEffect InactiveEffectDefault = SkinInactiveEffect::ieBrightness;
+inline constexpr SkinCommand CommandDefault = SkinCommand::cmDefault;
+inline constexpr int32_t PictureIndexDefault = -1; // no picture
+} // namespace skinkey
+
+// Visits the keys of a skin section, each with the field it fills, in reading order. A
+// reader fills the fields from an ini section and a writer writes them back, so loading and
+// saving can never disagree; a visitor that cares for some kinds only overrides those.
 class TbsSkinKeys {
 public:
-    virtual void Rect(const char* key, TRect& field) = 0;
-    virtual void Point(const char* key, TPoint& field) = 0;
-    virtual void Int(const char* key, int32_t& field, int32_t def) = 0;
-    virtual void Color(const char* key, TColor& field, TColor def) = 0;
-    virtual void Bool(const char* key, bool& field) = 0;
-    virtual void String(const char* key, std::string& field, std::string_view def) = 0;
-    virtual void FontStyles(const char* key, TbsFontStyles& field) = 0;
-    virtual void Alignment(const char* key, TbsAlignment& field) = 0;
-    virtual void MorphKind(const char* key, SkinMorphKind& field) = 0;
-    virtual void InactiveEffect(const char* key, SkinInactiveEffect& field) = 0;
-    virtual void Command(const char* key, SkinCommand& field) = 0;
+    virtual void Rect(const char* key, TRect& field);
+    virtual void Point(const char* key, TPoint& field);
+    virtual void Int(const char* key, int32_t& field, int32_t def);
+    virtual void Color(const char* key, TColor& field, TColor def);
+    virtual void Bool(const char* key, bool& field);
+    virtual void String(const char* key, std::string& field, std::string_view def);
+    virtual void FontStyles(const char* key, TbsFontStyles& field);
+    virtual void Alignment(const char* key, TbsAlignment& field);
+    virtual void MorphKind(const char* key, SkinMorphKind& field);
+    virtual void InactiveEffect(const char* key, SkinInactiveEffect& field);
+    virtual void Command(const char* key, SkinCommand& field);
 
-    // A picture index is an int whose missing value is -1 (no picture).
-    void PictureIndex(const char* key, int32_t& field) { Int(key, field, -1); }
+    void PictureIndex(const char* key, int32_t& field) { Int(key, field, skinkey::PictureIndexDefault); }
 
 protected:
     ~TbsSkinKeys() = default;
@@ -80,11 +104,5 @@ private:
     TbsSkinIni& ini_;
     std::string section_;
 };
-
-// Key groups that several sections share, in the order the skin format reads them.
-void DeclareCornerPointKeys(TbsSkinKeys& keys, TPoint& lefttoppoint, TPoint& righttoppoint, TPoint& leftbottompoint,
-                            TPoint& rightbottompoint);
-void DeclareStretchKeys(TbsSkinKeys& keys, bool& leftstretch, bool& rightstretch, bool& topstretch,
-                        bool& bottomstretch);
 
 } // namespace tavrik

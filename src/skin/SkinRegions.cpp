@@ -179,13 +179,13 @@ TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int ne
     auto side = [&](TBitmap& part, int left, int right, TPoint upper, TPoint lower) {
         const int width = right - left;
         if (width <= 0 || bandHeight <= 0) return;
+        TSkinCells cells;
+        AddCell(cells, Rect(left, upper.y, right, lower.y), Rect(0, 0, width, bandHeight), TAxisFit::Scale,
+                TAxisFit::Tile);
+        AddCell(cells, Rect(left, c.Top, right, upper.y), Rect(0, 0, width, upper.y - c.Top));
+        AddCell(cells, Rect(left, lower.y, right, c.Bottom), Rect(0, bandHeight - (c.Bottom - lower.y), width, bandHeight));
         part = WhiteBitmap(width, bandHeight);
-        BlitCell(part, Rect(0, 0, width, bandHeight), mask, Rect(left, upper.y, right, lower.y), TAxisFit::Scale,
-                 TAxisFit::Tile);
-        if (upper.y > c.Top) BlitCell(part, Rect(0, 0, width, upper.y - c.Top), mask, Rect(left, c.Top, right, upper.y));
-        if (c.Bottom > lower.y)
-            BlitCell(part, Rect(0, bandHeight - (c.Bottom - lower.y), width, bandHeight), mask,
-                     Rect(left, lower.y, right, c.Bottom));
+        DrawCells(part, mask, {0, 0}, cells);
     };
     side(parts.Left, 0, c.Left, cut.LeftTop, cut.LeftBottom);
     side(parts.Right, c.Right, mw, cut.RightTop, cut.RightBottom);
@@ -195,11 +195,13 @@ TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int ne
     auto across = [&](TBitmap& part, int top, int bottom, TPoint from, TPoint to, TPoint newFrom, TPoint newTo) {
         const int height = bottom - top;
         if (newWidth <= 0 || height <= 0) return;
+        TSkinCells cells;
+        AddCell(cells, Rect(from.x, top, to.x, bottom), Rect(newFrom.x, 0, newTo.x, height), TAxisFit::Tile,
+                TAxisFit::Scale);
+        AddCell(cells, Rect(0, top, from.x, bottom), Rect(0, 0, from.x, height));
+        AddCell(cells, Rect(to.x, top, mw, bottom), Rect(newTo.x, 0, newTo.x + mw - to.x, height));
         part = WhiteBitmap(newWidth, height);
-        BlitCell(part, Rect(newFrom.x, 0, newTo.x, height), mask, Rect(from.x, top, to.x, bottom), TAxisFit::Tile,
-                 TAxisFit::Scale);
-        BlitCell(part, Rect(0, 0, from.x, height), mask, Rect(0, top, from.x, bottom));
-        BlitCell(part, Rect(newTo.x, 0, newTo.x + mw - to.x, height), mask, Rect(to.x, top, mw, bottom));
+        DrawCells(part, mask, {0, 0}, cells);
     };
     across(parts.Top, 0, c.Top, cut.LeftTop, cut.RightTop, newCut.LeftTop, newCut.RightTop);
     across(parts.Bottom, c.Bottom, mh, cut.LeftBottom, cut.RightBottom, newCut.LeftBottom, newCut.RightBottom);

@@ -70,8 +70,6 @@ void TApplication::FormCreated(TForm* form)
     form->AfterConstruction();
 }
 
-// --- Message loop -----------------------------------------------------------------------------
-
 void TApplication::Run()
 {
     if (TForm* main = MainForm(); main && showMainForm_) main->Show();
@@ -151,8 +149,6 @@ void TApplication::ProcessMessages()
 
 void TApplication::Terminate() { PostQuitMessage(0); }
 
-// --- Errors -----------------------------------------------------------------------------------
-
 void TApplication::HandleException(TComponent* sender)
 {
     std::exception_ptr error = std::current_exception();
@@ -173,6 +169,13 @@ void TApplication::HandleException(TComponent* sender)
 void TApplication::ShowException(const std::exception& e)
 {
     MessageDlg(e.what(), TMsgDlgType::mtError, MsgDlgButtons({TMsgDlgBtn::mbOK}));
+}
+
+void HandleExceptionOrRethrow(TComponent* sender)
+{
+    TApplication* app = Application();
+    if (!app) throw;
+    app->HandleException(sender);
 }
 
 } // namespace tavrik

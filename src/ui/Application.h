@@ -94,7 +94,6 @@ public:
     void ShowException(const std::exception& e);
     TExceptionEvent OnException;
 
-    // --- Hints ---------------------------------------------------------------------------
     // Off: no hints, and the hint window is destroyed; on again makes a new one of the
     // current HintWindowClass when it is next needed.
     bool ShowHint() const { return showHint_; }
@@ -157,6 +156,11 @@ private:
 
 // The application object, or nullptr when none exists.
 TApplication* Application();
+
+// Reports the exception being handled through the application's HandleException, or rethrows
+// it when no application exists (a test of a bare control, a tool). Call it inside a catch
+// block.
+void HandleExceptionOrRethrow(TComponent* sender);
 
 // The hint text before "|" (shown in the hint window) and after it (for a status line).
 std::string GetShortHint(const std::string& hint);

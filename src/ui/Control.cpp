@@ -27,8 +27,6 @@ TControl::~TControl()
     if (parent_) parent_->RemoveControl(this);
 }
 
-// --- Place ------------------------------------------------------------------------------------
-
 void TControl::SetParent(TWinControl* parent)
 {
     if (parent == parent_) return;
@@ -174,8 +172,6 @@ void TControl::SendToBack()
         SetWindowPos(w->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Invalidate();
 }
-
-// --- State ------------------------------------------------------------------------------------
 
 void TControl::SetVisible(bool visible)
 {
@@ -330,8 +326,6 @@ void TControl::SetMouseCapture(bool on)
     if (parent_) parent_->SetCaptureControl(on ? this : nullptr);
 }
 
-// --- Painting ---------------------------------------------------------------------------------
-
 void TControl::Invalidate()
 {
     if (!parent_ || !visible_ || !parent_->HandleAllocated()) return;
@@ -349,8 +343,6 @@ void TControl::Repaint()
     Invalidate();
     Update();
 }
-
-// --- Messages ---------------------------------------------------------------------------------
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {

@@ -53,7 +53,6 @@ public:
     ~TControl() override;
     const char* ClassName() const override { return "TControl"; }
 
-    // --- Place ---------------------------------------------------------------------------
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
     int Left() const { return left_; }
@@ -90,7 +89,6 @@ public:
     void BringToFront();
     void SendToBack();
 
-    // --- State ---------------------------------------------------------------------------
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
@@ -129,14 +127,12 @@ public:
     bool MouseCapture() const;
     void SetMouseCapture(bool on);
 
-    // --- Painting ------------------------------------------------------------------------
     virtual void Invalidate();
     // Paints what is invalid now.
     virtual void Update();
     void Repaint();
     void Refresh() { Repaint(); }
 
-    // --- Messages ------------------------------------------------------------------------
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
     const TWndMethod& WindowProc() const { return windowProc_; }
     void SetWindowProc(TWndMethod proc);

@@ -39,8 +39,6 @@ void TCustomEdit::CreateParams(TCreateParams& p)
     if (wantReturns_ && multiLine_) p.Style |= ES_WANTRETURN;
 }
 
-// --- Properties -------------------------------------------------------------------------------
-
 void TCustomEdit::SetBorderStyle(TBorderStyle style)
 {
     if (style == borderStyle_) return;
@@ -99,8 +97,6 @@ void TCustomEdit::SetWordWrapping(bool on)
     Relayout();
     SelectionChanged();
 }
-
-// --- Text -------------------------------------------------------------------------------------
 
 std::u32string TCustomEdit::ApplyCharCase(std::u32string text) const
 {
@@ -187,8 +183,6 @@ void TCustomEdit::EnabledChanged()
     Invalidate();
 }
 
-// --- Selection --------------------------------------------------------------------------------
-
 void TCustomEdit::SetSelStart(int start)
 {
     size_t pos = size_t(std::max(0, start));
@@ -266,8 +260,6 @@ bool TCustomEdit::CanEdit()
     MessageBeep(MB_OK);
     return false;
 }
-
-// --- Layout and scrolling ---------------------------------------------------------------------
 
 int TCustomEdit::LineHeight() const { return font_ ? std::max(1, font_->Height()) : 1; }
 
@@ -389,8 +381,6 @@ void TCustomEdit::UpdateCaret()
     if (inside) ShowCaret(Handle());
     else HideCaret(Handle());
 }
-
-// --- Painting ---------------------------------------------------------------------------------
 
 void TCustomEdit::EraseBackground(TCanvas& canvas) { (void)canvas; } // PaintWindow covers everything
 

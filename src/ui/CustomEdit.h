@@ -35,7 +35,6 @@ public:
     ~TCustomEdit() override;
     const char* ClassName() const override { return "TCustomEdit"; }
 
-    // --- Behaviour ---------------------------------------------------------------------------
     // Selects the whole text when the control gains the focus other than by a click.
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool on) { autoSelect_ = on; }
@@ -61,7 +60,6 @@ public:
     bool Modified() const { return modified_; }
     void SetModified(bool on) { modified_ = on; }
 
-    // --- Selection and editing -----------------------------------------------------------------
     int SelStart() const { return int(buffer_.SelStart()); }
     void SetSelStart(int start);
     int SelLength() const { return int(buffer_.SelLength()); }
@@ -82,7 +80,7 @@ public:
     // The caret's character position (the moving end of the selection).
     int CaretPos() const { return int(buffer_.Caret()); }
 
-    // --- Lines and scrolling (one line for a single-line edit) ----------------------------------
+    // A single-line edit has one line.
     int LineCount() const { return layout_.LineCount(); }
     int FirstVisibleLine() const { return firstLine_; }
     // How far the text is scrolled to the left, in pixels.

@@ -68,8 +68,6 @@ void TCustomEdit::DefaultHandler(TMessage& m)
     TWinControl::DefaultHandler(m);
 }
 
-// --- Keys -------------------------------------------------------------------------------------
-
 void TCustomEdit::WMKeyDown(TMessage& m)
 {
     auto key = uint16_t(m.WParam);
@@ -179,8 +177,6 @@ void TCustomEdit::TypeChar(char32_t c)
     InsertText(ApplyCharCase(std::u32string(1, c)), TEditBuffer::TUndo::Typing);
 }
 
-// --- Mouse ------------------------------------------------------------------------------------
-
 void TCustomEdit::WMLButtonDown(TMessage& m)
 {
     auto alive = Guard();
@@ -233,8 +229,6 @@ void TCustomEdit::StopAutoScroll()
     autoScrolling_ = false;
     if (HandleAllocated()) KillTimer(Handle(), kAutoScrollTimer);
 }
-
-// --- Focus, text, size ------------------------------------------------------------------------
 
 void TCustomEdit::WMSetFocus(TMessage& m)
 {
@@ -308,8 +302,6 @@ void TCustomEdit::BuildContextMenu()
     add("-", true, nullptr);
     add("Select &All", buffer_.SelLength() < buffer_.Length(), &TCustomEdit::SelectAll);
 }
-
-// --- Edit messages ----------------------------------------------------------------------------
 
 bool TCustomEdit::EditMessage(TMessage& m)
 {

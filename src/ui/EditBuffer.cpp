@@ -92,8 +92,6 @@ void TEditBuffer::ClearUndo()
     typing_ = false;
 }
 
-// --- Words ------------------------------------------------------------------------------------
-
 TCharClass ClassOfChar(char32_t c)
 {
     if (c == '\n' || c == '\r') return TCharClass::LineBreak;
@@ -146,8 +144,6 @@ std::pair<size_t, size_t> WordAt(std::u32string_view text, size_t pos)
     while (last < n && ClassOfChar(text[last]) == cls) ++last;
     return {first, last};
 }
-
-// --- Case -------------------------------------------------------------------------------------
 
 namespace {
 

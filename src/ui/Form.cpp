@@ -115,8 +115,6 @@ void TForm::Paint()
     if (OnPaint) OnPaint(this);
 }
 
-// --- Showing ----------------------------------------------------------------------------------
-
 void TForm::PlaceOnShow()
 {
     TRect area;
@@ -153,8 +151,6 @@ void TForm::VisibleChanged()
     else if (windowState_ == TWindowState::wsMinimized) command = SW_SHOWMINIMIZED;
     ShowWindow(Handle(), command);
 }
-
-// --- Closing ----------------------------------------------------------------------------------
 
 bool TForm::CloseQuery()
 {
@@ -202,8 +198,6 @@ bool TForm::IsShortCut(uint16_t key, TShiftState shift)
     if (OnShortCut) OnShortCut(this, key, shift & (ssShift | ssCtrl | ssAlt), handled);
     return handled;
 }
-
-// --- Focus ------------------------------------------------------------------------------------
 
 void TForm::SetActiveControl(TWinControl* control)
 {
@@ -253,8 +247,6 @@ void TForm::SetWindowFocus()
     if (target) tavrik::SetFocus(target->Handle());
     else tavrik::SetFocus(Handle());
 }
-
-// --- Messages ---------------------------------------------------------------------------------
 
 void TForm::WMActivate(TMessage& m)
 {

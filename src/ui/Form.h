@@ -116,6 +116,7 @@ private:
     int CaptionButtonAt(TPoint window) const;
     void PaintCaption();
     bool CaptionMouse(TMessage& m);
+    void SetCaptionButtonState(int hot, int pressed);
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;

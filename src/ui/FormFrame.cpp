@@ -135,6 +135,15 @@ void TForm::PaintCaption()
     ReleaseDC(h, dc);
 }
 
+// The caption buttons are repainted only when the hot or the pressed button really changes.
+void TForm::SetCaptionButtonState(int hot, int pressed)
+{
+    if (hot == hotButton_ && pressed == pressedButton_) return;
+    hotButton_ = hot;
+    pressedButton_ = pressed;
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
 // Non-client mouse messages on the caption buttons, and the captured mouse while one is held.
 bool TForm::CaptionMouse(TMessage& m)
 {
@@ -152,35 +161,24 @@ bool TForm::CaptionMouse(TMessage& m)
         return true;
     }
     case WM_NCMOUSEMOVE: {
-        int hit = IsCaptionButton(int(m.WParam)) ? int(m.WParam) : 0;
-        if (hit != hotButton_) {
-            hotButton_ = hit;
-            RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-        }
+        SetCaptionButtonState(IsCaptionButton(int(m.WParam)) ? int(m.WParam) : 0, pressedButton_);
         TRACKMOUSEEVENT track{TME_LEAVE | TME_NONCLIENT, Handle(), 0};
         TrackMouseEvent(&track);
         DefaultHandler(m);
         return true;
     }
     case WM_NCMOUSELEAVE:
-        if (hotButton_ && !pressedButton_) {
-            hotButton_ = 0;
-            RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-        }
+        if (!pressedButton_) SetCaptionButtonState(0, 0);
         DefaultHandler(m);
         return true;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
         if (!IsCaptionButton(int(m.WParam))) return false;
-        pressedButton_ = hotButton_ = int(m.WParam);
+        SetCaptionButtonState(int(m.WParam), int(m.WParam));
         SetCapture(Handle());
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
         return true;
     case WM_CAPTURECHANGED:
-        if (pressedButton_) {
-            pressedButton_ = hotButton_ = 0;
-            RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-        }
+        if (pressedButton_) SetCaptionButtonState(0, 0);
         return false;
     default: break;
     }
@@ -190,11 +188,7 @@ bool TForm::CaptionMouse(TMessage& m)
     int hit = CaptionButtonAt({screen.x - w.Left, screen.y - w.Top});
     int pressed = pressedButton_;
     if (m.Msg == WM_MOUSEMOVE) {
-        int hot = hit == pressed ? hit : 0;
-        if (hot != hotButton_) {
-            hotButton_ = hot;
-            RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-        }
+        SetCaptionButtonState(hit == pressed ? hit : 0, pressed);
         return true;
     }
     ReleaseCapture(); // clears the pressed state through WM_CAPTURECHANGED

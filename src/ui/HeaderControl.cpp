@@ -42,8 +42,6 @@ void THeaderControl::SetImages(TImageList* images)
     Invalidate();
 }
 
-// --- Items ------------------------------------------------------------------------------------
-
 int THeaderControl::InsertItem(int index, const HDITEM& info)
 {
     index = std::clamp(index, 0, ItemCount());
@@ -175,8 +173,6 @@ int THeaderControl::HitTest(TPoint p, UINT& flags) const
     return on;
 }
 
-// --- Messages ---------------------------------------------------------------------------------
-
 LRESULT THeaderControl::Notify(UINT code, int item, HDITEM* info)
 {
     if (!HandleAllocated()) return 0;
@@ -255,8 +251,6 @@ void THeaderControl::WndProc(TMessage& m)
     }
     TCustomControl::WndProc(m);
 }
-
-// --- Mouse --------------------------------------------------------------------------------------
 
 void THeaderControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
@@ -370,8 +364,6 @@ void THeaderControl::ChangeWidthFromDrag(int x)
     if (Notify(HDN_TRACK, trackItem_, &info) != 0 || !alive) return;
     SetItem(trackItem_, info, true);
 }
-
-// --- Painting -----------------------------------------------------------------------------------
 
 void THeaderControl::Paint()
 {

@@ -35,8 +35,6 @@ TCustomListBox::TCustomListBox(TComponent* owner) : TCustomControl(owner)
     items_.OnChange = [this] { ItemsChanged(); };
 }
 
-// --- Items and selection ------------------------------------------------------------------------
-
 void TCustomListBox::ItemsChanged()
 {
     int count = Count();
@@ -70,7 +68,7 @@ bool TCustomListBox::Selected(int index) const { return (items_.State(index) & k
 
 void TCustomListBox::SetSelected(int index, bool on)
 {
-    if (index < 0 || index >= Count() || Selected(index) == on) return;
+    if (!ValidIndex(index) || Selected(index) == on) return;
     if (!multiSelect_) {
         SetItemIndex(on ? index : -1);
         return;
@@ -127,8 +125,6 @@ void TCustomListBox::SetMultiSelect(bool on)
 }
 
 void TCustomListBox::SelectionChanged() { Click(); }
-
-// --- Rows ---------------------------------------------------------------------------------------
 
 void TCustomListBox::SetStyle(TListBoxStyle style)
 {
@@ -208,7 +204,7 @@ void TCustomListBox::SetTopIndex(int index)
 
 TRect TCustomListBox::ItemRect(int index) const
 {
-    if (index < 0 || index >= Count()) return {};
+    if (!ValidIndex(index)) return {};
     int top = RowTop(index) - RowTop(topIndex_);
     return {0, top, ClientWidth(), top + RowHeight(index)};
 }
@@ -229,7 +225,7 @@ int TCustomListBox::ItemAtPos(TPoint p, bool existing) const
 
 void TCustomListBox::MakeVisible(int index)
 {
-    if (index < 0 || index >= Count()) return;
+    if (!ValidIndex(index)) return;
     if (index < topIndex_) {
         SetTopIndex(index);
         return;
@@ -245,8 +241,6 @@ void TCustomListBox::InvalidateItem(int index)
     TRect r = ItemRect(index);
     if (r.Bottom > 0 && r.Top < ClientHeight()) InvalidateRect(Handle(), &r, false);
 }
-
-// --- Scrolling ----------------------------------------------------------------------------------
 
 void TCustomListBox::GetScrollRange(int& min, int& max, int& page, int& position) const
 {
@@ -278,8 +272,6 @@ void TCustomListBox::Scroll(int code, int thumb)
     int page = std::max(1, VisibleRows());
     SetTopIndex(ScrollTarget(code, thumb, topIndex_, 1, page, Count() - 1));
 }
-
-// --- Input --------------------------------------------------------------------------------------
 
 void TCustomListBox::MoveCaret(int index, TShiftState shift, bool byMouse)
 {
@@ -380,136 +372,141 @@ void TCustomListBox::KeyPress(char32_t& key)
     prefixTime_ = now;
     prefix_ += Utf8Encode(key);
     // A longer prefix may still match the current item; a first letter looks past it.
-    int found = FindPrefix(prefix_, prefix_.size() > Utf8Encode(key).size() ? caret_ - 1 : caret_);
+    int found = FindString(prefix_, prefix_.size() > Utf8Encode(key).size() ? caret_ - 1 : caret_, TFindMode::Prefix);
     if (found < 0 && Utf8Length(prefix_) > 1) {
         // The same letter typed again steps through the items that start with it.
         std::u32string typed = Utf8ToUtf32(prefix_);
         if (std::all_of(typed.begin(), typed.end(), [&](char32_t c) { return c == typed[0]; }))
-            found = FindPrefix(Utf8Encode(typed[0]), caret_);
+            found = FindString(Utf8Encode(typed[0]), caret_, TFindMode::Prefix);
     }
     if (found >= 0) MoveCaret(found, 0, false);
     if (alive) key = 0;
 }
 
-int TCustomListBox::FindPrefix(const std::string& prefix, int after) const
+int TCustomListBox::FindString(const std::string& text, int after, TFindMode mode) const
 {
     int n = Count();
     for (int step = 1; step <= n; ++step) {
         int i = ((after + step) % n + n) % n;
-        if (StartsWithNoCase(items_.Strings(i), prefix)) return i;
+        const std::string& item = items_.Strings(i);
+        if (mode == TFindMode::Prefix ? StartsWithNoCase(item, text) : SameTextAscii(item, text)) return i;
     }
     return -1;
 }
 
-// --- Messages -----------------------------------------------------------------------------------
-
-LRESULT TCustomListBox::ListMessage(TMessage& m, bool& handled)
+bool TCustomListBox::ListMessage(TMessage& m)
 {
-    handled = true;
     int index = int(int64_t(m.WParam));
+    // The messages about one item fail alike for an index outside the list.
+    static constexpr UINT kItemMessages[] = {LB_DELETESTRING, LB_GETSEL,      LB_GETTEXTLEN,    LB_GETTEXT,
+                                             LB_GETITEMDATA,  LB_SETITEMDATA, LB_SETCARETINDEX, LB_GETITEMRECT};
+    if (std::ranges::find(kItemMessages, m.Msg) != std::end(kItemMessages) && !ValidIndex(index)) {
+        m.Result = LB_ERR;
+        return true;
+    }
     auto text = [&] { return std::string(m.LParam ? LParamToPtr<const char>(m.LParam) : ""); };
     switch (m.Msg) {
-    case LB_ADDSTRING: return items_.Add(text());
-    case LB_INSERTSTRING: return index < 0 ? items_.Add(text()) : items_.Insert(std::min(index, Count()), text());
+    case LB_ADDSTRING: m.Result = items_.Add(text()); return true;
+    case LB_INSERTSTRING:
+        m.Result = index < 0 ? items_.Add(text()) : items_.Insert(std::min(index, Count()), text());
+        return true;
     case LB_DELETESTRING:
-        if (index < 0 || index >= Count()) return LB_ERR;
         items_.Delete(index);
-        return Count();
-    case LB_RESETCONTENT: items_.Clear(); return 0;
-    case LB_GETCOUNT: return Count();
-    case LB_GETCURSEL: return multiSelect_ ? caret_ : ItemIndex();
+        m.Result = Count();
+        return true;
+    case LB_RESETCONTENT: items_.Clear(); m.Result = 0; return true;
+    case LB_GETCOUNT: m.Result = Count(); return true;
+    case LB_GETCURSEL: m.Result = multiSelect_ ? caret_ : ItemIndex(); return true;
     case LB_SETCURSEL:
-        if (multiSelect_) return LB_ERR;
-        SetItemIndex(index >= 0 && index < Count() ? index : -1);
-        return index >= 0 && index < Count() ? index : LB_ERR;
-    case LB_GETSEL: return index >= 0 && index < Count() ? LRESULT(Selected(index)) : LB_ERR;
-    case LB_SETSEL: {
-        if (!multiSelect_) return LB_ERR;
-        int item = int(m.LParam);
-        if (item == -1) {
-            if (m.WParam) SelectAll();
-            else SelectOnly(-1);
-            return 0;
-        }
-        if (item < 0 || item >= Count()) return LB_ERR;
-        SetSelected(item, m.WParam != 0);
-        return 0;
-    }
-    case LB_GETSELCOUNT: return multiSelect_ ? SelCount() : LB_ERR;
-    case LB_GETTEXTLEN: return index >= 0 && index < Count() ? LRESULT(items_.Strings(index).size()) : LB_ERR;
+        if (!multiSelect_) SetItemIndex(ValidIndex(index) ? index : -1);
+        m.Result = !multiSelect_ && ValidIndex(index) ? index : LB_ERR;
+        return true;
+    case LB_GETSEL: m.Result = Selected(index); return true;
+    case LB_SETSEL: m.Result = SetSelMessage(m.WParam != 0, int(m.LParam)); return true;
+    case LB_GETSELCOUNT: m.Result = multiSelect_ ? SelCount() : LB_ERR; return true;
+    case LB_GETTEXTLEN: m.Result = LRESULT(items_.Strings(index).size()); return true;
     case LB_GETTEXT: {
-        if (index < 0 || index >= Count() || !m.LParam) return LB_ERR;
+        if (!m.LParam) {
+            m.Result = LB_ERR;
+            return true;
+        }
         const std::string& s = items_.Strings(index);
         std::memcpy(LParamToPtr<char>(m.LParam), s.c_str(), s.size() + 1);
-        return LRESULT(s.size());
+        m.Result = LRESULT(s.size());
+        return true;
     }
-    case LB_GETITEMDATA: return index >= 0 && index < Count() ? PtrToLParam(items_.Objects(index)) : LB_ERR;
+    case LB_GETITEMDATA: m.Result = PtrToLParam(items_.Objects(index)); return true;
     case LB_SETITEMDATA:
-        if (index < 0 || index >= Count()) return LB_ERR;
         items_.SetObject(index, LParamToPtr<void>(m.LParam));
-        return 0;
-    case LB_GETTOPINDEX: return topIndex_;
+        m.Result = 0;
+        return true;
+    case LB_GETTOPINDEX: m.Result = topIndex_; return true;
     case LB_SETTOPINDEX:
-        if (index < 0 || index >= std::max(1, Count())) return LB_ERR;
-        SetTopIndex(index);
-        return 0;
-    case LB_GETCARETINDEX: return caret_;
+        // An empty list still has its top index 0.
+        m.Result = index < 0 || index >= std::max(1, Count()) ? LB_ERR : 0;
+        if (m.Result == 0) SetTopIndex(index);
+        return true;
+    case LB_GETCARETINDEX: m.Result = caret_; return true;
     case LB_SETCARETINDEX:
-        if (index < 0 || index >= Count()) return LB_ERR;
         if (multiSelect_) caret_ = index;
         else SetItemIndex(index);
         MakeVisible(index);
         Invalidate();
-        return 0;
-    case LB_GETITEMHEIGHT: return RowHeight(std::max(0, index));
-    case LB_SETITEMHEIGHT: {
-        int h = LOWORD(uint64_t(m.LParam));
-        if (h <= 0 || h > 255) return LB_ERR;
-        if (style_ == TListBoxStyle::lbOwnerDrawVariable && index >= 0 && index < int(heights_.size())) {
-            heights_[size_t(index)] = h;
-            SetTopIndex(topIndex_);
-            UpdateScrollBar();
-            Invalidate();
-        } else {
-            SetItemHeight(h);
-        }
-        return 0;
-    }
-    case LB_GETITEMRECT: {
-        auto* r = LParamToPtr<TRect>(m.LParam);
-        if (!r || index < 0 || index >= Count()) return LB_ERR;
-        *r = ItemRect(index);
-        return 1;
-    }
+        m.Result = 0;
+        return true;
+    case LB_GETITEMHEIGHT: m.Result = RowHeight(std::max(0, index)); return true;
+    case LB_SETITEMHEIGHT: m.Result = SetItemHeightMessage(index, LOWORD(uint64_t(m.LParam))); return true;
+    case LB_GETITEMRECT:
+        if (auto* r = LParamToPtr<TRect>(m.LParam)) *r = ItemRect(index);
+        m.Result = m.LParam ? 1 : LB_ERR;
+        return true;
     case LB_ITEMFROMPOINT: {
         TPoint p = LParamToPoint(m.LParam);
         int item = ItemAtPos(p, false);
         bool outside = p.x < 0 || p.x >= ClientWidth() || p.y < 0 || p.y >= ClientHeight() || item >= Count();
-        return MAKELRESULT(std::clamp(item, 0, std::max(0, Count() - 1)), outside ? 1 : 0);
+        m.Result = MAKELRESULT(std::clamp(item, 0, std::max(0, Count() - 1)), outside ? 1 : 0);
+        return true;
     }
     case LB_FINDSTRING:
     case LB_FINDSTRINGEXACT: {
-        std::string s = text();
-        int n = Count();
-        for (int step = 1; step <= n; ++step) {
-            int i = ((index + step) % n + n) % n;
-            const std::string& item = items_.Strings(i);
-            if (m.Msg == LB_FINDSTRING ? StartsWithNoCase(item, s) : SameTextAscii(item, s)) return i;
-        }
-        return LB_ERR;
+        int found = FindString(text(), index, m.Msg == LB_FINDSTRING ? TFindMode::Prefix : TFindMode::Whole);
+        m.Result = found >= 0 ? found : LB_ERR;
+        return true;
     }
-    default: handled = false; return 0;
+    default: return false;
     }
+}
+
+LRESULT TCustomListBox::SetSelMessage(bool select, int item)
+{
+    if (!multiSelect_) return LB_ERR;
+    if (item == -1) {
+        if (select) SelectAll();
+        else SelectOnly(-1);
+        return 0;
+    }
+    if (!ValidIndex(item)) return LB_ERR;
+    SetSelected(item, select);
+    return 0;
+}
+
+LRESULT TCustomListBox::SetItemHeightMessage(int index, int height)
+{
+    if (height <= 0 || height > 255) return LB_ERR;
+    if (style_ == TListBoxStyle::lbOwnerDrawVariable && index >= 0 && index < int(heights_.size())) {
+        heights_[size_t(index)] = height;
+        SetTopIndex(topIndex_);
+        UpdateScrollBar();
+        Invalidate();
+    } else {
+        SetItemHeight(height);
+    }
+    return 0;
 }
 
 void TCustomListBox::WndProc(TMessage& m)
 {
-    bool handled = false;
-    LRESULT result = ListMessage(m, handled);
-    if (handled) {
-        m.Result = result;
-        return;
-    }
+    if (ListMessage(m)) return;
     switch (m.Msg) {
     case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
     case WM_VSCROLL: Scroll(LOWORD(m.WParam), HIWORD(m.WParam)); return;
@@ -520,8 +517,6 @@ void TCustomListBox::WndProc(TMessage& m)
     }
     TCustomControl::WndProc(m);
 }
-
-// --- Painting -----------------------------------------------------------------------------------
 
 void TCustomListBox::Paint()
 {

@@ -130,8 +130,16 @@ private:
     void SelectRange(int from, int to);
     void MakeVisible(int index);
     void InvalidateItem(int index);
-    int FindPrefix(const std::string& prefix, int after) const;
-    LRESULT ListMessage(TMessage& m, bool& handled);
+    bool ValidIndex(int index) const { return index >= 0 && index < Count(); }
+    enum class TFindMode : uint8_t { Prefix, Whole };
+    // The first item after `after`, going round, whose text starts with (or is) text, case
+    // ignored; -1 when none does.
+    int FindString(const std::string& text, int after, TFindMode mode) const;
+    // Handles the list box messages (LB_*): true when it did, with the result in m.Result,
+    // as every message handler of a control does.
+    bool ListMessage(TMessage& m);
+    LRESULT SetSelMessage(bool select, int item);
+    LRESULT SetItemHeightMessage(int index, int height);
 
     TStringItems items_;
     TListBoxStyle style_ = TListBoxStyle::lbStandard;

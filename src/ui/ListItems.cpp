@@ -6,8 +6,6 @@
 
 namespace tavrik {
 
-// --- TListItem ------------------------------------------------------------------------------
-
 TCustomListView* TListItem::ListView() const { return owner_->Owner(); }
 
 void TListItem::Changed(TItemChange change) { owner_->Owner()->ItemChanged(this, change); }
@@ -57,8 +55,6 @@ TRect TListItem::DisplayRect(TDisplayCode code) const { return ListView()->ItemR
 void TListItem::MakeVisible(bool partialOK) { ListView()->MakeItemVisible(index_, partialOK); }
 
 void TListItem::Delete() { owner_->Delete(index_); }
-
-// --- TListItems -----------------------------------------------------------------------------
 
 TListItems::~TListItems() = default;
 

@@ -40,8 +40,6 @@ void TCustomListView::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
 }
 
-// --- Properties -----------------------------------------------------------------------------
-
 void TCustomListView::SetViewStyle(TViewStyle style)
 {
     if (style == viewStyle_) return;
@@ -138,8 +136,6 @@ void TCustomListView::SetSortType(TSortType type)
     sortType_ = type;
     if (type != TSortType::stNone) AlphaSort();
 }
-
-// --- Selection and focus ----------------------------------------------------------------------
 
 TListItem* TCustomListView::Selected()
 {
@@ -249,8 +245,6 @@ void TCustomListView::SelectionChanged(int index, bool on)
     if (alive && OnChange && items_.Item(index) == item) OnChange(this, item, TItemChange::ctState);
 }
 
-// --- What the items and columns report --------------------------------------------------------
-
 void TCustomListView::ItemChanged(TListItem* item, TItemChange change)
 {
     if (fillingVirtual_) return;
@@ -315,8 +309,6 @@ void TCustomListView::FillVirtualItem(TListItem* item)
     }
     fillingVirtual_ = false;
 }
-
-// --- Sorting -----------------------------------------------------------------------------------
 
 bool TCustomListView::AlphaSort()
 {

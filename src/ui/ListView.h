@@ -57,7 +57,6 @@ public:
     TListItems& Items() { return items_; }
     TListColumns& Columns() { return columns_; }
 
-    // --- Look -----------------------------------------------------------------------------
     TViewStyle ViewStyle() const { return viewStyle_; }
     void SetViewStyle(TViewStyle style);
     TImageList* LargeImages() const { return largeImages_; }
@@ -84,13 +83,11 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool on) { readOnly_ = on; }
 
-    // --- Virtual mode -----------------------------------------------------------------------
     // The items are rows of Items.Count that OnData fills when they are shown or asked for.
     // Changing it clears the items.
     bool OwnerData() const { return ownerData_; }
     void SetOwnerData(bool on);
 
-    // --- Selection and focus --------------------------------------------------------------
     bool MultiSelect() const { return multiSelect_; }
     // Turning it off keeps only the first selected item.
     void SetMultiSelect(bool on);
@@ -109,7 +106,6 @@ public:
     int FocusedIndex() const { return focused_; }
     void SetFocusedIndex(int index);
 
-    // --- Geometry and scrolling -----------------------------------------------------------
     TListItem* GetItemAt(int x, int y);
     // The index under a client point, or -1; selectArea: only where a click selects.
     int IndexAt(TPoint p, bool selectArea) const;
@@ -136,7 +132,6 @@ public:
     int HeaderHeight() const;
     THeaderControl* Header() const { return header_; }
 
-    // --- Sorting --------------------------------------------------------------------------
     TSortType SortType() const { return sortType_; }
     // Sorts at once unless stNone; later additions are not sorted until AlphaSort.
     void SetSortType(TSortType type);

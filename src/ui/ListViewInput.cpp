@@ -65,8 +65,6 @@ void TCustomListView::WndProc(TMessage& m)
     TCustomControl::WndProc(m);
 }
 
-// --- Mouse --------------------------------------------------------------------------------------
-
 void TCustomListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     auto alive = Guard();
@@ -115,8 +113,6 @@ void TCustomListView::Wheel(int delta)
     }
 }
 
-// --- Scroll requests -----------------------------------------------------------------------------
-
 // The message carries 16 bits of the thumb's position; a longer range asks the bar for all.
 int TCustomListView::ThumbPosition(bool vertical, int thumb, const TListScrollInfo& info)
 {
@@ -149,8 +145,6 @@ void TCustomListView::ScrollRequest(bool vertical, int code, int thumb)
     }
     SetScrollPos(vertical, pos);
 }
-
-// --- Keyboard ----------------------------------------------------------------------------------
 
 void TCustomListView::KeyDown(uint16_t& key, TShiftState shift)
 {
@@ -265,8 +259,6 @@ void TCustomListView::KeyPress(char32_t& key)
     }
 }
 
-// --- Neighbours --------------------------------------------------------------------------------
-
 TListItem* TCustomListView::GetNextItem(TListItem* start, TSearchDirection direction, TItemStates states)
 {
     int index = NextIndex(start ? items_.IndexOf(start) : -1, direction, states, false);
@@ -316,8 +308,6 @@ int TCustomListView::NextIndex(int start, TSearchDirection direction, TItemState
         return n - 1 > start && (n - 1) / RowsPerColumn() > start / RowsPerColumn() ? n - 1 : start;
     return stayAtEdge ? start : -1;
 }
-
-// --- Header --------------------------------------------------------------------------------------
 
 void TCustomListView::HeaderNotify(TMessage& m)
 {

@@ -5,8 +5,6 @@
 
 namespace tavrik {
 
-// --- Lines ------------------------------------------------------------------------------------
-
 std::vector<std::string> TMemoLines::Split() const
 {
     std::vector<std::string> lines;
@@ -79,8 +77,6 @@ std::string TMemoLines::Text() const
 }
 
 void TMemoLines::SetText(const std::string& text) { memo_.SetText(text); }
-
-// --- Memo -------------------------------------------------------------------------------------
 
 TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), lines_(std::make_unique<TMemoLines>(*this))
 {

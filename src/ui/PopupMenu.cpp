@@ -13,8 +13,7 @@ void ClickItem(TMenuItem* item)
     try {
         item->Click();
     } catch (...) {
-        if (TApplication* app = Application()) app->HandleException(item);
-        else throw;
+        HandleExceptionOrRethrow(item);
     }
 }
 

@@ -32,8 +32,6 @@ TCustomTabControl::TCustomTabControl(TComponent* owner) : TCustomControl(owner)
     TabsChanged();
 }
 
-// --- Properties ---------------------------------------------------------------------------------
-
 void TCustomTabControl::SetTabIndex(int index)
 {
     if (index < -1 || index >= TabCount() || index == tabIndex_) return;
@@ -122,8 +120,6 @@ void TCustomTabControl::FontChanged()
     TabsChanged();
 }
 
-// --- Geometry -----------------------------------------------------------------------------------
-
 int TCustomTabControl::RowHeight() const
 {
     if (tabHeight_ > 0) return tabHeight_;
@@ -205,8 +201,6 @@ void TCustomTabControl::AdjustClientRect(TRect& rect) const
     const_cast<TCustomTabControl*>(this)->Perform(TCM_ADJUSTRECT, 0, PtrToLParam(&rect));
 }
 
-// --- Selection ----------------------------------------------------------------------------------
-
 bool TCustomTabControl::CanChange()
 {
     bool allow = true;
@@ -244,8 +238,6 @@ void TCustomTabControl::SelectNextTab(bool forward)
     int next = tabIndex_ < 0 ? 0 : ((tabIndex_ + (forward ? 1 : -1)) % count + count) % count;
     SelectTabByUser(next);
 }
-
-// --- Input --------------------------------------------------------------------------------------
 
 void TCustomTabControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
@@ -341,8 +333,6 @@ void TCustomTabControl::WndProc(TMessage& m)
     }
     TCustomControl::WndProc(m);
 }
-
-// --- Painting -----------------------------------------------------------------------------------
 
 void TCustomTabControl::Paint()
 {

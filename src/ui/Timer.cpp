@@ -42,8 +42,7 @@ void TTimer::UpdateTimer()
         try {
             Timer();
         } catch (...) {
-            if (TApplication* app = Application()) app->HandleException(this);
-            else throw;
+            HandleExceptionOrRethrow(this);
         }
     });
 }

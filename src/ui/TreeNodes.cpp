@@ -8,8 +8,6 @@
 
 namespace tavrik {
 
-// --- TTreeNode ----------------------------------------------------------------------------------
-
 TTreeNode::TTreeNode(TTreeNodes* owner, TTreeNode* parent, std::string text)
     : owner_(owner), parent_(parent), text_(std::move(text))
 {
@@ -198,8 +196,6 @@ void TTreeNode::CustomSort(const std::function<bool(const TTreeNode*, const TTre
         for (auto& child : children_) child->CustomSort(less, true);
     Changed(true);
 }
-
-// --- TTreeNodes ---------------------------------------------------------------------------------
 
 TTreeNodes::TTreeNodes(TCustomTreeView* owner)
     : owner_(owner), root_(new TTreeNode(this, nullptr, std::string()))

@@ -43,8 +43,6 @@ void TCustomTreeView::BeforeDestruction()
     TCustomControl::BeforeDestruction();
 }
 
-// --- Properties ---------------------------------------------------------------------------------
-
 void TCustomTreeView::SetShowLines(bool on)
 {
     if (on == showLines_) return;
@@ -126,8 +124,6 @@ void TCustomTreeView::Resize()
     ClampScroll();
     UpdateScrollBars();
 }
-
-// --- Rows ---------------------------------------------------------------------------------------
 
 const std::vector<TTreeNode*>& TCustomTreeView::Rows() const
 {
@@ -211,8 +207,6 @@ void TCustomTreeView::SetTopItem(TTreeNode* node)
     if (row >= 0) SetTopIndex(row);
 }
 
-// --- Scrolling ----------------------------------------------------------------------------------
-
 void TCustomTreeView::SetTopIndex(int row)
 {
     row = std::clamp(row, 0, std::max(0, RowCount() - std::max(1, VisibleCount())));
@@ -293,8 +287,6 @@ void TCustomTreeView::NodesChanged(bool layout)
     UpdateScrollBars();
     Invalidate();
 }
-
-// --- Expanding, collapsing, selecting -----------------------------------------------------------
 
 bool TCustomTreeView::ExpandNode(TTreeNode* node)
 {
@@ -398,8 +390,6 @@ void TCustomTreeView::SelectRow(int row)
     if (RowCount() == 0) return;
     SetSelected(Rows()[size_t(std::clamp(row, 0, RowCount() - 1))]);
 }
-
-// --- Input --------------------------------------------------------------------------------------
 
 void TCustomTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
@@ -522,8 +512,6 @@ void TCustomTreeView::WndProc(TMessage& m)
     }
     TCustomControl::WndProc(m);
 }
-
-// --- Painting -----------------------------------------------------------------------------------
 
 void TCustomTreeView::Paint()
 {

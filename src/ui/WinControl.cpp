@@ -43,8 +43,6 @@ void TWinControl::DestroyChildren()
     }
 }
 
-// --- Window -----------------------------------------------------------------------------------
-
 HWND TWinControl::Handle()
 {
     HandleNeeded();
@@ -128,8 +126,7 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         proc(m);
     } catch (...) {
         // An error escaping a handler is reported, and the message loop goes on.
-        if (TApplication* app = Application()) app->HandleException(alive ? this : nullptr);
-        else throw;
+        HandleExceptionOrRethrow(alive ? this : nullptr);
     }
     return m.Result;
 }
@@ -200,8 +197,6 @@ void TWinControl::WMNcDestroy(TMessage& m)
     mouseTracked_ = false;
 }
 
-// --- Children ---------------------------------------------------------------------------------
-
 void TWinControl::InsertControl(TControl* control)
 {
     if (!control || control == this || control->Parent() == this) return;
@@ -260,8 +255,6 @@ void TWinControl::Broadcast(TMessage& message)
         if (message.Result != 0) return;
     }
 }
-
-// --- Bounds -----------------------------------------------------------------------------------
 
 void TWinControl::ApplyBounds(int left, int top, int width, int height)
 {
@@ -334,8 +327,6 @@ void TWinControl::SetClientSize(int width, int height)
     SetBounds(Left(), Top(), width + Width() - c.Width(), height + Height() - c.Height());
 }
 
-// --- State ------------------------------------------------------------------------------------
-
 bool TWinControl::Showing() const
 {
     if (handle_) return IsWindowVisible(handle_);
@@ -365,8 +356,6 @@ void TWinControl::TextChanged()
     if (handle_) SetWindowText(handle_, Text());
     Invalidate();
 }
-
-// --- Painting ---------------------------------------------------------------------------------
 
 void TWinControl::Invalidate()
 {
@@ -452,8 +441,6 @@ void TWinControl::WMPaint(TMessage& m)
     }
     EndPaint(h, &ps);
 }
-
-// --- Alignment --------------------------------------------------------------------------------
 
 void TWinControl::EnableAlign()
 {

@@ -37,7 +37,6 @@ public:
     ~TWinControl() override;
     const char* ClassName() const override { return "TWinControl"; }
 
-    // --- Window --------------------------------------------------------------------------
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
     void HandleNeeded();
@@ -50,7 +49,7 @@ public:
     // The control whose window this is, or nullptr.
     static TWinControl* FromHandle(HWND hwnd);
 
-    // --- Children, in z-order (the first is at the bottom) --------------------------------
+    // Children in z-order: the first is at the bottom.
     int ControlCount() const { return int(controls_.size()); }
     TControl* Controls(int index) const { return controls_.at(size_t(index)); }
     void InsertControl(TControl* control);
@@ -62,14 +61,12 @@ public:
     // Sends the message to every child control until one answers with a non-zero Result.
     void Broadcast(TMessage& message);
 
-    // --- Alignment -----------------------------------------------------------------------
     void DisableAlign() { ++alignLevel_; }
     void EnableAlign();
     void Realign();
     // The area aligned children share (the client rectangle less borders and bevels).
     virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
 
-    // --- Focus and keys ------------------------------------------------------------------
     int TabOrder() const;
     void SetTabOrder(int order);
     bool TabStop() const { return tabStop_; }
@@ -88,7 +85,6 @@ public:
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
 
-    // --- Painting ------------------------------------------------------------------------
     // Paints into an off-screen bitmap first, so that no half-painted state is ever seen.
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }

@@ -13,7 +13,6 @@ namespace tavrik {
 
 namespace {
 
-
 bool IsButtonDown(UINT msg)
 {
     return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ||
@@ -65,8 +64,6 @@ void TWinControl::DefaultHandler(TMessage& m)
 {
     if (handle_) m.Result = DefWindowProc(handle_, m.Msg, m.WParam, m.LParam);
 }
-
-// --- Mouse ------------------------------------------------------------------------------------
 
 void TWinControl::WMMouse(TMessage& m)
 {
@@ -165,8 +162,6 @@ void TWinControl::WMContextMenu(TMessage& m)
     if (alive && m.Result == 0) DefaultHandler(m);
 }
 
-// --- Focus ------------------------------------------------------------------------------------
-
 void TWinControl::WMSetFocus(TMessage& m)
 {
     auto alive = Guard();
@@ -261,8 +256,6 @@ void TWinControl::DoExit()
 {
     if (OnExit) OnExit(this);
 }
-
-// --- Keys -------------------------------------------------------------------------------------
 
 void TWinControl::WMKeyDown(TMessage& m)
 {

@@ -133,7 +133,6 @@ public:
     // stops. The tick clock (core/TickClock.h) may be installed here.
     virtual void Attach(IBackendHost* host) = 0;
 
-    // --- Screen -----------------------------------------------------------------------------
     // The monitors, the primary one first; never empty. Asked often (system metrics, work
     // areas): answer from what was read at start and after each DisplayChanged event.
     virtual std::vector<TMonitor> Monitors() = 0;
@@ -141,7 +140,6 @@ public:
     // parts outside the screen read as black.
     virtual TBitmap ReadScreen(const TRect& area) = 0;
 
-    // --- Native windows -----------------------------------------------------------------------
     // Creates a hidden window. Its pixels are undefined until the first present.
     virtual TNativeWindow CreateNativeWindow(const TNativeWindowParams& params) = 0;
     virtual void DestroyNativeWindow(TNativeWindow window) = 0;
@@ -173,7 +171,6 @@ public:
     virtual void PresentNativeWindow(TNativeWindow window, const TBitmap& pixels,
                                      const std::vector<TRect>& dirty) = 0;
 
-    // --- Input --------------------------------------------------------------------------------
     // Takes the next pending event without waiting; false when there is none.
     virtual bool NextEvent(TBackendEvent& event) = 0;
     // Waits until an event is pending, Wake is called, or timeoutMs milliseconds of the tick
@@ -194,13 +191,12 @@ public:
     // pointer is (a pointer grab). 0 releases it.
     virtual void SetMouseCapture(TNativeWindow window) = 0;
 
-    // --- Files dragged in from other programs ---------------------------------------------------
-    // Whether a drop at the point of the latest DragOver event would be taken (the drag then
-    // shows that it can drop), and whether the files of a Drop event were taken.
+    // Files dragged in from other programs: whether a drop at the point of the latest DragOver
+    // event would be taken (the drag then shows that it can drop), and whether the files of a
+    // Drop event were taken.
     virtual void AnswerDrag(bool accepted) = 0;
     virtual void FinishDrop(bool taken) = 0;
 
-    // --- Services -----------------------------------------------------------------------------
     virtual void Beep() = 0;
     virtual std::string ClipboardText() = 0; // UTF-8; empty when the clipboard holds no text
     virtual void SetClipboardText(const std::string& text) = 0;

@@ -45,8 +45,6 @@ void TInputRouter::TranslateNext(std::deque<TBackendEvent>& raw, TMessageQueue& 
     }
 }
 
-// --- Mouse ------------------------------------------------------------------------------------
-
 namespace {
 
 uint32_t ButtonVk(TMouseButton b)
@@ -274,8 +272,6 @@ TWindow* TInputRouter::WindowAt(TPoint screen, bool& inClient) const
     return nullptr;
 }
 
-// --- Capture and tracking -----------------------------------------------------------------------
-
 TWindow* TInputRouter::SetCapture(TWindow* w)
 {
     TWindow* old = capture_;
@@ -364,8 +360,6 @@ void TInputRouter::Forget(TWindow* w)
     if (lastClick_.window == w) lastClick_ = {};
 }
 
-// --- Keyboard ---------------------------------------------------------------------------------
-
 namespace {
 
 uint32_t GenericKey(uint32_t vk)
@@ -410,8 +404,6 @@ void TInputRouter::Key(const TBackendEvent& ev, TMessageQueue& queue)
     for (char32_t cp : Utf8ToUtf32(ev.text))
         queue.PushInput({MSG{target->handle, charMsg, WPARAM(cp), lp, time, cursor_}, asyncKeys_});
 }
-
-// --- Window events from the desktop -------------------------------------------------------------
 
 void TInputRouter::WindowEvent(const TBackendEvent& ev, TMessageQueue& queue)
 {

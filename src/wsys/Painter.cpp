@@ -85,8 +85,6 @@ void TPainter::Forget(TWindow* w)
     w->framePending = w->erasePending = false;
 }
 
-// --- Invalidation -------------------------------------------------------------------------------
-
 void TPainter::Invalidate(TWindow* w, const TRegion& windowArea, UINT flags)
 {
     if (!TWindowSystem::IsVisible(w)) return;
@@ -168,8 +166,6 @@ bool TPainter::GetUpdateRect(TWindow* w, TRect& clientRect) const
     return !w->update.IsEmpty();
 }
 
-// --- Paint messages -----------------------------------------------------------------------------
-
 bool TPainter::NeedsPaint(const TWindow* w) const { return w->framePending || !w->update.IsEmpty(); }
 
 TWindow* TPainter::FindPainting(TWindow* w)
@@ -237,8 +233,6 @@ void TPainter::UpdateNow(TWindow* w, bool children)
     }
     PresentAll();
 }
-
-// --- Device contexts ----------------------------------------------------------------------------
 
 HDC TPainter::MakeCanvas(TWindow* w, const TRegion& rootArea, TPoint origin)
 {
@@ -338,8 +332,6 @@ void TPainter::PaintDefaultFrame(TWindow* w)
     ReleaseDC(dc);
 }
 
-// --- Backing bitmaps and presentation -------------------------------------------------------------
-
 void TPainter::ResizeBacking(TWindow* top)
 {
     int w = top->rect.Width(), h = top->rect.Height();
@@ -391,8 +383,6 @@ void TPainter::PresentAll()
         }
     }
 }
-
-// --- Shapes -------------------------------------------------------------------------------------
 
 void TPainter::SetShape(TWindow* w, std::optional<TRegion> shape, bool redraw)
 {

@@ -26,8 +26,6 @@ class TRegion;
 //
 // Text is UTF-8 throughout.
 
-// --- Classes and windows -----------------------------------------------------------------------
-
 bool RegisterClass(const WNDCLASS& wc);
 bool UnregisterClass(std::string_view className);
 
@@ -68,8 +66,6 @@ bool SetProp(HWND hwnd, std::string_view name, intptr_t value);
 intptr_t GetProp(HWND hwnd, std::string_view name);
 intptr_t RemoveProp(HWND hwnd, std::string_view name);
 
-// --- Window procedures -------------------------------------------------------------------------
-
 // A window's procedure is a chain: the class procedure at the end, and in front of it every
 // procedure installed with SubclassWindow, the latest first. A message goes to the front;
 // each link passes on what it does not handle with CallWindowProc(its own id, ...). Links can
@@ -100,8 +96,6 @@ private:
     HWND hwnd_ = nullptr;
     TWndProcId id_ = 0;
 };
-
-// --- Messages ----------------------------------------------------------------------------------
 
 // Calls the window procedure at once; 0 for a handle that is not (or no longer) a window.
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -146,8 +140,6 @@ void Sleep(DWORD ms);
 DWORD GetMessageTime(); // of the last message taken from the queue
 TPoint GetMessagePos(); // cursor position, in screen coordinates, when it was queued
 
-// --- Position, size and state -------------------------------------------------------------------
-
 // Sends WM_WINDOWPOSCHANGING (the handler may change the WINDOWPOS), WM_NCCALCSIZE (wParam 1)
 // when the size or frame changes, then WM_WINDOWPOSCHANGED, whose DefWindowProc sends WM_MOVE
 // and WM_SIZE for a real change of the client area. Without SWP_NOACTIVATE a shown top-level
@@ -188,8 +180,6 @@ bool GetLayeredWindowAttributes(HWND hwnd, uint8_t* alpha);
 // Whether the display shows window opacity at all.
 bool LayeredWindowsSupported();
 
-// --- Focus, activation, mouse capture ----------------------------------------------------------
-
 // Activation goes to top-level windows. Activating B after A sends A WM_NCACTIVATE(0) and
 // WM_ACTIVATE(WA_INACTIVE), then (only when the program had no active window or loses it)
 // WM_ACTIVATEAPP to all top-level windows, then B WM_NCACTIVATE(1) and WM_ACTIVATE(WA_ACTIVE or
@@ -225,8 +215,6 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* track);
 int16_t GetKeyState(int vk);
 int16_t GetAsyncKeyState(int vk);
 
-// --- Cursor and caret ----------------------------------------------------------------------------
-
 HCURSOR LoadCursor(uint32_t idc); // the standard IDC_* shapes
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
@@ -241,16 +229,12 @@ bool HideCaret(HWND hwnd);
 bool SetCaretBlinkTime(UINT ms);
 UINT GetCaretBlinkTime();
 
-// --- Timers ------------------------------------------------------------------------------------
-
 // WM_TIMER every `elapse` milliseconds of the tick clock (at least USER_TIMER_MINIMUM),
 // generated when the queue holds nothing else, one at a time per timer; with a callback the
 // callback runs instead of the window procedure. A window's timer id is its own; a timer
 // without a window gets a fresh id, which is returned.
 uint64_t SetTimer(HWND hwnd, uint64_t id, UINT elapse, TIMERPROC proc = {});
 bool KillTimer(HWND hwnd, uint64_t id);
-
-// --- Painting ----------------------------------------------------------------------------------
 
 // Areas are in client coordinates; nullptr means the whole client area.
 bool InvalidateRect(HWND hwnd, const TRect* rect, bool erase);
@@ -312,8 +296,6 @@ private:
     HDC dc_;
 };
 
-// --- Scroll bars -------------------------------------------------------------------------------
-
 // A window's own bars (SB_HORZ, SB_VERT) sit in its frame beside the client area while it has
 // WS_HSCROLL or WS_VSCROLL, which take SM_CYHSCROLL and SM_CXVSCROLL off the client area; a
 // press on them (HTHSCROLL, HTVSCROLL) runs a tracking loop that sends the window
@@ -356,8 +338,6 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll, const TRect* 
                    TRect* updateRect, UINT flags);
 // Invalidates and erases what is uncovered; without `scroll` the children move along.
 bool ScrollWindow(HWND hwnd, int dx, int dy, const TRect* scroll = nullptr, const TRect* clip = nullptr);
-
-// --- System ------------------------------------------------------------------------------------
 
 int GetSystemMetrics(int index);
 // SPI_GETWORKAREA (TRect*), SPI_GETDRAGFULLWINDOWS (bool*), SPI_SETDRAGFULLWINDOWS (uiParam),

@@ -16,8 +16,6 @@ HWND H(const TWindow* w) { return w ? w->handle : nullptr; }
 
 } // namespace
 
-// --- Classes and windows -----------------------------------------------------------------------
-
 bool RegisterClass(const WNDCLASS& wc) { return Ws().RegisterClass(wc); }
 bool UnregisterClass(std::string_view className) { return Ws().UnregisterClass(className); }
 
@@ -194,8 +192,6 @@ intptr_t RemoveProp(HWND hwnd, std::string_view name)
     return value;
 }
 
-// --- Window procedures -------------------------------------------------------------------------
-
 TWndProcId SubclassWindow(HWND hwnd, WNDPROC proc)
 {
     TWindow* w = W(hwnd);
@@ -245,8 +241,6 @@ void TWindowSubclass::Remove()
     id_ = 0;
 }
 
-// --- Messages ----------------------------------------------------------------------------------
-
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) { return Ws().Send(hwnd, msg, wParam, lParam); }
 bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) { return Ws().Post(hwnd, msg, wParam, lParam); }
 void PostQuitMessage(int exitCode) { Ws().Queue().PostQuit(exitCode); }
@@ -286,8 +280,6 @@ std::function<bool(MSG&)> SetMessageFilter(std::function<bool(MSG&)> filter)
 }
 DWORD GetMessageTime() { return Ws().CurrentMessage().time; }
 TPoint GetMessagePos() { return Ws().CurrentMessage().pt; }
-
-// --- Position, size and state -------------------------------------------------------------------
 
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags)
 {

@@ -42,7 +42,6 @@ public:
     static bool Exists();
     IBackend& Backend() { return *backend_; }
 
-    // --- Windows -------------------------------------------------------------------------
     TWindow* Find(HWND hwnd) const { return hwnd ? table_.Find(hwnd) : nullptr; }
     std::shared_ptr<TWindow> Pin(HWND hwnd) const { return table_.Pin(hwnd); }
     bool RegisterClass(const WNDCLASS& wc);
@@ -62,7 +61,6 @@ public:
     void SetStyle(TWindow* w, int index, DWORD value);
     bool SetParent(TWindow* w, TWindow* newParent);
 
-    // --- Geometry ------------------------------------------------------------------------
     static TPoint WindowScreenOrigin(const TWindow* w);
     static TPoint ClientScreenOrigin(const TWindow* w);
     static TRect WindowScreenRect(const TWindow* w);
@@ -76,7 +74,6 @@ public:
     void ApplyBackendBounds(TWindow* w, const TRect& bounds);
     void SetMinimizedFromBackend(TWindow* w, bool minimized);
 
-    // --- Messages ------------------------------------------------------------------------
     LRESULT Send(TWindow* w, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return Send(Find(hwnd), msg, wp, lp); }
     LRESULT CallProcBehind(TWindow* w, TWndProcId link, UINT msg, WPARAM wp, LPARAM lp);
@@ -96,10 +93,8 @@ public:
     const MSG& CurrentMessage() const { return currentMessage_; }
     DWORD EventTime(const TBackendEvent& ev) const;
 
-    // --- Timers --------------------------------------------------------------------------
     TTimerList& Timers() { return timers_; }
 
-    // --- Focus and activation ------------------------------------------------------------
     TWindow* Active() const { return active_; }
     TWindow* Focus() const { return focus_; }
     void Activate(TWindow* top, int how, bool fromBackend);
@@ -109,7 +104,6 @@ public:
     bool CanActivate(const TWindow* top) const;
     void RaiseTopLevel(TWindow* top);
 
-    // --- Input ---------------------------------------------------------------------------
     TInputRouter& Input() { return input_; }
     bool DragFullWindows() const { return dragFullWindows_; }
     void SetDragFullWindows(bool on) { dragFullWindows_ = on; }
@@ -120,7 +114,6 @@ public:
     void SetMenuKey(bool pending) { menuKeyPending_ = pending; }
     void ClearMenuKey() { menuKeyPending_ = false; }
 
-    // --- Painting ------------------------------------------------------------------------
     TPainter& Painter() { return *painter_; }
     TCaret& Caret() { return *caret_; }
 

@@ -1,6 +1,7 @@
 #include "app/frmScreen.h"
 #include "gfx/Canvas.h"
-#include "ui/UiTestUtil.h"
+#include "support/UiTest.h"
+#include "support/Placement.h"
 
 namespace tavrik {
 namespace {
@@ -16,9 +17,7 @@ protected:
         TBitmap pattern(800, 600);
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x) pattern.SetPixel(x, y, PatternAt(x, y));
-        backdrop = new TImage(host);
-        backdrop->SetParent(host);
-        backdrop->SetBounds(0, 0, 800, 600);
+        backdrop = test::NewChild<TImage>(host, 0, 0, 800, 600);
         backdrop->Picture().Assign(pattern);
         view = new TImage(host);
         view->SetBounds(0, 0, 1, 1); // not on screen: the capture must not depend on it

@@ -1,6 +1,6 @@
 #include "app/frmsetC.h"
 #include "imaging/PixelRoutines.h"
-#include "ui/UiTestUtil.h"
+#include "support/UiTest.h"
 
 namespace tavrik {
 namespace {

@@ -1,9 +1,10 @@
 #include "app/FileDialogForm.h"
 #include "app/PlainFileDialogs.h"
 #include "core/FileIO.h"
+#include "support/TempFolder.h"
+#include "support/UiTest.h"
 #include "ui/MenuTracker.h"
 #include "ui/Screen.h"
-#include "ui/UiTestUtil.h"
 
 #include <filesystem>
 
@@ -14,14 +15,11 @@ class FileDialogTest : public UiTest {
 protected:
     FileDialogTest() : UiTest(1024, 768)
     {
-        folder = ::testing::TempDir() + "tavrik-dialog-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder + "/sub");
         for (const char* name : {"a.jpg", "b.BMP", "c.txt", "sub/d.jpeg"})
             WriteFileAtomically(folder + "/" + name, std::vector<uint8_t>{1});
         NewForm(0, 0, 200, 100); // the program's main window
     }
-    ~FileDialogTest() override { std::filesystem::remove_all(folder); }
 
     // The captions the dialog lists now.
     static std::vector<std::string> Listed(TFileDialogForm* form)
@@ -43,7 +41,8 @@ protected:
         });
     }
 
-    std::string folder;
+    test::TTempFolder scratch{"tavrik-dialog"};
+    std::string folder = scratch.Path();
 };
 
 // Input given inside a modal loop is handled when the step returns, so each step checks what

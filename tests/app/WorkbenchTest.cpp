@@ -10,20 +10,10 @@ namespace tavrik::testing {
 // The colour dialog stands at 300, 194 and is 421 pixels high: the screen must hold it.
 WorkbenchTest::WorkbenchTest() : UiTest(1024, 768)
 {
-    folder = ::testing::TempDir() + "tavrik-app-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     forms = CreateWorkbenchForms(*app);
     c = forms.Calvane;
     c->Show();
     ProcessMessages();
-}
-
-WorkbenchTest::~WorkbenchTest()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
 }
 
 std::string WorkbenchTest::CopyTestData(const std::string& source, const std::string& name)
@@ -77,14 +67,6 @@ void WorkbenchTest::ClickListItem(int index, std::vector<UINT> keysHeld)
     for (UINT key : keysHeld) screen->KeyDown(key);
     screen->Click(p.x, p.y);
     for (UINT key : keysHeld) screen->KeyUp(key);
-}
-
-TBitmap PatternPicture(int width, int height)
-{
-    TBitmap b(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) b.SetPixel(x, y, RGB(uint8_t(x * 3), uint8_t(y * 5), uint8_t(x + y)));
-    return b;
 }
 
 } // namespace tavrik::testing

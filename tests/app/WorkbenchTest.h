@@ -5,7 +5,9 @@
 #include "app/frmScreen.h"
 #include "app/frmsetC.h"
 #include "gfx/Bitmap.h"
-#include "ui/UiTestUtil.h"
+#include "support/Pictures.h"
+#include "support/TempFolder.h"
+#include "support/UiTest.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +19,6 @@ namespace tavrik::testing {
 class WorkbenchTest : public UiTest {
 protected:
     WorkbenchTest();
-    ~WorkbenchTest() override;
 
     // A path in the scratch folder.
     std::string Scratch(const std::string& name) const { return folder + "/" + name; }
@@ -37,12 +38,12 @@ protected:
     // The list's item at index, clicked as a user would (with modifier keys held).
     void ClickListItem(int index, std::vector<UINT> keysHeld = {});
 
+    test::TTempFolder scratch{"tavrik-app"};
+    std::string folder = scratch.Path();
     TWorkbenchForms forms;
     TCalvane* c = nullptr;
-    std::string folder;
 };
 
-// A picture whose every pixel tells where it is.
-TBitmap PatternPicture(int width, int height);
+using test::PatternPicture;
 
 } // namespace tavrik::testing

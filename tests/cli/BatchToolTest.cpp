@@ -4,6 +4,8 @@
 #include "gfx/BmpFile.h"
 #include "imaging/HeldFile.h"
 #include "imaging/JpegCodec.h"
+#include "support/Pictures.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,29 +23,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TBitmap Pattern(int width, int height)
-{
-    TBitmap picture(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) picture.SetPixel(x, y, RGB(x * 9, y * 5, (x ^ y) * 3));
-    return picture;
-}
-
 class BatchTool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("tavrik-cli-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "in");
-        fs::create_directories(dir_ / "out");
+        fs::create_directories(dir_.Root() / "in");
+        fs::create_directories(dir_.Root() / "out");
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    std::string In(const std::string& name) const { return (dir_ / "in" / name).string(); }
-    std::string Out(const std::string& name) const { return (dir_ / "out" / name).string(); }
-    std::string OutFolder() const { return (dir_ / "out").string(); }
+    std::string In(const std::string& name) const { return dir_.Path("in/" + name); }
+    std::string Out(const std::string& name) const { return dir_.Path("out/" + name); }
+    std::string OutFolder() const { return dir_.Path("out"); }
 
     int Run(const std::vector<std::string>& args)
     {
@@ -63,7 +53,7 @@ protected:
         return files;
     }
 
-    fs::path dir_;
+    test::TTempFolder dir_{"tavrik-cli"};
     std::ostringstream out_, err_;
 };
 
@@ -113,7 +103,7 @@ TEST_F(BatchTool, BadArgumentsGiveUsageAndStatus2)
 
 TEST_F(BatchTool, ConvertsLikeTheBatchPageAndReportsEveryFailure)
 {
-    const TBitmap picture = Pattern(30, 20);
+    const TBitmap picture = test::PatternPicture(30, 20);
     WriteFileAtomically(In("a.jpg"), JpegEncode(picture, 90));
     WriteBmpFile(picture, In("b.BMP"));
     WriteFileAtomically(In("c.jpg"), std::vector<uint8_t>(50, 7));
@@ -141,7 +131,7 @@ TEST_F(BatchTool, ConvertsLikeTheBatchPageAndReportsEveryFailure)
 
 TEST_F(BatchTool, DefaultQualityIs75AndZeroEqualsOne)
 {
-    const TBitmap picture = Pattern(17, 9);
+    const TBitmap picture = test::PatternPicture(17, 9);
     WriteBmpFile(picture, In("p.bmp"));
     EXPECT_EQ(Run({"-o", OutFolder(), In("p.bmp")}), 0);
     EXPECT_TRUE(err_.str().empty());
@@ -160,7 +150,7 @@ TEST_F(BatchTool, TheProgramItselfExitsWithTheSameStatus)
     };
     EXPECT_EQ(run("--help"), 0);
     EXPECT_EQ(run(""), 2);
-    WriteBmpFile(Pattern(4, 4), In("x.bmp"));
+    WriteBmpFile(test::PatternPicture(4, 4), In("x.bmp"));
     EXPECT_EQ(run("-o " + OutFolder() + " " + In("x.bmp")), 0);
     EXPECT_TRUE(FileExists(Out("Yarro_x.jpg")));
     EXPECT_EQ(run("-o " + OutFolder() + " " + In("missing.bmp")), 1);
@@ -171,7 +161,7 @@ TEST_F(BatchTool, EveryNumberOfJobsWritesAndReportsWhatOneJobDoes)
     std::vector<std::string> files;
     for (int i = 0; i < 12; ++i) {
         // Sizes that differ a lot, so that later files often finish first.
-        const TBitmap picture = Pattern(i % 3 == 0 ? 400 : 9 + i, i % 3 == 0 ? 300 : 7);
+        const TBitmap picture = test::PatternPicture(i % 3 == 0 ? 400 : 9 + i, i % 3 == 0 ? 300 : 7);
         files.push_back(In("p" + std::to_string(i) + (i % 2 ? ".bmp" : ".jpg")));
         if (i % 2) WriteBmpFile(picture, files.back());
         else WriteFileAtomically(files.back(), JpegEncode(picture, 85));
@@ -181,8 +171,8 @@ TEST_F(BatchTool, EveryNumberOfJobsWritesAndReportsWhatOneJobDoes)
     files.insert(files.begin() + 7, In("missing.bmp"));
     // p1.bmp, p1.jpg and p1 share one output: the one listed last wins, also when all three
     // are in work at once.
-    WriteFileAtomically(In("p1.jpg"), JpegEncode(Pattern(400, 300), 60));
-    WriteFileAtomically(In("p1"), JpegEncode(Pattern(5, 5), 60));
+    WriteFileAtomically(In("p1.jpg"), JpegEncode(test::PatternPicture(400, 300), 60));
+    WriteFileAtomically(In("p1"), JpegEncode(test::PatternPicture(5, 5), 60));
     files.insert(files.begin() + 2, In("p1.jpg"));
     files.push_back(In("p1"));
 
@@ -212,13 +202,13 @@ TEST_F(BatchTool, AStopSignalFinishesTheFileInWorkAndBeginsNoOther)
         SCOPED_TRACE(signal);
         fs::remove(In("held.jpg"));
         tavrik::test::THeldFile held(In("held.jpg"));
-        for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) WriteBmpFile(Pattern(40, 30), In(name));
+        for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) WriteBmpFile(test::PatternPicture(40, 30), In(name));
 
         int errPipe[2];
         ASSERT_EQ(::pipe(errPipe), 0);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, (dir_ / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, 1, (dir_.Root() / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
         posix_spawn_file_actions_addclose(&actions, errPipe[0]);
         std::vector<std::string> args = {TAVRIK_BATCH_PROGRAM, "-j", "1", "-o", OutFolder(), held.Path(),
@@ -241,7 +231,7 @@ TEST_F(BatchTool, AStopSignalFinishesTheFileInWorkAndBeginsNoOther)
             err.append(chunk, size_t(n));
         }
         EXPECT_EQ(err, "tavrik-batch: stopping; finishing the 1 file in work\n");
-        const std::vector<uint8_t> jpeg = JpegEncode(Pattern(20, 10), 90);
+        const std::vector<uint8_t> jpeg = JpegEncode(test::PatternPicture(20, 10), 90);
         held.Release(jpeg);
         int status = 0;
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
@@ -252,7 +242,7 @@ TEST_F(BatchTool, AStopSignalFinishesTheFileInWorkAndBeginsNoOther)
         ASSERT_EQ(outputs.size(), 1u) << "no other output and no temporary file";
         EXPECT_EQ(outputs.begin()->first, "Yarro_held.jpg");
         EXPECT_EQ(outputs.begin()->second, JpegEncode(JpegDecode(jpeg), 75));
-        const std::vector<uint8_t> printed = ReadFileBytes((dir_ / "stdout").string());
+        const std::vector<uint8_t> printed = ReadFileBytes((dir_.Root() / "stdout").string());
         const std::string text(printed.begin(), printed.end());
         EXPECT_NE(text.find("[1/4] " + held.Path() + " -> "), std::string::npos) << text;
         EXPECT_NE(text.find("Stopped: 1 of 4 files converted, 0 failed, 3 not begun.\n"), std::string::npos) << text;

@@ -1,5 +1,6 @@
 #include "core/Exception.h"
 #include "core/FileIO.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,10 @@ namespace {
 
 class FileIOTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("tavrik-fileio-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return folder_.Path(name); }
 
-    fs::path dir_;
+    test::TTempFolder folder_{"tavrik-fileio"};
+    const fs::path& dir_ = folder_.Root();
 };
 
 } // namespace

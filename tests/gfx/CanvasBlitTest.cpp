@@ -1,23 +1,15 @@
 #include "gfx/Canvas.h"
 
-#include "gfx/DrawingTestUtil.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 
 using namespace tavrik;
+using tavrik::test::CoordinatePicture;
 using tavrik::test::FilledBitmap;
 using tavrik::test::NoiseBitmap;
 
 namespace {
-
-// Each pixel encodes its own coordinates, so that every copied pixel tells where it came from.
-TBitmap CoordinateBitmap(int width, int height, TPixelFormat format = TPixelFormat::pf24bit)
-{
-    TBitmap b(width, height, format);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) b.SetPixel(x, y, RGB(uint8_t(x), uint8_t(y), 77));
-    return b;
-}
 
 TPoint SourceOf(TColor c) { return {GetRValue(c), GetGValue(c)}; }
 
@@ -45,7 +37,7 @@ TEST(CanvasBlit, DrawReadsEveryFormatOntoEveryTarget)
 
 TEST(CanvasBlit, CopyRectTakesOnlyExistingSourcePixels)
 {
-    TBitmap source = CoordinateBitmap(6, 4);
+    TBitmap source = CoordinatePicture(6, 4);
     TBitmap target = FilledBitmap(10, 10, clBlack);
     TCanvas c(target);
     c.MoveOrigin(1, 1);
@@ -63,7 +55,7 @@ TEST(CanvasBlit, CopyRectTakesOnlyExistingSourcePixels)
 
 TEST(CanvasBlit, ScaledCopyDrawsOnlyWhereSamplesExist)
 {
-    TBitmap source = CoordinateBitmap(4, 1);
+    TBitmap source = CoordinatePicture(4, 1);
     for (bool mirrored : {false, true}) {
         SCOPED_TRACE(mirrored);
         TBitmap target = FilledBitmap(16, 1, clBlack);
@@ -79,7 +71,7 @@ TEST(CanvasBlit, ScaledCopyDrawsOnlyWhereSamplesExist)
 
 TEST(CanvasBlit, StretchSamplesTheNearestSourcePixel)
 {
-    TBitmap source = CoordinateBitmap(3, 2, TPixelFormat::pf32bit);
+    TBitmap source = CoordinatePicture(3, 2, TPixelFormat::pf32bit);
     TBitmap target = FilledBitmap(7, 5, clBlack);
     TCanvas c(target);
     c.StretchDraw(Rect(0, 0, 7, 5), source);
@@ -90,7 +82,7 @@ TEST(CanvasBlit, StretchSamplesTheNearestSourcePixel)
         for (int x = 0; x < 7; ++x) EXPECT_EQ(SourceOf(target.GetPixel(x, y)), (TPoint{columns[x], rows[y]})) << x << ", " << y;
 
     SCOPED_TRACE("shrinking, mirrored, and from a paletted source");
-    TBitmap wide = CoordinateBitmap(7, 1);
+    TBitmap wide = CoordinatePicture(7, 1);
     TBitmap small = FilledBitmap(3, 1, clBlack);
     TCanvas(small).StretchDraw(Rect(0, 0, 3, 1), wide);
     EXPECT_EQ(SourceOf(small.GetPixel(0, 0)).x, 1);
@@ -176,7 +168,7 @@ TEST(CanvasBlit, CopyModesCombineWithTheTarget)
 
 TEST(CanvasBlit, CopyWithinOneBitmapReadsThePictureAsItWas)
 {
-    const TBitmap original = CoordinateBitmap(10, 6, TPixelFormat::pf32bit);
+    const TBitmap original = CoordinatePicture(10, 6, TPixelFormat::pf32bit);
     TBitmap b = original;
     TCanvas c(b);
     c.CopyRect(Rect(2, 1, 10, 6), c, Rect(0, 0, 8, 5)); // scroll down-right by (2, 1)
@@ -185,7 +177,7 @@ TEST(CanvasBlit, CopyWithinOneBitmapReadsThePictureAsItWas)
     EXPECT_EQ(b.GetPixel(1, 3), original.GetPixel(1, 3));
 
     SCOPED_TRACE("from another canvas, through its origin");
-    TBitmap other = CoordinateBitmap(10, 6);
+    TBitmap other = CoordinatePicture(10, 6);
     TCanvas source(other);
     source.MoveOrigin(3, 2);
     TBitmap out = FilledBitmap(2, 2, clBlack);

@@ -1,7 +1,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 
-#include "gfx/DrawingTestUtil.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -259,8 +259,12 @@ TEST(Canvas, SaveAndRestoreCoverTheWholeState)
     EXPECT_EQ(c.Origin(), (TPoint{0, 0}));
     EXPECT_EQ(c.ClipRect(), Rect(0, 0, 8, 8));
     EXPECT_EQ(c.PenPos(), (TPoint{1, 2}));
-    c.Restore(); // unbalanced: ignored
+#ifndef NDEBUG
+    EXPECT_DEATH(c.Restore(), "Restore without a matching Save");
+#else
+    c.Restore(); // unbalanced: the state stays
     EXPECT_EQ(c.Pen().Color, clRed);
+#endif
 }
 
 TEST(Canvas, ColoursAreResolvedAndNoneDrawsNothing)

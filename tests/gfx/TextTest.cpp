@@ -2,7 +2,7 @@
 #include "gfx/FontInstance.h"
 #include "gfx/SystemColors.h"
 
-#include "gfx/DrawingTestUtil.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -16,17 +16,6 @@ namespace fs = std::filesystem;
 
 std::string TestDataPath(const std::string& relative) { return std::string(TAVRIK_TESTDATA_DIR) + "/" + relative; }
 
-void TempDirTest::SetUp()
-{
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("tavrik-imaging-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-}
-
-void TempDirTest::TearDown() { fs::remove_all(dir_); }
-
 int RunCommand(const std::string& commandLine)
 {
     int status = std::system(commandLine.c_str());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gfx/Bitmap.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,11 @@ std::string TestDataPath(const std::string& relative);
 // A fresh folder per test, removed afterwards.
 class TempDirTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-    const std::filesystem::path& Dir() const { return dir_; }
+    std::string PathOf(const std::string& name) const { return folder_.Path(name); }
+    const std::filesystem::path& Dir() const { return folder_.Root(); }
 
 private:
-    std::filesystem::path dir_;
+    TTempFolder folder_{"tavrik-imaging"};
 };
 
 // Runs a shell command line; returns its exit status (-1 when it did not exit normally).

@@ -53,7 +53,7 @@ std::vector<std::string> SavedText(const TbsSkinData& data)
     return ini.Lines();
 }
 
-void WriteSkinFolder(const TTempDir& dir, const std::vector<std::string>& lines)
+void WriteSkinFolder(const TTempFolder& dir, const std::vector<std::string>& lines)
 {
     TbsSkinPictureSet set = SamplePictures();
     WriteBmpFile(set.picture, dir.Path("main.bmp"));
@@ -202,7 +202,7 @@ TEST(CompressedSkin, DecompressionBombIsStopped)
 
 TEST(CompressedSkin, BuildsFromSkinFileOnlyWhenItIsASkin)
 {
-    TTempDir dir;
+    TTempFolder dir;
     WriteSkinFolder(dir, kSkinLines);
     TbsCompressedStoredSkin skin;
     skin.BuildFromSkinFile(dir.Path("skin.ini"));
@@ -226,7 +226,7 @@ TEST(CompressedSkin, BuildsFromSkinFileOnlyWhenItIsASkin)
 
 TEST(CompressedSkin, CompressedSkinFiles)
 {
-    TTempDir dir;
+    TTempFolder dir;
     std::vector<uint8_t> block = TbsCompressedStoredSkin::CompressSkin(kSkinLines, SamplePictures());
     auto write = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
         WriteFileAtomically(dir.Path(name), bytes);

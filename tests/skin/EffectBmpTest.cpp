@@ -2,7 +2,7 @@
 
 #include "gfx/Canvas.h"
 
-#include "TestPictures.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "skin/SkinDrawing.h"
 
 #include "gfx/Canvas.h"
-#include "gfx/DrawingTestUtil.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 

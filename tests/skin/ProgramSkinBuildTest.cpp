@@ -8,7 +8,7 @@
 #include "skin/SkinRegions.h"
 #include "skin/StoredSkin.h"
 
-#include "TestPictures.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -54,16 +54,6 @@ public:
         std::string k = key;
         if (k.size() >= 8 && k.compare(k.size() - 8, 8, "skinrect") == 0 && !r.IsEmpty()) rects.emplace_back(k, r);
     }
-    void Point(const char*, TPoint&) override {}
-    void Int(const char*, int32_t&, int32_t) override {}
-    void Color(const char*, TColor&, TColor) override {}
-    void Bool(const char*, bool&) override {}
-    void String(const char*, std::string&, std::string_view) override {}
-    void FontStyles(const char*, TbsFontStyles&) override {}
-    void Alignment(const char*, TbsAlignment&) override {}
-    void MorphKind(const char*, SkinMorphKind&) override {}
-    void InactiveEffect(const char*, SkinInactiveEffect&) override {}
-    void Command(const char*, SkinCommand&) override {}
 
     std::vector<std::pair<std::string, TRect>> rects;
 };
@@ -91,7 +81,7 @@ TBitmap Build(const TBitmap& picture, const TRect& rect, const TSkinCut& cut, TS
     const TSize own{rect.Width(), rect.Height()};
     switch (ResizeOf(cut)) {
     case TResize::Both:
-        BuildSkinImage(picture, rect, cut, size, ResizeSkinCut(cut, own, size), true, dest);
+        BuildSkinImage(picture, rect, cut, size, ResizeSkinCut(cut, own, size), TClientFill::Tile, dest);
         break;
     case TResize::Width:
         BuildHSkinImage(picture, rect, cut.LeftTop.x, own.cx - cut.RightTop.x, size.cx, dest);
@@ -191,7 +181,7 @@ TEST_F(ProgramSkinBuild, FrameAndWindowPicturesRebuildAtTheirOwnSize)
     {
         SCOPED_TRACE("frame");
         TBitmap image;
-        BuildSkinImage(frame, whole, cut, own, cut, true, image);
+        BuildSkinImage(frame, whole, cut, own, cut, TClientFill::Tile, image);
         EXPECT_TRUE(SameAsPicture(image, frame, whole, whole));
         // The frame bands the form draws, stretched or tiled as the skin says.
         TFrameParts parts;
@@ -213,7 +203,7 @@ TEST_F(ProgramSkinBuild, FrameAndWindowPicturesRebuildAtTheirOwnSize)
         ASSERT_TRUE(picture);
         const TRect area = Rect(0, 0, picture->Width(), picture->Height());
         TBitmap image;
-        BuildStretchSkinImage(*picture, area, windowCut, {area.Width(), area.Height()}, windowCut, true, stretch, image);
+        BuildStretchSkinImage(*picture, area, windowCut, {area.Width(), area.Height()}, windowCut, TClientFill::Tile, stretch, image);
         EXPECT_TRUE(SameAsPicture(image, *picture, area, area));
     };
     const TbsDataSkinPopupWindow& p = d.PopupWindowSkin;

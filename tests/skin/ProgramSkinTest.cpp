@@ -56,15 +56,6 @@ class TGeometry final : public TbsSkinKeys {
 public:
     void Rect(const char* key, TRect& r) override { rects.emplace_back(key, r); }
     void Point(const char* key, TPoint& p) override { points.emplace_back(key, p); }
-    void Int(const char*, int32_t&, int32_t) override {}
-    void Color(const char*, TColor&, TColor) override {}
-    void Bool(const char*, bool&) override {}
-    void String(const char*, std::string&, std::string_view) override {}
-    void FontStyles(const char*, TbsFontStyles&) override {}
-    void Alignment(const char*, TbsAlignment&) override {}
-    void MorphKind(const char*, SkinMorphKind&) override {}
-    void InactiveEffect(const char*, SkinInactiveEffect&) override {}
-    void Command(const char*, SkinCommand&) override {}
 
     std::vector<std::pair<std::string, TRect>> rects;
     std::vector<std::pair<std::string, TPoint>> points;

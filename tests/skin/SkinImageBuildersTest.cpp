@@ -1,6 +1,6 @@
 #include "skin/SkinImageBuilders.h"
 
-#include "TestPictures.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +140,7 @@ TEST(SkinImageBuilders, NineSliceTilesEdgesAndClient)
         int dw = size.cx - 12;
         int dh = size.cy - 10;
         TBitmap dest;
-        BuildSkinImage(picture, kElement, cut, size, ResizeSkinCut(cut, ElementSize(), size), true, dest);
+        BuildSkinImage(picture, kElement, cut, size, ResizeSkinCut(cut, ElementSize(), size), TClientFill::Tile, dest);
         ASSERT_EQ(dest.Width(), size.cx);
         ASSERT_EQ(dest.Height(), size.cy);
         auto column = [&](int x) { return x < 3 ? x : x < 9 + dw ? 3 + (x - 3) % 6 : x - dw; };
@@ -158,7 +158,7 @@ TEST(SkinImageBuilders, CornerPointsInsideTheBorders)
     TSkinCut cut{{4, 3}, {7, 3}, {5, 6}, {8, 6}, Rect(2, 2, 10, 8)};
     TSize size{18, 14};
     TBitmap dest;
-    BuildSkinImage(picture, kElement, cut, size, ResizeSkinCut(cut, ElementSize(), size), true, dest);
+    BuildSkinImage(picture, kElement, cut, size, ResizeSkinCut(cut, ElementSize(), size), TClientFill::Tile, dest);
     struct Probe {
         TPoint at;
         TPoint from;
@@ -213,10 +213,10 @@ TEST(SkinImageBuilders, RebuildAtOwnSizeReproducesTheElement)
         SCOPED_TRACE(trial);
         TSize size{w, h};
         TBitmap dest;
-        BuildSkinImage(picture, r, cut, size, ResizeSkinCut(cut, size, size), true, dest);
+        BuildSkinImage(picture, r, cut, size, ResizeSkinCut(cut, size, size), TClientFill::Tile, dest);
         EXPECT_TRUE(PixelsMatch(dest, [&](int x, int y) { return picture.GetPixel(r.Left + x, r.Top + y); }));
         TBitmap stretched;
-        BuildStretchSkinImage(picture, r, cut, size, ResizeSkinCut(cut, size, size), true, {true, true, true, true},
+        BuildStretchSkinImage(picture, r, cut, size, ResizeSkinCut(cut, size, size), TClientFill::Tile, {true, true, true, true},
                               stretched);
         EXPECT_EQ(stretched, dest);
     }
@@ -234,7 +234,7 @@ TEST(SkinImageBuilders, DegenerateCutsDrawNothing)
         TSkinCut flat = cut;
         flat.RightBottom.x = flat.LeftTop.x;
         TBitmap dest = Prefilled(20, 15);
-        BuildSkinImage(picture, kElement, flat, size, n, true, dest);
+        BuildSkinImage(picture, kElement, flat, size, n, TClientFill::Tile, dest);
         EXPECT_TRUE(PixelsMatch(dest, untouched));
     }
     {
@@ -242,7 +242,7 @@ TEST(SkinImageBuilders, DegenerateCutsDrawNothing)
         TSkinCut flat = cut;
         flat.RightBottom.y = flat.LeftTop.y;
         TBitmap dest = Prefilled(3, 3);
-        BuildSkinImage(picture, kElement, flat, size, n, true, dest);
+        BuildSkinImage(picture, kElement, flat, size, n, TClientFill::Tile, dest);
         EXPECT_EQ(dest.Width(), 20);
         EXPECT_EQ(dest.Height(), 15);
         EXPECT_EQ(dest.GetPixel(2, 2), kUntouched);
@@ -250,7 +250,7 @@ TEST(SkinImageBuilders, DegenerateCutsDrawNothing)
     {
         SCOPED_TRACE("empty source");
         TBitmap dest = Prefilled(20, 15);
-        BuildSkinImage(TBitmap(), kElement, cut, size, n, true, dest);
+        BuildSkinImage(TBitmap(), kElement, cut, size, n, TClientFill::Tile, dest);
         EXPECT_TRUE(PixelsMatch(dest, untouched));
     }
 }
@@ -262,7 +262,7 @@ TEST(SkinImageBuilders, ClientLeftAloneWithoutFillClient)
     TSize size{20, 15};
     TSkinCut n = ResizeSkinCut(cut, ElementSize(), size);
     TBitmap dest = Prefilled(20, 15);
-    BuildSkinImage(picture, kElement, cut, size, n, false, dest);
+    BuildSkinImage(picture, kElement, cut, size, n, TClientFill::Leave, dest);
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 20; ++x)
             ASSERT_EQ(dest.GetPixel(x, y) == kUntouched, n.Client.Contains(Point(x, y))) << x << "," << y;
@@ -276,7 +276,7 @@ TEST(SkinImageBuilders, ZeroLengthEdgeLeavesItsRunUndrawn)
     TSize size{20, 15};
     TSkinCut n = ResizeSkinCut(cut, ElementSize(), size);
     TBitmap dest = Prefilled(20, 15);
-    BuildSkinImage(picture, kElement, cut, size, n, true, dest);
+    BuildSkinImage(picture, kElement, cut, size, n, TClientFill::Tile, dest);
     // The top-right upper corner now starts at the moved RT.x: x 11 on.
     EXPECT_EQ(dest.GetPixel(2, 0), Source(picture, 2, 0));
     EXPECT_EQ(dest.GetPixel(3, 0), kUntouched);
@@ -292,7 +292,7 @@ TEST(SkinImageBuilders, StretchedEdgesSampleNearestPixels)
     TSize size{15, 20};                          // top edge 9 long, left edge 15 long
     TSkinCut n = ResizeSkinCut(cut, ElementSize(), size);
     TBitmap dest;
-    BuildStretchSkinImage(picture, kElement, cut, size, n, false, {true, false, true, false}, dest);
+    BuildStretchSkinImage(picture, kElement, cut, size, n, TClientFill::Leave, {true, false, true, false}, dest);
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i);
         // Destination column i of 9 shows source column (2i + 1) * 6 / 18 of the strip.
@@ -314,7 +314,7 @@ TEST(SkinImageBuilders, LeftImageRunsToTheRightEdge)
     TSize size{25, 10};
     TSkinCut n = ResizeSkinCut(cut, ElementSize(), size);
     TBitmap dest = Prefilled(25, 10);
-    BuildLeftSkinImage(picture, kElement, cut, size, n, true, dest);
+    BuildLeftSkinImage(picture, kElement, cut, size, n, TClientFill::Tile, dest);
     EXPECT_TRUE(PixelsMatch(dest, [&](int x, int y) {
         int sx = x < 3 ? x : 3 + (x - 3) % 6;
         return Source(picture, sx, y);
@@ -331,8 +331,8 @@ TEST(SkinImageBuilders, PalettedSourceBuildsLikeItsTrueColourCopy)
     TSkinCut n = ResizeSkinCut(cut, {12, 10}, size);
     TBitmap fromPaletted;
     TBitmap fromTrueColour;
-    BuildSkinImage(paletted, Rect(0, 0, 12, 10), cut, size, n, true, fromPaletted);
-    BuildSkinImage(paletted.ToPictureBuffer(), Rect(0, 0, 12, 10), cut, size, n, true, fromTrueColour);
+    BuildSkinImage(paletted, Rect(0, 0, 12, 10), cut, size, n, TClientFill::Tile, fromPaletted);
+    BuildSkinImage(paletted.ToPictureBuffer(), Rect(0, 0, 12, 10), cut, size, n, TClientFill::Tile, fromTrueColour);
     EXPECT_EQ(fromPaletted.PixelFormat(), TPixelFormat::pf24bit);
     EXPECT_EQ(fromPaletted, fromTrueColour);
 }
@@ -350,8 +350,8 @@ TEST(SkinImageBuilders, ArbitraryGeometryNeverReachesOutside)
         TSize size{std::abs(any()) % 40, std::abs(any()) % 40};
         TEdgeStretch stretch{trial % 2 == 0, trial % 3 == 0, trial % 5 == 0, trial % 7 == 0};
         TBitmap dest;
-        BuildStretchSkinImage(picture, r, cut, size, n, true, stretch, dest);
-        BuildLeftSkinImage(picture, r, cut, size, n, true, dest);
+        BuildStretchSkinImage(picture, r, cut, size, n, TClientFill::Tile, stretch, dest);
+        BuildLeftSkinImage(picture, r, cut, size, n, TClientFill::Tile, dest);
         BuildHSkinImage(picture, r, any(), any(), size.cx, dest);
         BuildVSkinImage(picture, r, any(), any(), size.cy, dest);
         TFrameParts parts;

@@ -270,6 +270,17 @@ TEST(SkinObjects, DefaultsOfMissingKeys)
     auto& caption = dynamic_cast<TbsDataSkinCaption&>(*captionObject);
     EXPECT_EQ(caption.alignment, TbsAlignment::taCenter);
     EXPECT_EQ(caption.morphkind, SkinMorphKind::mkDefault);
+
+    // Every field starts at the value its missing key reads as.
+    for (bool control : {false, true}) {
+        for (const TypeCase& t : control ? ControlTypes() : ObjectTypes()) {
+            SCOPED_TRACE(t.word);
+            TbsSkinIni fresh, loaded;
+            Create(control, t.word, "x")->SaveToIni(fresh);
+            load(control, t.word)->SaveToIni(loaded);
+            EXPECT_EQ(fresh.Lines(), loaded.Lines());
+        }
+    }
 }
 
 TEST(SkinObjects, SpecialLoadRules)

@@ -1,7 +1,7 @@
 #include "skin/SkinRegions.h"
 #include "skin/SkinRects.h"
 
-#include "TestPictures.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -3,38 +3,13 @@
 #include "core/FileIO.h"
 #include "gfx/Bitmap.h"
 #include "skin/SkinPictureSet.h"
-
-#include <unistd.h>
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace tavrik::test {
-
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class TTempDir {
-public:
-    TTempDir()
-    {
-        static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tavrik-skin-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(path_);
-    }
-    ~TTempDir() { std::filesystem::remove_all(path_); }
-    TTempDir(const TTempDir&) = delete;
-    TTempDir& operator=(const TTempDir&) = delete;
-
-    std::string Path(const std::string& name = "") const { return name.empty() ? path_.string() : (path_ / name).string(); }
-    void WriteText(const std::string& name, const std::string& text) const
-    {
-        WriteFileAtomically(Path(name), std::vector<uint8_t>(text.begin(), text.end()));
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 // A paletted bitmap with a recognisable pixel pattern.
 inline TBitmap PatternBitmap(int width, int height, TPixelFormat format, uint8_t seed)

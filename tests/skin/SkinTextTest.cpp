@@ -2,7 +2,7 @@
 
 #include "core/Utf8.h"
 #include "gfx/Canvas.h"
-#include "gfx/DrawingTestUtil.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -160,7 +160,7 @@ TEST(PicturesStream, PicturesClaimingHugeSizesAreRefused)
 
 TEST(StoredSkin, LoadsSkinFileAndItsBitmaps)
 {
-    TTempDir dir;
+    TTempFolder dir;
     TbsSkinPictureSet set = SamplePictures();
     WriteBmpFile(set.picture, dir.Path("main.bmp"));
     WriteBmpFile(set.mask, dir.Path("mask.bmp"));
@@ -179,7 +179,7 @@ TEST(StoredSkin, LoadsSkinFileAndItsBitmaps)
 
 TEST(StoredSkin, FailedSkinFileLoadKeepsTheContent)
 {
-    TTempDir dir;
+    TTempFolder dir;
     WriteBmpFile(SamplePictures().picture, dir.Path("main.bmp"));
     dir.WriteText("missing.ini", "[PICTURES]\npicture=main.bmp\nactivepicturescount=1\n0=nothere.bmp\n");
     dir.WriteText("unnamed.ini", "[PICTURES]\nactivepicturescount=2\n0=main.bmp\n");

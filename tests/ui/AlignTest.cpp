@@ -1,5 +1,6 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
+#include "support/Placement.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
 
@@ -102,9 +103,7 @@ TEST_F(Align, AConstrainedAlignedControlPushesTheRestByItsRealSize)
 TEST_F(Align, AnchorsKeepTheDistancesToTheChosenEdges)
 {
     auto place = [&](TAnchors anchors) {
-        auto* p = new TPanel(host);
-        p->SetParent(host);
-        p->SetBounds(100, 50, 40, 20);
+        auto* p = test::NewChild<TPanel>(host, 100, 50, 40, 20);
         p->SetAnchors(anchors);
         return p;
     };

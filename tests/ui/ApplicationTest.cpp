@@ -1,5 +1,6 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
+#include "support/Placement.h"
 #include "ui/Abort.h"
 #include "ui/Button.h"
 #include "ui/Image.h"
@@ -20,9 +21,7 @@ protected:
     void SetUp() override { form = NewForm(); }
     TButton* AddButton(int left, TNotifyEvent onClick)
     {
-        auto* b = new TButton(form);
-        b->SetParent(form);
-        b->SetBounds(left, 10, 75, 25);
+        auto* b = test::NewChild<TButton>(form, left, 10, 75, 25);
         b->OnClick = std::move(onClick);
         return b;
     }

@@ -1,4 +1,4 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "core/Exception.h"
 #include "ui/Button.h"

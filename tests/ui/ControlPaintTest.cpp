@@ -1,7 +1,8 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/GraphicControl.h"
@@ -66,9 +67,7 @@ private:
 
 TEST_F(Paint, APanelsRaisedBevelIsLightAboveAndDarkBelow)
 {
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetBounds(10, 10, 50, 30);
+    auto* panel = test::NewChild<TPanel>(form, 10, 10, 50, 30);
     panel->SetBevelWidth(2);
     TColor light = ColorToRGB(clBtnHighlight), dark = ColorToRGB(clBtnShadow);
     EXPECT_EQ(At(panel, 0, 0), light);
@@ -85,9 +84,7 @@ TEST_F(Paint, APanelsRaisedBevelIsLightAboveAndDarkBelow)
 
 TEST_F(Paint, LabelSizesToItsTextAndCentresItVertically)
 {
-    auto* label = new TLabel(form);
-    label->SetParent(form);
-    label->SetBounds(20, 20, 10, 10);
+    auto* label = test::NewChild<TLabel>(form, 20, 20, 10, 10);
     label->SetCaption("Hello");
     int w = label->Width(), h = label->Height();
     EXPECT_GT(w, 20);
@@ -175,9 +172,7 @@ TEST_F(Paint, GraphicControlsPaintInZOrderAndOnlyWhereInvalid)
 
 TEST_F(Paint, DoubleBufferingPaintsTheSamePixels)
 {
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetBounds(10, 10, 120, 40);
+    auto* panel = test::NewChild<TPanel>(form, 10, 10, 120, 40);
     panel->SetCaption("Buffered");
     auto* swatch = new TSwatch(form, clRed);
     swatch->SetParent(panel);
@@ -192,9 +187,7 @@ TEST_F(Paint, DoubleBufferingPaintsTheSamePixels)
 
 TEST_F(Paint, ProgressBarFillsItsShareOfTheInnerWidth)
 {
-    auto* bar = new TProgressBar(form);
-    bar->SetParent(form);
-    bar->SetBounds(10, 10, 102, 10);
+    auto* bar = test::NewChild<TProgressBar>(form, 10, 10, 102, 10);
     bar->SetPosition(25);
     EXPECT_EQ(bar->BarRect(), Rect(1, 1, 26, 9));
     bar->SetPosition(150);
@@ -209,9 +202,7 @@ TEST_F(Paint, ProgressBarFillsItsShareOfTheInnerWidth)
 
 TEST_F(Paint, CheckBoxTogglesByMouseAndSpaceAndReportsEveryChange)
 {
-    auto* box = new TCheckBox(form);
-    box->SetParent(form);
-    box->SetBounds(10, 10, 120, 20);
+    auto* box = test::NewChild<TCheckBox>(form, 10, 10, 120, 20);
     box->SetCaption("Keep ratio");
     int clicks = 0;
     box->OnClick = [&](TComponent*) { ++clicks; };
@@ -231,9 +222,7 @@ TEST_F(Paint, CheckBoxTogglesByMouseAndSpaceAndReportsEveryChange)
 
 TEST_F(Paint, ButtonClicksNeedPressAndReleaseInside)
 {
-    auto* button = new TButton(form);
-    button->SetParent(form);
-    button->SetBounds(10, 10, 75, 25);
+    auto* button = test::NewChild<TButton>(form, 10, 10, 75, 25);
     int clicks = 0;
     button->OnClick = [&](TComponent*) { ++clicks; };
     TPoint inside = Center(button);
@@ -276,9 +265,7 @@ TEST_F(Paint, AWindowedControlCanShowItsParentBeneathIt)
     auto* below = new TSwatch(form, clRed);
     below->SetParent(form);
     below->SetBounds(20, 20, 30, 30);
-    auto* glass = new TSeeThrough(form);
-    glass->SetParent(form);
-    glass->SetBounds(10, 10, 60, 60);
+    auto* glass = test::NewChild<TSeeThrough>(form, 10, 10, 60, 60);
     EXPECT_EQ(At(glass, 0, 0), clBlack);
     EXPECT_EQ(At(glass, 5, 5), clWhite);  // the form's background
     EXPECT_EQ(At(glass, 15, 15), clRed);  // the graphic control beneath

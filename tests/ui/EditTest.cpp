@@ -1,7 +1,8 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "core/Utf8.h"
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/Edit.h"
 #include "ui/EditBuffer.h"
 #include "ui/EditLayout.h"
@@ -17,8 +18,6 @@ using namespace tavrik::testing;
 namespace {
 
 using TUndo = TEditBuffer::TUndo;
-
-// --- The text model -------------------------------------------------------------------------------
 
 TEST(EditBuffer, TypingIsOneUndoStepAndUndoingTwiceRedoes)
 {
@@ -148,7 +147,7 @@ TEST(EditWords, CaseMappingTable)
     }
 }
 
-// --- Line layout, every character 10 pixels wide ---------------------------------------------------
+// Line layout, with every character 10 pixels wide.
 
 std::vector<std::pair<size_t, size_t>> LinesOf(const std::u32string& text, bool multi, bool wrap, int width)
 {
@@ -208,8 +207,6 @@ TEST(EditLayout, MapsPositionsToLinesAndOffsets)
     EXPECT_EQ(layout.CharAtX(2, 20), 9u);
 }
 
-// --- The control, driven through the window system -------------------------------------------------
-
 class Edit : public UiTest {
 protected:
     TForm* form = nullptr;
@@ -226,9 +223,7 @@ protected:
     }
     TEdit* AddEdit(int left, int top, int width = 200)
     {
-        auto* e = new TEdit(form);
-        e->SetParent(form);
-        e->SetBounds(left, top, width, 21);
+        auto* e = test::NewChild<TEdit>(form, left, top, width, 21);
         return e;
     }
     void Press(UINT vk, std::initializer_list<UINT> modifiers = {})
@@ -644,8 +639,6 @@ TEST_F(Edit, TakesInputMethodTextAndLetsKeyPressSwallowCharacters)
     EXPECT_EQ(pressed, U"漢😀aq");
     EXPECT_EQ(edit->GetTextLen(), 3);
 }
-
-// --- Pixels -------------------------------------------------------------------------------------
 
 class EditPixels : public Edit {
 protected:

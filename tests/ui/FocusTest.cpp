@@ -1,4 +1,4 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "ui/Button.h"
 #include "ui/CustomControl.h"

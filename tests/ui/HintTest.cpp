@@ -1,5 +1,6 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
+#include "support/Placement.h"
 #include "ui/Button.h"
 #include "ui/HintWindow.h"
 #include "ui/Label.h"
@@ -31,9 +32,7 @@ protected:
     template <class T>
     T* Add(int left, const std::string& hint)
     {
-        auto* c = new T(form);
-        c->SetParent(form);
-        c->SetBounds(left, 10, 60, 25);
+        auto* c = test::NewChild<T>(form, left, 10, 60, 25);
         c->SetHint(hint);
         return c;
     }

@@ -1,6 +1,7 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/Bitmap.h"
+#include "support/Placement.h"
 #include "ui/Image.h"
 
 using namespace tavrik;
@@ -26,9 +27,7 @@ protected:
     {
         form = NewForm(0, 0, 400, 300);
         form->SetColor(clWhite);
-        image = new TImage(form);
-        image->SetParent(form);
-        image->SetBounds(32, 32, 100, 100);
+        image = test::NewChild<TImage>(form, 32, 32, 100, 100);
     }
     TColor At(int x, int y)
     {

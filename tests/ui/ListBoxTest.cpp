@@ -1,7 +1,8 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/ListBox.h"
 
 #include <string>
@@ -21,9 +22,7 @@ protected:
     void SetUp() override
     {
         form = NewForm(100, 100, 400, 300);
-        list = new TListBox(form);
-        list->SetParent(form);
-        list->SetBounds(10, 10, 120, 100);
+        list = test::NewChild<TListBox>(form, 10, 10, 120, 100);
         list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
         list->SetItemHeight(20);
         list->OnClick = [this](TComponent*) { ++clicks; };
@@ -310,6 +309,26 @@ TEST_F(ListBox, ListRequestsAnswerAsTheNativeList)
     EXPECT_EQ(list->Perform(LB_GETSEL, 0), 1);
     list->Perform(LB_RESETCONTENT);
     EXPECT_EQ(list->Count(), 0);
+}
+
+TEST_F(ListBox, ListRequestsForAnItemOutsideTheListFailAndChangeNothing)
+{
+    for (const char* s : {"a", "b", "c"}) list->Items().Add(s);
+    list->SetItemIndex(1);
+    char buffer[8] = "x";
+    TRect rect{1, 2, 3, 4};
+    const UINT requests[] = {LB_DELETESTRING, LB_GETSEL,      LB_GETTEXTLEN,    LB_GETTEXT,
+                             LB_GETITEMDATA,  LB_SETITEMDATA, LB_SETCARETINDEX, LB_GETITEMRECT};
+    for (UINT request : requests)
+        for (int64_t index : {int64_t(-1), int64_t(3), int64_t(INT32_MAX), int64_t(INT32_MIN)}) {
+            SCOPED_TRACE(::testing::Message() << "request " << request << ", index " << index);
+            LPARAM lParam = request == LB_GETTEXT ? PtrToLParam(buffer) : request == LB_GETITEMRECT ? PtrToLParam(&rect) : 0;
+            EXPECT_EQ(list->Perform(request, WPARAM(index), lParam), LB_ERR);
+            EXPECT_EQ(list->Count(), 3);
+            EXPECT_EQ(list->ItemIndex(), 1);
+            EXPECT_STREQ(buffer, "x");
+            EXPECT_EQ(rect, (TRect{1, 2, 3, 4}));
+        }
 }
 
 TEST_F(ListBox, SortedItemsTakeTheirPlace)

@@ -2,6 +2,7 @@
 
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/Button.h"
 
 using namespace tavrik;
@@ -16,9 +17,7 @@ protected:
         ListViewTest::SetUp();
         list->SetViewStyle(TViewStyle::vsList);
         list->SetMultiSelect(true);
-        other = new TButton(form);
-        other->SetParent(form);
-        other->SetBounds(320, 10, 60, 24);
+        other = test::NewChild<TButton>(form, 320, 10, 60, 24);
     }
     // Whether any pixel of the rectangle (list client coordinates) has the colour.
     bool Shows(const TRect& r, TColor color)

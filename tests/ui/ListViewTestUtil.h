@@ -1,7 +1,8 @@
 #pragma once
 
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
+#include "support/Placement.h"
 #include "ui/ImageList.h"
 #include "ui/ListView.h"
 
@@ -19,9 +20,7 @@ protected:
     void SetUp() override
     {
         form = NewForm(0, 0, 400, 300);
-        list = new TListView(form);
-        list->SetParent(form);
-        list->SetBounds(10, 10, 300, 200);
+        list = test::NewChild<TListView>(form, 10, 10, 300, 200);
     }
     void Fill(int count)
     {

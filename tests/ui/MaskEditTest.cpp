@@ -1,6 +1,7 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "core/Utf8.h"
+#include "support/Placement.h"
 #include "ui/EditMask.h"
 #include "ui/MaskEdit.h"
 
@@ -75,9 +76,7 @@ protected:
     void SetUp() override
     {
         form = NewForm();
-        edit = new TMaskEdit(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 200, 21);
+        edit = test::NewChild<TMaskEdit>(form, 10, 10, 200, 21);
         edit->SetAutoSelect(false);
         edit->OnChange = [this](TComponent*) { ++changes; };
         edit->SetFocus();

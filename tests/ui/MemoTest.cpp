@@ -1,6 +1,7 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/Memo.h"
 
 #include <initializer_list>
@@ -22,9 +23,7 @@ protected:
     void SetUp() override
     {
         form = NewForm(100, 100, 400, 300);
-        memo = new TMemo(form);
-        memo->SetParent(form);
-        memo->SetBounds(10, 10, 200, 100);
+        memo = test::NewChild<TMemo>(form, 10, 10, 200, 100);
         memo->OnChange = [this](TComponent*) { ++changes; };
         memo->OnScroll = [this](TComponent*) { ++scrolls; };
         memo->SetFocus();

@@ -1,6 +1,7 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/Image.h"
 #include "ui/MenuTracker.h"
 #include "ui/PopupMenu.h"
@@ -28,9 +29,7 @@ protected:
     void SetUp() override
     {
         form = NewForm(100, 100, 400, 300);
-        image = new TImage(form);
-        image->SetParent(form);
-        image->SetBounds(32, 32, 100, 100);
+        image = test::NewChild<TImage>(form, 32, 32, 100, 100);
         menu = new TPopupMenu(form);
         image->SetPopupMenu(menu);
         rotate = Item(menu->Items(), "旋转90度");

@@ -1,5 +1,6 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
+#include "support/Placement.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
@@ -251,9 +252,7 @@ TEST_F(FailingModal, AStepThatFailsInsideTheDialogLeavesTheProgramUsable)
     // The same dialog runs again, and the owner takes clicks afterwards.
     screen->WhenIdle([&] { ClickOn(ok); });
     EXPECT_EQ(dialog->ShowModal(), mrOk);
-    auto* button = new TButton(owner);
-    button->SetParent(owner);
-    button->SetBounds(10, 10, 75, 25);
+    auto* button = test::NewChild<TButton>(owner, 10, 10, 75, 25);
     bool clicked = false;
     button->OnClick = [&](TComponent*) { clicked = true; };
     ClickOn(button);

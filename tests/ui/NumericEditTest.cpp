@@ -1,5 +1,6 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
+#include "support/Placement.h"
 #include "ui/NumericEdit.h"
 
 namespace tavrik {
@@ -10,9 +11,7 @@ protected:
     NumericEditTest()
     {
         TForm* form = NewForm();
-        edit = new TNumericEdit(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 100, 20);
+        edit = test::NewChild<TNumericEdit>(form, 10, 10, 100, 20);
         edit->OnChange = [this](TComponent*) { changes.push_back(edit->Text()); };
         ProcessMessages();
         ClickOn(edit);

@@ -1,6 +1,7 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/PageControl.h"
 #include "ui/Panel.h"
 
@@ -48,9 +49,7 @@ protected:
     template <class T>
     T* Make()
     {
-        auto* p = new T(form);
-        p->SetParent(form);
-        p->SetBounds(10, 10, 300, 200);
+        auto* p = test::NewChild<T>(form, 10, 10, 300, 200);
         p->SetTabWidth(60);
         p->SetTabHeight(20);
         p->OnChanging = [this](TComponent*, bool&) { log.push_back("changing"); };
@@ -273,9 +272,7 @@ TEST_F(PageControl, KeyboardSwitchesPagesAndTakesTheFocusAlong)
     EXPECT_TRUE(pages->Focused());
 
     // Ctrl+Tab outside the page control is not its business.
-    auto* outside = new TFocusBox(form);
-    outside->SetParent(form);
-    outside->SetBounds(320, 10, 40, 20);
+    auto* outside = test::NewChild<TFocusBox>(form, 320, 10, 40, 20);
     outside->SetFocus();
     PressWith(VK_CONTROL, VK_TAB);
     EXPECT_EQ(pages->ActivePage(), c);

@@ -1,6 +1,7 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/Gauge.h"
 #include "ui/GroupBox.h"
 #include "ui/Panel.h"
@@ -100,9 +101,7 @@ TEST_F(SliderGaugeTest, GaugeShowsTheTruncatedPercentageAndFillsByIt)
 TEST_F(SliderGaugeTest, SpeedButtonClicksOnlyWhenReleasedOverItAndEnabled)
 {
     TForm* form = NewForm();
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
-    button->SetBounds(20, 20, 25, 25);
+    auto* button = test::NewChild<TSpeedButton>(form, 20, 20, 25, 25);
     TBitmap glyph(16, 16);
     glyph.Fill(clFuchsia);
     glyph.SetPixel(8, 8, clRed);
@@ -129,9 +128,7 @@ TEST_F(SliderGaugeTest, SpeedButtonClicksOnlyWhenReleasedOverItAndEnabled)
 TEST_F(SliderGaugeTest, GroupBoxGivesAlignedChildrenTheAreaBelowItsCaption)
 {
     TForm* form = NewForm();
-    auto* box = new TGroupBox(form);
-    box->SetParent(form);
-    box->SetBounds(10, 10, 200, 120);
+    auto* box = test::NewChild<TGroupBox>(form, 10, 10, 200, 120);
     box->SetCaption("使用说明");
     auto* inside = new TPanel(form);
     inside->SetParent(box);

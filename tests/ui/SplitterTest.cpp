@@ -1,4 +1,4 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/SystemColors.h"
 #include "ui/Panel.h"

@@ -1,6 +1,7 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 #include "gfx/SystemColors.h"
+#include "support/Placement.h"
 #include "ui/ImageList.h"
 #include "ui/TreeView.h"
 
@@ -21,9 +22,7 @@ protected:
     void SetUp() override
     {
         form = NewForm(100, 100, 400, 300);
-        tree = new TTreeView(form);
-        tree->SetParent(form);
-        tree->SetBounds(10, 10, 200, 100);
+        tree = test::NewChild<TTreeView>(form, 10, 10, 200, 100);
         tree->SetItemHeight(20);
         tree->OnChanging = [this](TComponent*, TTreeNode* n, bool&) { log.push_back("changing " + Name(n)); };
         tree->OnChange = [this](TComponent*, TTreeNode* n) { log.push_back("change " + Name(n)); };

@@ -152,8 +152,6 @@ TEST_F(Messages, PostMessageFromAnotherThreadWakesTheLoop)
     EXPECT_EQ(Log(w, WM_USER)[0].wp, 7u);
 }
 
-// --- Timers ------------------------------------------------------------------------------------
-
 TEST_F(Messages, TimersFireInOrderOnTheVirtualClock)
 {
     HWND w = Create(WS_POPUP, Bounds(0, 0, 10, 10));
@@ -209,8 +207,6 @@ TEST_F(Messages, KillTimerRestartAndCallbacks)
     screen->Advance(1000);
     EXPECT_EQ(ticks, 5);
 }
-
-// --- Modal loops -------------------------------------------------------------------------------
 
 TEST_F(Messages, ModalDialogDrivenByIdleActions)
 {

@@ -82,35 +82,22 @@ void WsysTest::HitCode(HWND hwnd, int code)
 
 LRESULT WsysTest::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    log_.push_back({hwnd, msg, wp, lp});
-    auto it = handlers_.find(hwnd);
-    if (it != handlers_.end()) {
-        THandler handler = it->second; // it may replace itself
-        if (std::optional<LRESULT> r = handler(hwnd, msg, wp, lp)) return *r;
-    }
+    if (std::optional<LRESULT> r = recorder_.Receive(hwnd, msg, wp, lp)) return *r;
     return DefWindowProc(hwnd, msg, wp, lp);
 }
 
 std::vector<std::string> WsysTest::Names(HWND hwnd) const
 {
     std::vector<std::string> out;
-    for (const TRecorded& r : log_)
+    for (const TRecorded& r : recorder_.All())
         if ((!hwnd || r.hwnd == hwnd) && !ignored.count(r.msg)) out.push_back(MessageName(r.msg));
-    return out;
-}
-
-std::vector<TRecorded> WsysTest::Log(HWND hwnd, UINT msg) const
-{
-    std::vector<TRecorded> out;
-    for (const TRecorded& r : log_)
-        if ((!hwnd || r.hwnd == hwnd) && r.msg == msg) out.push_back(r);
     return out;
 }
 
 std::vector<std::string> WsysTest::Trace(const std::map<HWND, std::string>& tags, const std::set<UINT>& wanted) const
 {
     std::vector<std::string> out;
-    for (const TRecorded& r : log_)
+    for (const TRecorded& r : recorder_.All())
         if (wanted.count(r.msg) && tags.count(r.hwnd)) out.push_back(tags.at(r.hwnd) + ":" + MessageName(r.msg));
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/MessageRecorder.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/HeadlessBackend.h"
@@ -18,14 +19,8 @@ namespace tavrik::testing {
 
 std::string MessageName(UINT msg);
 
-struct TRecorded {
-    HWND hwnd = nullptr;
-    UINT msg = 0;
-    WPARAM wp = 0;
-    LPARAM lp = 0;
-};
-
-using THandler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+using TRecorded = test::TRecordedMessage;
+using THandler = test::TMessageHandler;
 
 // A window system on a fresh headless screen, with one window class ("Test", double clicks
 // on, white background) whose procedure logs every message and asks the handler of the
@@ -41,15 +36,15 @@ protected:
     HWND Child(HWND parent, TRect bounds) { return Create(WS_CHILD | WS_VISIBLE, bounds, parent); }
     // The handler answers messages of one window before the logging procedure passes them to
     // DefWindowProc; nullopt lets them through.
-    void Handle(HWND hwnd, THandler handler) { handlers_[hwnd] = std::move(handler); }
+    void Handle(HWND hwnd, THandler handler) { recorder_.Handle(hwnd, std::move(handler)); }
     // Makes a window answer WM_NCHITTEST with a fixed code wherever the point is.
     void HitCode(HWND hwnd, int code);
 
-    void ClearLog() { log_.clear(); }
+    void ClearLog() { recorder_.Clear(); }
     // Logged message names of one window (all windows when nullptr), leaving out the
     // messages in `ignored` (by default the chatty hit tests and cursor questions).
     std::vector<std::string> Names(HWND hwnd = nullptr) const;
-    std::vector<TRecorded> Log(HWND hwnd, UINT msg) const;
+    std::vector<TRecorded> Log(HWND hwnd, UINT msg) const { return recorder_.Log(hwnd, msg); }
     // "tag:WM_NAME" for the wanted messages of the tagged windows, in the order they came.
     std::vector<std::string> Trace(const std::map<HWND, std::string>& tags, const std::set<UINT>& wanted) const;
     std::set<UINT> ignored{WM_NCHITTEST, WM_SETCURSOR, WM_GETTEXTLENGTH, WM_GETTEXT};
@@ -60,8 +55,7 @@ protected:
 private:
     LRESULT Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-    std::vector<TRecorded> log_;
-    std::map<HWND, THandler> handlers_;
+    test::TMessageRecorder recorder_;
 };
 
 std::vector<std::string> Split(const std::string& names);

@@ -42,9 +42,7 @@ void X11Test::TearDown()
 
 LRESULT X11Test::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    log_.push_back({hwnd, msg, wp, lp});
-    if (auto it = handlers_.find(hwnd); it != handlers_.end())
-        if (std::optional<LRESULT> r = it->second(hwnd, msg, wp, lp)) return *r;
+    if (std::optional<LRESULT> r = recorder_.Receive(hwnd, msg, wp, lp)) return *r;
     if (msg == WM_PAINT) {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -104,14 +102,6 @@ void X11Test::Settle()
     backend->Sync();
     ProcessMessages();
     backend->Sync();
-}
-
-std::vector<TLogged> X11Test::Log(HWND hwnd, UINT msg) const
-{
-    std::vector<TLogged> out;
-    for (const TLogged& l : log_)
-        if ((!hwnd || l.hwnd == hwnd) && l.msg == msg) out.push_back(l);
-    return out;
 }
 
 TColor X11Test::PeerPixel(int x, int y)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "XvfbServer.h"
+#include "support/MessageRecorder.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/x11/X11Backend.h"
@@ -18,14 +19,8 @@
 
 namespace tavrik::testing {
 
-struct TLogged {
-    HWND hwnd = nullptr;
-    UINT msg = 0;
-    WPARAM wp = 0;
-    LPARAM lp = 0;
-};
-
-using THandler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+using TLogged = test::TRecordedMessage;
+using THandler = test::TMessageHandler;
 
 // The window system on the X11 backend, connected to a private Xvfb, and a second client
 // ("the peer") that looks at the server from outside as a user or another program would:
@@ -41,7 +36,7 @@ protected:
     HWND Window(TRect bounds, TColor color, DWORD exStyle = 0, HWND owner = nullptr, DWORD style = WS_POPUP | WS_VISIBLE);
     ::Window NativeOf(HWND hwnd) const;
     void SetColor(HWND hwnd, TColor color); // repaints the window
-    void Handle(HWND hwnd, THandler handler) { handlers_[hwnd] = std::move(handler); }
+    void Handle(HWND hwnd, THandler handler) { recorder_.Handle(hwnd, std::move(handler)); }
     void WaitMapped(HWND hwnd, bool mapped = true);
     // Runs the message loop until done() holds, waiting on the X connection in between; false
     // after the time limit.
@@ -49,11 +44,10 @@ protected:
     // Handles everything pending and makes the server carry out all requests.
     void Settle();
 
-    std::vector<TLogged> Log(HWND hwnd, UINT msg) const;
+    std::vector<TLogged> Log(HWND hwnd, UINT msg) const { return recorder_.Log(hwnd, msg); }
     bool Received(HWND hwnd, UINT msg) const { return !Log(hwnd, msg).empty(); }
-    void ClearLog() { log_.clear(); }
+    void ClearLog() { recorder_.Clear(); }
 
-    // --- The peer -------------------------------------------------------------------------
     TColor PeerPixel(int x, int y);
     void PeerMove(int x, int y);
     void PeerButton(unsigned button, bool down);
@@ -69,8 +63,7 @@ protected:
 private:
     LRESULT Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-    std::vector<TLogged> log_;
-    std::map<HWND, THandler> handlers_;
+    test::TMessageRecorder recorder_;
     std::map<HWND, TColor> colors_;
 };
 

@@ -108,7 +108,7 @@ void TPreview::NineImage(const TbsDataSkinCustomControl& c, const TRect& source,
     TSkinCut cut = CutOf(c);
     TSize size{at.Width(), at.Height()};
     BuildSkinImage(Controls(), source, cut, size, ResizeSkinCut(cut, {c.skinrect.Width(), c.skinrect.Height()}, size),
-                   true, image);
+                   TClientFill::Tile, image);
     Put(screen_, image, at.Left, at.Top);
 }
 

@@ -29,8 +29,6 @@ THeadlessBackend::THeadlessBackend(THeadlessOptions options)
 
 THeadlessBackend::~THeadlessBackend() { SetTickClock(nullptr); }
 
-// --- Input injection ------------------------------------------------------------------------------
-
 void THeadlessBackend::Pump()
 {
     if (host_ && !host_->IsBusy() && waitDepth_ == 0) host_->ProcessPendingMessages();
@@ -152,8 +150,6 @@ void THeadlessBackend::TypeText(std::string_view utf8)
         if (stroke.shift && !shiftHeld) KeyUp(VK_SHIFT);
     }
 }
-
-// --- Time and idle actions ------------------------------------------------------------------------
 
 void THeadlessBackend::Advance(uint64_t ms)
 {
@@ -289,8 +285,6 @@ void THeadlessBackend::SetCursorPos(TPoint screen)
     Inject(MouseEvent(TBackendEventKind::MouseMove, TMouseButton::None));
 }
 
-// --- Desktop events -------------------------------------------------------------------------------
-
 TNativeWindow THeadlessBackend::NativeWindowOf(HWND hwnd) const
 {
     if (!TWindowSystem::Exists()) return 0;
@@ -337,8 +331,6 @@ void THeadlessBackend::MoveFromDesktop(HWND hwnd, const TRect& bounds)
     Inject(ev);
 }
 
-// --- Observations ---------------------------------------------------------------------------------
-
 TColor THeadlessBackend::ScreenPixel(int x, int y) const { return screen_.GetPixel(x, y); }
 
 void THeadlessBackend::SaveScreenshot(const std::string& pngPath) const { WritePngFile(screen_, pngPath); }
@@ -364,8 +356,6 @@ TBitmap THeadlessBackend::ReadScreen(const TRect& area)
                     screen_.ScanLine(y) + size_t(common.Left) * 3, size_t(common.Width()) * 3);
     return out;
 }
-
-// --- Native windows -------------------------------------------------------------------------------
 
 TNativeWindow THeadlessBackend::CreateNativeWindow(const TNativeWindowParams& params)
 {
@@ -471,8 +461,6 @@ void THeadlessBackend::PresentNativeWindow(TNativeWindow window, const TBitmap& 
     ++n->presents;
     n->lastDirty = dirty;
 }
-
-// --- Compositing ------------------------------------------------------------------------------------
 
 void THeadlessBackend::Recompose(const TRect& screenArea)
 {

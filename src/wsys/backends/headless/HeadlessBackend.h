@@ -72,7 +72,7 @@ public:
     explicit THeadlessBackend(THeadlessOptions options = {});
     ~THeadlessBackend() override;
 
-    // --- Test API: input ---------------------------------------------------------------------
+    // For tests: input.
     void MouseMove(int x, int y);
     void MouseDown(TMouseButton button = TMouseButton::Left);
     void MouseUp(TMouseButton button = TMouseButton::Left);
@@ -90,27 +90,27 @@ public:
     // characters; every other character arrives as VK_PACKET with its text.
     void TypeText(std::string_view utf8);
 
-    // --- Test API: time and modal loops ------------------------------------------------------
+    // For tests: time and modal loops.
     uint64_t Now() const { return clock_.now; }
     void Advance(uint64_t ms);
     void WhenIdle(std::function<void()> action);
     size_t PendingIdleActions() const { return idle_.size(); }
     void RunIdleActions();
 
-    // --- Test API: files dragged in from another program ----------------------------------------
-    // Drags the files over the point, or drops them there, and answers what the program said:
-    // whether a drop there would be taken, or whether the files were taken. Nothing while a
-    // message loop runs: that loop takes the event later.
+    // For tests: files dragged in from another program. Drags the files over the point, or
+    // drops them there, and answers what the program said: whether a drop there would be
+    // taken, or whether the files were taken. Nothing while a message loop runs: that loop
+    // takes the event later.
     std::optional<bool> DragFilesOver(int x, int y, std::vector<std::string> files);
     std::optional<bool> DropFiles(int x, int y, std::vector<std::string> files);
 
-    // --- Test API: what the desktop does ----------------------------------------------------
+    // For tests: what the desktop does.
     void FocusOtherProgram();            // the active window loses the focus to another program
     void FocusFromDesktop(HWND hwnd);    // the user switched to the window from the task bar
     void CloseFromDesktop(HWND hwnd);    // the close request of a window manager
     void MoveFromDesktop(HWND hwnd, const TRect& bounds);
 
-    // --- Test API: what the user sees and hears ------------------------------------------------
+    // For tests: what the user sees and hears.
     const TBitmap& Screen() const { return screen_; }
     TColor ScreenPixel(int x, int y) const;
     void SaveScreenshot(const std::string& pngPath) const;
@@ -134,7 +134,6 @@ public:
     std::vector<TNativeWindow> Stacking() const { return stacking_; }
     TNativeWindow ActivatedNative() const { return activated_; }
 
-    // --- IBackend ------------------------------------------------------------------------------
     void Attach(IBackendHost* host) override { host_ = host; }
     std::vector<TMonitor> Monitors() override { return monitors_; }
     TBitmap ReadScreen(const TRect& area) override;

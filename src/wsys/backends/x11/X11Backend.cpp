@@ -123,8 +123,6 @@ bool TX11Backend::WindowManagerActivates()
     return wmActivates_ == 1;
 }
 
-// --- Screen and services ------------------------------------------------------------------------
-
 std::vector<TMonitor> TX11Backend::Monitors() { return screen_->Monitors(); }
 
 TBitmap TX11Backend::ReadScreen(const TRect& area)
@@ -175,8 +173,6 @@ void TX11Backend::SetCursorShape(TCursorShape shape)
         XChangeActivePointerGrab(x_->Display(), ButtonPressMask | ButtonReleaseMask | PointerMotionMask, c, CurrentTime);
 }
 
-// --- Mouse capture --------------------------------------------------------------------------------
-
 void TX11Backend::SetMouseCapture(TNativeWindow window)
 {
     captureWindow_ = Window(window);
@@ -214,8 +210,6 @@ void TX11Backend::Ungrab()
     XFlush(d);
 }
 
-// --- Waiting --------------------------------------------------------------------------------------
-
 void TX11Backend::WaitForEvents(int64_t timeoutMs)
 {
     if (!events_.empty()) return;
@@ -236,8 +230,6 @@ void TX11Backend::Wake()
     uint64_t one = 1;
     [[maybe_unused]] ssize_t n = write(wakeFd_, &one, sizeof one);
 }
-
-// --- Time -----------------------------------------------------------------------------------------
 
 uint64_t TX11Backend::TickOf(Time serverTime)
 {

@@ -1,4 +1,4 @@
-#include "gfx/IconPainter.h"
+#include "gfx/SmoothIconPainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,17 +24,17 @@ double SegmentDistance(TVec2 p, TVec2 a, TVec2 b)
 
 namespace shapes {
 
-TShape Circle(TVec2 centre, double radius)
+TDistanceShape Circle(TVec2 centre, double radius)
 {
     return [=](TVec2 p) { return Length(Sub(p, centre)) - radius; };
 }
 
-TShape Capsule(TVec2 a, TVec2 b, double halfWidth)
+TDistanceShape Capsule(TVec2 a, TVec2 b, double halfWidth)
 {
     return [=](TVec2 p) { return SegmentDistance(p, a, b) - halfWidth; };
 }
 
-TShape RoundedBox(TVec2 topLeft, TVec2 bottomRight, double radius)
+TDistanceShape RoundedBox(TVec2 topLeft, TVec2 bottomRight, double radius)
 {
     TVec2 centre{(topLeft.x + bottomRight.x) / 2, (topLeft.y + bottomRight.y) / 2};
     TVec2 half{(bottomRight.x - topLeft.x) / 2, (bottomRight.y - topLeft.y) / 2};
@@ -44,7 +44,7 @@ TShape RoundedBox(TVec2 topLeft, TVec2 bottomRight, double radius)
     };
 }
 
-TShape Polygon(std::vector<TVec2> points, double radius)
+TDistanceShape Polygon(std::vector<TVec2> points, double radius)
 {
     return [points = std::move(points), radius](TVec2 p) {
         double distance = 1e30;
@@ -58,7 +58,7 @@ TShape Polygon(std::vector<TVec2> points, double radius)
     };
 }
 
-TShape Arc(TVec2 centre, double radius, double from, double to, double halfWidth)
+TDistanceShape Arc(TVec2 centre, double radius, double from, double to, double halfWidth)
 {
     TVec2 start{centre.x + radius * std::cos(from), centre.y - radius * std::sin(from)};
     TVec2 end{centre.x + radius * std::cos(to), centre.y - radius * std::sin(to)};
@@ -73,25 +73,26 @@ TShape Arc(TVec2 centre, double radius, double from, double to, double halfWidth
     };
 }
 
-TShape Union(std::vector<TShape> parts)
+TDistanceShape Union(std::vector<TDistanceShape> parts)
 {
     return [parts = std::move(parts)](TVec2 p) {
         double d = 1e30;
-        for (const TShape& s : parts) d = std::min(d, s(p));
+        for (const TDistanceShape& s : parts) d = std::min(d, s(p));
         return d;
     };
 }
 
-TShape Intersection(TShape a, TShape b)
+TDistanceShape Intersection(TDistanceShape a, TDistanceShape b)
 {
     return [a = std::move(a), b = std::move(b)](TVec2 p) { return std::max(a(p), b(p)); };
 }
 
 } // namespace shapes
 
-TIconPainter::TIconPainter(int size) : size_(size), pixels_(size_t(size) * size_t(size)) {}
+TSmoothIconPainter::TSmoothIconPainter(int size) : size_(size), pixels_(size_t(size) * size_t(size)) {}
 
-void TIconPainter::Fill(const TShape& shape, TColor top, TColor bottom, double y0, double y1, double opacity)
+void TSmoothIconPainter::Fill(const TDistanceShape& shape, TColor top, TColor bottom, double y0, double y1,
+                              double opacity)
 {
     for (int y = 0; y < size_; ++y) {
         double t = y1 > y0 ? std::clamp((y + 0.5 - y0) / (y1 - y0), 0.0, 1.0) : 0.0;
@@ -110,7 +111,7 @@ void TIconPainter::Fill(const TShape& shape, TColor top, TColor bottom, double y
     }
 }
 
-TBitmap TIconPainter::ToBitmap() const
+TBitmap TSmoothIconPainter::ToBitmap() const
 {
     TBitmap bitmap(size_, size_, TPixelFormat::pf32bit);
     for (int y = 0; y < size_; ++y) {

@@ -1,21 +1,9 @@
-#include "UiTestUtil.h"
+#include "support/UiTest.h"
 
 namespace tavrik::testing {
 
-THeadlessOptions UiTest::ScreenOptions(int screenWidth, int screenHeight)
+UiTest::UiTest(THeadlessOptions options) : THeadlessScene(std::move(options))
 {
-    THeadlessOptions options;
-    options.width = screenWidth;
-    options.height = screenHeight;
-    return options;
-}
-
-UiTest::UiTest(THeadlessOptions options)
-{
-    auto backend = std::make_unique<THeadlessBackend>(options);
-    screen = backend.get();
-    ws = std::make_unique<TWindowSystem>(std::move(backend));
-    app = std::make_unique<TApplication>();
     app->SetTitle("Tavrik test");
     SetMessageBoxHandler([this](const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int) {
         messages.push_back({text, type, buttons});
@@ -23,12 +11,7 @@ UiTest::UiTest(THeadlessOptions options)
     });
 }
 
-UiTest::~UiTest()
-{
-    SetMessageBoxHandler({});
-    app.reset();
-    ws.reset();
-}
+UiTest::~UiTest() { SetMessageBoxHandler({}); }
 
 TForm* UiTest::NewForm(int left, int top, int width, int height)
 {

@@ -15,7 +15,7 @@ namespace tavrik {
 // neighbour outside it become the outline, the rest the fill. Rectangles are [x0, x1) x
 // [y0, y1) in design units and never vanish: a rectangle of positive size keeps at least one
 // pixel after scaling.
-class TIconPainter {
+class TCrispIconPainter {
 public:
     static constexpr int kDesignSize = 32;
 
@@ -30,14 +30,14 @@ public:
         TShape& AddPolygon(std::initializer_list<TDesignPoint> points);
 
     private:
-        friend class TIconPainter;
+        friend class TCrispIconPainter;
         explicit TShape(int size) : size_(size), inside_(size_t(size) * size, false) {}
         bool Inside(int x, int y) const;
         int size_;
         std::vector<bool> inside_;
     };
 
-    explicit TIconPainter(TBitmap& bitmap);
+    explicit TCrispIconPainter(TBitmap& bitmap);
 
     TShape NewShape() const { return TShape(size_); }
     // Fill shaded from top to bottom over the shape's height; outline clNone draws none.

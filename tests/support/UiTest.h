@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Exception.h"
+#include "support/HeadlessScene.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/MessageDlg.h"
@@ -17,15 +18,14 @@
 
 namespace tavrik::testing {
 
-// A window system on a fresh headless screen (800 x 600 unless given, virtual clock) with an
-// application.
-// Message boxes are recorded instead of shown unless a test lets the plain box run.
-class UiTest : public ::testing::Test {
+// The headless scene (800 x 600 unless given) as a test fixture, with helpers to place forms
+// and to click. Message boxes are recorded instead of shown unless a test lets the plain box
+// run.
+class UiTest : public ::testing::Test, protected test::THeadlessScene {
 protected:
     UiTest() : UiTest(800, 600) {}
     UiTest(int screenWidth, int screenHeight) : UiTest(ScreenOptions(screenWidth, screenHeight)) {}
     explicit UiTest(THeadlessOptions options);
-    static THeadlessOptions ScreenOptions(int screenWidth, int screenHeight);
     ~UiTest() override;
 
     // A shown, active form without frame whose client area is at (left, top) on the screen.
@@ -46,10 +46,6 @@ protected:
     };
     std::vector<TShownMessage> messages;
     int messageAnswer = mrOk;
-
-    THeadlessBackend* screen = nullptr;
-    std::unique_ptr<TWindowSystem> ws;
-    std::unique_ptr<TApplication> app;
 };
 
 } // namespace tavrik::testing

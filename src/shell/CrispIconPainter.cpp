@@ -1,4 +1,4 @@
-#include "shell/IconPainter.h"
+#include "shell/CrispIconPainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,24 +23,27 @@ struct TPixelSpan {
 // The pixels [Scaled(v0), Scaled(v1)) of a design interval, at least one when v1 > v0.
 TPixelSpan ScaledSpan(int v0, int v1, int size)
 {
-    int first = v0 * size / TIconPainter::kDesignSize;
-    int end = v1 * size / TIconPainter::kDesignSize;
+    int first = v0 * size / TCrispIconPainter::kDesignSize;
+    int end = v1 * size / TCrispIconPainter::kDesignSize;
     if (v1 > v0 && end <= first) end = first + 1;
     return {std::max(first, 0), std::min(end, size) - 1};
 }
 
 } // namespace
 
-TIconPainter::TIconPainter(TBitmap& bitmap) : bitmap_(bitmap), size_(std::min(bitmap.Width(), bitmap.Height())) {}
+TCrispIconPainter::TCrispIconPainter(TBitmap& bitmap)
+    : bitmap_(bitmap), size_(std::min(bitmap.Width(), bitmap.Height()))
+{
+}
 
-int TIconPainter::Scaled(double designUnits) const { return int(std::floor(designUnits * size_ / kDesignSize)); }
+int TCrispIconPainter::Scaled(double designUnits) const { return int(std::floor(designUnits * size_ / kDesignSize)); }
 
-bool TIconPainter::TShape::Inside(int x, int y) const
+bool TCrispIconPainter::TShape::Inside(int x, int y) const
 {
     return x >= 0 && y >= 0 && x < size_ && y < size_ && inside_[size_t(y) * size_ + x];
 }
 
-TIconPainter::TShape& TIconPainter::TShape::AddRect(int x0, int y0, int x1, int y1)
+TCrispIconPainter::TShape& TCrispIconPainter::TShape::AddRect(int x0, int y0, int x1, int y1)
 {
     TPixelSpan xs = ScaledSpan(x0, x1, size_), ys = ScaledSpan(y0, y1, size_);
     for (int y = ys.first; y <= ys.last; ++y)
@@ -48,7 +51,7 @@ TIconPainter::TShape& TIconPainter::TShape::AddRect(int x0, int y0, int x1, int 
     return *this;
 }
 
-TIconPainter::TShape& TIconPainter::TShape::AddPolygon(std::initializer_list<TDesignPoint> points)
+TCrispIconPainter::TShape& TCrispIconPainter::TShape::AddPolygon(std::initializer_list<TDesignPoint> points)
 {
     std::vector<TDesignPoint> p(points);
     double scale = double(size_) / kDesignSize;
@@ -70,7 +73,7 @@ TIconPainter::TShape& TIconPainter::TShape::AddPolygon(std::initializer_list<TDe
     return *this;
 }
 
-void TIconPainter::Paint(const TShape& shape, TColor top, TColor bottom, TColor outline)
+void TCrispIconPainter::Paint(const TShape& shape, TColor top, TColor bottom, TColor outline)
 {
     int minY = size_, maxY = -1;
     for (int y = 0; y < size_; ++y)
@@ -87,14 +90,14 @@ void TIconPainter::Paint(const TShape& shape, TColor top, TColor bottom, TColor 
     }
 }
 
-void TIconPainter::FillRect(int x0, int y0, int x1, int y1, TColor color)
+void TCrispIconPainter::FillRect(int x0, int y0, int x1, int y1, TColor color)
 {
     TPixelSpan xs = ScaledSpan(x0, x1, size_), ys = ScaledSpan(y0, y1, size_);
     for (int y = ys.first; y <= ys.last; ++y)
         for (int x = xs.first; x <= xs.last; ++x) bitmap_.SetPixel(x, y, color);
 }
 
-void TIconPainter::Line(int x0, int y0, int x1, int y1, TColor color)
+void TCrispIconPainter::Line(int x0, int y0, int x1, int y1, TColor color)
 {
     int ax = Scaled(x0), ay = Scaled(y0), bx = Scaled(x1), by = Scaled(y1);
     int dx = std::abs(bx - ax), dy = -std::abs(by - ay);
