@@ -162,7 +162,7 @@ void THeadlessBackend::Advance(uint64_t ms)
     for (;;) {
         std::optional<uint64_t> due = host_->NextTimerDue();
         if (!due || *due > target) break;
-        clock_.now = std::max(clock_.now, *due);
+        clock_.now = std::max(clock_.now.load(), *due);
         host_->ProcessPendingMessages();
         std::optional<uint64_t> after = host_->NextTimerDue();
         if (after && *after <= clock_.now) break; // a timer no loop takes; never spin

@@ -167,8 +167,9 @@ public:
 
 private:
     struct TVirtualClock final : ITickClock {
-        uint64_t now = 0;
-        uint64_t Milliseconds() const override { return now; }
+        // Worker threads read it too, when they post a message.
+        std::atomic<uint64_t> now = 0;
+        uint64_t Milliseconds() const override { return now.load(); }
     };
 
     void Inject(TBackendEvent ev);
