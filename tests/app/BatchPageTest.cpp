@@ -167,6 +167,29 @@ TEST_F(BatchPageTest, ARunStopsAtAFileThatCannotBeRead)
     EXPECT_FALSE(c->BatchRunning());
 }
 
+
+// Closing the window in the middle of a run ends it: what was converted ahead is not written.
+TEST_F(BatchPageTest, ClosingTheWindowDuringARunWritesNoLaterFile)
+{
+    c->SetBatchWorkers(2);
+    test::THeldFile held(Scratch("held.jpg"));
+    const std::string a = WriteBmp("a.bmp", PatternPicture(5, 4)), d = WriteBmp("d.bmp", PatternPicture(6, 3));
+    List({a, held.Path(), d});
+    c->bsSkinEdit1->SetText(Scratch("out"));
+    WatchGauge();
+    atGauge[2] = [&] {
+        screen->WhenIdle([&] {
+            screen->CloseFromDesktop(c->Handle());
+            held.Release(JpegEncode(PatternPicture(4, 4), 90));
+        });
+    };
+    ClickOn(c->bsSkinButton4);
+    EXPECT_TRUE(atGauge.empty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Outputs(), (std::vector<std::string>{"Yarro_a.jpg"}));
+    EXPECT_FALSE(c->BatchRunning());
+    EXPECT_NE(c->bsSkinStatusPanel3->Caption(), "压缩完成！");
+}
 // Files are converted ahead on several cores, yet the gauge, the status and the outputs follow
 // the list, and the window keeps answering while a file is in work.
 TEST_F(BatchPageTest, OutputsAppearInListOrderWhileTheWindowAnswers)
