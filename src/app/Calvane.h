@@ -11,6 +11,7 @@
 #include "ui/ProgressBar.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -129,7 +130,9 @@ public:
     void FormDestroy(TComponent* sender);
 
     // The page "图片处理".
-    void OpenPicture();
+    // Lets the user choose one file and makes it the work picture; false when the dialog was
+    // cancelled or nothing could be read from the file (which is then said).
+    bool OpenPicture();
     void SetPictureMiddle();
     void bsSkinButton1Click(TComponent* sender);
     void bsSkinButton10Click(TComponent* sender);
@@ -197,8 +200,6 @@ private:
     TMenuItem* NewMenuItem(const char* name, const char* caption, void (TCalvane::*handler)(TComponent*));
 
     // The picture commands' shared steps.
-    void LoadWorkPicture(const std::string& fileName);
-    void ShowOpenedPicture(const std::string& fileName);
     void AppendBatchItem(const std::string& file);
     // Files dragged in from another program: pictures onto the batch list are added to it,
     // one picture onto the picture page opens; anything else is refused. With dropped off,
@@ -207,6 +208,17 @@ private:
     bool HasWorkPicture() const { return Image1->Picture().Graphic() != nullptr; }
     void EnablePictureControls();
     void ShowPictureScrollBars();
+    // Makes the picture of a file the work picture. A file that yields no picture (an
+    // extension we do not read, a picture without pixels) is said to be unreadable and the
+    // current picture stays; damaged files raise as their reader does.
+    bool LoadWorkPicture(const std::string& fileName);
+    // Shows a work picture that replaced the previous one: the view at the picture's own size,
+    // centred, and the status panels and size fields describing it.
+    void ShowNewWorkPicture();
+    // As ShowNewWorkPicture, for an opened picture: the picture controls and scroll bars too.
+    void ShowOpenedPicture();
+    void DescribeWorkPicture();
+    void WorkPictureCaptured();
     void ShowColourDialog(TWorkbenchGroupBox* TfrmsetC::*group, const char* caption);
     void TransformWorkPicture(void (*transform)(TBitmap&));
     void ZoomView(int numerator, int denominator);
@@ -219,12 +231,20 @@ private:
     TJpegDecodeMode decodeMode_ = TJpegDecodeMode::TrueColor;
     bool batchRunning_ = false;
     unsigned batchWorkers_;
+    // Where the work picture came from: its file and that file's size, or no file after a
+    // screen capture.
+    std::string pictureFile_;
+    std::optional<uint64_t> pictureFileSize_;
 };
 
 // The help page's usage notes, twelve lines.
 std::string UsageText();
 
-// The text the second status panel shows for an opened picture.
-std::string PictureStatusText(int height, int width, uint64_t fileSize);
+// The text the second status panel shows for the work picture; the file size part only for a
+// picture read from a file.
+std::string PictureStatusText(int height, int width, std::optional<uint64_t> fileSize);
+
+// The first status panel's text for a picture taken from the screen.
+inline constexpr const char* kCapturedPictureStatus = "截屏图片";
 
 } // namespace tavrik

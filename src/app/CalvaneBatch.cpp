@@ -5,7 +5,6 @@
 #include "core/TickClock.h"
 #include "imaging/BatchConversion.h"
 #include "imaging/BatchPipeline.h"
-#include "imaging/PictureLoader.h"
 #include "ui/Application.h"
 #include "wsys/WinApi.h"
 
@@ -172,10 +171,9 @@ void TCalvane::bsSkinListView1DblClick(TComponent*)
     if (!item || ListMouseX <= 0 || ListMouseY <= 0) return;
     const std::string fileName = item->Caption();
     bsSkinPageControl2->SetActivePage(bsSkinTabSheet1);
-    std::unique_ptr<TBitmap> picture = LoadPictureFromFile(fileName, decodeMode_);
-    SetWorkPicture(Image1, picture ? *picture : TBitmap(0, 0));
+    if (!LoadWorkPicture(fileName)) return;
     Image1->SetStretch(true);
-    SetPictureMiddle();
+    ShowNewWorkPicture();
 }
 
 } // namespace tavrik

@@ -125,7 +125,10 @@ void TCalvane::SetDialogs(TfrmsetC* colourDialog, TfrmScreen* captureWindow)
     captureWindow_ = captureWindow;
     TWorkPictureHost host{this, Image1, ApplyProgress};
     if (colourDialog) colourDialog->SetHost(host);
-    if (captureWindow) captureWindow->SetHost(host);
+    if (captureWindow) {
+        captureWindow->SetHost(host);
+        captureWindow->OnCaptured = [this](TComponent*) { WorkPictureCaptured(); };
+    }
 }
 
 void TCalvane::FormCreate(TComponent*)

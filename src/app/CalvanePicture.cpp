@@ -3,8 +3,8 @@
 #include "app/frmsetC.h"
 #include "core/FileIO.h"
 #include "core/Rounding.h"
-#include "gfx/BmpFile.h"
 #include "imaging/OutputNames.h"
+#include "imaging/PictureFiles.h"
 #include "imaging/PictureLoader.h"
 #include "imaging/PictureTransforms.h"
 #include "wsys/Messages.h"
@@ -20,12 +20,19 @@ constexpr int kZoomOutLimit = 40;  // narrower than this: no zooming out
 
 int RoundValue(double v) { return int(Round(v)); }
 
+// The size a field asks for, 0 while its text is no number (cleared by the user).
+int FieldSize(const TWorkbenchNumericEdit* field)
+{
+    return field->IsValidText(field->Text()) ? RoundValue(field->Value()) : 0;
+}
+
 } // namespace
 
-std::string PictureStatusText(int height, int width, uint64_t fileSize)
+std::string PictureStatusText(int height, int width, std::optional<uint64_t> fileSize)
 {
-    return "图片高:" + std::to_string(height) + ";  图片宽:" + std::to_string(width) +
-           ";  图片大小:" + std::to_string(fileSize / 1024) + "KB";
+    std::string text = "图片高:" + std::to_string(height) + ";  图片宽:" + std::to_string(width);
+    if (fileSize) text += ";  图片大小:" + std::to_string(*fileSize / 1024) + "KB";
+    return text;
 }
 
 void TCalvane::EnablePictureControls()
@@ -41,18 +48,60 @@ void TCalvane::ShowPictureScrollBars()
     bsSkinScrollBar2->Show();
 }
 
-void TCalvane::OpenPicture()
+bool TCalvane::OpenPicture()
 {
     bsSkinOpenPictureDialog1->SetMultiSelection(false);
-    if (!bsSkinOpenPictureDialog1->Execute()) return;
-    LoadWorkPicture(bsSkinOpenPictureDialog1->FileName());
+    if (!bsSkinOpenPictureDialog1->Execute()) return false;
+    return LoadWorkPicture(bsSkinOpenPictureDialog1->FileName());
 }
 
-void TCalvane::LoadWorkPicture(const std::string& fileName)
+bool TCalvane::LoadWorkPicture(const std::string& fileName)
 {
     SetDoubleBuffered(true);
     std::unique_ptr<TBitmap> picture = LoadPictureFromFile(fileName, decodeMode_);
-    SetWorkPicture(Image1, picture ? *picture : TBitmap(0, 0));
+    if (!picture || picture->Empty()) {
+        bsSkinMessage1->Inform("没有读取图片，程序错误");
+        return false;
+    }
+    const uint64_t fileSize = FileSizeOf(fileName);
+    SetWorkPicture(Image1, *picture);
+    pictureFile_ = fileName;
+    pictureFileSize_ = fileSize;
+    return true;
+}
+
+void TCalvane::ShowNewWorkPicture()
+{
+    const TPicture& picture = Image1->Picture();
+    Image1->SetHeight(picture.Height());
+    Image1->SetWidth(picture.Width());
+    SetPictureMiddle();
+    DescribeWorkPicture();
+}
+
+void TCalvane::ShowOpenedPicture()
+{
+    EnablePictureControls();
+    ShowPictureScrollBars();
+    ShowNewWorkPicture();
+}
+
+void TCalvane::DescribeWorkPicture()
+{
+    const TPicture& picture = Image1->Picture();
+    bsSkinStatusPanel1->SetCaption(pictureFileSize_ ? "文件位置:" + pictureFile_ : kCapturedPictureStatus);
+    bsSkinStatusPanel2->SetCaption(PictureStatusText(picture.Height(), picture.Width(), pictureFileSize_));
+    // The height first: the width field's handler sizes the view from both fields, and would
+    // otherwise pair the new width with the previous picture's height.
+    bsSkinNumericEdit2->SetValue(picture.Height());
+    bsSkinNumericEdit1->SetValue(picture.Width());
+}
+
+void TCalvane::WorkPictureCaptured()
+{
+    pictureFile_.clear();
+    pictureFileSize_.reset();
+    ShowNewWorkPicture();
 }
 
 void TCalvane::SetPictureMiddle()
@@ -68,35 +117,20 @@ void TCalvane::SetPictureMiddle()
 
 void TCalvane::bsSkinButton1Click(TComponent*)
 {
-    OpenPicture();
-    const std::string fileName = bsSkinOpenPictureDialog1->FileName();
-    if (fileName.empty()) {
-        bsSkinMessage1->Inform("没有选取确定的图片");
+    if (!OpenPicture()) {
+        // A cancelled dialog leaves the picture and its description as they are; only the very
+        // first cancel, with no file ever chosen, is answered.
+        if (bsSkinOpenPictureDialog1->FileName().empty()) bsSkinMessage1->Inform("没有选取确定的图片");
         return;
     }
-    ShowOpenedPicture(fileName);
+    ShowOpenedPicture();
 }
 
 void TCalvane::OpenPictureFile(const std::string& fileName)
 {
     // As if the file had been chosen in the open dialog, which starts from it next time.
     bsSkinOpenPictureDialog1->SetFileName(fileName);
-    LoadWorkPicture(fileName);
-    ShowOpenedPicture(fileName);
-}
-
-void TCalvane::ShowOpenedPicture(const std::string& fileName)
-{
-    EnablePictureControls();
-    ShowPictureScrollBars();
-    const TPicture& picture = Image1->Picture();
-    Image1->SetHeight(picture.Height());
-    Image1->SetWidth(picture.Width());
-    SetPictureMiddle();
-    bsSkinStatusPanel1->SetCaption("文件位置:" + fileName);
-    bsSkinStatusPanel2->SetCaption(PictureStatusText(picture.Height(), picture.Width(), FileSizeOf(fileName)));
-    bsSkinNumericEdit1->SetValue(picture.Width());
-    bsSkinNumericEdit2->SetValue(picture.Height());
+    if (LoadWorkPicture(fileName)) ShowOpenedPicture();
 }
 
 void TCalvane::bsSkinTrackBar1Change(TComponent*)
@@ -169,11 +203,11 @@ void TCalvane::smallbuttonClick(TComponent*)
 
 void TCalvane::bsSkinButton3Click(TComponent*)
 {
-    const int width = RoundValue(bsSkinNumericEdit1->Value());
-    const int height = RoundValue(bsSkinNumericEdit2->Value());
+    const int width = FieldSize(bsSkinNumericEdit1);
+    const int height = FieldSize(bsSkinNumericEdit2);
     // A capture abandoned before any picture was opened leaves the button on with nothing to
-    // save.
-    if (!HasWorkPicture()) {
+    // save, and a capture of one row or column gives a picture without pixels.
+    if (!HasWorkPicture() || Image1->Picture().Graphic()->Empty()) {
         bsSkinMessage1->Inform("没有可以保存的图片！");
         return;
     }
@@ -186,19 +220,22 @@ void TCalvane::SaveWorkPicture(const std::string& fileName, int filterIndex, int
 {
     const TBitmap& work = *Image1->Picture().Graphic();
     if (filterIndex == 1) {
-        std::vector<uint8_t> stream;
-        if (bsSkinCheckRadioBox1->Checked()) stream = JpegEncode(StretchedCopy(work, width, height), uint8_t(bsSkinTrackBar1->Value()));
-        else stream = JpegEncode(work, uint8_t(bsSkinTrackBar1->Value()));
-        WriteFileAtomically(SaveAsFileName(fileName, ".jpg"), stream);
+        const uint8_t quality = uint8_t(bsSkinTrackBar1->Value());
+        const std::string path = SaveAsFileName(fileName, ".jpg");
+        if (bsSkinCheckRadioBox1->Checked()) WriteJpegFile(StretchedCopy(work, width, height), quality, path);
+        else WriteJpegFile(work, quality, path);
     } else if (filterIndex == 2) {
-        WriteBmpFile(StretchedCopy(work, width, height), SaveAsFileName(fileName, ".bmp"));
+        // A size field at 0 or cleared (as before anything was opened) stands for the picture's
+        // own size rather than for an empty bitmap.
+        WritePictureBmpFile(StretchedCopy(work, width > 0 ? width : work.Width(), height > 0 ? height : work.Height()),
+                            SaveAsFileName(fileName, ".bmp"));
     }
 }
 
 void TCalvane::ShowColourDialog(TWorkbenchGroupBox* TfrmsetC::*group, const char* caption)
 {
     TfrmsetC* dialog = colourDialog_.Get();
-    if (!dialog || Image1->Picture().Height() == 0) return;
+    if (!dialog || Image1->Picture().Height() == 0 || Image1->Picture().Width() == 0) return;
     for (TWorkbenchGroupBox* TfrmsetC::*each :
          {&TfrmsetC::bsSkinGroupBox1, &TfrmsetC::bsSkinGroupBox2, &TfrmsetC::GroupBoxRGBChange})
         (dialog->*each)->SetVisible(each == group);
@@ -221,6 +258,7 @@ void TCalvane::TransformWorkPicture(void (*transform)(TBitmap&))
     transform(*picture);
     Image1->Picture().Changed();
     SetPictureMiddle();
+    DescribeWorkPicture();
     Image1->SetAutoSize(false);
     Image1->SetStretch(false);
 }

@@ -76,6 +76,7 @@ void TfrmScreen::Image1MouseDown(TComponent*, TMouseButton button, TShiftState, 
         canvas.CopyRect({0, 0, w, h}, *shot, Bounds(std::min(StartX, EndX), std::min(StartY, EndY), w, h));
     }
     if (host_.view) SetWorkPicture(host_.view, part);
+    if (OnCaptured) OnCaptured(this);
     Finish();
 }
 

@@ -24,6 +24,9 @@ public:
 
     TImage* Image1;
 
+    // Fired once a capture has replaced the work picture, before the window closes.
+    TNotifyEvent OnCaptured;
+
     void FormShow(TComponent* sender);
     void Image1MouseDown(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y);
     void Image1MouseMove(TComponent* sender, TShiftState shift, int x, int y);

@@ -114,6 +114,7 @@ void TfrmsetC::LoadImage(const TBitmap& picture)
         image->SetBounds((panel->Width() - tw) / 2, (panel->Height() - th) / 2, tw, th);
         image->Picture().Assign(thumbnail);
     }
+    previewed_ = nullptr;
 }
 
 void TfrmsetC::RepaintAfter()
@@ -128,6 +129,7 @@ void TfrmsetC::trackbarcontrastChange(TComponent*)
     ImageafterChange->Picture().Assign(ImageBeforeChange->Picture().Bitmap());
     Labelcontrast->SetCaption(SignedText(v));
     ApplyContrast(ImageafterChange->Picture().Bitmap(), v);
+    previewed_ = kContrastCaption;
     RepaintAfter();
 }
 
@@ -136,6 +138,7 @@ void TfrmsetC::bsSkinTrackBar1Change(TComponent*)
     int v = bsSkinTrackBar1->Value();
     bsSkinLabel1->SetCaption(std::to_string(v));
     PreviewSaturation(ImageBeforeChange->Picture().Bitmap(), ImageafterChange->Picture().Bitmap(), v);
+    previewed_ = kSaturationCaption;
     RepaintAfter();
 }
 
@@ -146,6 +149,7 @@ void TfrmsetC::TrackBarRedChange(TComponent*)
     labelblue->SetCaption(SignedText(TrackBarBlue->Value()));
     PreviewRGB(ImageBeforeChange->Picture().Bitmap(), ImageafterChange->Picture().Bitmap(), TrackBarRed->Value(),
                TrackBarGreen->Value(), TrackBarBlue->Value());
+    previewed_ = kRGBCaption;
     RepaintAfter();
 }
 
@@ -153,7 +157,8 @@ void TfrmsetC::bsSkinButton1Click(TComponent*)
 {
     TProgressBarSink progress(host_.applyProgress);
     if (host_.applyProgress) host_.applyProgress->SetPosition(0);
-    if (TBitmap* work = WorkPicture(host_.view)) {
+    TBitmap* work = WorkPicture(host_.view);
+    if (work && previewed_ && Caption() == previewed_) {
         if (Caption() == kContrastCaption) ApplyContrast(*work, trackbarcontrast->Value());
         if (Caption() == kSaturationCaption) ApplySaturation(*work, bsSkinTrackBar1->Value(), &progress);
         if (Caption() == kRGBCaption)

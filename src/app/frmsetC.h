@@ -11,7 +11,9 @@ namespace tavrik {
 // The colour dialog behind "对比度", "饱和度" and "RGB": a thumbnail of the work picture before
 // and after the adjustment, one group of sliders per adjustment (the caption says which is
 // active), and OK applying it to the work picture. Slider positions live as long as the
-// dialog and carry over between openings.
+// dialog and carry over between openings, but the after-thumbnail starts unchanged and
+// follows a slider only once it moves; OK applies exactly what the after-thumbnail shows,
+// so nothing while no slider of the active adjustment has moved since the opening.
 class TfrmsetC : public TForm {
 public:
     static constexpr int kThumbnailSize = 180;
@@ -66,6 +68,8 @@ private:
     void RepaintAfter();
 
     TWorkPictureHost host_;
+    // The caption of the adjustment the after-thumbnail shows, nullptr while it shows none.
+    const char* previewed_ = nullptr;
 };
 
 // "+12" for a positive value, "0" and "-12" otherwise.

@@ -144,10 +144,11 @@ void TBitmap::Fill(TColor color)
 TBitmap TBitmap::ToPictureBuffer() const
 {
     TBitmap out(width_, height_, TPixelFormat::pf24bit);
-    // The colour of every 8-bit index, black beyond the palette, stored blue, green, red first.
+    // The colour of every index, black beyond the palette, stored blue, green, red first.
     std::array<TRGBQuad, 256> colors{};
-    if (format_ == TPixelFormat::pf8bit)
-        std::copy_n(palette_.begin(), std::min<size_t>(palette_.size(), colors.size()), colors.begin());
+    const bool paletted = IsPaletted(format_);
+    if (paletted) std::copy_n(palette_.begin(), std::min<size_t>(palette_.size(), colors.size()), colors.begin());
+    const unsigned bits = paletted ? unsigned(BitsPerPixel(format_)) : 0;
     for (int y = 0; y < height_; ++y) {
         uint8_t* dst = out.ScanLine(y);
         const uint8_t* src = ScanLine(y);
@@ -157,6 +158,11 @@ TBitmap TBitmap::ToPictureBuffer() const
             for (int x = 0; x < width_; ++x, dst += 3, src += 4) dst[0] = src[0], dst[1] = src[1], dst[2] = src[2];
         } else if (format_ == TPixelFormat::pf8bit) {
             for (int x = 0; x < width_; ++x, dst += 3) std::memcpy(dst, &colors[src[x]], 3);
+        } else if (paletted) {
+            // Indices packed from the high bits of each byte down.
+            const unsigned mask = (1u << bits) - 1;
+            for (size_t x = 0, bit = 0; x < size_t(width_); ++x, bit += bits, dst += 3)
+                std::memcpy(dst, &colors[(src[bit >> 3] >> (8 - bits - (bit & 7))) & mask], 3);
         } else {
             for (int x = 0; x < width_; ++x, dst += 3) {
                 TColor c = GetPixel(x, y);

@@ -21,10 +21,12 @@ namespace tavrik {
 //   short where the pixel data starts; indices beyond the palette read as black.
 // - Channel masks of any contiguous width; each channel is scaled to 8 bits as
 //   round(v * 255 / max), so 5-bit 31 becomes 255. Alpha and unused bits are ignored.
-// - Run-length pictures: pixels the data skips (delta codes, early end of line or of
-//   bitmap, data that stops early) keep palette index 0 (black for 24-bit runs).
-// - An uncompressed file that ends before its last row is refused rather than shown
-//   partly (only the padding of the last row may be missing).
+// - Run-length pictures: pixels the codes skip (delta codes, early end of line or of
+//   bitmap) keep palette index 0 (black for 24-bit runs).
+// - A file cut off before its picture is complete is refused rather than shown partly: an
+//   uncompressed file that ends before its last row (only the padding of the last row may be
+//   missing), a run-length file whose data stops before its end-of-bitmap code and before
+//   the end of its top row.
 // - A width or height of 0 gives an empty 0 x 0 picture.
 // Pictures are limited to TBitmap::kMaxPixelBytes of pixel data; the size is checked before
 // any memory is taken for the pixels, and for uncompressed files the rows must be present

@@ -56,6 +56,8 @@ struct TRle24 {
     }
 };
 
+// The data must reach its end-of-bitmap code, or end the top row with an end of line: a stream
+// that stops before either was cut off, and the rows it would still have held are lost.
 template <class Format>
 void DecodeRuns(const TBmpInfo& info, std::span<const uint8_t> data, TBitmap& out)
 {
@@ -66,10 +68,14 @@ void DecodeRuns(const TBmpInfo& info, std::span<const uint8_t> data, TBitmap& ou
     int x = 0, line = 0; // line 0 is the bottom row
     auto row = [&] { return out.ScanLine(height - 1 - line); };
     auto clip = [&](size_t n) { return int(std::min(n, size_t(width - x))); };
-    while (line < height && end - pos >= 2) {
+    auto need = [&](size_t n) {
+        if (end - pos < n) ThrowBmpDamaged("its run-length data ends before the end of the picture");
+    };
+    while (line < height) {
+        need(2);
         const uint8_t count = bytes[pos], code = bytes[pos + 1];
         if (count > 0) {
-            if (end - pos < 1 + Format::kRunValueBytes) break;
+            need(1 + Format::kRunValueBytes);
             int n = clip(count);
             Format::Run(row(), x, n, bytes + pos + 1);
             x += n;
@@ -81,17 +87,18 @@ void DecodeRuns(const TBmpInfo& info, std::span<const uint8_t> data, TBitmap& ou
             x = 0;
             ++line;
         } else if (code == kEndOfBitmap) {
-            break;
+            return;
         } else if (code == kDelta) {
-            if (end - pos < 2) break;
+            need(2);
             x += clip(bytes[pos]);
             line += bytes[pos + 1];
             pos += 2;
         } else {
-            // A literal of `code` pixels, padded to an even number of bytes.
+            // A literal of `code` pixels, padded to an even number of bytes; the padding of
+            // the last literal may be missing.
             size_t literalBytes = Format::LiteralBytes(code);
-            size_t present = std::min(literalBytes, end - pos);
-            int n = clip(std::min(size_t(code), Format::PixelsIn(present)));
+            need(literalBytes);
+            int n = clip(code);
             Format::Literal(row(), x, n, bytes + pos);
             x += n;
             pos = std::min(end, pos + literalBytes + (literalBytes & 1));

@@ -5,6 +5,7 @@
 #include "core/Utf8.h"
 #include "gfx/BmpFile.h"
 #include "imaging/OutputNames.h"
+#include "imaging/PictureFiles.h"
 
 namespace tavrik {
 
@@ -13,7 +14,9 @@ namespace {
 TBatchOutput Encode(const TBitmap& picture, const std::string& sourceFileName, const std::string& outputFolder,
                     uint8_t quality)
 {
-    return {BatchOutputName(outputFolder, sourceFileName), JpegEncode(picture, quality)};
+    std::string outputName = BatchOutputName(outputFolder, sourceFileName);
+    RefuseEmptyPicture(picture, outputName);
+    return {std::move(outputName), JpegEncode(picture, quality)};
 }
 
 TBatchOutput EncodeBmp(const std::string& sourceFileName, const std::string& outputFolder, uint8_t quality)

@@ -10,8 +10,9 @@ namespace tavrik {
 
 // The per-file conversions of a batch run. Each reads one source, encodes it at the given
 // quality and writes BatchOutputName(outputFolder, source), replacing an existing file; it
-// returns the name written. A source that cannot be read or decoded, or an output that cannot
-// be written, raises (EFileError, EInvalidGraphic or EJpegError) and leaves no output file.
+// returns the name written. A source that cannot be read or decoded, a picture with no pixels
+// (width or height 0), or an output that cannot be written raises (EFileError, EInvalidGraphic
+// or EJpegError) and leaves no output file.
 //
 // A conversion is two steps: EncodeBatchFile does the work in memory and decides whether the
 // file converts at all; WriteBatchOutput only writes what it made. A run on several cores

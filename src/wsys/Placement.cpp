@@ -137,6 +137,14 @@ bool TWindowSystem::SetWindowPos(TWindow* w, HWND insertAfter, int x, int y, int
     if ((flags & SWP_SHOWWINDOW) && !(w->style & WS_VISIBLE)) w->style |= WS_VISIBLE;
     else if ((flags & SWP_HIDEWINDOW) && (w->style & WS_VISIBLE)) w->style &= ~WS_VISIBLE;
     bool nowVisible = IsVisible(w);
+    // A hidden window gives up the mouse: the release it waits for may never come (an X server
+    // ends the pointer grab of a window it unmaps, and the release then goes to whatever lies
+    // under the pointer, another program's window or the desktop), and until it came every
+    // press would go to the hidden window.
+    if (wasVisible && !nowVisible) {
+        input_.ReleaseCaptureOf(w);
+        if (!Find(handle)) return true;
+    }
 
     if (w->IsTopLevel()) {
         if (sized) painter_->ResizeBacking(w);

@@ -140,33 +140,45 @@ TEST_F(BatchPageTest, ARunConvertsEachFileWithTheGaugeShowingTheFileInWork)
     EXPECT_EQ(Captions().size(), 2u) << "the list stays";
 }
 
-TEST_F(BatchPageTest, ARunStopsAtAFileThatCannotBeRead)
+TEST_F(BatchPageTest, ARunStopsAtAFileThatCannotBeConverted)
 {
-    // Two workers: while one holds first.jpg, the other fails on bad.jpg, converts c.bmp into
-    // memory and takes held.jpg. Nothing after bad.jpg may be written all the same.
+    // A file that is no picture, and a bitmap without pixels: each ends the run with its
+    // reason. Two workers: while one holds first.jpg, the other fails on the bad file, converts
+    // c.bmp into memory and takes held.jpg; nothing after the bad file may be written.
     c->SetBatchWorkers(2);
-    const std::vector<uint8_t> jpeg = JpegEncode(PatternPicture(9, 7), 90);
-    test::THeldFile first(Scratch("first.jpg")), held(Scratch("held.jpg"));
-    std::string bad = Scratch("bad.jpg");
-    WriteFileAtomically(bad, std::vector<uint8_t>(50, 1));
-    std::string c2 = WriteBmp("c.bmp", PatternPicture(2, 2));
-    List({first.Path(), bad, c2, held.Path()});
-    c->bsSkinEdit1->SetText(Scratch("out"));
-    WatchGauge();
-    atGauge[1] = [&] {
-        held.Release(jpeg);
-        first.Release(jpeg);
+    struct TCase {
+        const char* name;
+        std::string reason;
     };
-    ClickOn(c->bsSkinButton4);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].text.find("bad.jpg"), std::string::npos);
-    EXPECT_EQ(Outputs(), (std::vector<std::string>{"Yarro_first.jpg"}));
-    EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), bad);
-    EXPECT_EQ(c->bsSkinGauge1->Value(), 2);
-    EXPECT_TRUE(c->bsSkinButton4->Enabled());
-    EXPECT_FALSE(c->BatchRunning());
+    WriteFileAtomically(Scratch("bad.jpg"), std::vector<uint8_t>(50, 1));
+    WriteBmp("flat.bmp", TBitmap(6, 0));
+    const std::string c2 = WriteBmp("c.bmp", PatternPicture(2, 2));
+    const std::vector<uint8_t> jpeg = JpegEncode(PatternPicture(9, 7), 90);
+    WatchGauge();
+    for (const TCase& bad : {TCase{"bad.jpg", "bad.jpg"}, TCase{"flat.bmp", "Yarro_flat.jpg: the picture is empty"}}) {
+        SCOPED_TRACE(bad.name);
+        messages.clear();
+        c->bsSkinListView1->Items().Clear();
+        std::filesystem::remove_all(Scratch("out"));
+        std::filesystem::create_directories(Scratch("out"));
+        const std::string prefix = std::filesystem::path(bad.name).stem().string() + "-";
+        test::THeldFile first(Scratch(prefix + "first.jpg")), held(Scratch(prefix + "held.jpg"));
+        List({first.Path(), Scratch(bad.name), c2, held.Path()});
+        c->bsSkinEdit1->SetText(Scratch("out"));
+        atGauge[1] = [&] {
+            held.Release(jpeg);
+            first.Release(jpeg);
+        };
+        ClickOn(c->bsSkinButton4);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].text.find(bad.reason), std::string::npos) << messages[0].text;
+        EXPECT_EQ(Outputs(), (std::vector<std::string>{"Yarro_" + prefix + "first.jpg"}));
+        EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), Scratch(bad.name));
+        EXPECT_EQ(c->bsSkinGauge1->Value(), 2);
+        EXPECT_TRUE(c->bsSkinButton4->Enabled());
+        EXPECT_FALSE(c->BatchRunning());
+    }
 }
-
 
 // Closing the window in the middle of a run ends it: what was converted ahead is not written.
 TEST_F(BatchPageTest, ClosingTheWindowDuringARunWritesNoLaterFile)
@@ -244,8 +256,7 @@ TEST_F(BatchPageTest, OutputsAppearInListOrderWhileTheWindowAnswers)
     EXPECT_EQ(ReadFileBytes(Scratch("out/Yarro_d.jpg")), JpegEncode(PatternPicture(7, 5), 75));
     EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), "压缩完成！");
     // Waiting for the workers took no virtual time: only the pause after each file did.
-    EXPECT_EQ(screen->Now() - start, 4u);
-}
+    EXPECT_EQ(screen->Now() - start, 4u);}
 
 TEST_F(BatchPageTest, RemoveTakesOnlyTheFocusedItemAfterThePointerWasOverTheList)
 {
@@ -275,7 +286,7 @@ TEST_F(BatchPageTest, RemoveTakesOnlyTheFocusedItemAfterThePointerWasOverTheList
     EXPECT_FALSE(c->bsSkinButton6->Enabled());
 }
 
-TEST_F(BatchPageTest, ADoubleClickShowsTheFileWithoutTouchingTheStatus)
+TEST_F(BatchPageTest, ADoubleClickShowsTheFileAsOpened)
 {
     std::string first = WriteBmp("first.bmp", PatternPicture(30, 20));
     c->bsSkinPageControl2->SetActivePage(c->bsSkinTabSheet1);
@@ -283,17 +294,32 @@ TEST_F(BatchPageTest, ADoubleClickShowsTheFileWithoutTouchingTheStatus)
     c->bsSkinPageControl2->SetActivePage(c->bsSkinTabSheet3);
     ProcessMessages();
     std::string second = WriteBmp("second.bmp", PatternPicture(12, 8));
-    Import({second});
-    TRect r = c->bsSkinListView1->ItemRect(0, TDisplayCode::drLabel);
-    TPoint p = c->bsSkinListView1->ClientToScreen({r.Left + 3, (r.Top + r.Bottom) / 2});
-    screen->MouseMove(p.x, p.y);
-    screen->DoubleClick(p.x, p.y);
+    std::string unread = Scratch("notes.txt");
+    WriteFileAtomically(unread, std::vector<uint8_t>{'h', 'i'});
+    Import({second, unread});
+    auto doubleClick = [&](int index) {
+        TRect r = c->bsSkinListView1->ItemRect(index, TDisplayCode::drLabel);
+        TPoint p = c->bsSkinListView1->ClientToScreen({r.Left + 3, (r.Top + r.Bottom) / 2});
+        screen->MouseMove(p.x, p.y);
+        screen->DoubleClick(p.x, p.y);
+    };
+    doubleClick(0);
     EXPECT_EQ(c->bsSkinPageControl2->ActivePage(), c->bsSkinTabSheet1);
     EXPECT_EQ(*c->Image1->Picture().Graphic(), PatternPicture(12, 8));
-    EXPECT_TRUE(c->Image1->Stretch());
-    EXPECT_EQ(c->Image1->Width(), 30) << "the view keeps its bounds";
-    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + first);
-    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "30");
+    EXPECT_EQ(c->Image1->Width(), 12) << "at its own size";
+    EXPECT_EQ(c->Image1->Height(), 8);
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + second);
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), PictureStatusText(8, 12, FileSizeOf(second)));
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "12");
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "8");
+    // A listed file that gives no picture is said so, and the picture stays.
+    c->bsSkinPageControl2->SetActivePage(c->bsSkinTabSheet3);
+    ProcessMessages();
+    doubleClick(1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "没有读取图片，程序错误");
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), PatternPicture(12, 8));
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + second);
 }
 
 TEST_F(BatchPageTest, TheFolderDialogFillsTheFolderField)

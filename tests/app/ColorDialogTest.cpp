@@ -105,28 +105,61 @@ TEST_F(ColorDialogTest, SlidersPreviewLiveAndLabelTheirValues)
     EXPECT_EQ(dialog->TrackBarRed->Value(), 127);
 }
 
-TEST_F(ColorDialogTest, OkAppliesByCaptionAndCancelChangesNothing)
+TEST_F(ColorDialogTest, OkAppliesExactlyWhatTheAfterThumbnailShows)
 {
     const TBitmap original = Colours(40, 20);
     view->Picture().Assign(original);
-    dialog->TrackBarRed->SetValue(50);
-    RunDialog(TfrmsetC::kRGBCaption, [&] { ClickOn(dialog->bsSkinButton2); });
+    auto unchangedAfterThumbnail = [&] {
+        return *dialog->ImageafterChange->Picture().Graphic() == *dialog->ImageBeforeChange->Picture().Graphic();
+    };
+    RunDialog(TfrmsetC::kRGBCaption, [&] {
+        dialog->TrackBarRed->SetValue(50);
+        ClickOn(dialog->bsSkinButton2);
+    });
     EXPECT_FALSE(dialog->Visible());
-    EXPECT_EQ(*view->Picture().Graphic(), original);
+    EXPECT_EQ(*view->Picture().Graphic(), original) << "cancelled";
 
-    RunDialog(TfrmsetC::kRGBCaption, [&] { ClickOn(dialog->bsSkinButton1); });
-    TBitmap expected = original;
-    ApplyRGB(expected, 50, 0, 0, nullptr);
-    EXPECT_EQ(*view->Picture().Graphic(), expected);
+    // Values carried over from an earlier opening (red 50) or never moved (saturation 0, which
+    // would turn the picture grey) are not previewed, so OK leaves the picture alone.
+    for (const char* caption : {TfrmsetC::kRGBCaption, TfrmsetC::kSaturationCaption}) {
+        SCOPED_TRACE(caption);
+        RunDialog(caption, [&] {
+            EXPECT_TRUE(unchangedAfterThumbnail());
+            EXPECT_EQ(dialog->labelred->Caption(), "+50");
+            ClickOn(dialog->bsSkinButton1);
+        });
+        EXPECT_EQ(*view->Picture().Graphic(), original);
+    }
+
+    // A slider moved while the dialog shows: the preview and then the picture take it.
+    struct TShown {
+        const char* caption;
+        std::function<void()> move;
+        std::function<void(TBitmap&)> apply;
+    };
+    const TShown shown[] = {
+        {TfrmsetC::kContrastCaption, [&] { dialog->trackbarcontrast->SetValue(60); },
+         [](TBitmap& b) { ApplyContrast(b, 60); }},
+        {TfrmsetC::kSaturationCaption, [&] { dialog->bsSkinTrackBar1->SetValue(-40); },
+         [](TBitmap& b) { ApplySaturation(b, -40, nullptr); }},
+        {TfrmsetC::kRGBCaption, [&] { dialog->TrackBarGreen->SetValue(-30); },
+         [](TBitmap& b) { ApplyRGB(b, 50, -30, 0, nullptr); }},
+    };
+    for (const TShown& t : shown) {
+        SCOPED_TRACE(t.caption);
+        view->Picture().Assign(original);
+        RunDialog(t.caption, [&] {
+            t.move();
+            EXPECT_FALSE(unchangedAfterThumbnail());
+            screen->PressKey(VK_RETURN);
+        });
+        TBitmap expected = original;
+        t.apply(expected);
+        EXPECT_EQ(*view->Picture().Graphic(), expected);
+    }
     EXPECT_FALSE(progress->Visible()) << "the row progress stays hidden";
     EXPECT_EQ(progress->Max(), 19);
     EXPECT_EQ(progress->Position(), 19);
-
-    // The caption picks the routine, whatever the other sliders show.
-    dialog->bsSkinTrackBar1->SetValue(0);
-    RunDialog(TfrmsetC::kSaturationCaption, [&] { screen->PressKey(VK_RETURN); });
-    ApplySaturation(expected, 0, nullptr);
-    EXPECT_EQ(*view->Picture().Graphic(), expected);
 }
 
 } // namespace

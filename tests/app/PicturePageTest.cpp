@@ -153,32 +153,46 @@ TEST_F(PicturePageTest, ScrollBarsShowWhileThePictureDoesNotFitAndMoveIt)
     EXPECT_EQ(c->bsSkinScrollBar2->Position(), 48) << "elsewhere the wheel leaves the picture alone";
 }
 
-TEST_F(PicturePageTest, ACancelAfterAnOpenGoesOnWithTheEarlierFile)
+TEST_F(PicturePageTest, ACancelAfterAnOpenChangesNothing)
 {
     std::string path = WriteBmp("first.bmp", PatternPicture(30, 20));
     Open(path);
-    c->Image1->Picture().Assign(PatternPicture(5, 6)); // the work picture as it is now
+    ChoosePopupItem(0); // the work picture is now 20 x 30
+    const TRect view = c->Image1->BoundsRect();
     CancelDialog();
     ClickOn(c->bsSkinButton1);
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(c->Image1->Picture().Width(), 20);
+    EXPECT_EQ(c->Image1->BoundsRect(), view);
     EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + path);
-    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), PictureStatusText(6, 5, FileSizeOf(path)));
-    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "5");
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), PictureStatusText(30, 20, FileSizeOf(path)));
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "20");
 }
 
-TEST_F(PicturePageTest, ADamagedFileIsReportedAndChangesNothing)
+TEST_F(PicturePageTest, AFileThatGivesNoPictureIsReportedAndChangesNothing)
 {
     std::string good = WriteBmp("good.bmp", PatternPicture(30, 20));
     Open(good);
-    std::string bad = Scratch("bad.jpg");
-    std::vector<uint8_t> junk(100, 0x42);
-    WriteFileAtomically(bad, junk);
-    Open(bad);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].text.find("bad.jpg"), std::string::npos) << messages[0].text;
-    EXPECT_EQ(c->Image1->Picture().Width(), 30);
-    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + good);
-    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "30");
+    WriteFileAtomically(Scratch("bad.jpg"), std::vector<uint8_t>(100, 0x42));
+    WriteFileAtomically(Scratch("photo.png"), ReadFileBytes(good));
+    WriteFileAtomically(Scratch("icon.ico"), std::vector<uint8_t>{0, 0, 1, 0});
+    WriteBmp("flat.bmp", TBitmap(0, 5));
+    struct TCase {
+        const char* name;
+        const char* message; // the start of it
+    };
+    for (TCase t : {TCase{"bad.jpg", "Cannot decode the JPEG picture"}, TCase{"photo.png", "没有读取图片，程序错误"},
+                    TCase{"icon.ico", "没有读取图片，程序错误"}, TCase{"flat.bmp", "没有读取图片，程序错误"}}) {
+        SCOPED_TRACE(t.name);
+        messages.clear();
+        Open(Scratch(t.name));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.starts_with(t.message)) << messages[0].text;
+        EXPECT_EQ(*c->Image1->Picture().Graphic(), PatternPicture(30, 20));
+        EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + good);
+        EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), PictureStatusText(20, 30, FileSizeOf(good)));
+        EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "30");
+    }
 }
 
 TEST_F(PicturePageTest, TheWidthFieldKeepsProportions)
@@ -232,6 +246,12 @@ TEST_F(PicturePageTest, WithoutProportionsTheFieldsAreIndependent)
     EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "480");
     EXPECT_EQ(c->Image1->Width(), 100);
     EXPECT_EQ(c->Image1->Height(), 480);
+    // A picture opened now is shown at its own size, not with the height left in the field.
+    Open(WriteBmp("small.bmp", PatternPicture(300, 200)));
+    EXPECT_EQ(c->Image1->Width(), 300);
+    EXPECT_EQ(c->Image1->Height(), 200);
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "300");
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "200");
 }
 
 TEST_F(PicturePageTest, ZoomStepsByFourFifthsAndStopsAtItsLimits)
@@ -289,8 +309,9 @@ TEST_F(PicturePageTest, RotateAndFlipTransformThePictureAndShowItAtItsOwnSize)
     EXPECT_EQ(c->Image1->Height(), 3);
     EXPECT_FALSE(c->Image1->Stretch());
     EXPECT_FALSE(c->Image1->AutoSize());
-    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "3") << "the size fields keep the opened size";
-    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "2");
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "2") << "the size fields describe the turned picture";
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "3");
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), PictureStatusText(3, 2, FileSizeOf(Scratch("small.bmp"))));
     for (int i = 0; i < 3; ++i) ChoosePopupItem(0);
     EXPECT_EQ(*c->Image1->Picture().Graphic(), picture);
 
@@ -306,51 +327,45 @@ TEST_F(PicturePageTest, ColourButtonsNeedAPictureThatIsNotEmpty)
         button->Click();
         EXPECT_FALSE(forms.frmsetC->Visible());
     }
-    c->Image1->Picture().Assign(TBitmap(0, 0));
-    c->bsSkinButton8->Click();
-    EXPECT_FALSE(forms.frmsetC->Visible());
-    EXPECT_EQ(forms.frmsetC->Caption(), "");
+    for (TBitmap empty : {TBitmap(0, 0), TBitmap(0, 5), TBitmap(5, 0)}) {
+        c->Image1->Picture().Assign(empty);
+        c->bsSkinButton8->Click();
+        EXPECT_FALSE(forms.frmsetC->Visible());
+        EXPECT_EQ(forms.frmsetC->Caption(), "") << empty.Width() << " x " << empty.Height();
+    }
 }
 
-TEST_F(PicturePageTest, SaturationAppliesTheSlidersValueEvenUnmoved)
+TEST_F(PicturePageTest, SaturationOkAppliesOnlyWhatThePreviewShowed)
 {
     TBitmap colours = PatternPicture(20, 10);
     Open(WriteBmp("colours.bmp", colours));
     TfrmsetC* d = forms.frmsetC;
-    // The first "饱和度" with an immediate OK applies 0: the picture turns grey.
+    // The first "饱和度" with an immediate OK: the slider stands at 0 (grey), unpreviewed.
     screen->WhenIdle([&] {
         EXPECT_TRUE(d->bsSkinGroupBox2->Visible());
         EXPECT_FALSE(d->bsSkinGroupBox1->Visible());
         EXPECT_FALSE(d->GroupBoxRGBChange->Visible());
         EXPECT_EQ(d->Caption(), "饱和度调整");
         EXPECT_EQ(d->bsSkinLabel1->Caption(), "255");
-        EXPECT_EQ(*d->ImageafterChange->Picture().Graphic(), *d->ImageBeforeChange->Picture().Graphic());
         ClickOn(d->bsSkinButton1);
     });
     ClickOn(c->bsSkinButton8);
-    TColor p = c->Image1->Picture().Graphic()->GetPixel(7, 3);
-    EXPECT_EQ(GetRValue(p), GetGValue(p));
-    EXPECT_EQ(GetGValue(p), GetBValue(p));
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), colours);
     EXPECT_FALSE(c->ApplyProgress->Visible());
 
-    // -40, cancelled, is still there at the next opening, with the after-thumbnail unchanged.
-    Open(Scratch("colours.bmp"));
+    // -40, cancelled, is still there at the next opening, unpreviewed: OK keeps the picture.
     screen->WhenIdle([&] {
         d->bsSkinTrackBar1->SetValue(-40);
         ClickOn(d->bsSkinButton2);
     });
     ClickOn(c->bsSkinButton8);
-    EXPECT_EQ(*c->Image1->Picture().Graphic(), colours);
     screen->WhenIdle([&] {
-        EXPECT_EQ(d->bsSkinTrackBar1->Value(), -40);
         EXPECT_EQ(d->bsSkinLabel1->Caption(), "-40");
         EXPECT_EQ(*d->ImageafterChange->Picture().Graphic(), *d->ImageBeforeChange->Picture().Graphic());
         ClickOn(d->bsSkinButton1);
     });
     ClickOn(c->bsSkinButton8);
-    TBitmap expected = colours;
-    ApplySaturation(expected, -40, nullptr);
-    EXPECT_EQ(*c->Image1->Picture().Graphic(), expected);
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), colours);
 }
 
 TEST_F(PicturePageTest, EveryColourCommandResetsTheContrastSlider)
@@ -368,7 +383,7 @@ TEST_F(PicturePageTest, EveryColourCommandResetsTheContrastSlider)
     ClickOn(c->bsSkinButton9);
 }
 
-TEST_F(PicturePageTest, CaptureEnablesSavingAtOnceAndTakesTheRectangle)
+TEST_F(PicturePageTest, CaptureEnablesSavingAtOnceAndShowsTheRectangleAsANewPicture)
 {
     Open(WriteBmp("big.bmp", PatternPicture(64, 48)));
     c->Image1->Picture().Clear();
@@ -387,8 +402,13 @@ TEST_F(PicturePageTest, CaptureEnablesSavingAtOnceAndTakesTheRectangle)
     EXPECT_EQ(work->Width(), 200);
     EXPECT_EQ(work->Height(), 100);
     EXPECT_EQ(work->GetPixel(0, 0), corner);
-    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "64") << "the size fields keep the opened size";
-    EXPECT_EQ(c->Image1->Left(), 10) << "not centred";
+    // Described as what it is, at its own size and centred like an opened picture.
+    EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "截屏图片");
+    EXPECT_EQ(c->bsSkinStatusPanel2->Caption(), "图片高:100;  图片宽:200");
+    EXPECT_EQ(c->bsSkinNumericEdit1->Text(), "200");
+    EXPECT_EQ(c->bsSkinNumericEdit2->Text(), "100");
+    int boxW = c->bsSkinScrollBox1->Width(), boxH = c->bsSkinScrollBox1->Height();
+    EXPECT_EQ(c->Image1->BoundsRect(), Bounds(boxW / 2 - 100, boxH / 2 - 50, 200, 100));
 }
 
 TEST_F(PicturePageTest, TheSettingsSplitterResizesThePanelAboveItDownToItsMinimum)

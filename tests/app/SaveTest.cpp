@@ -59,26 +59,58 @@ TEST_F(SaveTest, BitmapAlwaysTakesTheSizeFields)
         EXPECT_EQ(y / 4, p.y);
         EXPECT_EQ(s, PatternPicture(64, 48).GetPixel(x, y));
     }
-    // After a rotation the fields still hold the size set before: the turned picture is
-    // stretched to it.
+    // A rotation sets the fields to the turned picture, which is then saved at its own size.
     ChoosePopupItem(0);
     ASSERT_EQ(c->Image1->Picture().Width(), 48);
     SaveAs(Scratch("rotated.bmp"), 2);
-    saved = ReadBmpFile(Scratch("rotated.bmp"));
-    EXPECT_EQ(saved.Width(), 16);
-    EXPECT_EQ(saved.Height(), 12);
+    EXPECT_EQ(ReadBmpFile(Scratch("rotated.bmp")), *c->Image1->Picture().Graphic());
 }
 
-TEST_F(SaveTest, BeforeAnyOpenTheBitmapSavedIsEmpty)
+TEST_F(SaveTest, SizeFieldsAtZeroStandForThePicturesOwnSize)
 {
     // A capture gives a picture while the size fields still hold 0.
     ClickOn(c->bsSkinButton10);
     screen->Click(10, 10);
     screen->Click(60, 40);
     ASSERT_EQ(c->Image1->Picture().Width(), 50);
-    SaveAs(Scratch("empty.bmp"), 2);
-    TBitmap saved = ReadBmpFile(Scratch("empty.bmp"));
-    EXPECT_TRUE(saved.Empty());
+    c->bsSkinNumericEdit1->SetText("0");
+    c->bsSkinNumericEdit2->SetText("0");
+    SaveAs(Scratch("shot.bmp"), 2);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ReadBmpFile(Scratch("shot.bmp")), *c->Image1->Picture().Graphic());
+    // One field cleared: only that one takes the picture's size.
+    c->bsSkinNumericEdit1->SetText("");
+    c->bsSkinNumericEdit2->SetText("7");
+    SaveAs(Scratch("strip.bmp"), 2);
+    TBitmap saved = ReadBmpFile(Scratch("strip.bmp"));
+    EXPECT_EQ(saved.Width(), 50);
+    EXPECT_EQ(saved.Height(), 7);
+}
+
+TEST_F(SaveTest, AnEmptyPictureIsNeverWritten)
+{
+    // Two clicks on one row capture a picture without pixels: the save says so at once.
+    for (int filterIndex : {1, 2}) {
+        SCOPED_TRACE(filterIndex);
+        messages.clear();
+        ClickOn(c->bsSkinButton10);
+        screen->Click(10, 30);
+        screen->Click(60, 30);
+        ASSERT_TRUE(c->Image1->Picture().Graphic()->Empty());
+        c->bsSkinSavePictureDialog1->SetFilterIndex(filterIndex);
+        ClickOn(c->bsSkinButton3); // a dialog would wait for input here and fail the test
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "没有可以保存的图片！");
+    }
+    // A custom JPEG size of 0 wide is refused with the reason, and nothing is written.
+    Open(WriteBmp("big.bmp", PatternPicture(8, 8)));
+    ClickOn(c->bsSkinCheckRadioBox1);
+    c->bsSkinNumericEdit1->SetText("0");
+    messages.clear();
+    SaveAs(Scratch("thin.jpg"), 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("thin.jpg: the picture is empty"), std::string::npos) << messages[0].text;
+    EXPECT_FALSE(FileExists(Scratch("thin.jpg")));
 }
 
 TEST_F(SaveTest, CancelWritesNothingAndNoPictureIsSaidSo)

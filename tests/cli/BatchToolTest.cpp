@@ -109,24 +109,31 @@ TEST_F(BatchTool, ConvertsLikeTheBatchPageAndReportsEveryFailure)
     WriteFileAtomically(In("c.jpg"), std::vector<uint8_t>(50, 7));
     WriteFileAtomically(In("d.png"), std::vector<uint8_t>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'});
     WriteFileAtomically(In("shot"), JpegEncode(picture, 60));
+    WriteBmpFile(TBitmap(0, 4), In("f.bmp"));
 
-    const int status =
-        Run({"-q", "50", "-o", OutFolder(), In("a.jpg"), In("b.BMP"), In("c.jpg"), In("d.png"), In("e.jpg"), In("shot")});
+    const int status = Run({"-q", "50", "-o", OutFolder(), In("a.jpg"), In("b.BMP"), In("c.jpg"), In("d.png"), In("e.jpg"),
+                            In("shot"), In("f.bmp")});
     EXPECT_EQ(status, 1);
 
     EXPECT_EQ(ReadFileBytes(Out("Yarro_a.jpg")), JpegEncode(JpegDecode(In("a.jpg")), 50));
     EXPECT_EQ(ReadFileBytes(Out("Yarro_b.jpg")), JpegEncode(picture, 50));
     EXPECT_EQ(ReadFileBytes(Out("Yarro_shot.jpg")), JpegEncode(JpegDecode(In("shot")), 50));
-    for (const char* missing : {"Yarro_c.jpg", "Yarro_d.jpg", "Yarro_e.jpg"}) EXPECT_FALSE(FileExists(Out(missing)));
+    for (const char* missing : {"Yarro_c.jpg", "Yarro_d.jpg", "Yarro_e.jpg", "Yarro_f.jpg"})
+        EXPECT_FALSE(FileExists(Out(missing))) << missing;
     EXPECT_EQ(std::distance(fs::directory_iterator(OutFolder()), fs::directory_iterator()), 3);
 
     const std::string out = out_.str();
-    EXPECT_NE(out.find("[1/6] " + In("a.jpg") + " -> " + OutFolder() + "/Yarro_a.jpg\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("[3/6] " + In("c.jpg") + ": FAILED: "), std::string::npos) << out;
-    EXPECT_NE(out.find("3 of 6 files converted, 3 failed.\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("[1/7] " + In("a.jpg") + " -> " + OutFolder() + "/Yarro_a.jpg\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("[3/7] " + In("c.jpg") + ": FAILED: "), std::string::npos) << out;
+    EXPECT_NE(out.find("[7/7] " + In("f.bmp") + ": FAILED: Nothing was written to " + Out("Yarro_f.jpg") +
+                       ": the picture is empty, it has no pixels.\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("3 of 7 files converted, 4 failed.\n"), std::string::npos) << out;
     const std::string err = err_.str();
-    EXPECT_NE(err.find("3 files could not be converted"), std::string::npos) << err;
-    for (const char* failed : {"c.jpg", "d.png", "e.jpg"}) EXPECT_NE(err.find("  " + In(failed) + ": "), std::string::npos);
+    EXPECT_NE(err.find("4 files could not be converted"), std::string::npos) << err;
+    for (const char* failed : {"c.jpg", "d.png", "e.jpg", "f.bmp"})
+        EXPECT_NE(err.find("  " + In(failed) + ": "), std::string::npos) << failed;
 }
 
 TEST_F(BatchTool, DefaultQualityIs75AndZeroEqualsOne)

@@ -29,6 +29,14 @@ TEST(Bitmap, PixelsRoundTripInEveryFormat)
         TBitmap picture = b.ToPictureBuffer();
         EXPECT_EQ(picture.PixelFormat(), TPixelFormat::pf24bit);
         EXPECT_EQ(picture.GetPixel(8, 2), clWhite);
+        // Every stored value converts to the colour it reads as, indices beyond a short
+        // palette to black.
+        if (IsPaletted(f)) b.SetPalette({{10, 20, 30, 0}, {40, 50, 60, 0}, {70, 80, 90, 0}});
+        for (int y = 0; y < 3; ++y)
+            for (size_t i = 0; i < b.RowBytes(); ++i) b.ScanLine(y)[i] = uint8_t(i * 37 + size_t(y) * 101 + 5);
+        picture = b.ToPictureBuffer();
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 9; ++x) EXPECT_EQ(picture.GetPixel(x, y), b.GetPixel(x, y)) << x << "," << y;
     }
 }
 

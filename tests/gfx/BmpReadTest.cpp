@@ -210,23 +210,41 @@ TEST(BmpRead, Rle8CodesAndClipping)
                                                 }));
 }
 
-TEST(BmpRead, Rle4CodesAndEarlyEnd)
+TEST(BmpRead, Rle4CodesAndEveryCutOfTheStreamRefused)
 {
     TBmpLayout layout = Paletted8(5, 3,
                               {
-                                  5, 0x12, 0, 0,          // run alternating nibbles, end of line
-                                  0, 3, 0x34, 0x50,       // literal of 3 nibbles in 2 bytes
-                                  2, 0x67,                // run finishing the row
-                                  0, 0, 0, 5, 0x89, 0xA0, // literal of 5 cut short by the end of the data
+                                  5, 0x12, 0, 0,                // run alternating nibbles, end of line
+                                  0, 3, 0x34, 0x50,             // literal of 3 nibbles in 2 bytes
+                                  2, 0x67, 0, 0,                // run finishing the row, end of line
+                                  0, 5, 0x89, 0xAB, 0xC0, 0x00, // literal of 5 nibbles, padded
+                                  0, 1,                         // end of bitmap
                               });
     layout.bitCount = 4, layout.compression = 2;
     TBitmap b = ReadBmp(BuildBmp(layout));
     EXPECT_EQ(b.PixelFormat(), TPixelFormat::pf4bit);
     EXPECT_EQ(Indices(b), (std::vector<std::vector<int>>{
-                              {8, 9, 10, 0, 0},
+                              {8, 9, 10, 11, 12},
                               {3, 4, 5, 6, 7},
                               {1, 2, 1, 2, 1},
                           }));
+    // Without its end-of-bitmap code, or cut anywhere before it, the picture is incomplete.
+    const std::vector<uint8_t> whole = layout.pixels;
+    for (size_t n = 0; n < whole.size(); ++n) {
+        SCOPED_TRACE(n);
+        layout.pixels.assign(whole.begin(), whole.begin() + ptrdiff_t(n));
+        try {
+            ReadBmp(BuildBmp(layout));
+            ADD_FAILURE() << "read a cut stream";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_STREQ(e.what(), "The bitmap file is damaged: its run-length data ends before the end of the picture.");
+        }
+    }
+    // An end of line closing the top row completes the picture as well.
+    layout.pixels = whole;
+    layout.pixels.resize(whole.size() - 2);
+    layout.pixels.insert(layout.pixels.end(), {0, 0});
+    EXPECT_EQ(Indices(ReadBmp(BuildBmp(layout))), Indices(b));
 }
 
 TEST(BmpRead, Os2Rle24)

@@ -63,17 +63,27 @@ TEST_F(BatchConversion, FailuresLeaveNoOutputBehind)
     EXPECT_EQ(FilesIn(Dir()), 3u);
 }
 
-TEST_F(BatchConversion, OutputsAreReplacedAndEmptyPicturesGiveEmptyFiles)
+TEST_F(BatchConversion, OutputsAreReplacedButEmptyPicturesAreRefused)
 {
     const std::string out = Dir().string();
-    WriteFileAtomically(out + "/Yarro_cat.jpg", std::vector<uint8_t>(5000, 1));
-    WriteBmpFile(TBitmap(), PathOf("cat.bmp"));
-    Bmp2jpg(PathOf("cat.bmp"), out, 75);
-    EXPECT_EQ(FileSizeOf(out + "/Yarro_cat.jpg"), 0u);
+    const std::vector<uint8_t> earlier(5000, 1);
+    WriteFileAtomically(out + "/Yarro_cat.jpg", earlier);
+    for (TBitmap empty : {TBitmap(), TBitmap(0, 5), TBitmap(5, 0)}) {
+        SCOPED_TRACE(std::to_string(empty.Width()) + " x " + std::to_string(empty.Height()));
+        WriteBmpFile(empty, PathOf("cat.bmp"));
+        try {
+            ConvertBatchFile(PathOf("cat.bmp"), out, 75);
+            FAIL() << "an empty picture was written";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_NE(std::string(e.what()).find(out + "/Yarro_cat.jpg: the picture is empty"), std::string::npos)
+                << e.what();
+        }
+        EXPECT_EQ(ReadFileBytes(out + "/Yarro_cat.jpg"), earlier) << "the earlier output stays as it was";
+    }
     // cat.bmp and cat.jpg share their output; the later conversion wins.
     WriteFileAtomically(PathOf("cat.jpg"), JpegEncode(GradientPicture(8, 8), 75));
     jpg2jpg(PathOf("cat.jpg"), out, 75);
-    EXPECT_GT(FileSizeOf(out + "/Yarro_cat.jpg"), 0u);
+    EXPECT_EQ(ReadFileBytes(out + "/Yarro_cat.jpg"), JpegEncode(JpegDecode(PathOf("cat.jpg")), 75));
 }
 
 TEST_F(PictureLoader, ChoosesTheReaderByExtensionInAnyCase)

@@ -134,6 +134,27 @@ TEST_F(Input, CaptureTakesEveryMouseMessageAsClientMessage)
     EXPECT_EQ(Log(child, WM_CAPTURECHANGED).back().lp, LPARAM(HandleValue(b)));
     DestroyWindow(b);
     EXPECT_EQ(GetCapture(), nullptr);
+
+    // So does hiding it, or the window it is in, while the button is still down: the next
+    // press goes where the pointer is, not to the hidden window.
+    HWND other = TopLevel(Bounds(200, 0, 100, 100));
+    for (HWND hidden : {child, a}) {
+        ShowWindow(a, SW_SHOW);
+        ShowWindow(child, SW_SHOW);
+        screen->Advance(1000); // no double click
+        screen->MouseMove(15, 15);
+        screen->MouseDown();
+        ASSERT_EQ(GetCapture(), child);
+        ShowWindow(hidden, SW_HIDE);
+        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_EQ(Log(child, WM_CAPTURECHANGED).back().lp, 0);
+        EXPECT_EQ(screen->CapturingWindow(), 0u);
+        screen->MouseUp();
+        ClearLog();
+        screen->Click(215, 15);
+        EXPECT_EQ(Log(other, WM_LBUTTONDOWN).size(), 1u);
+        EXPECT_TRUE(Log(child, WM_LBUTTONDOWN).empty());
+    }
 }
 
 TEST_F(Input, DoubleClicksNeedTimeSpotAndClassStyle)

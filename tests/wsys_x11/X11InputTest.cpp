@@ -198,6 +198,21 @@ TEST_F(X11Test, APopupHoldingTheMouseGrabsPointerAndKeyboard)
     ASSERT_TRUE(PumpUntil([&] { return Received(main, WM_KEYDOWN); })) << "keys go to the focus window of the program";
     EXPECT_EQ(GetActiveWindow(), main) << "the popup never took the activation";
 
+    // Another program unmaps the popup: the server ends the grabs; mapped again while it
+    // still holds the mouse, the popup grabs again.
+    XUnmapWindow(peer, NativeOf(popup));
+    XSync(peer, False);
+    ASSERT_TRUE(PumpUntil([&] { return !backend->IsMapped(NativeOf(popup)); }));
+    EXPECT_FALSE(backend->HasPointerGrab());
+    XMapWindow(peer, NativeOf(popup));
+    XSync(peer, False);
+    ASSERT_TRUE(PumpUntil([&] { return backend->IsMapped(NativeOf(popup)); }));
+    Settle();
+    EXPECT_TRUE(backend->HasPointerGrab());
+    EXPECT_EQ(XGrabPointer(peer, DefaultRootWindow(peer), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None,
+                           None, CurrentTime),
+              AlreadyGrabbed);
+
     ReleaseCapture();
     Settle();
     EXPECT_FALSE(backend->HasPointerGrab());

@@ -243,7 +243,12 @@ void TX11Backend::TranslateMap(Window w, bool mapped)
     TWin* win = Find(w);
     if (!win) return;
     win->mapped = mapped;
-    if (!mapped) return;
+    if (!mapped) {
+        // The server ended our grabs when it unmapped their window; they are taken again when
+        // it is mapped while the program still holds the mouse.
+        if (captureWindow_ == w) grabbed_ = keyboardGrabbed_ = false;
+        return;
+    }
     if (captureWindow_ == w && !grabbed_) TryGrab();
     if (focusPending_ == w) FocusNow(*win, lastServerTime_);
 }
