@@ -10,6 +10,7 @@ set(TAVRIK_LAYERS
   shell
   ui
   skin
+  skincontrols
   app
 )
 

@@ -14,7 +14,7 @@ jobs="${TAVRIK_JOBS:-$(nproc)}"
 targets="${TAVRIK_FUZZ_TARGETS:-SkinIni PicturesStream CompressedSkin Bmp Jpeg PictureLoader}"
 testdata="${TAVRIK_SHARED_DIR:-$(pwd)/../shared}/testdata"
 cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" >/dev/null
 cmake --build build-fuzz -j "$jobs"
 
 mkdir -p build-fuzz/seeds/jpeg

@@ -7,6 +7,8 @@
 #include "skin/SkinStream.h"
 #include "skin/SkinValues.h"
 #include "skin/StoredSkin.h"
+#include "ui/Form.h"
+#include "ui/Screen.h"
 
 #include <string_view>
 
@@ -70,11 +72,11 @@ void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* stored)
     if (stored != nullptr) ApplyCompressedStoredSkin(*stored);
 }
 
-void TbsSkinData::Notification(const void* removedComponent)
+void TbsSkinData::ForgetStoredSkin(const void* removed)
 {
-    if (removedComponent == nullptr) return;
-    if (removedComponent == storedSkin_) storedSkin_ = nullptr;
-    if (removedComponent == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
+    if (removed == nullptr) return;
+    if (removed == storedSkin_) storedSkin_ = nullptr;
+    if (removed == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
 }
 
 template <class Load>
@@ -171,10 +173,17 @@ void TbsSkinData::SaveToIni(TbsSkinIni& ini) const
 
 void TbsSkinData::Broadcast(uint32_t msg)
 {
-    if (ownerForm_ != nullptr) ownerForm_->Perform(msg, MessageParam(), kSkinMessageLParam);
-    if (formList_ == nullptr) return;
-    for (TbsSkinMessageReceiver* form : formList_->SkinForms())
-        if (form != nullptr && form != ownerForm_) form->Perform(msg, MessageParam(), kSkinMessageLParam);
+    // A recipient may free forms, this one's owner or the skin data itself.
+    auto alive = Guard();
+    TComponentRef<TForm> owner = dynamic_cast<TForm*>(Owner());
+    std::vector<TComponentRef<TForm>> forms(Screen()->FormList().begin(), Screen()->FormList().end());
+    if (TForm* form = owner.Get()) form->Perform(msg, MessageParam(), kSkinMessageLParam);
+    for (const TComponentRef<TForm>& ref : forms) {
+        if (!alive) return;
+        TForm* form = ref.Get();
+        if (form != nullptr && form != owner.Get() && !form->Destroying())
+            form->Perform(msg, MessageParam(), kSkinMessageLParam);
+    }
 }
 
 } // namespace tavrik

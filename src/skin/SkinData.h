@@ -6,6 +6,7 @@
 #include "skin/SkinFormInfo.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinPictureSet.h"
+#include "ui/Component.h"
 
 #include <memory>
 #include <string>
@@ -27,15 +28,14 @@ class TbsCompressedStoredSkin;
 // where -1 means no skin and the user draws its plain look. The user checks the class of
 // what it found itself.
 //
-// This is a plain class; the component framework wraps it in a component that owns it, calls
-// SetOwnerForm and SetFormList so that the skin-change messages reach the forms, and calls
-// Notification when a referenced stored skin is destroyed.
-class TbsSkinData : public TbsSkinPictureSet, public TbsSkinFormInfo {
+// A component: a form usually owns it, and every user asks FreeNotification so that its
+// reference is cleared when the skin data goes. Around every load the skin-change messages go
+// to the owner when it is a form, then to every other form of the screen.
+class TbsSkinData : public TComponent, public TbsSkinPictureSet, public TbsSkinFormInfo {
 public:
-    TbsSkinData() = default;
-    ~TbsSkinData();
-    TbsSkinData(const TbsSkinData&) = delete;
-    TbsSkinData& operator=(const TbsSkinData&) = delete;
+    explicit TbsSkinData(TComponent* owner = nullptr) : TComponent(owner) {}
+    ~TbsSkinData() override;
+    const char* ClassName() const override { return "TbsSkinData"; }
 
     // Setting a stored skin loads it at once; null only forgets the reference and keeps the
     // loaded skin. The skin data does not own what these point to.
@@ -44,7 +44,7 @@ public:
     TbsCompressedStoredSkin* CompressedStoredSkin() const { return compressedStoredSkin_; }
     void SetCompressedStoredSkin(TbsCompressedStoredSkin* stored);
     // A referenced stored skin is being destroyed: forget it, keep the loaded skin.
-    void Notification(const void* removedComponent);
+    void ForgetStoredSkin(const void* removed);
 
     // Loads the skin from the stored skin's text and pictures. A text without the five
     // required sections leaves no skin loaded, without error. A malformed rectangle or point
@@ -74,10 +74,6 @@ public:
     // Two skin data holding the same skin write the same text.
     void SaveToIni(TbsSkinIni& ini) const;
 
-    // Broadcast: the owner form when the skin data belongs to one (null otherwise), then
-    // every form of the list in order, skipping the owner.
-    void SetOwnerForm(TbsSkinMessageReceiver* owner) { ownerForm_ = owner; }
-    void SetFormList(const TbsSkinFormList* forms) { formList_ = forms; }
     uintptr_t MessageParam() const { return reinterpret_cast<uintptr_t>(this); }
     static TbsSkinData* FromMessageParam(uintptr_t wParam) { return reinterpret_cast<TbsSkinData*>(wParam); }
 
@@ -96,8 +92,6 @@ private:
 
     TbsStoredSkin* storedSkin_ = nullptr;
     TbsCompressedStoredSkin* compressedStoredSkin_ = nullptr;
-    TbsSkinMessageReceiver* ownerForm_ = nullptr;
-    const TbsSkinFormList* formList_ = nullptr;
     std::string maskFileName_;
     bool noSkinLoaded_ = true;
 };

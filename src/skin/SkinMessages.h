@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 namespace tavrik {
 
@@ -15,24 +14,8 @@ constexpr uint32_t SKM_CHANGE = 1226;       // WM_USER + 202: look skin objects 
 constexpr uint32_t SKM_AFTERCHANGE = 1227;  // WM_USER + 203: sent right after SKM_CHANGE
 constexpr intptr_t kSkinMessageLParam = 1000;
 
-// A form as the skin data sees it: something that handles a window message at once.
-// The layer that owns the forms implements it (a form's Perform).
-class TbsSkinMessageReceiver {
-public:
-    virtual void Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) = 0;
-
-protected:
-    ~TbsSkinMessageReceiver() = default;
-};
-
-// The application's forms, in the order they were created. The skin data asks for the list
-// afresh for every message, so forms created or destroyed by a recipient are seen.
-class TbsSkinFormList {
-public:
-    virtual std::vector<TbsSkinMessageReceiver*> SkinForms() const = 0;
-
-protected:
-    ~TbsSkinFormList() = default;
-};
+// What the skinned menus tell the control that opened them (and, when closed, the form).
+constexpr uint32_t SKM_MENUCLOSED = 1228;  // WM_USER + 204: the menu has closed, every level
+constexpr uint32_t SKM_MENUCOMMAND = 1229; // WM_USER + 205: one of its commands was carried out
 
 } // namespace tavrik

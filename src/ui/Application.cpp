@@ -100,15 +100,18 @@ void TApplication::HandleMessage()
 
 bool TApplication::FilterMessage(MSG& m)
 {
-    bool handled = false;
-    if (OnMessage) {
+    auto handledBy = [&](const TMessageEvent& listener) {
+        bool handled = false;
         try {
-            OnMessage(m, handled);
+            listener(m, handled);
         } catch (...) {
             HandleException(this);
         }
-    }
-    return handled || (previousFilter_ && previousFilter_(m));
+        return handled;
+    };
+    if (messageListeners_.Each(handledBy)) return true;
+    if (OnMessage && handledBy(OnMessage)) return true;
+    return previousFilter_ && previousFilter_(m);
 }
 
 void TApplication::Minimize()
@@ -122,7 +125,12 @@ void TApplication::Minimize()
         hiddenForms_.push_back(f);
     }
     ShowWindow(main->Handle(), SW_MINIMIZE);
-    if (OnMinimize) OnMinimize(this);
+    auto alive = Guard();
+    minimizeListeners_.Each([&](const TNotifyEvent& listener) {
+        listener(this);
+        return !alive;
+    });
+    if (alive && OnMinimize) OnMinimize(this);
 }
 
 void TApplication::Restore()

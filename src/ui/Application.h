@@ -4,6 +4,7 @@
 #include "core/Geometry.h"
 #include "ui/Component.h"
 #include "ui/ControlTypes.h"
+#include "ui/ListenerList.h"
 #include "wsys/WinTypes.h"
 
 #include <vector>
@@ -72,14 +73,20 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
-    // Every message of every loop (Run, ProcessMessages, modal loops) passes here first.
+    // Every message of every loop (Run, ProcessMessages, modal loops) passes here first:
+    // the listeners, latest first, then OnMessage, until one handles it.
     TMessageEvent OnMessage;
+    TListenerId AddMessageListener(TMessageEvent listener) { return messageListeners_.Add(std::move(listener)); }
+    bool RemoveMessageListener(TListenerId id) { return messageListeners_.Remove(id); }
 
     // The program as a whole goes to and comes back from the task bar: the main form is
     // minimized and the other shown forms wait hidden until Restore.
     void Minimize();
     void Restore();
+    // The listeners, latest first, then OnMinimize.
     TNotifyEvent OnMinimize;
+    TListenerId AddMinimizeListener(TNotifyEvent listener) { return minimizeListeners_.Add(std::move(listener)); }
+    bool RemoveMinimizeListener(TListenerId id) { return minimizeListeners_.Remove(id); }
     TNotifyEvent OnRestore;
 
     const std::string& Title() const { return title_; }
@@ -139,6 +146,8 @@ private:
     std::function<bool(MSG&)> previousFilter_;
     bool filterInstalled_ = false;
     std::vector<TComponentRef<TForm>> hiddenForms_;
+    TListenerList<TMessageEvent> messageListeners_;
+    TListenerList<TNotifyEvent> minimizeListeners_;
 
     bool showHint_ = true;
     int hintPause_ = 500;

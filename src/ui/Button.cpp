@@ -3,6 +3,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "gfx/TextLayout.h"
+#include "ui/Accelerator.h"
 #include "ui/Form.h"
 #include "wsys/WinApi.h"
 
@@ -67,6 +68,13 @@ void TButton::WndProc(TMessage& m)
         }
         return;
     }
+    case CM_DIALOGCHAR:
+        if (IsAccel(char32_t(m.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            Click();
+            m.Result = 1;
+        }
+        return;
     case CM_FOCUSCHANGED: UpdateActive(reinterpret_cast<TWinControl*>(intptr_t(m.LParam))); return;
     case CM_MOUSEENTER: hot_ = true; Invalidate(); break;
     case CM_MOUSELEAVE: hot_ = false; Invalidate(); break;

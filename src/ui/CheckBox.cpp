@@ -3,6 +3,7 @@
 #include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "gfx/TextLayout.h"
+#include "ui/Accelerator.h"
 #include "wsys/WinApi.h"
 
 namespace tavrik {
@@ -44,6 +45,14 @@ void TCheckBox::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case WM_LBUTTONDBLCLK: m.Msg = WM_LBUTTONDOWN; break;
+    case CM_DIALOGCHAR:
+        if (IsAccel(char32_t(m.WParam), Caption()) && CanFocus()) {
+            auto alive = Guard();
+            SetFocus();
+            if (alive) Toggle();
+            m.Result = 1;
+        }
+        return;
     case CM_MOUSEENTER: hot_ = true; Invalidate(); break;
     case CM_MOUSELEAVE: hot_ = false; Invalidate(); break;
     case WM_SETFOCUS:

@@ -11,7 +11,7 @@ namespace tavrik {
 
 TControl::TControl(TComponent* owner) : TComponent(owner), color_(clBtnFace)
 {
-    windowProc_ = [this](TMessage& m) { WndProc(m); };
+    hooks_ = std::make_shared<TWndHookChain>([this](TMessage& m) { WndProc(m); });
     font_.SetColor(clWindowText);
     font_.OnChange = [this] {
         if (!assigningParentFont_) parentFont_ = false;
@@ -347,16 +347,19 @@ void TControl::Repaint()
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     TMessage m{msg, wParam, lParam, 0};
-    TWndMethod proc = windowProc_; // the handler may replace it
-    proc(m);
+    Perform(m);
     return m.Result;
 }
 
-void TControl::SetWindowProc(TWndMethod proc)
+void TControl::Perform(TMessage& message)
 {
-    if (proc) windowProc_ = std::move(proc);
-    else windowProc_ = [this](TMessage& m) { WndProc(m); };
+    std::shared_ptr<TWndHookChain> chain = hooks_;
+    chain->Dispatch(message);
 }
+
+TWndHookId TControl::AddWindowHook(TWndHook hook) { return hooks_->Add(std::move(hook)); }
+
+bool TControl::RemoveWindowHook(TWndHookId id) { return hooks_->Remove(id); }
 
 void TControl::DefaultHandler(TMessage& message) { (void)message; }
 

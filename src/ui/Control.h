@@ -7,8 +7,10 @@
 #include "ui/Font.h"
 #include "ui/Messages.h"
 #include "ui/SizeConstraints.h"
+#include "ui/WndHookChain.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tavrik {
@@ -37,16 +39,15 @@ enum TControlStateFlag : unsigned {
     csDestroyingHandle = 16,
 };
 
-using TWndMethod = std::function<void(TMessage&)>;
-
 // A visual component: a rectangle in its parent's client area that paints, takes the mouse and
 // follows its parent's size through Align and Anchors. Windowed controls (TWinControl) have a
 // window of their own; graphic controls (TGraphicControl) paint on their parent and get their
 // mouse messages from it.
 //
-// Messages: every message reaches the control through WindowProc, which starts as WndProc;
-// a component that takes over a control's messages replaces WindowProc and passes on what it
-// does not handle to the previous one. Perform sends a message to WindowProc at once.
+// Messages: every message reaches the control through its hook chain, which ends in WndProc;
+// a component that takes over a control's messages adds a hook (TWindowHook) that passes on
+// what it does not handle, and removes it when it goes, in whatever order the others go.
+// Perform sends a message through the chain at once.
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner);
@@ -134,8 +135,10 @@ public:
     void Refresh() { Repaint(); }
 
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
-    const TWndMethod& WindowProc() const { return windowProc_; }
-    void SetWindowProc(TWndMethod proc);
+    void Perform(TMessage& message);
+    // A hook in front of the chain: it sees every message before the hooks added earlier.
+    TWndHookId AddWindowHook(TWndHook hook);
+    bool RemoveWindowHook(TWndHookId id);
     virtual void WndProc(TMessage& message);
     // What happens to a message nobody handled (windowed controls: the window system's default).
     virtual void DefaultHandler(TMessage& message);
@@ -223,7 +226,9 @@ private:
     bool parentColor_ = false;
     unsigned controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption;
     unsigned controlState_ = 0;
-    TWndMethod windowProc_;
+    // Shared with the messages on their way through it, so that a control freed by a handler
+    // leaves the chain's bookkeeping intact until they are back.
+    std::shared_ptr<TWndHookChain> hooks_;
 };
 
 // The form a control sits on (itself for a form), or nullptr.

@@ -278,13 +278,19 @@ char32_t TCustomEdit::DisplayChar(char32_t c) const { return passwordChar_ ? pas
 
 void TCustomEdit::Relayout()
 {
-    font_ = TFontInstance::Get(Font().Request());
+    std::shared_ptr<TFontInstance> font = TFontInstance::Get(Font().Request());
+    // Other glyphs measure every character again; a change of the text alone only its run.
+    bool sameGlyphs = font == font_ && passwordChar_ == laidOutPasswordChar_;
+    font_ = std::move(font);
+    laidOutPasswordChar_ = passwordChar_;
     TEditLayout::TOptions options;
     options.MultiLine = multiLine_;
     options.WordWrap = wordWrap_;
     options.WrapWidth = FormatRect().Width();
     options.TabWidth = 8 * AverageCharWidth();
-    layout_.Build(buffer_.Text(), options, [this](char32_t c) { return font_->Glyph(DisplayChar(c)).advance; });
+    auto advance = [this](char32_t c) { return font_->Glyph(DisplayChar(c)).advance; };
+    if (sameGlyphs) layout_.Update(buffer_.Text(), options, advance);
+    else layout_.Build(buffer_.Text(), options, advance);
     ClampScroll();
 }
 

@@ -181,7 +181,8 @@ private:
 
     TEditBuffer buffer_;
     TEditLayout layout_;
-    std::shared_ptr<TFontInstance> font_;
+    std::shared_ptr<TFontInstance> font_;  // the glyphs the layout measured with...
+    char32_t laidOutPasswordChar_ = 0;      // ...showing this instead of the text
     bool autoSelect_ = true;
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
     TEditCharCase charCase_ = TEditCharCase::ecNormal;

@@ -10,6 +10,61 @@ int TEditLayout::AdvanceAt(size_t index, int x) const
     return advances_[index];
 }
 
+int TEditLayout::WidthOf(size_t start, size_t end) const
+{
+    int x = 0;
+    for (size_t i = start; i < end; ++i) x += AdvanceAt(i, x);
+    return x;
+}
+
+bool TEditLayout::Wrapping() const { return options_.MultiLine && options_.WordWrap && options_.WrapWidth > 0; }
+
+template <typename TStop>
+void TEditLayout::BreakFrom(size_t start, std::vector<TEditLine>& out, TStop stop) const
+{
+    bool wrap = Wrapping();
+    size_t breakAfterSpace = 0; // a line may end here, 0 when no space was seen on this line
+    int x = 0;
+    auto endLine = [&](size_t end, size_t next) {
+        out.push_back({start, end, WidthOf(start, end)});
+        start = next;
+        breakAfterSpace = 0;
+        return stop(next);
+    };
+    for (size_t i = start; i < text_.size(); ++i) {
+        char32_t c = text_[i];
+        if (options_.MultiLine && c == '\n') {
+            if (endLine(i, i + 1)) return;
+            x = 0;
+            continue;
+        }
+        bool space = c == ' ' || c == '\t';
+        int w = AdvanceAt(i, x);
+        if (wrap && !space && i > start && x + w > options_.WrapWidth) {
+            size_t end = breakAfterSpace > start ? breakAfterSpace : i;
+            if (endLine(end, end)) return;
+            x = WidthOf(start, i);
+            w = AdvanceAt(i, x);
+            // The word's start went down with it; where even that does not fit, the word is
+            // cut here, as it would be on a line of its own.
+            if (i > start && x + w > options_.WrapWidth) {
+                if (endLine(i, i)) return;
+                x = 0;
+                w = AdvanceAt(i, x);
+            }
+        }
+        x += w;
+        if (space) breakAfterSpace = i + 1;
+    }
+    out.push_back({start, text_.size(), WidthOf(start, text_.size())});
+}
+
+void TEditLayout::UpdateMaxWidth()
+{
+    maxWidth_ = 0;
+    for (const TEditLine& line : lines_) maxWidth_ = std::max(maxWidth_, line.Width);
+}
+
 void TEditLayout::Build(std::u32string_view text, const TOptions& options, const TAdvance& advance)
 {
     text_ = text;
@@ -17,34 +72,53 @@ void TEditLayout::Build(std::u32string_view text, const TOptions& options, const
     advances_.resize(text.size());
     for (size_t i = 0; i < text.size(); ++i) advances_[i] = text[i] == '\t' ? 0 : advance(text[i]);
     lines_.clear();
-    bool wrap = options.MultiLine && options.WordWrap && options.WrapWidth > 0;
-    size_t start = 0;
-    size_t breakAfterSpace = 0; // a line may end here, 0 when no space was seen on this line
-    int x = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (options.MultiLine && c == '\n') {
-            lines_.push_back({start, i});
-            start = i + 1;
-            x = 0;
-            breakAfterSpace = 0;
-            continue;
-        }
-        bool space = c == ' ' || c == '\t';
-        int w = AdvanceAt(i, x);
-        if (wrap && !space && i > start && x + w > options.WrapWidth) {
-            size_t end = breakAfterSpace > start ? breakAfterSpace : i;
-            lines_.push_back({start, end});
-            start = end;
-            x = 0;
-            for (size_t k = start; k < i; ++k) x += AdvanceAt(k, x);
-            breakAfterSpace = 0;
-            w = AdvanceAt(i, x);
-        }
-        x += w;
-        if (space) breakAfterSpace = i + 1;
+    BreakFrom(0, lines_, [](size_t) { return false; });
+    UpdateMaxWidth();
+}
+
+void TEditLayout::Update(std::u32string_view text, const TOptions& options, const TAdvance& advance)
+{
+    if (!(options == options_)) {
+        Build(text, options, advance);
+        return;
     }
-    lines_.push_back({start, text.size()});
+    // The changed run: [prefix, oldEnd) of the old text became [prefix, newEnd).
+    size_t common = std::min(text.size(), text_.size());
+    size_t prefix = size_t(std::mismatch(text_.begin(), text_.begin() + ptrdiff_t(common), text.begin()).first -
+                           text_.begin());
+    if (prefix == text.size() && prefix == text_.size()) return;
+    size_t suffix = size_t(std::mismatch(text_.rbegin(), text_.rbegin() + ptrdiff_t(common - prefix), text.rbegin()).first -
+                           text_.rbegin());
+    size_t oldEnd = text_.size() - suffix;
+    size_t newEnd = text.size() - suffix;
+
+    std::vector<int> added(newEnd - prefix);
+    for (size_t i = prefix; i < newEnd; ++i) added[i - prefix] = text[i] == '\t' ? 0 : advance(text[i]);
+    text_.replace(prefix, oldEnd - prefix, text.substr(prefix, newEnd - prefix));
+    advances_.erase(advances_.begin() + ptrdiff_t(prefix), advances_.begin() + ptrdiff_t(oldEnd));
+    advances_.insert(advances_.begin() + ptrdiff_t(prefix), added.begin(), added.end());
+
+    // A line's end is decided by the character that did not fit, at most the first one of
+    // the line after next: the breaks of the two lines before the change may move.
+    int first = LineOfChar(prefix);
+    if (Wrapping()) first = std::max(0, first - 2);
+    // Old lines from `first` on are either broken again or kept, moved by the change.
+    std::vector<TEditLine> old(lines_.begin() + first, lines_.end());
+    lines_.resize(size_t(first));
+    ptrdiff_t delta = ptrdiff_t(newEnd) - ptrdiff_t(oldEnd);
+    size_t kept = old.size();
+    BreakFrom(old.front().Start, lines_, [&](size_t start) {
+        if (start < newEnd) return false;
+        size_t oldStart = size_t(ptrdiff_t(start) - delta);
+        auto it = std::lower_bound(old.begin(), old.end(), oldStart,
+                                   [](const TEditLine& line, size_t s) { return line.Start < s; });
+        if (it == old.end() || it->Start != oldStart) return false;
+        kept = size_t(it - old.begin());
+        return true;
+    });
+    for (size_t i = kept; i < old.size(); ++i)
+        lines_.push_back({size_t(ptrdiff_t(old[i].Start) + delta), size_t(ptrdiff_t(old[i].End) + delta), old[i].Width});
+    UpdateMaxWidth();
 }
 
 int TEditLayout::LineOfChar(size_t pos) const
@@ -64,13 +138,6 @@ std::vector<int> TEditLayout::Offsets(int line) const
         xs[i - l.Start + 1] = x;
     }
     return xs;
-}
-
-int TEditLayout::MaxLineWidth() const
-{
-    int widest = 0;
-    for (int i = 0; i < LineCount(); ++i) widest = std::max(widest, LineWidth(i));
-    return widest;
 }
 
 size_t TEditLayout::CharAtX(int line, int x) const

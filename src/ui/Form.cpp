@@ -302,6 +302,7 @@ void TForm::WndProc(TMessage& m)
     case WM_ACTIVATE: WMActivate(m); return;
     case WM_GETMINMAXINFO: WMGetMinMaxInfo(m); return;
     case CM_DIALOGKEY: CMDialogKey(m); return;
+    case CM_DIALOGCHAR: RelayToControls(m, true); return;
     case CM_RELEASE: Free(); return;
     default: break;
     }

@@ -75,6 +75,12 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
 {
     if (index < 0 || index >= Count()) return;
     const TBitmap& image = images_[size_t(index)];
+    if (bkColor_ != clNone) {
+        TCanvasStateSaver saver(canvas);
+        canvas.Brush().Style = TBrushStyle::bsSolid;
+        canvas.Brush().Color = bkColor_;
+        canvas.FillRect(Bounds(x, y, image.Width(), image.Height()));
+    }
     if (enabled) {
         canvas.DrawAlpha(x, y, image);
         return;

@@ -22,6 +22,10 @@ public:
     // Clears the list when the size changes.
     void SetSize(int width, int height);
     int Count() const { return int(images_.size()); }
+    // The colour drawn beneath each image, so that its transparent pixels show it instead of
+    // the surface (a list matched to a control's background); clNone lets the surface show.
+    TColor BkColor() const { return bkColor_; }
+    void SetBkColor(TColor color) { bkColor_ = color; }
 
     // Cuts the bitmap into images of the list's size, left to right (a bitmap narrower than
     // one image gives one image, the rest transparent); pixels of maskColor become
@@ -44,6 +48,7 @@ private:
 
     int width_ = 16;
     int height_ = 16;
+    TColor bkColor_ = clNone;
     std::vector<TBitmap> images_;
 };
 

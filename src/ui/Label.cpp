@@ -9,13 +9,13 @@ namespace tavrik {
 namespace {
 
 // A canvas for measuring text outside of painting.
-TRect MeasureText(const TFont& font, std::string text, TRect rect, unsigned flags)
+TRect MeasureText(const TFontRequest& font, std::string text, TRect rect, unsigned flags)
 {
     // An empty label keeps one line's height, and so does a lone accelerator mark.
     if (text.empty() || (!(flags & DT_NOPREFIX) && text == "&")) text += ' ';
     TBitmap scratch(1, 1);
     TCanvas canvas(scratch);
-    canvas.SetFont(font.Request());
+    canvas.SetFont(font);
     canvas.DrawText(text, rect, flags | DT_CALCRECT);
     return rect;
 }
@@ -44,7 +44,7 @@ void TLabel::AdjustBounds()
 {
     if (!AutoSize()) return;
     unsigned flags = DrawFlags() & ~unsigned(DT_CENTER | DT_RIGHT);
-    TRect r = MeasureText(Font(), Caption(), {0, 0, wordWrap_ ? Width() : 0, 0}, flags);
+    TRect r = MeasureText(TextFont(), Caption(), {0, 0, wordWrap_ ? Width() : 0, 0}, flags);
     int left = Left();
     if (alignment_ == TAlignment::taRightJustify) left += Width() - r.Right;
     SetBounds(left, Top(), r.Right, r.Bottom);
@@ -119,11 +119,11 @@ void TLabel::Paint()
     unsigned flags = DrawFlags();
     TRect r = client;
     if (layout_ != TTextLayout::tlTop) {
-        TRect calc = MeasureText(Font(), Caption(), client, flags);
+        TRect calc = MeasureText(TextFont(), Caption(), client, flags);
         int dy = layout_ == TTextLayout::tlBottom ? Height() - calc.Bottom : (Height() - calc.Bottom) / 2;
         r = r.Offset(0, dy);
     }
-    TFontRequest font = Font().Request();
+    TFontRequest font = TextFont();
     if (!Enabled()) {
         // Embossed: a light copy one pixel down and right under the grey text.
         font.Color = clBtnHighlight;

@@ -27,6 +27,9 @@ public:
     void SetAutoSize(bool on) override;
 
 protected:
+    // The font the text is measured and drawn with (colour included); Font unless a
+    // descendant takes it from elsewhere.
+    virtual TFontRequest TextFont() const { return Font().Request(); }
     void Paint() override;
     void FontChanged() override;
     void TextChanged() override;

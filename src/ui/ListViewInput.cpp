@@ -24,7 +24,7 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix)
 void TCustomListView::WndProc(TMessage& m)
 {
     switch (m.Msg) {
-    case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS; return;
+    case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return; // typing searches
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         TCustomControl::WndProc(m);

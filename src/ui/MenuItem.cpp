@@ -1,6 +1,6 @@
 #include "ui/MenuItem.h"
 
-#include "core/Utf8.h"
+#include "ui/Accelerator.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,20 +29,7 @@ TMenuItem::~TMenuItem()
     if (parent_) parent_->Remove(this);
 }
 
-char32_t TMenuItem::Accelerator() const
-{
-    for (size_t i = 0; i + 1 < caption_.size(); ++i) {
-        if (caption_[i] != '&') continue;
-        if (caption_[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        size_t pos = i + 1;
-        char32_t c = Utf8Next(caption_, pos);
-        return c < 128 ? char32_t(std::toupper(int(c))) : c;
-    }
-    return 0;
-}
+char32_t TMenuItem::Accelerator() const { return AcceleratorOf(caption_); }
 
 void TMenuItem::SetChecked(bool on)
 {

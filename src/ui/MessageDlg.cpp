@@ -6,9 +6,10 @@
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
+#include "ui/MessageBoxLayout.h"
 #include "ui/Screen.h"
 
-#include <algorithm>
+#include <utility>
 #include <array>
 
 namespace tavrik {
@@ -29,39 +30,12 @@ constexpr std::array<TMsgDlgButtonInfo, 11> kButtons = {{
     {"Help", "&Help", mrNone},
 }};
 
-constexpr int kButtonWidth = 60;
 constexpr int kButtonHeight = 25;
-constexpr int kButtonGap = 10;
 
 TMessageBoxHandler& Handler()
 {
     static TMessageBoxHandler handler;
     return handler;
-}
-
-TMsgDlgBtn DefaultButton(TMsgDlgButtons set)
-{
-    if (HasButton(set, TMsgDlgBtn::mbOK)) return TMsgDlgBtn::mbOK;
-    if (HasButton(set, TMsgDlgBtn::mbYes)) return TMsgDlgBtn::mbYes;
-    return TMsgDlgBtn::mbRetry;
-}
-
-TMsgDlgBtn CancelButton(TMsgDlgButtons set)
-{
-    if (HasButton(set, TMsgDlgBtn::mbCancel)) return TMsgDlgBtn::mbCancel;
-    if (HasButton(set, TMsgDlgBtn::mbNo)) return TMsgDlgBtn::mbNo;
-    return TMsgDlgBtn::mbOK;
-}
-
-bool IconOf(TMsgDlgType type, TSystemIcon& icon)
-{
-    switch (type) {
-    case TMsgDlgType::mtWarning: icon = TSystemIcon::Warning; return true;
-    case TMsgDlgType::mtError: icon = TSystemIcon::Error; return true;
-    case TMsgDlgType::mtInformation: icon = TSystemIcon::Information; return true;
-    case TMsgDlgType::mtConfirmation: icon = TSystemIcon::Question; return true;
-    default: return false;
-    }
 }
 
 // The box of one call: built, shown modally and freed by PlainMessageBox.
@@ -85,43 +59,36 @@ TPlainMessageForm::TPlainMessageForm(TComponent* owner, const std::string& msg, 
     label->SetName("Message");
     label->SetParent(this);
     label->SetCaption(msg);
-    label->SetLeft(50);
-    label->SetTop(15);
+    label->SetLeft(kMessageTextOrigin.x);
+    label->SetTop(kMessageTextOrigin.y);
 
     TSystemIcon icon;
-    if (IconOf(type, icon)) {
+    if (MessageBoxIcon(type, icon)) {
         auto* image = new TImage(this);
         image->SetName("Image");
         image->SetParent(this);
         image->SetTransparent(true);
         image->Picture().Assign(SystemIcon(icon, 32));
-        image->SetBounds(5, std::max(10, label->Top() + label->Height() / 2 - 16), 32, 32);
+        image->SetBoundsRect(MessageIconRect(label->Height()));
     }
 
-    int n = 0;
-    for (unsigned b = 0; b < kButtons.size(); ++b) n += HasButton(buttons, TMsgDlgBtn(b)) ? 1 : 0;
-    int rowWidth = n > 0 ? n * kButtonWidth + (n - 1) * kButtonGap : 0;
-    int labelRight = label->Left() + label->Width();
-    int clientHeight = kButtonHeight + label->Height() + 50;
-    int clientWidth = rowWidth < labelRight ? labelRight + 40 : rowWidth + 40;
-    SetClientSize(clientWidth, clientHeight);
+    TSize client = MessageBoxClientSize({label->Width(), label->Height()}, buttons, kButtonHeight);
+    SetClientSize(client.cx, client.cy);
     // A text wider than the screen is cut, not wrapped.
     if (Width() > Screen()->WorkAreaRect().Width()) SetWidth(Screen()->WorkAreaRect().Width());
 
-    TMsgDlgBtn defaultButton = DefaultButton(buttons), cancelButton = CancelButton(buttons);
-    int x = (ClientWidth() - rowWidth) / 2;
-    for (unsigned b = 0; b < kButtons.size(); ++b) {
-        if (!HasButton(buttons, TMsgDlgBtn(b))) continue;
+    TMsgDlgBtn defaultButton = MessageDefaultButton(buttons), cancelButton = MessageCancelButton(buttons);
+    for (const TMessageButtonPlace& place : MessageButtonRow(buttons, {ClientWidth(), ClientHeight()}, kButtonHeight)) {
+        const TMsgDlgButtonInfo& info = MsgDlgButtonInfo(place.Button);
         auto* button = new TButton(this);
-        button->SetName(kButtons[b].Name);
+        button->SetName(info.Name);
         button->SetParent(this);
-        button->SetCaption(kButtons[b].Caption);
-        button->SetModalResult(kButtons[b].Result);
-        button->SetDefault(TMsgDlgBtn(b) == defaultButton);
-        button->SetCancel(TMsgDlgBtn(b) == cancelButton);
-        button->SetBounds(x, ClientHeight() - kButtonHeight - 10, kButtonWidth, kButtonHeight);
+        button->SetCaption(info.Caption);
+        button->SetModalResult(info.Result);
+        button->SetDefault(place.Button == defaultButton);
+        button->SetCancel(place.Button == cancelButton);
+        button->SetBoundsRect(place.Bounds);
         if (button->Default()) SetActiveControl(button);
-        x += kButtonWidth + kButtonGap;
     }
 }
 

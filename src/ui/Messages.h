@@ -21,6 +21,10 @@ constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;    // wParam: VK_*; lParam: TShiftState; answer 1 when used
+// An accelerator: Alt+character, or a plain character the focused control does not want
+// (WM_GETDLGCODE). The form walks its controls; the one whose caption's "&" letter it is
+// acts and answers 1. wParam: the character; lParam: TShiftState.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7; // lParam: the TWinControl* that now has the focus in the form
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;

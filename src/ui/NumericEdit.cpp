@@ -1,12 +1,10 @@
 #include "ui/NumericEdit.h"
 
-#include "core/Rounding.h"
 #include "core/Utf8.h"
+#include "ui/NumberRules.h"
 #include "wsys/WinApi.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tavrik {
 
@@ -16,21 +14,18 @@ TNumericEdit::TNumericEdit(TComponent* owner) : TEdit(owner)
     SetText("0");
 }
 
-double TNumericEdit::ClampValue(double v) const
+namespace {
+
+TNumberRules RulesOf(const TNumericEdit& edit)
 {
-    if (minValue_ == maxValue_) return v;
-    if (v < minValue_) return minValue_;
-    if (v > maxValue_) return maxValue_;
-    return v;
+    return {edit.ValueType() == TNumericValueType::vtFloat, edit.Decimal(), edit.MinValue(), edit.MaxValue()};
 }
 
-std::string TNumericEdit::FormatValue(double v) const
-{
-    if (valueType_ == TNumericValueType::vtInteger) return std::to_string(Round(v));
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", std::clamp(decimal_, 0, 15), v);
-    return text;
-}
+} // namespace
+
+double TNumericEdit::ClampValue(double v) const { return RulesOf(*this).Clamp(v); }
+
+std::string TNumericEdit::FormatValue(double v) const { return RulesOf(*this).Format(v); }
 
 void TNumericEdit::SetValue(double v)
 {
@@ -46,32 +41,9 @@ void TNumericEdit::SetValue(double v)
     if (alive) writing_ = false;
 }
 
-bool TNumericEdit::IsValidText(const std::string& text) const
-{
-    if (text.empty() || text == "-") return false;
-    bool point = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= '0' && c <= '9') continue;
-        if (c == '-' && i == 0) continue;
-        if (c == '.' && valueType_ == TNumericValueType::vtFloat && !point && i > 0) {
-            point = true;
-            continue;
-        }
-        return false;
-    }
-    return true;
-}
+bool TNumericEdit::IsValidText(const std::string& text) const { return RulesOf(*this).IsValidText(text); }
 
-bool TNumericEdit::IsValidChar(char32_t c) const
-{
-    if (c < 32) return c != U'\r';
-    if (ReadOnly()) return false;
-    const std::string& text = Text();
-    if (c == U'-') return text.find('-') == std::string::npos;
-    if (c == U'.') return valueType_ == TNumericValueType::vtFloat && text.find('.') == std::string::npos;
-    return c >= U'0' && c <= U'9';
-}
+bool TNumericEdit::IsValidChar(char32_t c) const { return RulesOf(*this).IsValidChar(c, Text(), ReadOnly()); }
 
 std::string TNumericEdit::TextAfterTyping(char32_t c) const
 {
@@ -95,7 +67,7 @@ void TNumericEdit::KeyPress(char32_t& key)
     // A number beyond the range is replaced by the bound as it is typed.
     std::string after = TextAfterTyping(key);
     if (!IsValidText(after)) return;
-    double v = std::strtod(after.c_str(), nullptr);
+    double v = RulesOf(*this).Parse(after);
     double clamped = ClampValue(v);
     if (clamped == v) return;
     key = 0;
@@ -110,7 +82,7 @@ void TNumericEdit::KeyPress(char32_t& key)
 
 void TNumericEdit::Change()
 {
-    if (!writing_ && IsValidText(Text())) value_ = ClampValue(std::strtod(Text().c_str(), nullptr));
+    if (!writing_ && IsValidText(Text())) value_ = ClampValue(RulesOf(*this).Parse(Text()));
     TEdit::Change();
 }
 

@@ -43,14 +43,14 @@ void TCustomTabControl::SetTabIndex(int index)
 void TCustomTabControl::SetTabHeight(int height)
 {
     if (height < 0 || height == tabHeight_) return;
-    tabHeight_ = height;
+    tabHeight_ = itemHeight_ = height;
     TabsChanged();
 }
 
 void TCustomTabControl::SetTabWidth(int width)
 {
     if (width < 0 || width == tabWidth_) return;
-    tabWidth_ = width;
+    tabWidth_ = itemWidth_ = width;
     TabsChanged();
 }
 
@@ -96,22 +96,28 @@ void TCustomTabControl::SetScrollArrows(bool on)
 
 bool TCustomTabControl::TabsOverflow() const
 {
-    return firstTab_ > 0 || (TabCount() > 0 && NativeTabRect(TabCount() - 1).Right > Width() - kRowInset);
+    return firstTab_ > 0 || (TabCount() > 0 && TabEnd(TabCount() - 1) > RowLength() - kRowInset);
+}
+
+int TCustomTabControl::TabEnd(int index) const
+{
+    TRect r = NativeTabRect(index);
+    return Upright() ? r.Bottom : r.Right;
 }
 
 TRect TCustomTabControl::ArrowRect(bool right) const
 {
-    if (!scrollArrows_ || !TabsOverflow()) return {};
+    if (!scrollArrows_ || Upright() || !TabsOverflow()) return {};
     int size = std::min(RowHeight(), kMaxArrowSize);
     int top = tabPosition_ == TTabPosition::tpTop ? kRowInset : Height() - kRowInset - size;
     int left = Width() - kRowInset - (right ? size : 2 * size);
     return {left, top, left + size, top + size};
 }
 
-int TCustomTabControl::RowRight() const
+int TCustomTabControl::RowEnd() const
 {
     TRect arrows = ArrowRect(false);
-    return arrows.IsEmpty() ? Width() - kRowInset : arrows.Left;
+    return arrows.IsEmpty() ? RowLength() - kRowInset : arrows.Left;
 }
 
 void TCustomTabControl::FontChanged()
@@ -122,7 +128,7 @@ void TCustomTabControl::FontChanged()
 
 int TCustomTabControl::RowHeight() const
 {
-    if (tabHeight_ > 0) return tabHeight_;
+    if (itemHeight_ > 0) return itemHeight_;
     int h = TFontInstance::Get(Font().Request())->Height() + kTextPadding;
     if (images_) h = std::max(h, images_->Height() + kTextPadding);
     return h;
@@ -130,7 +136,7 @@ int TCustomTabControl::RowHeight() const
 
 int TCustomTabControl::NaturalTabWidth(int index) const
 {
-    if (tabWidth_ > 0) return tabWidth_;
+    if (itemWidth_ > 0) return itemWidth_;
     int w = TFontInstance::Get(Font().Request())->TextWidth(tabs_.Strings(index)) + 2 * kTextPadding;
     int image = TabImageIndex(index);
     if (images_ && image >= 0 && image < images_->Count()) w += images_->Width() + 4;
@@ -153,26 +159,41 @@ TRect TCustomTabControl::NativeTabRect(int index) const
 {
     if (index < 0 || index >= TabCount()) return {};
     int h = RowHeight();
-    int left = kRowInset + tabLefts_[size_t(index)] - tabLefts_[size_t(firstTab_)];
-    int right = kRowInset + tabLefts_[size_t(index) + 1] - tabLefts_[size_t(firstTab_)];
-    int top = tabPosition_ == TTabPosition::tpTop ? kRowInset : Height() - kRowInset - h;
-    return {left, top, right, top + h};
+    int start = kRowInset + tabLefts_[size_t(index)] - tabLefts_[size_t(firstTab_)];
+    int end = kRowInset + tabLefts_[size_t(index) + 1] - tabLefts_[size_t(firstTab_)];
+    switch (tabPosition_) {
+    case TTabPosition::tpTop: return {start, kRowInset, end, kRowInset + h};
+    case TTabPosition::tpBottom: return {start, Height() - kRowInset - h, end, Height() - kRowInset};
+    case TTabPosition::tpLeft: return {kRowInset, start, kRowInset + h, end};
+    case TTabPosition::tpRight: return {Width() - kRowInset - h, start, Width() - kRowInset, end};
+    }
+    return {};
+}
+
+// The page area's distance from each edge of the window: the row's on the tabs' side.
+TRect TCustomTabControl::PageMargins() const
+{
+    int row = RowHeight() + kRowInset + kPageInset;
+    TRect m{kPageInset, kPageInset, kPageInset, kPageInset};
+    switch (tabPosition_) {
+    case TTabPosition::tpTop: m.Top = row; break;
+    case TTabPosition::tpBottom: m.Bottom = row; break;
+    case TTabPosition::tpLeft: m.Left = row; break;
+    case TTabPosition::tpRight: m.Right = row; break;
+    }
+    return m;
 }
 
 TRect TCustomTabControl::NativeDisplayRect(const TRect& w) const
 {
-    int row = RowHeight() + kRowInset + kPageInset;
-    if (tabPosition_ == TTabPosition::tpTop)
-        return {w.Left + kPageInset, w.Top + row, w.Right - kPageInset, w.Bottom - kPageInset};
-    return {w.Left + kPageInset, w.Top + kPageInset, w.Right - kPageInset, w.Bottom - row};
+    TRect m = PageMargins();
+    return {w.Left + m.Left, w.Top + m.Top, w.Right - m.Right, w.Bottom - m.Bottom};
 }
 
 TRect TCustomTabControl::NativeWindowRect(const TRect& d) const
 {
-    int row = RowHeight() + kRowInset + kPageInset;
-    if (tabPosition_ == TTabPosition::tpTop)
-        return {d.Left - kPageInset, d.Top - row, d.Right + kPageInset, d.Bottom + kPageInset};
-    return {d.Left - kPageInset, d.Top - kPageInset, d.Right + kPageInset, d.Bottom + row};
+    TRect m = PageMargins();
+    return {d.Left - m.Left, d.Top - m.Top, d.Right + m.Right, d.Bottom + m.Bottom};
 }
 
 TRect TCustomTabControl::TabRect(int index)
@@ -223,7 +244,7 @@ bool TCustomTabControl::SelectTabByUser(int index)
     // Keep the new tab in view: scrolled to when it starts left of the row, and the row moved
     // on while it ends beyond the right edge.
     int first = std::min(firstTab_, index);
-    while (first < index && kRowInset + tabLefts_[size_t(index) + 1] - tabLefts_[size_t(first)] > RowRight())
+    while (first < index && kRowInset + tabLefts_[size_t(index) + 1] - tabLefts_[size_t(first)] > RowEnd())
         ++first;
     ScrollTabs(first);
     Invalidate();
@@ -246,7 +267,7 @@ void TCustomTabControl::MouseDown(TMouseButton button, TShiftState shift, int x,
         ScrollTabs(firstTab_ - 1);
     } else if (button == TMouseButton::Left && ArrowRect(true).Contains(TPoint{x, y})) {
         // On while the last tab still ends beyond the arrows.
-        if (TabCount() > 0 && NativeTabRect(TabCount() - 1).Right > RowRight()) ScrollTabs(firstTab_ + 1);
+        if (TabCount() > 0 && TabEnd(TabCount() - 1) > RowEnd()) ScrollTabs(firstTab_ + 1);
     } else if (button == TMouseButton::Left) {
         int index = IndexOfTabAt(x, y);
         if (index >= 0) {
@@ -315,9 +336,9 @@ void TCustomTabControl::WndProc(TMessage& m)
         if (auto* r = LParamToPtr<TRect>(m.LParam)) *r = m.WParam ? NativeWindowRect(*r) : NativeDisplayRect(*r);
         return;
     case TCM_SETITEMSIZE:
-        m.Result = MAKELRESULT(tabWidth_, RowHeight());
-        tabWidth_ = std::max(0, GET_X_LPARAM(m.LParam));
-        tabHeight_ = std::max(0, GET_Y_LPARAM(m.LParam));
+        m.Result = MAKELRESULT(itemWidth_, RowHeight());
+        itemWidth_ = std::max(0, GET_X_LPARAM(m.LParam));
+        itemHeight_ = std::max(0, GET_Y_LPARAM(m.LParam));
         TabsChanged();
         return;
     case TCM_GETROWCOUNT: m.Result = 1; return;
@@ -359,7 +380,7 @@ void TCustomTabControl::PaintArrow(TCanvas& c, bool right)
     TRect inner = r;
     Frame3D(c, inner, clBtnHighlight, cl3DDkShadow, 1);
     Frame3D(c, inner, cl3DLight, clBtnShadow, 1);
-    bool enabled = right ? NativeTabRect(TabCount() - 1).Right > RowRight() : firstTab_ > 0;
+    bool enabled = right ? TabEnd(TabCount() - 1) > RowEnd() : firstTab_ > 0;
     // A triangle of four columns, pointing the way the row moves.
     c.Pen().Color = enabled ? clBtnText : clGrayText;
     int cx = (r.Left + r.Right) / 2;
@@ -371,15 +392,46 @@ void TCustomTabControl::PaintArrow(TCanvas& c, bool right)
     }
 }
 
+// A selected tab stands out by 2 pixels and covers the frame line between it and its page.
+TRect TCustomTabControl::SelectedTabRect(const TRect& r) const
+{
+    switch (tabPosition_) {
+    case TTabPosition::tpTop: return {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 1};
+    case TTabPosition::tpBottom: return {r.Left - 2, r.Top - 1, r.Right + 2, r.Bottom + 2};
+    case TTabPosition::tpLeft: return {r.Left - 2, r.Top - 2, r.Right + 1, r.Bottom + 2};
+    case TTabPosition::tpRight: return {r.Left - 1, r.Top - 2, r.Right + 2, r.Bottom + 2};
+    }
+    return r;
+}
+
 void TCustomTabControl::DrawTab(TCanvas& c, int index, const TRect& rect, bool selected)
 {
-    bool top = tabPosition_ == TTabPosition::tpTop;
-    TRect r = rect;
-    // The selected tab stands out by 2 pixels and covers the frame line between it and its page.
-    if (selected) r = top ? TRect{r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 1}
-                          : TRect{r.Left - 2, r.Top - 1, r.Right + 2, r.Bottom + 2};
-    c.Brush().Color = Color();
-    c.FillRect(r);
+    TRect r = selected ? SelectedTabRect(rect) : rect;
+    if (!Upright()) {
+        TRect content = selected ? rect.Offset(0, tabPosition_ == TTabPosition::tpTop ? -1 : 1) : rect;
+        DrawLyingTab(c, index, r, content, selected, tabPosition_ == TTabPosition::tpTop);
+        return;
+    }
+    // An upright tab is drawn lying, as on top, and turned: on the left its outer edge goes
+    // left and the caption reads upwards, on the right the other way round.
+    int length = rect.Height(), thickness = rect.Width();
+    TBitmap lying(r.Height(), r.Width());
+    TCanvas lc(lying);
+    TRect content = selected ? Bounds(2, 1, length, thickness) : Bounds(0, 0, length, thickness);
+    DrawLyingTab(lc, index, {0, 0, lying.Width(), lying.Height()}, content, selected, true);
+    TBitmap upright(lying.Height(), lying.Width());
+    bool left = tabPosition_ == TTabPosition::tpLeft;
+    for (int y = 0; y < lying.Height(); ++y)
+        for (int x = 0; x < lying.Width(); ++x) {
+            TColor pixel = lying.GetPixel(x, y);
+            if (left) upright.SetPixel(y, lying.Width() - 1 - x, pixel);
+            else upright.SetPixel(upright.Width() - 1 - y, x, pixel);
+        }
+    c.Draw(r.Left, r.Top, upright);
+}
+
+void TCustomTabControl::DrawTabOutline(TCanvas& c, const TRect& r, bool top)
+{
     int outer = top ? r.Top : r.Bottom - 1;
     int inner = top ? r.Top + 1 : r.Bottom - 2;
     int open = top ? r.Bottom : r.Top - 1; // the side that joins the page
@@ -398,9 +450,13 @@ void TCustomTabControl::DrawTab(TCanvas& c, int index, const TRect& rect, bool s
     c.MoveTo(r.Right - 1, outer + 2 * step);
     c.LineTo(r.Right - 1, open);
     c.SetPixels(r.Right - 2, inner, cl3DDkShadow);
+}
 
-    TRect content = rect;
-    if (selected) content = content.Offset(0, top ? -1 : 1);
+void TCustomTabControl::DrawLyingTab(TCanvas& c, int index, const TRect& r, TRect content, bool selected, bool top)
+{
+    c.Brush().Color = Color();
+    c.FillRect(r);
+    DrawTabOutline(c, r, top);
     int image = TabImageIndex(index);
     bool hasImage = images_ && image >= 0 && image < images_->Count();
     if (hasImage) {

@@ -20,16 +20,19 @@ constexpr UINT TCM_SETCURSEL = TCM_FIRST + 12;   // wParam: tab; answer: the pre
 constexpr UINT TCM_HITTEST = TCM_FIRST + 13;     // lParam: client point as PointToLParam; answer: tab or -1
 // wParam: 0 turns a window rectangle into the page rectangle, 1 the reverse; lParam: TRect*.
 constexpr UINT TCM_ADJUSTRECT = TCM_FIRST + 40;
-constexpr UINT TCM_SETITEMSIZE = TCM_FIRST + 41; // lParam: MAKELPARAM(width, height), 0 meaning automatic
+// lParam: MAKELPARAM(width, height), 0 meaning automatic; TabWidth and TabHeight stay.
+constexpr UINT TCM_SETITEMSIZE = TCM_FIRST + 41;
 constexpr UINT TCM_GETROWCOUNT = TCM_FIRST + 44;
 
-enum class TTabPosition : uint8_t { tpTop, tpBottom };
+enum class TTabPosition : uint8_t { tpTop, tpBottom, tpLeft, tpRight };
 
 using TTabChangingEvent = std::function<void(TComponent* Sender, bool& AllowChange)>;
 
 // A row of tabs over a page area, in the system colours.
 //
-// Geometry, tabs on top (on the bottom it is mirrored):
+// Geometry, tabs on top (on the bottom it is mirrored; on the left and the right the row
+// stands upright, each tab as long as it would be wide and as wide as the row is high, its
+// caption turned to read upwards):
 //
 //      2 +------+------+              tabs start 2 pixels in from the left and the top
 //        | Tab0 | Tab1 |              height: TabHeight, or the font's line height + 6
@@ -41,9 +44,9 @@ using TTabChangingEvent = std::function<void(TComponent* Sender, bool& AllowChan
 // is asked for with TCM_GETITEMRECT and TCM_ADJUSTRECT, so a descendant that answers those
 // requests differently moves all of it.
 //
-// Only one row is shown; tabs beyond the right edge are reached by scrolling the row: with
-// the two arrow buttons at its right end (shown while the tabs do not fit), with WM_HSCROLL
-// and SB_THUMBPOSITION (which makes the given tab the first) and by the keyboard.
+// Only one row is shown; tabs beyond its end are reached by scrolling the row: with the two
+// arrow buttons at the right end of a lying row (shown while the tabs do not fit), with
+// WM_HSCROLL and SB_THUMBPOSITION (which makes the given tab the first) and by the keyboard.
 class TCustomTabControl : public TCustomControl {
 public:
     explicit TCustomTabControl(TComponent* owner);
@@ -53,6 +56,8 @@ public:
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int index);
     int TabCount() const { return tabs_.Count(); }
+    // The tab size asked for; setting it also makes it the size the tabs have. A
+    // descendant can give the tabs another size with TCM_SETITEMSIZE, which leaves these be.
     int TabHeight() const { return tabHeight_; }
     void SetTabHeight(int height); // 0: from the font
     int TabWidth() const { return tabWidth_; }
@@ -105,8 +110,15 @@ protected:
     void TabsChanged();
 
 private:
+    bool Upright() const { return tabPosition_ == TTabPosition::tpLeft || tabPosition_ == TTabPosition::tpRight; }
     int RowHeight() const;
-    int RowRight() const; // where the tabs' room ends
+    int RowEnd() const; // where the tabs' room ends along the row
+    int RowLength() const { return Upright() ? Height() : Width(); }
+    int TabEnd(int index) const; // along the row
+    TRect PageMargins() const;
+    TRect SelectedTabRect(const TRect& rect) const;
+    void DrawTabOutline(TCanvas& canvas, const TRect& rect, bool top);
+    void DrawLyingTab(TCanvas& canvas, int index, const TRect& rect, TRect content, bool selected, bool top);
     void PaintArrow(TCanvas& canvas, bool right);
     int NaturalTabWidth(int index) const;
     TRect NativeTabRect(int index) const;
@@ -118,6 +130,8 @@ private:
     int tabIndex_ = -1;
     int tabHeight_ = 0;
     int tabWidth_ = 0;
+    int itemHeight_ = 0; // the size the tabs have, 0: automatic
+    int itemWidth_ = 0;
     int firstTab_ = 0;
     TTabPosition tabPosition_ = TTabPosition::tpTop;
     bool scrollArrows_ = true;

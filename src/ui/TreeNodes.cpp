@@ -40,6 +40,13 @@ void TTreeNode::SetSelectedIndex(int index)
     Changed(false);
 }
 
+void TTreeNode::SetStateIndex(int index)
+{
+    if (index == stateIndex_) return;
+    stateIndex_ = index;
+    Changed(false);
+}
+
 void TTreeNode::SetHasChildren(bool on)
 {
     if (on == hasChildren_) return;

@@ -31,6 +31,9 @@ public:
     // The image while the node is selected.
     int SelectedIndex() const { return selectedIndex_; }
     void SetSelectedIndex(int index);
+    // The picture of the tree view's StateImages before the image; -1 for none.
+    int StateIndex() const { return stateIndex_; }
+    void SetStateIndex(int index);
     void* Data() const { return data_; }
     void SetData(void* data) { data_ = data; }
 
@@ -94,6 +97,7 @@ private:
     std::string text_;
     int imageIndex_ = -1;
     int selectedIndex_ = -1;
+    int stateIndex_ = -1;
     void* data_ = nullptr;
     bool hasChildren_ = false;
     bool expanded_ = false;

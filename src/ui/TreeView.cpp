@@ -83,6 +83,7 @@ int TCustomTreeView::ItemHeight() const
     if (itemHeight_ > 0) return itemHeight_;
     int h = TFontInstance::Get(Font().Request())->Height() + 2;
     if (images_) h = std::max(h, images_->Height() + 2);
+    if (stateImages_) h = std::max(h, stateImages_->Height() + 2);
     return h;
 }
 
@@ -103,13 +104,28 @@ void TCustomTreeView::SetImages(TImageList* images)
     NodesChanged(true);
 }
 
+void TCustomTreeView::SetStateImages(TImageList* images)
+{
+    if (images == stateImages_) return;
+    if (stateImages_) stateImages_->RemoveFreeNotification(this);
+    stateImages_ = images;
+    if (stateImages_) stateImages_->FreeNotification(this);
+    NodesChanged(true);
+}
+
 void TCustomTreeView::Notification(TComponent* component, TOperation operation)
 {
     TCustomControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == images_) {
-        images_ = nullptr;
-        NodesChanged(true);
-    }
+    if (operation != TOperation::opRemove) return;
+    if (component == images_) images_ = nullptr;
+    else if (component == stateImages_) stateImages_ = nullptr;
+    else return;
+    NodesChanged(true);
+}
+
+int TCustomTreeView::ImagesWidth() const
+{
+    return (stateImages_ ? stateImages_->Width() + kImageGap : 0) + (images_ ? images_->Width() + kImageGap : 0);
 }
 
 void TCustomTreeView::FontChanged()
@@ -160,7 +176,7 @@ int TCustomTreeView::ContentWidth() const
 {
     if (contentWidth_ >= 0 && rowsValid_) return contentWidth_;
     int width = 0;
-    int image = images_ ? images_->Width() + kImageGap : 0;
+    int image = ImagesWidth();
     for (TTreeNode* n : Rows()) width = std::max(width, ContentLeft(n) + horzOffset_ + image + TextWidth(n));
     contentWidth_ = width;
     return width;
@@ -172,7 +188,7 @@ TRect TCustomTreeView::NodeRect(const TTreeNode* node, bool textOnly) const
     if (row < 0) return {};
     int top = (row - topIndex_) * ItemHeight();
     if (!textOnly) return {0, top, ClientWidth(), top + ItemHeight()};
-    int left = ContentLeft(node) + (images_ ? images_->Width() + kImageGap : 0);
+    int left = ContentLeft(node) + ImagesWidth();
     return {left, top, left + TextWidth(node), top + ItemHeight()};
 }
 
@@ -188,7 +204,7 @@ unsigned TCustomTreeView::GetHitTestInfoAt(int x, int y) const
     TTreeNode* node = GetNodeAt(x, y);
     if (!node) return htNowhere;
     int content = ContentLeft(node);
-    int image = images_ ? images_->Width() + kImageGap : 0;
+    int image = ImagesWidth();
     if (x >= content + image + TextWidth(node)) return htOnRight;
     if (x >= content + image) return htOnLabel;
     if (x >= content) return htOnIcon;
@@ -531,6 +547,10 @@ void TCustomTreeView::PaintRow(TCanvas& c, int row, TTreeNode* node)
     if (showButtons_ && node->HasChildren() && (showRoot_ || node->Level() > 0)) PaintButton(c, node, top);
     int x = ContentLeft(node);
     bool selected = node == selected_;
+    if (stateImages_) {
+        stateImages_->Draw(c, x, top + (ItemHeight() - stateImages_->Height()) / 2, node->StateIndex(), Enabled());
+        x += stateImages_->Width() + kImageGap;
+    }
     if (images_) {
         int image = selected && node->SelectedIndex() >= 0 ? node->SelectedIndex() : node->ImageIndex();
         images_->Draw(c, x, top + (ItemHeight() - images_->Height()) / 2, image, Enabled());

@@ -25,7 +25,7 @@ enum THitTest : unsigned {
     htNowhere = 1,  // below the last row
     htOnIndent = 2, // left of the node, not on its button
     htOnButton = 4,
-    htOnIcon = 8,
+    htOnIcon = 8,       // on the node's image or its state image
     htOnLabel = 16,
     htOnRight = 32,
 };
@@ -77,6 +77,10 @@ public:
     void SetItemHeight(int height);
     TImageList* Images() const { return images_; }
     void SetImages(TImageList* images);
+    // Pictures of a state (a check mark, say) drawn before each node's image, chosen by the
+    // node's StateIndex.
+    TImageList* StateImages() const { return stateImages_; }
+    void SetStateImages(TImageList* images);
 
     // Rows that fit completely into the client area.
     int VisibleCount() const;
@@ -145,10 +149,13 @@ private:
     void PaintLines(TCanvas& canvas, TTreeNode* node, int top);
     void PaintButton(TCanvas& canvas, TTreeNode* node, int top);
     TTreeNode* FindByPrefix(const std::string& prefix, bool includeCurrent) const;
+    // The room the state image and the image take before a node's text.
+    int ImagesWidth() const;
 
     std::unique_ptr<TTreeNodes> nodes_;
     TTreeNode* selected_ = nullptr;
     TImageList* images_ = nullptr;
+    TImageList* stateImages_ = nullptr;
     int topIndex_ = 0;
     int horzOffset_ = 0;
     int indent_ = 19;

@@ -122,8 +122,7 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     TMessage m{msg, wParam, lParam, 0};
     auto alive = Guard();
     try {
-        TWndMethod proc = WindowProc(); // a handler may replace it while it runs
-        proc(m);
+        Perform(m);
     } catch (...) {
         // An error escaping a handler is reported, and the message loop goes on.
         HandleExceptionOrRethrow(alive ? this : nullptr);
@@ -250,10 +249,34 @@ void TWinControl::Broadcast(TMessage& message)
     for (TControl* c : std::vector<TControl*>(controls_)) {
         if (!alive) return;
         if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
-        TWndMethod proc = c->WindowProc();
-        proc(message);
+        c->Perform(message);
         if (message.Result != 0) return;
     }
+}
+
+void TWinControl::RelayToControls(TMessage& message, bool stopAtAnswer)
+{
+    // Answers whether the walk is to stop.
+    auto relay = [&](TWinControl* container, auto& self) -> bool {
+        auto alive = container->Guard();
+        std::vector<std::pair<TControl*, TComponentGuard>> children;
+        for (TControl* c : container->controls_) children.emplace_back(c, c->Guard());
+        for (auto& [c, childAlive] : children) {
+            if (!alive) return false;
+            if (!childAlive || c->Parent() != container) continue;
+            TMessage copy = message;
+            copy.Result = 0;
+            c->Perform(copy);
+            if (stopAtAnswer && copy.Result != 0) {
+                message.Result = copy.Result;
+                return true;
+            }
+            auto* w = dynamic_cast<TWinControl*>(c);
+            if (childAlive && w && w->Parent() == container && self(w, self)) return true;
+        }
+        return false;
+    };
+    relay(this, relay);
 }
 
 void TWinControl::ApplyBounds(int left, int top, int width, int height)

@@ -60,6 +60,12 @@ public:
     TControl* ControlAtPos(TPoint client, bool allowDisabled, bool allowWinControls = false) const;
     // Sends the message to every child control until one answers with a non-zero Result.
     void Broadcast(TMessage& message);
+    // Hands the message to every control inside this one, at any depth, each container before
+    // its children, graphic controls included. Each control gets the message as it was sent,
+    // whatever the others answered; with stopAtAnswer the walk ends at the first control that
+    // answers non-zero, whose answer message.Result then holds. Controls freed or moved
+    // elsewhere by a handler are skipped.
+    void RelayToControls(TMessage& message, bool stopAtAnswer = false);
 
     void DisableAlign() { ++alignLevel_; }
     void EnableAlign();
@@ -160,6 +166,7 @@ private:
     bool ForwardToGraphic(TMessage& m);
     bool IsMenuShortCut(uint16_t key, TShiftState shift);
     bool IsDialogKey(uint16_t key, TShiftState shift);
+    bool IsDialogChar(UINT msg, char32_t key);
     void SetCaptureControl(TControl* control);
 
     HWND handle_ = nullptr;

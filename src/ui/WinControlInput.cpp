@@ -96,8 +96,7 @@ bool TWinControl::ForwardToGraphic(TMessage& m)
     TMessage forwarded = m;
     forwarded.LParam = PointToLParam({p.x - target->Left(), p.y - target->Top()});
     auto alive = Guard();
-    TWndMethod proc = target->WindowProc();
-    proc(forwarded);
+    target->Perform(forwarded);
     m.Result = forwarded.Result;
     // The window system makes the context menu request of a right button release.
     if (alive && m.Msg == WM_RBUTTONUP) DefaultHandler(m);
@@ -289,10 +288,25 @@ void TWinControl::WMChar(TMessage& m)
         static_cast<TWinControl*>(form)->KeyPress(key);
         if (!alive || key == 0) return;
     }
+    // Alt+character belongs to the accelerators first; a plain character to the control,
+    // then, when it does not want characters, to the accelerators. Both come before the
+    // window system's default, which turns Alt+character into the keyboard menu.
+    if (m.Msg == WM_SYSCHAR && IsDialogChar(m.Msg, key)) return;
+    if (!alive) return;
     KeyPress(key);
     if (!alive || key == 0) return;
+    if (m.Msg == WM_CHAR && IsDialogChar(m.Msg, key)) return;
+    if (!alive) return;
     m.WParam = key;
     DefaultHandler(m);
+}
+
+bool TWinControl::IsDialogChar(UINT msg, char32_t key)
+{
+    if (key < 0x20 || key == 0x7F) return false;
+    if (msg == WM_CHAR && (Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS))) return false;
+    TForm* form = GetParentForm(this);
+    return form && form->Perform(CM_DIALOGCHAR, key, LPARAM(KeyboardShiftState())) != 0;
 }
 
 void TWinControl::WMKeyUp(TMessage& m)

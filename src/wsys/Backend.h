@@ -91,6 +91,9 @@ struct TBackendEvent {
     uint32_t vk = 0;
     bool extendedKey = false;
     bool autoRepeat = false;
+    // For mouse events: the pointer is over no window of the program (reported only while a
+    // popup watches presses outside it, see WatchOutsidePresses).
+    bool outside = false;
     // KeyDown: the characters the key produces in UTF-8, control characters included as a
     // keyboard produces them: Enter "\r", Backspace "\b", Tab "\t", Esc "\x1b", Ctrl+A "\x01".
     // Empty for keys that produce no character.
@@ -190,6 +193,16 @@ public:
     // While a window holds the mouse capture every mouse event is reported, wherever the
     // pointer is (a pointer grab). 0 releases it.
     virtual void SetMouseCapture(TNativeWindow window) = 0;
+    // Where the text caret stands in the window (window coordinates), so that the desktop's
+    // input method shows the text being composed and its candidates beside it rather than in
+    // a corner of the screen. Each window keeps the last place it was told.
+    virtual void SetTextInputSpot(TNativeWindow window, const TRect& caret) = 0;
+    // A popup that never takes activation (a menu, a drop-down list) does not hold the capture
+    // either, yet must hear of a press anywhere outside it to close. While a window is given
+    // here (0: none) and no capture holds the pointer, the backend also reports mouse events
+    // outside every window of the program, with `outside` set (an X11 pointer grab on the
+    // window with owner events: the program's own windows get their events as usual).
+    virtual void WatchOutsidePresses(TNativeWindow popup) = 0;
 
     // Files dragged in from other programs: whether a drop at the point of the latest DragOver
     // event would be taken (the drag then shows that it can drop), and whether the files of a

@@ -58,6 +58,15 @@ void TCaret::Blink()
     Draw(blinkOn_ && hideCount_ == 0 && suspended_ == 0);
 }
 
+void TCaret::TellInputMethod()
+{
+    TWindow* root = Root();
+    if (!root || !root->native) return;
+    TPoint off = TPainter::OffsetInRoot(owner_);
+    ws_.Backend().SetTextInputSpot(
+        root->native, Bounds(off.x + owner_->client.Left + pos_.x, off.y + owner_->client.Top + pos_.y, size_.cx, size_.cy));
+}
+
 bool TCaret::Create(TWindow* owner, int width, int height)
 {
     Destroy();
@@ -66,6 +75,7 @@ bool TCaret::Create(TWindow* owner, int width, int height)
     pos_ = {};
     hideCount_ = 1;
     Restart();
+    TellInputMethod();
     return true;
 }
 
@@ -85,6 +95,7 @@ bool TCaret::SetPos(TPoint clientPos)
     bool wasDrawn = drawn_;
     Draw(false);
     pos_ = clientPos;
+    TellInputMethod();
     Restart(); // a moving caret stays visible while typing
     if (wasDrawn || (hideCount_ == 0 && suspended_ == 0)) Draw(hideCount_ == 0 && suspended_ == 0);
     return true;

@@ -12,6 +12,8 @@ struct TWindow;
 // inverting the pixels under it and blinking on a windowless timer. It is created hidden;
 // ShowCaret and HideCaret nest. While a canvas of the caret's top-level window is handed
 // out (BeginPaint, GetDC) the caret is taken off the pixels, so painting never mixes with it.
+// Wherever the caret goes, the backend is told, so that the input method's candidates
+// appear beside it.
 class TCaret {
 public:
     explicit TCaret(TWindowSystem& ws) : ws_(ws) {}
@@ -37,6 +39,7 @@ private:
     void Draw(bool on);
     void Invert(TWindow* root, const TRegion& area);
     void Restart();
+    void TellInputMethod();
     TWindow* Root() const;
 
     TWindowSystem& ws_;

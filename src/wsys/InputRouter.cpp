@@ -6,6 +6,7 @@
 #include "wsys/SystemInfo.h"
 #include "wsys/WindowSystem.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tavrik {
@@ -108,6 +109,17 @@ void TInputRouter::Mouse(const TBackendEvent& ev, TMessageQueue& queue)
         TWindow* target = ws_.Focus() ? ws_.Focus() : ws_.Active();
         if (target) PushMouse(queue, target, WM_MOUSEWHEEL, MAKEWPARAM(int(MouseKeyFlags()), ev.wheelDelta), ev.screen, time);
         return;
+    }
+
+    if (ev.outside && !capture_) {
+        // Over another program: only the watching popups hear of a press there.
+        Leave(nullptr, false);
+        if (ev.kind == TBackendEventKind::ButtonDown) TellWatchers(nullptr);
+        return;
+    }
+    if (ev.kind == TBackendEventKind::ButtonDown && !watchers_.empty()) {
+        bool inClient = false;
+        TellWatchers(WindowAt(ev.screen, inClient));
     }
 
     TWindow* target = capture_;
@@ -289,6 +301,34 @@ void TInputRouter::ReleaseCaptureOf(TWindow* subtree)
     if (capture_ && TWindowSystem::IsDescendant(subtree, capture_)) SetCapture(nullptr);
 }
 
+void TInputRouter::WatchOutsidePresses(TWindow* popup, bool watch)
+{
+    std::erase(watchers_, popup);
+    if (watch) watchers_.push_back(popup);
+    UpdateBackendWatch();
+}
+
+void TInputRouter::UpdateBackendWatch()
+{
+    // The grab goes to the latest shown watcher: the deepest level of a menu.
+    TWindow* grab = nullptr;
+    for (TWindow* w : watchers_)
+        if (!grab || TWindowSystem::IsVisible(w)) grab = w;
+    ws_.Backend().WatchOutsidePresses(grab ? grab->native : 0);
+}
+
+void TInputRouter::TellWatchers(TWindow* target)
+{
+    TWindow* root = TWindowSystem::Root(target);
+    if (root && std::find(watchers_.begin(), watchers_.end(), root) != watchers_.end()) return;
+    std::vector<HWND> told;
+    for (TWindow* w : watchers_) told.push_back(w->handle);
+    // Asked afresh each time: the first one told may close the others.
+    for (HWND h : told)
+        if (TWindow* w = ws_.Find(h); w && TWindowSystem::IsVisible(w) && std::ranges::count(watchers_, w))
+            ws_.Send(w, WM_CANCELMODE, 0, 0);
+}
+
 bool TInputRouter::TrackMouseEvent(TRACKMOUSEEVENT& track)
 {
     if (track.dwFlags & TME_QUERY) {
@@ -354,6 +394,7 @@ void TInputRouter::Forget(TWindow* w)
         capture_ = nullptr;
         ws_.Backend().SetMouseCapture(0);
     }
+    if (std::erase(watchers_, w) > 0) UpdateBackendWatch();
     if (trackClient_.window == w) trackClient_.window = nullptr;
     if (trackNonClient_.window == w) trackNonClient_.window = nullptr;
     if (lastUnder_.window == w) lastUnder_ = {};

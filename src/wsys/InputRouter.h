@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <optional>
+#include <vector>
 
 namespace tavrik {
 
@@ -39,6 +40,7 @@ public:
     TWindow* Capture() const { return capture_; }
     TWindow* SetCapture(TWindow* w);
     void ReleaseCaptureOf(TWindow* subtree); // when it is destroyed, hidden or disabled
+    void WatchOutsidePresses(TWindow* popup, bool watch);
     bool TrackMouseEvent(TRACKMOUSEEVENT& track);
 
     const TKeyState& SyncKeys() const { return syncKeys_; }
@@ -68,9 +70,14 @@ private:
     void PushMouse(TMessageQueue& queue, TWindow* target, UINT msg, WPARAM wp, TPoint screen, DWORD time);
     void Leave(TWindow* now, bool inClient);
     void PostLeave(bool nonClient);
+    // Tells the shown watching popups of a press on `target` (nullptr: outside the program)
+    // unless it is one of them.
+    void TellWatchers(TWindow* target);
+    void UpdateBackendWatch();
 
     TWindowSystem& ws_;
     TWindow* capture_ = nullptr;
+    std::vector<TWindow*> watchers_; // popups watching presses outside them, oldest first
     TKeyState asyncKeys_;
     TKeyState syncKeys_;
     TPoint cursor_;

@@ -207,6 +207,12 @@ void EnableTaskWindows(const std::vector<HWND>& windows);
 HWND SetCapture(HWND hwnd);
 bool ReleaseCapture();
 HWND GetCapture();
+// A shown top-level popup that takes no activation and holds no capture (a menu, a drop-down
+// list) asks to hear of presses outside it: while it watches, every mouse button press whose
+// window is not one of the watching popups (another window of the program, or none of the
+// program's) first sends each shown watching popup WM_CANCELMODE; the press then goes on to
+// its window, if it has one of ours. A watch ends with `watch` false or when the window goes.
+bool WatchOutsidePresses(HWND popup, bool watch);
 // TME_LEAVE (client) or TME_LEAVE | TME_NONCLIENT: WM_MOUSELEAVE or WM_NCMOUSELEAVE is posted
 // once when the pointer leaves that area of the window; TME_CANCEL stops it.
 bool TrackMouseEvent(TRACKMOUSEEVENT* track);

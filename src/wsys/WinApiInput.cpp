@@ -91,6 +91,14 @@ bool ReleaseCapture()
 }
 
 HWND GetCapture() { return H(Ws().Input().Capture()); }
+
+bool WatchOutsidePresses(HWND popup, bool watch)
+{
+    TWindow* w = W(popup);
+    if (!w || w->IsChild()) return false;
+    Ws().Input().WatchOutsidePresses(w, watch);
+    return true;
+}
 bool TrackMouseEvent(TRACKMOUSEEVENT* track) { return track && Ws().Input().TrackMouseEvent(*track); }
 
 namespace {

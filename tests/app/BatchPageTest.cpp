@@ -66,15 +66,14 @@ protected:
     };
     void WatchGauge()
     {
-        TWndMethod previous = c->bsSkinGauge1->WindowProc();
-        c->bsSkinGauge1->SetWindowProc([this, previous](TMessage& m) {
+        c->bsSkinGauge1->AddWindowHook([this](TMessage& m, const TWndNext& next) {
             if (m.Msg == WM_PAINT) {
                 const int value = c->bsSkinGauge1->Value();
                 seen.push_back({value, c->bsSkinGauge1->MaxValue(), c->bsSkinStatusPanel3->Caption(),
                                 c->bsSkinButton4->Enabled(), Outputs()});
                 if (auto action = atGauge.extract(value)) action.mapped()();
             }
-            previous(m);
+            next(m);
         });
     }
     std::vector<TSeen> seen;

@@ -114,7 +114,7 @@ private:
         --left_;
         KeepDialogsAtHome();
         for (TForm* form : Screen()->FormList())
-            if (form->Visible()) ++windowsSeen_[std::string(form->ClassName()) + " \"" + form->Caption() + "\""];
+            if (form->Visible()) ++windowsSeen_[Name(form)];
         RandomEvent();
     }
 
@@ -132,12 +132,17 @@ private:
     {
         if (OpenWindows() == 0) return;
         if (++windDownKeys_ > 50) {
-            ADD_FAILURE() << "a window does not close with Esc\n" << History();
+            std::string open;
+            for (TForm* form : Screen()->FormList())
+                if (form != c && form->Visible()) open += " " + Name(form);
+            ADD_FAILURE() << "a window does not close with Esc:" << open << " (active: " << Name(Screen()->ActiveForm())
+                          << ")\n" << History();
             for (TForm* form : Screen()->FormList())
                 if (form != c && form->Visible()) form->Close();
             return;
         }
-        Note("wind down: Esc");
+        // Noted once, so that the history still shows what opened the windows.
+        if (windDownKeys_ == 1) Note("wind down: Esc until every window has closed");
         screen->PressKey(VK_ESCAPE);
     }
 
@@ -260,9 +265,16 @@ private:
 
     static std::string Describe(TPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
 
+    static std::string Name(const TForm* form)
+    {
+        return form ? std::string(form->ClassName()) + " \"" + form->Caption() + "\"" : "none";
+    }
+
+    // Each event with the window that was active when it came: what opened a window and what
+    // took the focus from it.
     void Note(std::string event)
     {
-        history_.push_back(std::to_string(left_) + ": " + std::move(event));
+        history_.push_back(std::to_string(left_) + ": " + std::move(event) + " [" + Name(Screen()->ActiveForm()) + "]");
         if (history_.size() > 30) history_.pop_front();
     }
 

@@ -5,6 +5,10 @@
 #include "skin/SkinData.h"
 #include "skin/SkinIni.h"
 #include "skin/StoredSkin.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+#include "wsys/WindowSystem.h"
+#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +40,7 @@ TbsStoredSkin StoredSkinOf(std::vector<std::string> lines, int activePictures = 
     return stored;
 }
 
-struct TMessage {
+struct TLogged {
     std::string form;
     uint32_t msg;
     uintptr_t wParam;
@@ -44,48 +48,38 @@ struct TMessage {
     bool noSkinLoaded;
 };
 
-// A form that records what it receives, and what the skin data looked like at that moment.
-class TRecordingForm final : public TbsSkinMessageReceiver {
-public:
-    TRecordingForm(std::string name, std::vector<TMessage>& log, const TbsSkinData*& data)
-        : name_(std::move(name)), log_(log), data_(data)
-    {
-    }
-    void Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) override
-    {
-        log_.push_back({name_, msg, wParam, lParam, data_->NoSkinLoaded()});
-        if (onMessage) onMessage(msg);
-    }
-    std::function<void(uint32_t)> onMessage;
-
-private:
-    std::string name_;
-    std::vector<TMessage>& log_;
-    const TbsSkinData*& data_;
-};
-
-class TFormList final : public TbsSkinFormList {
-public:
-    std::vector<TbsSkinMessageReceiver*> SkinForms() const override { return forms; }
-    std::vector<TbsSkinMessageReceiver*> forms;
-};
-
+// Forms of a headless screen that record the skin-change messages they receive, and what
+// the skin data looked like at that moment.
 class SkinDataBroadcast : public ::testing::Test {
 protected:
-    std::vector<TMessage> log;
-    const TbsSkinData* current = &data;
-    TbsSkinData data;
-    TRecordingForm main{"main", log, current};
-    TRecordingForm dialog{"dialog", log, current};
-    TRecordingForm other{"other", log, current};
-    TFormList list;
+    SkinDataBroadcast() : ws(std::make_unique<THeadlessBackend>()) {}
+
+    TForm* NewForm(const std::string& name)
+    {
+        auto* form = new TForm(&app);
+        form->SetName(name);
+        form->AddWindowHook([this, name](tavrik::TMessage& m, const TWndNext& next) {
+            if (m.Msg >= SKM_BEFORECHANGE && m.Msg <= SKM_AFTERCHANGE) {
+                log.push_back({name, m.Msg, m.WParam, m.LParam, data->NoSkinLoaded()});
+                if (onMessage) onMessage(name, m.Msg);
+            }
+            next(m);
+        });
+        return form;
+    }
 
     std::string Sequence() const
     {
         std::string s;
-        for (const TMessage& m : log) s += m.form + ":" + std::to_string(m.msg) + " ";
+        for (const TLogged& m : log) s += m.form + ":" + std::to_string(m.msg) + " ";
         return s;
     }
+
+    TWindowSystem ws;
+    TApplication app;
+    std::vector<TLogged> log;
+    std::function<void(const std::string& form, uint32_t msg)> onMessage;
+    TbsSkinData* data = nullptr;
 };
 
 } // namespace
@@ -249,7 +243,7 @@ TEST(SkinData, ClearSkinAndStoredSkinReferences)
     EXPECT_FALSE(data.NoSkinLoaded());
     EXPECT_EQ(data.SkinControls.size(), 3u);
     data.SetStoredSkin(&stored);
-    data.Notification(&stored);
+    data.ForgetStoredSkin(&stored);
     EXPECT_EQ(data.StoredSkin(), nullptr);
     EXPECT_FALSE(data.NoSkinLoaded());
 
@@ -276,61 +270,68 @@ TEST(SkinData, ReloadReplacesEverything)
     EXPECT_EQ(data.clientrect, TRect{});
 }
 
-TEST_F(SkinDataBroadcast, OwnerFirstThenFormsInOrder)
+TEST_F(SkinDataBroadcast, OwnerFirstThenTheScreensFormsInOrder)
 {
-    list.forms = {&dialog, &main, nullptr, &other};
-    data.SetOwnerForm(&main);
-    data.SetFormList(&list);
-    data.ApplyStoredSkin(StoredSkinOf(SkinText()));
+    NewForm("dialog");
+    TForm* main = NewForm("main");
+    NewForm("other");
+    data = new TbsSkinData(main);
+    data->ApplyStoredSkin(StoredSkinOf(SkinText()));
     EXPECT_EQ(Sequence(), "main:1225 dialog:1225 other:1225 main:1226 dialog:1226 other:1226 "
                           "main:1227 dialog:1227 other:1227 ");
-    for (const TMessage& m : log) {
-        EXPECT_EQ(m.wParam, data.MessageParam());
-        EXPECT_EQ(TbsSkinData::FromMessageParam(m.wParam), &data);
+    for (const TLogged& m : log) {
+        EXPECT_EQ(m.wParam, data->MessageParam());
+        EXPECT_EQ(TbsSkinData::FromMessageParam(m.wParam), data);
         EXPECT_EQ(m.lParam, 1000);
         EXPECT_EQ(m.noSkinLoaded, m.msg == SKM_BEFORECHANGE);
     }
 }
 
-TEST_F(SkinDataBroadcast, OwnerThatIsNoFormGetsNothing)
+TEST_F(SkinDataBroadcast, AnOwnerThatIsNoFormGetsNothingOfItsOwn)
 {
-    list.forms = {&dialog, &other};
-    data.SetFormList(&list);
-    data.ApplyStoredSkin(StoredSkinOf(SkinText()));
+    NewForm("dialog");
+    NewForm("other");
+    TComponent owner;
+    data = new TbsSkinData(&owner);
+    data->ApplyStoredSkin(StoredSkinOf(SkinText()));
     EXPECT_EQ(Sequence(), "dialog:1225 other:1225 dialog:1226 other:1226 dialog:1227 other:1227 ");
 }
 
 TEST_F(SkinDataBroadcast, FailedLoadsStillAnnounceTheChange)
 {
-    data.SetOwnerForm(&main);
-    data.ApplyStoredSkin(StoredSkinOf({"[VERSION]", "v=1"}));
+    data = new TbsSkinData(NewForm("main"));
+    data->ApplyStoredSkin(StoredSkinOf({"[VERSION]", "v=1"}));
     EXPECT_EQ(Sequence(), "main:1225 main:1226 main:1227 ");
     log.clear();
-    EXPECT_THROW(data.ApplyStoredSkin(StoredSkinOf(SkinText({"[panel]", "skinrect=1"}))), EConvertError);
+    EXPECT_THROW(data->ApplyStoredSkin(StoredSkinOf(SkinText({"[panel]", "skinrect=1"}))), EConvertError);
     EXPECT_EQ(Sequence(), "main:1225 main:1226 main:1227 ");
     EXPECT_TRUE(log.back().noSkinLoaded);
 }
 
 TEST_F(SkinDataBroadcast, OldSkinIsStillThereWhenBeforeChangeArrives)
 {
-    data.ApplyStoredSkin(StoredSkinOf(SkinText()));
-    data.SetOwnerForm(&main);
+    data = new TbsSkinData(NewForm("main"));
+    data->ApplyStoredSkin(StoredSkinOf(SkinText()));
     size_t controlsAtBeforeChange = 99;
-    main.onMessage = [&](uint32_t msg) {
-        if (msg == SKM_BEFORECHANGE) controlsAtBeforeChange = data.SkinControls.size();
+    onMessage = [&](const std::string&, uint32_t msg) {
+        if (msg == SKM_BEFORECHANGE) controlsAtBeforeChange = data->SkinControls.size();
     };
-    data.ApplyStoredSkin(StoredSkinOf(SkinText()));
+    data->ApplyStoredSkin(StoredSkinOf(SkinText()));
     EXPECT_EQ(controlsAtBeforeChange, 3u);
 }
 
-TEST_F(SkinDataBroadcast, FormListIsAskedAfreshForEveryMessage)
+TEST_F(SkinDataBroadcast, FormsMadeOrFreedByARecipientAreSeenAtTheNextMessage)
 {
-    list.forms = {&dialog};
-    data.SetFormList(&list);
-    dialog.onMessage = [&](uint32_t msg) {
-        if (msg == SKM_CHANGE) list.forms.push_back(&other);
+    NewForm("dialog");
+    TForm* doomed = NewForm("doomed");
+    TComponent owner;
+    data = new TbsSkinData(&owner);
+    onMessage = [&](const std::string& form, uint32_t msg) {
+        if (form != "dialog") return;
+        if (msg == SKM_BEFORECHANGE) doomed->Free();
+        if (msg == SKM_CHANGE) NewForm("other");
     };
-    data.ApplyStoredSkin(StoredSkinOf(SkinText()));
+    data->ApplyStoredSkin(StoredSkinOf(SkinText()));
     EXPECT_EQ(Sequence(), "dialog:1225 dialog:1226 dialog:1227 other:1227 ");
 }
 

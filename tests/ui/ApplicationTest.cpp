@@ -204,10 +204,9 @@ TEST_F(App, OnMessageSeesEveryLoopsMessagesFirstAndCanStopThem)
         }
     };
     std::vector<WPARAM> delivered;
-    TWndMethod previous = form->WindowProc();
-    form->SetWindowProc([&, previous](TMessage& m) {
+    TWindowHook hook(form, [&](TMessage& m, const TWndNext& next) {
         if (m.Msg == WM_USER + 7) delivered.push_back(m.WParam);
-        previous(m);
+        next(m);
     });
     PostMessage(form->Handle(), WM_USER + 7, 1);
     PostMessage(form->Handle(), WM_USER + 7, 2);
@@ -223,6 +222,52 @@ TEST_F(App, OnMessageSeesEveryLoopsMessagesFirstAndCanStopThem)
     app->Run();
     EXPECT_EQ(seen, (std::vector<std::string>{"user 1", "user 2", "user 3", "user 4"}));
     EXPECT_EQ(delivered, (std::vector<WPARAM>{1, 3, 4}));
+}
+
+TEST_F(App, MessageListenersStackLatestFirstAndLeaveInAnyOrder)
+{
+    std::string seen;
+    auto listener = [&](char name, bool handles) {
+        return [&seen, name, handles](MSG& m, bool& handled) {
+            if (m.message != WM_USER + 8) return;
+            seen += name;
+            handled = handles;
+        };
+    };
+    app->OnMessage = listener('o', false);
+    TListenerId a = app->AddMessageListener(listener('a', false));
+    TListenerId b = app->AddMessageListener(listener('b', true));
+    TListenerId c = app->AddMessageListener(listener('c', false));
+    auto post = [&] {
+        seen.clear();
+        PostMessage(form->Handle(), WM_USER + 8);
+        app->ProcessMessages();
+        return seen;
+    };
+    EXPECT_EQ(post(), "cb") << "a handled message goes no further";
+    EXPECT_TRUE(app->RemoveMessageListener(b));
+    EXPECT_FALSE(app->RemoveMessageListener(b));
+    EXPECT_EQ(post(), "cao");
+    // A listener that removes another one, and itself, while the message passes.
+    TListenerId self = 0;
+    self = app->AddMessageListener([&](MSG& m, bool&) {
+        if (m.message != WM_USER + 8) return;
+        seen += 's';
+        app->RemoveMessageListener(c);
+        app->RemoveMessageListener(self);
+    });
+    EXPECT_EQ(post(), "sao");
+    EXPECT_EQ(post(), "ao");
+    app->RemoveMessageListener(a);
+    EXPECT_EQ(post(), "o");
+
+    std::string minimized;
+    TListenerId tray = app->AddMinimizeListener([&](TComponent*) { minimized += "tray "; });
+    app->AddMinimizeListener([&](TComponent*) { minimized += "frame "; });
+    app->OnMinimize = [&](TComponent*) { minimized += "own"; };
+    app->RemoveMinimizeListener(tray);
+    app->Minimize();
+    EXPECT_EQ(minimized, "frame own");
 }
 
 TEST_F(App, TheFormSeesShortcutsBeforeItsControlsAndMenus)

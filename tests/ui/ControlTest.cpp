@@ -7,6 +7,7 @@
 #include "ui/Label.h"
 #include "ui/Panel.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,10 +88,9 @@ TEST_F(Controls, ARecreatedWindowKeepsTheControlsStateAndItsChildren)
     button->SetCaption("Keep");
     button->SetEnabled(false);
     int created = 0;
-    TWndMethod previous = panel->WindowProc();
-    panel->SetWindowProc([&, previous](TMessage& m) {
+    TWindowHook hook(panel, [&](TMessage& m, const TWndNext& next) {
         if (m.Msg == WM_CREATE) ++created;
-        previous(m);
+        next(m);
     });
     HWND oldPanel = panel->Handle(), oldButton = button->Handle();
     panel->RecreateWnd();
@@ -101,29 +101,111 @@ TEST_F(Controls, ARecreatedWindowKeepsTheControlsStateAndItsChildren)
     EXPECT_EQ(GetWindowText(button->Handle()), "Keep");
     EXPECT_FALSE(IsWindowEnabled(button->Handle()));
     EXPECT_EQ(GetWindowRect(panel->Handle()), Bounds(110, 110, 150, 100));
-    EXPECT_EQ(created, 1); // the replaced window procedure saw the new window being made
+    EXPECT_EQ(created, 1); // the hook saw the new window being made
 }
 
-TEST_F(Controls, AReplacedWindowProcSeesFrameworkMessagesAndPassesOnTheRest)
+TEST_F(Controls, WindowHooksSeeMessagesLatestFirstAndLeaveInAnyOrder)
 {
     const UINT kSkinChange = WM_USER + 202;
-    std::vector<UINT> seen;
-    TWndMethod previous = form->WindowProc();
-    form->SetWindowProc([&, previous](TMessage& m) {
-        if (m.Msg == kSkinChange) {
-            seen.push_back(m.Msg);
-            m.Result = 5;
-            return;
-        }
-        previous(m);
-    });
+    std::string seen;
+    // Each hook notes the message and passes it on; "b" answers it and stops it.
+    auto hook = [&](char name, bool consume) {
+        return [&seen, name, consume, kSkinChange](TMessage& m, const TWndNext& next) {
+            if (m.Msg != kSkinChange) return next(m);
+            seen += name;
+            if (consume) m.Result = 5;
+            else next(m);
+        };
+    };
+    auto a = std::make_unique<TWindowHook>(form, hook('a', false));
+    auto b = std::make_unique<TWindowHook>(form, hook('b', true));
+    auto c = std::make_unique<TWindowHook>(form, hook('c', false));
     EXPECT_EQ(form->Perform(kSkinChange, 1, 1000), 5);
     EXPECT_EQ(SendMessage(form->Handle(), kSkinChange, 1, 1000), 5);
-    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen, "cbcb");
     form->SetCaption("Still handled");
-    EXPECT_EQ(GetWindowText(form->Handle()), "Still handled");
-    form->SetWindowProc(nullptr); // back to the control's own
+    EXPECT_EQ(GetWindowText(form->Handle()), "Still handled") << "the rest reaches the form";
+
+    // The middle one goes first, then the front one removes itself while it runs.
+    b.reset();
+    seen.clear();
     EXPECT_EQ(form->Perform(kSkinChange), 0);
+    EXPECT_EQ(seen, "ca");
+    TWndHookId self = 0;
+    self = form->AddWindowHook([&](TMessage& m, const TWndNext& next) {
+        if (m.Msg == kSkinChange) {
+            seen += 's';
+            form->RemoveWindowHook(self);
+        }
+        next(m);
+    });
+    seen.clear();
+    form->Perform(kSkinChange);
+    form->Perform(kSkinChange);
+    EXPECT_EQ(seen, "scaca") << "a hook removing itself still passes the message on";
+    a.reset();
+    c.reset();
+    seen.clear();
+    EXPECT_EQ(form->Perform(kSkinChange), 0);
+    EXPECT_EQ(seen, "");
+}
+
+TEST_F(Controls, AWindowHookOutlivingItsControlLetsGoQuietly)
+{
+    auto* panel = Add<TPanel>(form, "panel", Bounds(10, 10, 150, 100));
+    TWindowHook hook(panel, [](TMessage& m, const TWndNext& next) { next(m); });
+    EXPECT_TRUE(hook.Installed());
+    // A click handler that frees the control while its message is inside the chain.
+    TWindowHook freeing(panel, [&](TMessage& m, const TWndNext& next) {
+        if (m.Msg == WM_USER) {
+            panel->Free();
+            return;
+        }
+        next(m);
+    });
+    SendMessage(panel->Handle(), WM_USER);
+    EXPECT_FALSE(hook.Installed());
+    hook.Remove();
+}
+
+TEST_F(Controls, ARelayReachesEveryControlContainerFirstWhateverTheAnswers)
+{
+    const UINT kSkinChange = WM_USER + 202;
+    auto* outer = Add<TPanel>(form, "outer", Bounds(0, 0, 200, 150));
+    auto* label = Add<TLabel>(outer, "label", Bounds(5, 5, 50, 20));
+    auto* inner = Add<TPanel>(outer, "inner", Bounds(10, 30, 150, 100));
+    auto* button = Add<TButton>(inner, "button", Bounds(5, 5, 60, 25));
+    auto* deep = Add<TLabel>(inner, "deep", Bounds(5, 40, 50, 20));
+    auto* last = Add<TButton>(form, "last", Bounds(0, 160, 60, 25));
+    std::vector<std::string> seen;
+    std::vector<TWindowHook> hooks;
+    for (TControl* c : std::initializer_list<TControl*>{outer, label, inner, button, deep, last})
+        hooks.emplace_back(c, [&seen, c, kSkinChange](TMessage& m, const TWndNext& next) {
+            if (m.Msg == kSkinChange) {
+                seen.push_back(c->Name() + (m.Result == 0 && m.WParam == 7 ? "" : "?"));
+                m.Result = 1; // an answer that must not stop the relay
+                m.WParam = 99; // nor reach the next control
+                return;
+            }
+            next(m);
+        });
+    TMessage m{kSkinChange, 7, 1000, 0};
+    form->RelayToControls(m);
+    EXPECT_EQ(seen, (std::vector<std::string>{"outer", "label", "inner", "button", "deep", "last"}));
+
+    // The first answer ends a search; a control freeing a later one ends nothing.
+    seen.clear();
+    TMessage search{kSkinChange, 7, 0, 0};
+    form->RelayToControls(search, true);
+    EXPECT_EQ(seen, (std::vector<std::string>{"outer"}));
+    EXPECT_EQ(search.Result, 1);
+    seen.clear();
+    hooks.emplace_back(label, [&](TMessage& msg, const TWndNext& next) {
+        if (msg.Msg == kSkinChange) inner->Free();
+        next(msg);
+    });
+    form->RelayToControls(m);
+    EXPECT_EQ(seen, (std::vector<std::string>{"outer", "label", "last"}));
 }
 
 TEST_F(Controls, FontAndColourFollowTheParentUntilSetOnTheControl)

@@ -207,6 +207,50 @@ TEST(EditLayout, MapsPositionsToLinesAndOffsets)
     EXPECT_EQ(layout.CharAtX(2, 20), 9u);
 }
 
+// Every edit of a text laid out by Update gives exactly the lines a fresh Build gives: random
+// texts of words, spaces, tabs, line breaks and wide characters, edited at random places.
+TEST(EditLayout, UpdatingAfterAnEditMatchesBuildingAnew)
+{
+    const std::u32string alphabet = U"ab c\td\n\u4E2D";
+    auto advance = [](char32_t c) { return c == U'\u4E2D' ? 17 : c == U'd' ? 3 : 10; };
+    uint32_t seed = 12345;
+    auto random = [&seed](size_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return size_t((seed >> 8) % uint32_t(n));
+    };
+    auto randomText = [&](size_t length) {
+        std::u32string t;
+        for (size_t i = 0; i < length; ++i) t += alphabet[random(alphabet.size())];
+        return t;
+    };
+    const TEditLayout::TOptions optionSets[] = {{true, true, 45, 32}, {true, true, 12, 8}, {true, false, 0, 32},
+                                                {false, false, 0, 32}, {true, true, 200, 32}};
+    for (const TEditLayout::TOptions& options : optionSets) {
+        for (int round = 0; round < 60; ++round) {
+            std::u32string text = randomText(random(120));
+            TEditLayout updated;
+            updated.Build(text, options, advance);
+            for (int step = 0; step < 20; ++step) {
+                size_t at = random(text.size() + 1);
+                size_t removed = std::min(text.size() - at, random(4) == 0 ? random(30) : random(3));
+                text.replace(at, removed, randomText(random(4) == 0 ? random(25) : random(3)));
+                updated.Update(text, options, advance);
+                TEditLayout built;
+                built.Build(text, options, advance);
+                SCOPED_TRACE("wrap " + std::to_string(options.WrapWidth) + " round " + std::to_string(round) +
+                             " step " + std::to_string(step) + ": " + Utf32ToUtf8(text));
+                ASSERT_EQ(updated.LineCount(), built.LineCount());
+                for (int i = 0; i < built.LineCount(); ++i) {
+                    EXPECT_EQ(updated.Line(i).Start, built.Line(i).Start) << "line " << i;
+                    EXPECT_EQ(updated.Line(i).End, built.Line(i).End) << "line " << i;
+                    EXPECT_EQ(updated.Line(i).Width, built.Line(i).Width) << "line " << i;
+                }
+                ASSERT_EQ(updated.MaxLineWidth(), built.MaxLineWidth());
+            }
+        }
+    }
+}
+
 class Edit : public UiTest {
 protected:
     TForm* form = nullptr;

@@ -1,6 +1,7 @@
 #include "support/UiTest.h"
 
 #include "ui/Button.h"
+#include "ui/CheckBox.h"
 #include "ui/CustomControl.h"
 #include "ui/Panel.h"
 #include "ui/Screen.h"
@@ -202,4 +203,67 @@ TEST_F(Focus, AHiddenFormFocusesTheChosenControlWhenShown)
     EXPECT_EQ(second->ActiveControl(), y);
     second->Show();
     EXPECT_EQ(FocusName(), "y");
+}
+
+TEST_F(Focus, AcceleratorLettersPressButtonsAndTickCheckBoxesBeforeTheKeyboardMenu)
+{
+    auto* yes = Add<TButton>(form, "yes", 0, 0);
+    yes->SetCaption("&Yes");
+    auto* no = Add<TButton>(form, "no", 60, 0);
+    no->SetCaption("&No");
+    auto* panel = Add<TPanel>(form, "panel", 0, 30);
+    panel->SetBounds(0, 30, 200, 60);
+    auto* keep = Add<TCheckBox>(panel, "keep", 0, 0);
+    keep->SetCaption("&Keep && close");
+    auto* off = Add<TButton>(panel, "off", 60, 0);
+    off->SetCaption("&Off");
+    off->SetEnabled(false);
+    auto* sink = Add<TKeySink>(form, "sink", 0, 100);
+    sink->dlgCode = DLGC_WANTCHARS;
+    std::string clicks;
+    yes->OnClick = [&](TComponent*) { clicks += "Y"; };
+    no->OnClick = [&](TComponent*) { clicks += "N"; };
+    off->OnClick = [&](TComponent*) { clicks += "O"; };
+    int keyMenus = 0;
+    TWindowHook counter(form, [&](TMessage& m, const TWndNext& next) {
+        if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_KEYMENU) ++keyMenus;
+        next(m);
+    });
+    auto altKey = [&](UINT vk) {
+        screen->KeyDown(VK_MENU);
+        screen->PressKey(vk);
+        screen->KeyUp(VK_MENU);
+    };
+
+    struct TCase {
+        const char* what;
+        TWinControl* focus;
+        std::function<void()> press;
+        std::string clicks;
+        bool kept;
+        std::string typed;
+        int keyMenus;
+        const char* focusAfter;
+    } cases[] = {
+        {"Alt+Y from a control that wants characters", sink, [&] { altKey('Y'); }, "Y", false, "", 0, "yes"},
+        {"plain n on a button", yes, [&] { screen->TypeText("n"); }, "N", false, "", 0, "no"},
+        {"plain k where characters are wanted", sink, [&] { screen->TypeText("k"); }, "", false, "k", 0, "sink"},
+        {"Alt+K inside a panel", sink, [&] { altKey('K'); }, "", true, "", 0, "keep"},
+        {"a disabled button's letter", yes, [&] { altKey('O'); }, "", false, "", 1, "yes"},
+        {"a letter nobody has", yes, [&] { altKey('Z'); }, "", false, "", 1, "yes"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.focus->SetFocus();
+        clicks.clear();
+        sink->typed.clear();
+        keep->SetChecked(false);
+        keyMenus = 0;
+        c.press();
+        EXPECT_EQ(clicks, c.clicks);
+        EXPECT_EQ(keep->Checked(), c.kept);
+        EXPECT_EQ(sink->typed, c.typed);
+        EXPECT_EQ(keyMenus, c.keyMenus) << "an answered accelerator never opens the keyboard menu";
+        EXPECT_EQ(FocusName(), c.focusAfter);
+    }
 }

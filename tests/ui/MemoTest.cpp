@@ -297,6 +297,35 @@ TEST_F(Memo, MouseSelectsAcrossLinesAndPasteKeepsLineBreaks)
     EXPECT_EQ(memo->CaretLineAndColumn(), (TPoint{0, 3}));
 }
 
+// Typed Chinese text, line breaks and a click all move the caret; the input method is told
+// each place, so its candidates stay beside the caret, in the memo and in the next control.
+TEST_F(Memo, TellsTheInputMethodWhereTheCaretIs)
+{
+    TNativeWindow native = screen->NativeWindowOf(form->Handle());
+    auto caretOnScreen = [](const TCustomEdit* edit) { return edit->ClientToScreen(edit->PosFromChar(edit->CaretPos())); };
+    screen->TypeText("中文");
+    screen->PressKey(VK_RETURN);
+    screen->TypeText("ab");
+    ASSERT_EQ(memo->Text(), "中文\nab");
+    TRect spot = screen->TextInputSpot(native);
+    EXPECT_EQ(spot.TopLeft(), caretOnScreen(memo));
+    EXPECT_EQ(spot.Height(), memo->LineHeight());
+
+    TPoint first = memo->ClientToScreen(memo->PosFromChar(1));
+    screen->Click(first.x + 1, first.y + 2);
+    ASSERT_EQ(memo->CaretPos(), 1);
+    EXPECT_EQ(screen->TextInputSpot(native).TopLeft(), caretOnScreen(memo));
+
+    auto* other = new TMemo(form);
+    other->SetParent(form);
+    other->SetBounds(220, 10, 150, 100);
+    other->SetText("xyz");
+    other->SetFocus();
+    other->SetSelStart(2);
+    ProcessMessages();
+    EXPECT_EQ(screen->TextInputSpot(native).TopLeft(), caretOnScreen(other));
+}
+
 TEST_F(Memo, DraggingBelowTheTextKeepsScrollingUntilTheButtonIsReleased)
 {
     FillLines(40);

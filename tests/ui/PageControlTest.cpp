@@ -123,6 +123,61 @@ TEST_F(PageControl, TabAndPageRectanglesFollowTheRowOnTopAndAtTheBottom)
     EXPECT_EQ(pages->DisplayRect().Top, one.Bottom + 4);
 }
 
+// Tabs on every side of the page area: the row's rectangles, the page area beside it, the
+// two directions of TCM_ADJUSTRECT, and a click on the second tab.
+TEST_F(PageControl, TheRowStandsOnAnySideOfThePages)
+{
+    AddPage(pages, "One");
+    AddPage(pages, "Two");
+    struct TCase {
+        TTabPosition position;
+        TRect second, display;
+    } cases[] = {
+        {TTabPosition::tpTop, Rect(62, 2, 122, 22), Rect(4, 26, 296, 196)},
+        {TTabPosition::tpBottom, Rect(62, 178, 122, 198), Rect(4, 4, 296, 174)},
+        {TTabPosition::tpLeft, Rect(2, 62, 22, 122), Rect(26, 4, 296, 196)},
+        {TTabPosition::tpRight, Rect(278, 62, 298, 122), Rect(4, 4, 274, 196)},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(int(c.position));
+        pages->SetTabPosition(c.position);
+        pages->SetActivePageIndex(0);
+        EXPECT_EQ(pages->TabRect(1), c.second);
+        EXPECT_EQ(pages->DisplayRect(), c.display);
+        EXPECT_EQ(pages->ActivePage()->BoundsRect(), c.display);
+        TRect r = Rect(20, 30, 220, 130);
+        pages->Perform(TCM_ADJUSTRECT, 0, PtrToLParam(&r));
+        pages->Perform(TCM_ADJUSTRECT, 1, PtrToLParam(&r));
+        EXPECT_EQ(r, Rect(20, 30, 220, 130));
+        ClickTab(pages, 1);
+        EXPECT_EQ(pages->ActivePageIndex(), 1);
+        EXPECT_TRUE(pages->ArrowRect(true).IsEmpty());
+    }
+}
+
+// An upright tab is a lying one turned: on the left its outer edge is light and its caption
+// stands in it; the selected one covers the frame beside its page.
+TEST_F(PageControl, UprightTabsAreDrawnTurned)
+{
+    AddPage(pages, "A");
+    AddPage(pages, "B");
+    pages->Pages(0)->SetColor(clWhite);
+    pages->SetTabPosition(TTabPosition::tpLeft);
+    ProcessMessages();
+    TColor face = ColorToRGB(clBtnFace);
+    TColor light = ColorToRGB(clBtnHighlight);
+    auto at = [&](int x, int y) { return Pixel(pages->ClientToScreen({x, y})); };
+    EXPECT_EQ(at(100, 100), clWhite);
+    EXPECT_EQ(at(2, 90), light) << "the second tab's outer edge";
+    EXPECT_EQ(at(0, 30), light) << "the selected tab stands 2 pixels out";
+    EXPECT_EQ(at(22, 30), face) << "and opens into its page";
+    EXPECT_EQ(at(22, 90), light) << "the frame beside the other tab";
+    bool ink = false;
+    for (int y = 66; y < 118; ++y)
+        for (int x = 5; x < 20; ++x) ink = ink || at(x, y) != face;
+    EXPECT_TRUE(ink) << "the caption";
+}
+
 TEST_F(PageControl, RequestsAnswerTheNativeMessages)
 {
     TTabSheet* a = AddPage(pages, "A");
@@ -142,6 +197,8 @@ TEST_F(PageControl, RequestsAnswerTheNativeMessages)
     pages->Perform(TCM_SETITEMSIZE, 0, MAKELPARAM(50, 30));
     EXPECT_EQ(pages->TabRect(1), Rect(52, 2, 102, 32));
     EXPECT_EQ(a->BoundsRect().Top, 36);
+    EXPECT_EQ(pages->TabHeight(), 20) << "the size asked for stays";
+    EXPECT_EQ(pages->TabWidth(), 60);
 }
 
 TEST_F(PageControl, OnlyTheActivePageIsShownAndTabsFollowThePages)

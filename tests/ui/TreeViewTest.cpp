@@ -296,6 +296,48 @@ TEST_F(TreeView, RowsAndCellsFollowLevelIndentAndRoot)
     EXPECT_EQ(tree->Perform(TVM_GETINDENT), 30);
 }
 
+// A node's state image stands before its image, both before the text; transparent pixels
+// of both show the lists' background colour when one is set, the tree's otherwise. A list
+// that goes away gives its room back.
+TEST_F(TreeView, StateImagesComeBeforeImagesOnTheListsBackground)
+{
+    tree->SetShowRoot(false);
+    tree->SetShowLines(false);
+    TTreeNode* node = tree->Items().Add(nullptr, "n");
+    auto makeList = [&](TColor ink) {
+        auto* list = new TImageList(form);
+        list->SetSize(10, 10);
+        TBitmap dot(10, 10); // transparent but for a 4 x 4 dot
+        dot.Fill(clLime);
+        for (int y = 3; y < 7; ++y)
+            for (int x = 3; x < 7; ++x) dot.SetPixel(x, y, ink);
+        list->AddMasked(dot, clLime);
+        return list;
+    };
+    TImageList* states = makeList(clRed);
+    TImageList* images = makeList(clBlue);
+    images->SetBkColor(clYellow);
+    tree->SetStateImages(states);
+    tree->SetImages(images);
+    node->SetStateIndex(0);
+    node->SetImageIndex(0);
+    ProcessMessages();
+    auto at = [&](int x, int y) { return Pixel(tree->ClientToScreen({x, y})); };
+    EXPECT_EQ(node->DisplayRect(true).Left, 2 * (10 + 3));
+    EXPECT_EQ(tree->GetHitTestInfoAt(2, 5), unsigned(htOnIcon));
+    EXPECT_EQ(at(5, 10), clRed) << "state image first";
+    EXPECT_EQ(at(1, 10), ColorToRGB(clWindow)) << "the tree shows through the state image";
+    EXPECT_EQ(at(13 + 5, 10), clBlue);
+    EXPECT_EQ(at(13 + 1, 10), clYellow) << "the image list's background";
+
+    node->SetStateIndex(-1);
+    ProcessMessages();
+    EXPECT_EQ(at(5, 10), ColorToRGB(clWindow)) << "no state: its room stays empty";
+    delete states;
+    EXPECT_EQ(tree->StateImages(), nullptr);
+    EXPECT_EQ(node->DisplayRect(true).Left, 10 + 3);
+}
+
 TEST_F(TreeView, ScrollQueriesAndRequestsWorkInRowsAndPixels)
 {
     for (int i = 0; i < 30; ++i) tree->Items().Add(nullptr, "node " + std::to_string(i));

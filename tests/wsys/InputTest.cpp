@@ -157,6 +157,72 @@ TEST_F(Input, CaptureTakesEveryMouseMessageAsClientMessage)
     }
 }
 
+TEST_F(Input, WatchingPopupsHearOfEveryPressOutsideThem)
+{
+    HWND owner = TopLevel(Bounds(0, 0, 300, 300));
+    HWND other = TopLevel(Bounds(400, 0, 100, 100));
+    // A menu and its submenu: popups that take no activation and hold no capture.
+    HWND menu = Create(WS_POPUP | WS_VISIBLE, Bounds(50, 50, 100, 100), owner, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
+    HWND submenu = Create(WS_POPUP | WS_VISIBLE, Bounds(150, 60, 100, 100), owner, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
+    HWND item = Child(submenu, Bounds(0, 0, 100, 20));
+    SetActiveWindow(owner);
+    ProcessMessages();
+    ASSERT_TRUE(WatchOutsidePresses(menu, true));
+    ASSERT_TRUE(WatchOutsidePresses(submenu, true));
+    EXPECT_FALSE(WatchOutsidePresses(item, true)) << "only top-level windows watch";
+    EXPECT_EQ(screen->WatchingWindow(), screen->NativeWindowOf(submenu)) << "the deepest level";
+
+    struct TCase {
+        const char* where;
+        TPoint at;
+        TMouseButton button;
+        bool told;
+        HWND pressed; // the window whose press follows, if any
+    } cases[] = {
+        {"in the menu", {60, 60}, TMouseButton::Left, false, menu},
+        {"on a child of the submenu", {160, 65}, TMouseButton::Right, false, item},
+        {"on the owner", {10, 10}, TMouseButton::Left, true, owner},
+        {"on another window", {450, 50}, TMouseButton::Middle, true, other},
+        {"outside the program", {700, 500}, TMouseButton::Right, true, nullptr},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.where);
+        ClearLog();
+        screen->Click(c.at.x, c.at.y, c.button);
+        EXPECT_EQ(Log(menu, WM_CANCELMODE).size(), c.told ? 1u : 0u);
+        EXPECT_EQ(Log(submenu, WM_CANCELMODE).size(), c.told ? 1u : 0u);
+        UINT down = c.button == TMouseButton::Left    ? WM_LBUTTONDOWN
+                    : c.button == TMouseButton::Right ? WM_RBUTTONDOWN
+                                                      : WM_MBUTTONDOWN;
+        if (!c.pressed) continue;
+        EXPECT_EQ(Log(c.pressed, down).size(), 1u) << "the press goes on to its window";
+        if (c.told) {
+            std::vector<std::string> order = Trace({{menu, "menu"}, {c.pressed, "pressed"}}, {WM_CANCELMODE, down});
+            EXPECT_EQ(order.front(), "menu:WM_CANCELMODE") << "told before the press";
+        }
+    }
+
+    // A hidden level hears nothing; a destroyed one is forgotten; an ended watch is silent.
+    ShowWindow(submenu, SW_HIDE);
+    ClearLog();
+    screen->Click(10, 10);
+    EXPECT_TRUE(Log(submenu, WM_CANCELMODE).empty());
+    EXPECT_EQ(Log(menu, WM_CANCELMODE).size(), 1u);
+    DestroyWindow(submenu);
+    EXPECT_EQ(screen->WatchingWindow(), screen->NativeWindowOf(menu));
+    // The popup closes itself when told: nothing is left to tell the next time.
+    Handle(menu, [](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_CANCELMODE) DestroyWindow(h);
+        return std::nullopt;
+    });
+    screen->Click(10, 10);
+    EXPECT_FALSE(IsWindow(menu));
+    EXPECT_EQ(screen->WatchingWindow(), 0u);
+    ClearLog();
+    screen->Click(10, 10);
+    EXPECT_EQ(Log(owner, WM_LBUTTONDOWN).size(), 1u);
+}
+
 TEST_F(Input, DoubleClicksNeedTimeSpotAndClassStyle)
 {
     HWND w = TopLevel(Bounds(0, 0, 300, 100));

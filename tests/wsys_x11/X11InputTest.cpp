@@ -19,6 +19,15 @@ namespace {
 
 TPoint ClientPoint(LPARAM lp) { return LParamToPoint(lp); }
 
+// Whether another program can take the pointer now, that is, we hold no grab.
+bool PeerCanGrabPointer(Display* d)
+{
+    bool free = XGrabPointer(d, DefaultRootWindow(d), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+                             CurrentTime) == GrabSuccess;
+    XUngrabPointer(d, CurrentTime);
+    return free;
+}
+
 } // namespace
 
 TEST_F(X11Test, MouseInputArrivesAsWindowMessages)
@@ -137,6 +146,29 @@ TEST_F(X11Test, CharactersWithoutAVirtualKeyArriveAsText)
     EXPECT_EQ(Log(h, WM_KEYDOWN)[0].wp, WPARAM(VK_PACKET));
 }
 
+// The input context learns where the caret stands, in the top-level window, so the input
+// method's candidates appear beside it; a caret in a child window counts from the child.
+TEST_F(X11Test, TheInputMethodFollowsTheCaret)
+{
+    StartWindowSystem();
+    HWND h = Window(Bounds(100, 100, 200, 150), clWhite);
+    HWND child = CreateWindowEx(0, "X11Test", "", WS_CHILD | WS_VISIBLE, 30, 40, 100, 50, h);
+    ASSERT_NE(child, nullptr);
+    Settle();
+    ASSERT_TRUE(backend->InputSpot(NativeOf(h))) << "every window has an input context";
+
+    ASSERT_TRUE(CreateCaret(h, 1, 16));
+    SetCaretPos(12, 20);
+    EXPECT_EQ(backend->InputSpot(NativeOf(h)), Point(12, 36)) << "the caret's bottom-left corner";
+    SetCaretPos(50, 5);
+    EXPECT_EQ(backend->InputSpot(NativeOf(h)), Point(50, 21));
+
+    ASSERT_TRUE(CreateCaret(child, 2, 10));
+    SetCaretPos(7, 3);
+    EXPECT_EQ(backend->InputSpot(NativeOf(h)), Point(37, 53));
+    DestroyCaret();
+}
+
 TEST_F(X11Test, ActivationFollowsTheDesktopsFocus)
 {
     StartWindowSystem();
@@ -216,12 +248,47 @@ TEST_F(X11Test, APopupHoldingTheMouseGrabsPointerAndKeyboard)
     ReleaseCapture();
     Settle();
     EXPECT_FALSE(backend->HasPointerGrab());
-    EXPECT_EQ(XGrabPointer(peer, DefaultRootWindow(peer), False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None,
-                           None, CurrentTime),
-              GrabSuccess);
-    XUngrabPointer(peer, CurrentTime);
+    EXPECT_TRUE(PeerCanGrabPointer(peer));
     EXPECT_EQ(XGrabKeyboard(peer, DefaultRootWindow(peer), False, GrabModeAsync, GrabModeAsync, CurrentTime), GrabSuccess);
     XUngrabKeyboard(peer, CurrentTime);
+    XSync(peer, False);
+}
+
+TEST_F(X11Test, AWatchingPopupHearsOfPressesOutsideTheProgram)
+{
+    StartWindowSystem();
+    HWND main = Window(Bounds(100, 100, 300, 200), clWhite);
+    ASSERT_TRUE(PumpUntil([&] { return FocusedWindow(peer) == NativeOf(main); }));
+    HWND menu = Window(Bounds(300, 150, 150, 100), clYellow, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, main);
+    // Another program's window over the lower part of ours.
+    ::Window other = XCreateSimpleWindow(peer, DefaultRootWindow(peer), 100, 250, 100, 50, 0, 0, 0);
+    XSetWindowAttributes attributes;
+    attributes.override_redirect = True;
+    XChangeWindowAttributes(peer, other, CWOverrideRedirect, &attributes);
+    XMapRaised(peer, other);
+    XSync(peer, False);
+    WatchOutsidePresses(menu, true);
+    ASSERT_TRUE(PumpUntil([&] { return backend->HasPointerGrab(); }));
+    EXPECT_FALSE(backend->HasKeyboardGrab()) << "keys stay with the focus window";
+
+    PeerClick(350, 200);
+    ASSERT_TRUE(PumpUntil([&] { return Received(menu, WM_LBUTTONDOWN); }));
+    EXPECT_FALSE(Received(menu, WM_CANCELMODE)) << "a press inside the popup";
+    PeerClick(900, 700);
+    ASSERT_TRUE(PumpUntil([&] { return Log(menu, WM_CANCELMODE).size() == 1; })) << "a press on the desktop";
+    PeerClick(150, 280);
+    ASSERT_TRUE(PumpUntil([&] { return Log(menu, WM_CANCELMODE).size() == 2; })) << "a press on the other program";
+    PeerClick(150, 120);
+    ASSERT_TRUE(PumpUntil([&] { return Received(main, WM_LBUTTONDOWN); }));
+    EXPECT_EQ(Log(menu, WM_CANCELMODE).size(), 3u) << "a press on the program's own window, before its press";
+    EXPECT_EQ(Log(main, WM_LBUTTONDOWN).size(), 1u) << "the press on the other program did not reach us";
+    EXPECT_EQ(ClientPoint(Log(main, WM_LBUTTONDOWN)[0].lp), Point(50, 20));
+
+    WatchOutsidePresses(menu, false);
+    Settle();
+    EXPECT_FALSE(backend->HasPointerGrab());
+    EXPECT_TRUE(PeerCanGrabPointer(peer));
+    XDestroyWindow(peer, other);
     XSync(peer, False);
 }
 

@@ -435,6 +435,18 @@ void THeadlessBackend::SetNativeOpacity(TNativeWindow window, uint8_t alpha)
     if (n->visible) Recompose(n->bounds);
 }
 
+void THeadlessBackend::SetTextInputSpot(TNativeWindow window, const TRect& caret)
+{
+    if (TNativeInfo* n = Find(window)) n->inputSpot = caret;
+}
+
+TRect THeadlessBackend::TextInputSpot(TNativeWindow window) const
+{
+    auto it = natives_.find(window);
+    if (it == natives_.end() || it->second.inputSpot.IsEmpty()) return {};
+    return it->second.inputSpot.Offset(it->second.bounds.Left, it->second.bounds.Top);
+}
+
 void THeadlessBackend::MinimizeNativeWindow(TNativeWindow window, bool minimized)
 {
     TNativeInfo* n = Find(window);

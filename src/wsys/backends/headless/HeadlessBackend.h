@@ -117,6 +117,12 @@ public:
     int BeepCount() const { return beeps_; }
     TCursorShape CursorShape() const { return cursorShape_; }
     TNativeWindow CapturingWindow() const { return capture_; }
+    // The caret rectangle the window system last gave the input method for the native
+    // window, in screen coordinates (so it can be compared with what is drawn); empty when
+    // none was given.
+    TRect TextInputSpot(TNativeWindow window) const;
+    // A press where no window is lies outside the program; nothing more is needed here.
+    TNativeWindow WatchingWindow() const { return watching_; }
     struct TNativeInfo {
         TNativeWindowParams params;
         TRect bounds;
@@ -127,6 +133,7 @@ public:
         std::optional<TRegion> shape;
         int presents = 0;
         std::vector<TRect> lastDirty;
+        TRect inputSpot; // window coordinates
     };
     // The native window that shows a window (its top-level window's), or nullptr / 0.
     const TNativeInfo* Native(HWND hwnd) const;
@@ -160,6 +167,8 @@ public:
     void SetMouseCapture(TNativeWindow window) override { capture_ = window; }
     void AnswerDrag(bool accepted) override { dragAnswer_ = accepted; }
     void FinishDrop(bool taken) override { dropAnswer_ = taken; }
+    void SetTextInputSpot(TNativeWindow window, const TRect& caret) override;
+    void WatchOutsidePresses(TNativeWindow popup) override { watching_ = popup; }
     void Beep() override { ++beeps_; }
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
@@ -206,6 +215,7 @@ private:
     std::map<UINT, bool> keysDown_;
     TCursorShape cursorShape_ = TCursorShape::Arrow;
     TNativeWindow capture_ = 0;
+    TNativeWindow watching_ = 0;
     TNativeWindow activated_ = 0;
     int beeps_ = 0;
     std::string clipboard_;

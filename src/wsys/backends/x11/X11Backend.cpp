@@ -17,6 +17,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <clocale>
 #include <cstring>
@@ -111,6 +112,20 @@ bool TX11Backend::IsMapped(TNativeWindow window) const
     return win && win->mapped;
 }
 
+std::optional<TPoint> TX11Backend::InputSpot(TNativeWindow window) const
+{
+    XPoint spot;
+    if (!im_->QuerySpot(Window(window), spot)) return std::nullopt;
+    return TPoint{spot.x, spot.y};
+}
+
+void TX11Backend::SetTextInputSpot(TNativeWindow window, const TRect& caret)
+{
+    if (!Find(Window(window))) return;
+    auto clamp = [](int v) { return short(std::clamp(v, -32768, 32767)); };
+    im_->SetSpot(Window(window), XPoint{clamp(caret.Left), clamp(caret.Bottom)});
+}
+
 bool TX11Backend::HasWindowManager()
 {
     if (windowManager_ < 0) windowManager_ = x_->WindowManager() != None ? 1 : 0;
@@ -176,24 +191,39 @@ void TX11Backend::SetCursorShape(TCursorShape shape)
 void TX11Backend::SetMouseCapture(TNativeWindow window)
 {
     captureWindow_ = Window(window);
-    if (!captureWindow_) {
-        Ungrab();
-        return;
-    }
+    Ungrab();
     TryGrab();
+}
+
+void TX11Backend::WatchOutsidePresses(TNativeWindow popup)
+{
+    if (Window(popup) == watchWindow_) return;
+    watchWindow_ = Window(popup);
+    if (captureWindow_) return; // the capture's grab goes on; the watch follows it
+    Ungrab();
+    TryGrab();
+}
+
+bool TX11Backend::IsOutside(Window reported, int x, int y) const
+{
+    if (captureWindow_ || !grabbed_ || !watchWindow_ || reported != watchWindow_) return false;
+    const TWin* win = Find(watchWindow_);
+    return win && !Bounds(0, 0, win->bounds.Width(), win->bounds.Height()).Contains(TPoint{x, y});
 }
 
 void TX11Backend::TryGrab()
 {
-    TWin* win = Find(captureWindow_);
+    TWin* win = Find(GrabWindow());
     if (!win || !win->mapped) return; // grabbed when it is mapped
     Display* d = x_->Display();
     unsigned int mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask;
+    // With owner events the program's own windows get their events as usual; the grab
+    // window gets the rest, which for a watching popup are the presses outside the program.
     grabbed_ = XGrabPointer(d, win->id, True, mask, GrabModeAsync, GrabModeAsync, None, cursors_->Get(cursor_),
                             CurrentTime) == GrabSuccess;
     // A popup holding the mouse is a menu or a drop-down list: keys go to it too, even when
     // it was opened while another program had the focus (the notification area's menu).
-    bool popup = win->params.kind == TNativeKind::Popup;
+    bool popup = captureWindow_ && win->params.kind == TNativeKind::Popup;
     if (popup) keyboardGrabbed_ = XGrabKeyboard(d, win->id, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
     else if (keyboardGrabbed_) {
         XUngrabKeyboard(d, CurrentTime);

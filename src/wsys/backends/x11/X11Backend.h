@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -54,6 +55,9 @@ public:
     bool IsMapped(TNativeWindow window) const;
     bool HasPointerGrab() const { return grabbed_; }
     bool HasKeyboardGrab() const { return keyboardGrabbed_; }
+    // The spot the window's input context holds (the caret's bottom-left corner in window
+    // coordinates), read back from Xlib; nullopt when the window has no input context.
+    std::optional<TPoint> InputSpot(TNativeWindow window) const;
     // Waits until the server has carried out every request sent so far.
     void Sync();
 
@@ -80,6 +84,8 @@ public:
     void SetCursorPos(TPoint screen) override;
     void SetCursorShape(TCursorShape shape) override;
     void SetMouseCapture(TNativeWindow window) override;
+    void SetTextInputSpot(TNativeWindow window, const TRect& caret) override;
+    void WatchOutsidePresses(TNativeWindow popup) override;
     void Beep() override;
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& text) override;
@@ -125,6 +131,9 @@ private:
     void FocusNow(TWin& win, Time time);
     void TryGrab();
     void Ungrab();
+    Window GrabWindow() const { return captureWindow_ ? captureWindow_ : watchWindow_; }
+    // A watch grab reports a point outside every window of ours at the watching popup.
+    bool IsOutside(Window reported, int x, int y) const;
     void Restack(Window w, Window below);
 
     // Events (X11Events.cpp).
@@ -158,6 +167,7 @@ private:
     TCursorShape cursor_ = TCursorShape::Arrow;
 
     Window captureWindow_ = 0; // the program's pointer capture
+    Window watchWindow_ = 0;   // a popup watching presses outside it, grabbed while no capture is
     bool grabbed_ = false;
     bool keyboardGrabbed_ = false;
     Window focusRequest_ = 0;  // the window we last asked the focus for

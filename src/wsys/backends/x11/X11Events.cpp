@@ -57,7 +57,8 @@ void TX11Backend::Translate(XEvent& ev)
         m.kind = TBackendEventKind::MouseMove;
         m.time = TickOf(ev.xmotion.time);
         m.screen = {ev.xmotion.x_root, ev.xmotion.y_root};
-        m.window = Find(ev.xmotion.window) ? ev.xmotion.window : 0;
+        m.outside = IsOutside(ev.xmotion.window, ev.xmotion.x, ev.xmotion.y);
+        m.window = Find(ev.xmotion.window) && !m.outside ? ev.xmotion.window : 0;
         m.modifiers = ModifiersOf(ev.xmotion.state);
         Push(m);
         break;
@@ -126,7 +127,8 @@ void TX11Backend::TranslateButton(const XEvent& ev)
     TBackendEvent m;
     m.time = TickOf(b.time);
     m.screen = {b.x_root, b.y_root};
-    m.window = Find(b.window) ? b.window : 0;
+    m.outside = IsOutside(b.window, b.x, b.y);
+    m.window = Find(b.window) && !m.outside ? b.window : 0;
     m.modifiers = ModifiersOf(b.state);
     switch (b.button) {
     case Button1: m.button = TMouseButton::Left; break;
@@ -245,11 +247,11 @@ void TX11Backend::TranslateMap(Window w, bool mapped)
     win->mapped = mapped;
     if (!mapped) {
         // The server ended our grabs when it unmapped their window; they are taken again when
-        // it is mapped while the program still holds the mouse.
-        if (captureWindow_ == w) grabbed_ = keyboardGrabbed_ = false;
+        // it is mapped while the program still holds or watches the mouse.
+        if (GrabWindow() == w) grabbed_ = keyboardGrabbed_ = false;
         return;
     }
-    if (captureWindow_ == w && !grabbed_) TryGrab();
+    if (GrabWindow() == w && !grabbed_) TryGrab();
     if (focusPending_ == w) FocusNow(*win, lastServerTime_);
 }
 

@@ -27,9 +27,17 @@ TX11InputMethod::~TX11InputMethod()
 {
     XUnregisterIMInstantiateCallback(display_, nullptr, nullptr, nullptr, &TX11InputMethod::Instantiated,
                                      reinterpret_cast<XPointer>(this));
+    Close();
+}
+
+void TX11InputMethod::Close()
+{
     for (auto& [w, ic] : contexts_)
-        if (ic) XDestroyIC(ic);
+        if (ic) XDestroyIC(ic), ic = nullptr;
     if (im_) XCloseIM(im_);
+    im_ = nullptr;
+    if (fontSet_) XFreeFontSet(display_, fontSet_);
+    fontSet_ = nullptr;
 }
 
 void TX11InputMethod::Open()
@@ -39,30 +47,40 @@ void TX11InputMethod::Open()
     if (!im_) return;
     XIMCallback destroy{reinterpret_cast<XPointer>(this), &TX11InputMethod::Destroyed};
     XSetIMValues(im_, XNDestroyCallback, &destroy, nullptr);
-    // The input method's own windows show what is being composed and the candidates.
-    style_ = 0;
+    // The composed text over the caret where the server can, else in the server's own
+    // window; the candidates always in the server's windows.
+    bool overTheSpot = false;
+    fallbackStyle_ = 0;
     XIMStyles* styles = nullptr;
     if (!XGetIMValues(im_, XNQueryInputStyle, &styles, nullptr) && styles) {
         for (unsigned short i = 0; i < styles->count_styles; ++i) {
             XIMStyle s = styles->supported_styles[i];
-            if (s == (XIMPreeditNothing | XIMStatusNothing)) style_ = s;
-            else if (!style_ && s == (XIMPreeditNone | XIMStatusNone)) style_ = s;
+            if (s == (XIMPreeditPosition | XIMStatusNothing)) overTheSpot = true;
+            else if (s == (XIMPreeditNothing | XIMStatusNothing)) fallbackStyle_ = s;
+            else if (!fallbackStyle_ && s == (XIMPreeditNone | XIMStatusNone)) fallbackStyle_ = s;
         }
         XFree(styles);
     }
+    style_ = overTheSpot ? XIMPreeditPosition | XIMStatusNothing : fallbackStyle_;
     if (!style_) {
         XCloseIM(im_);
         im_ = nullptr;
+        return;
+    }
+    if (overTheSpot) {
+        char** missing = nullptr;
+        int missingCount = 0;
+        char* defaultText = nullptr;
+        fontSet_ = XCreateFontSet(display_, "-*-*-medium-r-normal--16-*-*-*-*-*-*-*,*", &missing, &missingCount,
+                                  &defaultText);
+        if (missing) XFreeStringList(missing);
     }
 }
 
 void TX11InputMethod::Instantiated(Display*, XPointer self, XPointer)
 {
     auto* me = reinterpret_cast<TX11InputMethod*>(self);
-    for (auto& [w, ic] : me->contexts_)
-        if (ic) XDestroyIC(ic), ic = nullptr;
-    if (me->im_) XCloseIM(me->im_);
-    me->im_ = nullptr;
+    me->Close();
     me->Open();
     if (!me->im_) return;
     XUnregisterIMInstantiateCallback(me->display_, nullptr, nullptr, nullptr, &TX11InputMethod::Instantiated, self);
@@ -76,13 +94,57 @@ void TX11InputMethod::Destroyed(XIM, XPointer self, XPointer)
     auto* me = reinterpret_cast<TX11InputMethod*>(self);
     me->im_ = nullptr;
     for (auto& [w, ic] : me->contexts_) ic = nullptr;
+    if (me->fontSet_) XFreeFontSet(me->display_, me->fontSet_);
+    me->fontSet_ = nullptr;
     XRegisterIMInstantiateCallback(me->display_, nullptr, nullptr, nullptr, &TX11InputMethod::Instantiated, self);
+}
+
+XIC TX11InputMethod::CreateContext(Window w, XIMStyle style)
+{
+    XPoint spot = spots_.count(w) ? spots_[w] : XPoint{0, 0};
+    if (!(style & XIMPreeditPosition))
+        return XCreateIC(im_, XNInputStyle, style, XNClientWindow, w, XNFocusWindow, w, nullptr);
+    XVaNestedList preedit = fontSet_ ? XVaCreateNestedList(0, XNSpotLocation, &spot, XNFontSet, fontSet_, nullptr)
+                                     : XVaCreateNestedList(0, XNSpotLocation, &spot, nullptr);
+    XIC ic = XCreateIC(im_, XNInputStyle, style, XNClientWindow, w, XNFocusWindow, w, XNPreeditAttributes, preedit,
+                       nullptr);
+    XFree(preedit);
+    return ic;
 }
 
 void TX11InputMethod::CreateContext(Window w)
 {
     XIC& ic = contexts_[w];
-    ic = im_ ? XCreateIC(im_, XNInputStyle, style_, XNClientWindow, w, XNFocusWindow, w, nullptr) : nullptr;
+    ic = im_ ? CreateContext(w, style_) : nullptr;
+    if (!ic && im_ && style_ != fallbackStyle_ && fallbackStyle_) {
+        style_ = fallbackStyle_; // the server offers over the spot but will not make it
+        ic = CreateContext(w, style_);
+    }
+    if (ic && spots_.count(w)) SetSpot(w, spots_[w]);
+}
+
+void TX11InputMethod::SetSpot(Window w, XPoint spot)
+{
+    spots_[w] = spot;
+    auto it = contexts_.find(w);
+    if (it == contexts_.end() || !it->second) return;
+    // Servers that compose in their own window still read the spot to place it.
+    XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &spot, nullptr);
+    XSetICValues(it->second, XNPreeditAttributes, preedit, nullptr);
+    XFree(preedit);
+}
+
+bool TX11InputMethod::QuerySpot(Window w, XPoint& spot) const
+{
+    auto it = contexts_.find(w);
+    if (it == contexts_.end() || !it->second) return false;
+    XPoint* got = nullptr;
+    XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &got, nullptr);
+    bool ok = !XGetICValues(it->second, XNPreeditAttributes, preedit, nullptr) && got;
+    XFree(preedit);
+    if (ok) spot = *got;
+    if (got) XFree(got);
+    return ok;
 }
 
 long TX11InputMethod::AddWindow(Window w)
@@ -99,6 +161,7 @@ void TX11InputMethod::RemoveWindow(Window w)
     if (it == contexts_.end()) return;
     if (it->second) XDestroyIC(it->second);
     contexts_.erase(it);
+    spots_.erase(w);
     if (focused_ == w) focused_ = None;
 }
 
