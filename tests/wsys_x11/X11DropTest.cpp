@@ -28,6 +28,10 @@ public:
         d_ = XOpenDisplay(display.c_str());
         window_ = XCreateSimpleWindow(d_, DefaultRootWindow(d_), 0, 0, 1, 1, 0, 0, 0);
         for (const char* t : types) types_.push_back(XInternAtom(d_, t, False));
+        // More than three types do not fit the enter message: they are listed on the window.
+        if (types_.size() > 3)
+            XChangeProperty(d_, window_, Intern("XdndTypeList"), XA_ATOM, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(types_.data()), int(types_.size()));
         XSetSelectionOwner(d_, Intern("XdndSelection"), window_, CurrentTime);
         XSync(d_, False);
     }
@@ -51,7 +55,7 @@ public:
     void Enter(::Window target)
     {
         target_ = target;
-        Send("XdndEnter", {long(window_), 5L << 24, TypeAt(0), TypeAt(1), TypeAt(2)});
+        Send("XdndEnter", {long(window_), 5L << 24 | (types_.size() > 3 ? 1 : 0), TypeAt(0), TypeAt(1), TypeAt(2)});
     }
     // Moves over a root point and waits for the answer, serving the request for the files
     // that may come first.
@@ -199,13 +203,14 @@ TEST_F(X11Test, FilesDraggedFromAnotherProgramAreOfferedToTheWindowAndDropped)
     EXPECT_EQ(dropped, (std::vector<std::string>{"/tmp/a b.jpg", "/tmp/图.BMP"}));
     EXPECT_EQ(droppedAt, (TPoint{40, 60}));
 
-    // Text without files is refused without reading it, and a drag that leaves drops nothing.
+    // Text without files is refused without reading it; files among more types than the enter
+    // message holds are found; a drag that leaves drops nothing.
     dropped.clear();
     seen = drag("hello", {"text/plain"}, true);
     for (const auto& status : seen.statuses) EXPECT_FALSE(status.accepted);
     EXPECT_EQ(seen.requests, 0);
     EXPECT_FALSE(seen.finished.accepted);
-    seen = drag(files, {"text/uri-list"}, false);
+    seen = drag(files, {"text/plain", "UTF8_STRING", "STRING", "text/uri-list"}, false);
     EXPECT_TRUE(seen.statuses[2].accepted);
     Settle();
     EXPECT_TRUE(dropped.empty());

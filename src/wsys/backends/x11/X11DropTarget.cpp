@@ -129,11 +129,12 @@ void TX11DropTarget::AnswerDrag(bool accepted)
 void TX11DropTarget::Drop(const XClientMessageEvent& m, const std::function<void(TBackendEvent)>& push)
 {
     if (drag_.source == None || Window(m.data.l[0]) != drag_.source) return;
-    if (!drag_.accepted || drag_.files.empty()) {
+    // The window under the latest position decides again: the answer to that position may
+    // still be on its way when the drop comes.
+    if (drag_.files.empty()) {
         SendFinished(false);
         return;
     }
-    // The drop lands where the latest position was.
     TBackendEvent e;
     e.kind = TBackendEventKind::Drop;
     e.screen = drag_.point;
@@ -152,7 +153,6 @@ void TX11DropTarget::FinishDrop(bool taken)
 
 void TX11DropTarget::SendStatus(bool accepted)
 {
-    drag_.accepted = accepted;
     // Bit 1: send a position for every move (no rectangle to stay quiet in).
     Send(atoms_.status, (accepted ? 1 : 0) | 2, 0, 0, accepted ? long(atoms_.actionCopy) : long(None));
 }

@@ -39,8 +39,7 @@ private:
         bool offersFiles = false;
         bool filesRead = false;
         std::vector<std::string> files;
-        TPoint point;           // of the latest position, screen coordinates
-        bool accepted = false;  // the latest answer
+        TPoint point;           // of the latest position, screen coordinates; the drop lands there
     };
     void Enter(const XClientMessageEvent& m);
     void Position(const XClientMessageEvent& m, const std::function<void(TBackendEvent)>& push);
