@@ -65,6 +65,24 @@ TEST_F(SizeMove, DraggingTheCaptionMovesTheWindow)
     EXPECT_EQ(screen->Native(w)->bounds, Bounds(200, 150, 300, 200));
 }
 
+// A click on the caption is a press and a release already queued together: the loop the press
+// starts ends at the release, and the window does not follow the pointer afterwards.
+TEST_F(SizeMove, AClickOnTheCaptionEndsTheMoveLoop)
+{
+    HWND w = Form(Bounds(100, 100, 300, 200));
+    for (int clicks : {1, 2}) {
+        SCOPED_TRACE(clicks);
+        ClearLog();
+        if (clicks == 1) screen->Click(150, 110);
+        else screen->DoubleClick(150, 110);
+        EXPECT_EQ(Log(w, WM_EXITSIZEMOVE).size(), Log(w, WM_ENTERSIZEMOVE).size());
+        EXPECT_EQ(GetCapture(), nullptr);
+        screen->MouseMove(400, 300);
+        EXPECT_EQ(GetWindowRect(w), Bounds(100, 100, 300, 200));
+        screen->Advance(1000);
+    }
+}
+
 TEST_F(SizeMove, EscapeReturnsTheWindowToWhereItStarted)
 {
     HWND w = Form(Bounds(100, 100, 300, 200));

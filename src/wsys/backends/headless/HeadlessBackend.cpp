@@ -73,7 +73,11 @@ void THeadlessBackend::MouseUp(TMouseButton button) { Inject(MouseEvent(TBackend
 void THeadlessBackend::Click(int x, int y, TMouseButton button)
 {
     if (cursor_ != TPoint{x, y}) MouseMove(x, y);
-    MouseDown(button);
+    // The press and the release reach the queue together, as a real click does: a loop that the
+    // press starts (a window moved by its caption, a menu tracking the mouse) takes the release.
+    TBackendEvent press = MouseEvent(TBackendEventKind::ButtonDown, button);
+    press.time = clock_.now;
+    events_.push_back(press);
     MouseUp(button);
 }
 
