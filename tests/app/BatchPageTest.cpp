@@ -201,6 +201,7 @@ TEST_F(BatchPageTest, ClosingTheWindowDuringARunWritesNoLaterFile)
     EXPECT_FALSE(c->BatchRunning());
     EXPECT_NE(c->bsSkinStatusPanel3->Caption(), "压缩完成！");
 }
+
 // Files are converted ahead on several cores, yet the gauge, the status and the outputs follow
 // the list, and the window keeps answering while a file is in work.
 TEST_F(BatchPageTest, OutputsAppearInListOrderWhileTheWindowAnswers)
@@ -244,7 +245,8 @@ TEST_F(BatchPageTest, OutputsAppearInListOrderWhileTheWindowAnswers)
         EXPECT_EQ(s.status, files[size_t(s.value - 1)]);
         // Written so far: the files before the one in work, and perhaps that one.
         std::vector<std::string> written;
-        for (int i = 0; i < s.value; ++i) written.push_back("Yarro_" + std::filesystem::path(files[size_t(i)]).stem().string() + ".jpg");
+        for (int i = 0; i < s.value; ++i)
+            written.push_back("Yarro_" + std::filesystem::path(files[size_t(i)]).stem().string() + ".jpg");
         std::vector<std::string> before(written.begin(), written.end() - 1);
         std::sort(written.begin(), written.end());
         std::sort(before.begin(), before.end());
@@ -255,7 +257,8 @@ TEST_F(BatchPageTest, OutputsAppearInListOrderWhileTheWindowAnswers)
     EXPECT_EQ(ReadFileBytes(Scratch("out/Yarro_d.jpg")), JpegEncode(PatternPicture(7, 5), 75));
     EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), "压缩完成！");
     // Waiting for the workers took no virtual time: only the pause after each file did.
-    EXPECT_EQ(screen->Now() - start, 4u);}
+    EXPECT_EQ(screen->Now() - start, 4u);
+}
 
 TEST_F(BatchPageTest, RemoveTakesOnlyTheFocusedItemAfterThePointerWasOverTheList)
 {
