@@ -25,7 +25,7 @@ std::optional<std::string> PercentDecoded(std::string_view text)
         }
         if (i + 2 >= text.size()) return std::nullopt;
         int high = HexValue(text[i + 1]), low = HexValue(text[i + 2]);
-        if (high < 0 || low < 0 || (high == 0 && low == 0)) return std::nullopt;
+        if (high < 0 || low < 0) return std::nullopt;
         out += char(high * 16 + low);
         i += 2;
     }
@@ -59,7 +59,10 @@ std::optional<std::string> LocalPath(std::string_view uri, std::string_view host
     if (!rest.starts_with("/")) return std::nullopt;
     // A query or fragment is no part of a file's name.
     rest = rest.substr(0, rest.find_first_of("?#"));
-    return PercentDecoded(rest);
+    std::optional<std::string> path = PercentDecoded(rest);
+    // A NUL, raw or escaped, would cut the name short where the system reads it.
+    if (path && path->find('\0') != std::string::npos) return std::nullopt;
+    return path;
 }
 
 } // namespace

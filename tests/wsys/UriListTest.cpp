@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace tavrik;
+using namespace std::string_literals;
 
 TEST(UriList, LocalFilesAreDecodedAndEverythingElseLeftOut)
 {
@@ -20,6 +21,7 @@ TEST(UriList, LocalFilesAreDecodedAndEverythingElseLeftOut)
         {"# from the file manager\r\n\r\n  file:///c.jpg  \r\nhttp://example.org/d.jpg\r\nsmb://srv/e.jpg\r\n",
          {"/c.jpg"}},
         {"file:///p%2\nfile:///p%zz.jpg\nfile:///p%00.jpg\nfile:///ok%2Fx.jpg\n", {"/ok/x.jpg"}},
+        {"file:///raw\0nul.jpg\nfile:///fine.jpg\n"s, {"/fine.jpg"}},
         {"file:///a.jpg?size=1\nfile:///b.jpg#frag\n", {"/a.jpg", "/b.jpg"}},
         {"", {}},
         {"\r\n\r\n", {}},
