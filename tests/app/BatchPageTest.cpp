@@ -179,7 +179,8 @@ TEST_F(BatchPageTest, ARunStopsAtAFileThatCannotBeConverted)
     }
 }
 
-// Closing the window in the middle of a run ends it: what was converted ahead is not written.
+// Closing the window in the middle of a run ends it: neither the file in work when the close
+// is handled nor what was converted ahead is written.
 TEST_F(BatchPageTest, ClosingTheWindowDuringARunWritesNoLaterFile)
 {
     c->SetBatchWorkers(2);
@@ -188,12 +189,15 @@ TEST_F(BatchPageTest, ClosingTheWindowDuringARunWritesNoLaterFile)
     List({a, held.Path(), d});
     c->bsSkinEdit1->SetText(Scratch("out"));
     WatchGauge();
-    atGauge[2] = [&] {
-        screen->WhenIdle([&] {
-            screen->CloseFromDesktop(c->Handle());
-            held.Release(JpegEncode(PatternPicture(4, 4), 90));
-        });
-    };
+    // The held file ends only once the close was handled, so its result comes after it.
+    bool released = false;
+    c->AddWindowHook([&](TMessage& m, const TWndNext& next) {
+        next(m);
+        if (m.Msg != WM_CLOSE || released) return;
+        released = true;
+        held.Release(JpegEncode(PatternPicture(4, 4), 90));
+    });
+    atGauge[2] = [&] { screen->WhenIdle([&] { screen->CloseFromDesktop(c->Handle()); }); };
     ClickOn(c->bsSkinButton4);
     EXPECT_TRUE(atGauge.empty());
     EXPECT_TRUE(messages.empty());
