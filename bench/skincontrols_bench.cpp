@@ -35,7 +35,7 @@ struct TSkinScene : TFormScene {
         LoadProgramSkin(stored);
         skin.ApplyStoredSkin(stored);
     }
-    THeadlessBackend& Screen() { return static_cast<THeadlessBackend&>(TWindowSystem::Instance().Backend()); }
+    THeadlessBackend& Screen() { return *screen; }
     TbsStoredSkin stored;
     TbsSkinData skin;
 };

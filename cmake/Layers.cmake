@@ -11,6 +11,8 @@ set(TAVRIK_LAYERS
   ui
   skin
   skincontrols
+  skinforms
+  skindialogs
   app
 )
 

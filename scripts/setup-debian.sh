@@ -9,7 +9,7 @@ PACKAGES="
   libjpeg62-turbo-dev zlib1g-dev
   libx11-dev libxext-dev libxtst-dev libxrandr-dev libxi-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-wqy-microhei fonts-dejavu-core
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils xdotool trayer
   libjpeg-turbo-progs imagemagick
   xdg-utils
   desktop-file-utils groff-base

@@ -363,7 +363,6 @@ void TCalvane::BuildHelpPage()
     bsSkinLabel1 = Place<TWorkbenchLabel>(sheet, this, "bsSkinLabel1", 80, 16, 129, 21);
     bsSkinLabel1->SetAutoSize(false);
     bsSkinLabel1->SetCaption("Tavrik图片压缩工具");
-    bsSkinLabel1->Font().SetStyle(fsBold);
     bsSkinLinkLabel2 = Place<TWorkbenchLinkLabel>(sheet, this, "bsSkinLinkLabel2", 80, 48, 188, 14);
     bsSkinLinkLabel2->SetAutoSize(false);
     bsSkinLinkLabel2->SetCaption("Tavrik 项目主页");

@@ -8,14 +8,26 @@ namespace tavrik {
 
 namespace {
 
-TWorkbenchLabel* ValueLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top,
-                            const char* text)
+TWorkbenchLabel* Label(TWinControl* parent, TComponent* owner, const char* name, TRect bounds, const char* text)
 {
-    auto* label = Place<TWorkbenchLabel>(parent, owner, name, left, top, 33, 21);
+    auto* label = Place<TWorkbenchLabel>(parent, owner, name, bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     label->SetAutoSize(false);
     label->SetCaption(text);
     label->SetLayout(TTextLayout::tlCenter);
     return label;
+}
+
+TWorkbenchLabel* ValueLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top,
+                            const char* text)
+{
+    return Label(parent, owner, name, Bounds(left, top, 33, 21), text);
+}
+
+// The labels naming a slider are 2 pixels taller than the ones showing its value.
+TWorkbenchLabel* NameLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width,
+                           const char* text)
+{
+    return Label(parent, owner, name, Bounds(left, top, width, 23), text);
 }
 
 } // namespace
@@ -54,21 +66,21 @@ void TfrmsetC::BuildLayout()
 
     bsSkinGroupBox1 = NewGroup("对比度");
     bsSkinGroupBox1->SetName("bsSkinGroupBox1");
-    bsSkinLabel2 = ValueLabel(bsSkinGroupBox1, this, "bsSkinLabel2", 16, 55, " 参数");
+    bsSkinLabel2 = NameLabel(bsSkinGroupBox1, this, "bsSkinLabel2", 16, 55, 33, " 参数");
     Labelcontrast = ValueLabel(bsSkinGroupBox1, this, "Labelcontrast", 57, 55, "255");
     trackbarcontrast = Place<TWorkbenchTrackBar>(bsSkinGroupBox1, this, "trackbarcontrast", 96, 55, 289, 20);
 
     bsSkinGroupBox2 = NewGroup("饱和度调节");
     bsSkinGroupBox2->SetName("bsSkinGroupBox2");
-    bsSkinLabel3 = ValueLabel(bsSkinGroupBox2, this, "bsSkinLabel3", 16, 55, " 参数");
+    bsSkinLabel3 = NameLabel(bsSkinGroupBox2, this, "bsSkinLabel3", 16, 55, 33, " 参数");
     bsSkinLabel1 = ValueLabel(bsSkinGroupBox2, this, "bsSkinLabel1", 57, 55, "255");
     bsSkinTrackBar1 = Place<TWorkbenchTrackBar>(bsSkinGroupBox2, this, "bsSkinTrackBar1", 96, 55, 289, 20);
 
     GroupBoxRGBChange = NewGroup("RGB调整");
     GroupBoxRGBChange->SetName("GroupBoxRGBChange");
-    bsSkinLabel4 = ValueLabel(GroupBoxRGBChange, this, "bsSkinLabel4", 32, 27, "  R");
-    bsSkinLabel6 = ValueLabel(GroupBoxRGBChange, this, "bsSkinLabel6", 32, 55, "  G");
-    bsSkinLabel5 = ValueLabel(GroupBoxRGBChange, this, "bsSkinLabel5", 32, 83, "  B");
+    bsSkinLabel4 = NameLabel(GroupBoxRGBChange, this, "bsSkinLabel4", 32, 27, 25, "  R");
+    bsSkinLabel6 = NameLabel(GroupBoxRGBChange, this, "bsSkinLabel6", 32, 55, 25, "  G");
+    bsSkinLabel5 = NameLabel(GroupBoxRGBChange, this, "bsSkinLabel5", 32, 83, 25, "  B");
     labelred = ValueLabel(GroupBoxRGBChange, this, "labelred", 73, 27, "255");
     labelgreen = ValueLabel(GroupBoxRGBChange, this, "labelgreen", 73, 55, "255");
     labelblue = ValueLabel(GroupBoxRGBChange, this, "labelblue", 73, 83, "255");

@@ -22,6 +22,13 @@ TBitmap JpegDecode(const std::string& fileName, TJpegDecodeMode mode = TJpegDeco
 // As above, from a JPEG stream in memory.
 TBitmap JpegDecode(std::span<const uint8_t> stream, TJpegDecodeMode mode = TJpegDecodeMode::TrueColor);
 
+// A picture reduced for a preview box of boxWidth x boxHeight: libjpeg decodes at 1/8, 1/4 or
+// 1/2 scale, the smallest one whose picture still covers the box on both sides, which skips
+// most of the work on a large photograph. Colours and failures as JpegDecode.
+TBitmap JpegDecodePreview(std::span<const uint8_t> stream, int boxWidth, int boxHeight);
+// The scale JpegDecodePreview picks: 8, 4, 2 or 1 for a picture of width x height.
+int JpegPreviewScaleDenominator(int width, int height, int boxWidth, int boxHeight);
+
 // Encodes the picture as a baseline JFIF stream: YCbCr 2x2/1x1/1x1, floating-point DCT,
 // standard Huffman tables, quality clamped to 1..100, density unit 0 at 1 x 1. A picture of
 // another pixel format is encoded from a 24-bit copy. An empty picture gives an empty stream.

@@ -4,6 +4,7 @@
 #include "core/FileIO.h"
 #include "imaging/JpegGuard.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tavrik {
@@ -21,6 +22,8 @@ struct TDecodeJob {
     const uint8_t* data;
     size_t size;
     TJpegDecodeMode mode;
+    int boxWidth;  // with boxHeight the area a preview covers; 0 decodes at full size
+    int boxHeight;
     TOutputKind kind;
     JSAMPROW* rows;   // one per picture row, set up between the steps
     uint8_t* cmykRow; // 4 bytes per pixel, CMYK and YCCK only
@@ -40,8 +43,12 @@ void ChooseOutput(TDecodeJob& job)
 {
     jpeg_decompress_struct& cinfo = job.cinfo;
     cinfo.scale_num = 1;
-    cinfo.scale_denom = 1;
-    cinfo.do_block_smoothing = TRUE;
+    cinfo.scale_denom = job.boxWidth > 0 ? unsigned(JpegPreviewScaleDenominator(int(cinfo.image_width),
+                                                                                int(cinfo.image_height),
+                                                                                job.boxWidth, job.boxHeight))
+                                         : 1;
+    // Smoothing only serves the full-size picture; a reduced one averages the blocks anyway.
+    cinfo.do_block_smoothing = cinfo.scale_denom == 1;
     cinfo.dct_method = JDCT_FLOAT;
     switch (cinfo.jpeg_color_space) {
     case JCS_GRAYSCALE:
@@ -172,7 +179,8 @@ private:
     throw EJpegError(what + ": " + reason);
 }
 
-TBitmap Decode(std::span<const uint8_t> stream, TJpegDecodeMode mode, const std::string& source)
+TBitmap Decode(std::span<const uint8_t> stream, TJpegDecodeMode mode, const std::string& source, int boxWidth = 0,
+               int boxHeight = 0)
 {
     TDecodeJob job;
     std::memset(&job, 0, sizeof job);
@@ -180,6 +188,8 @@ TBitmap Decode(std::span<const uint8_t> stream, TJpegDecodeMode mode, const std:
     job.data = stream.data();
     job.size = stream.size();
     job.mode = mode;
+    job.boxWidth = boxWidth;
+    job.boxHeight = boxHeight;
     TDecompressGuard guard(job.cinfo);
     if (!jpeg::RunJpegStep(job.error, ReadHeaderStep, &job)) ThrowDecodeError(source, jpeg::DescribeJpegError(job.error));
     if (job.kind == TOutputKind::Unsupported)
@@ -204,6 +214,22 @@ TBitmap Decode(std::span<const uint8_t> stream, TJpegDecodeMode mode, const std:
 } // namespace
 
 TBitmap JpegDecode(std::span<const uint8_t> stream, TJpegDecodeMode mode) { return Decode(stream, mode, {}); }
+
+int JpegPreviewScaleDenominator(int width, int height, int boxWidth, int boxHeight)
+{
+    for (int denominator : {8, 4, 2}) {
+        // libjpeg rounds a reduced side up.
+        int64_t w = (int64_t(width) + denominator - 1) / denominator;
+        int64_t h = (int64_t(height) + denominator - 1) / denominator;
+        if (w >= boxWidth && h >= boxHeight) return denominator;
+    }
+    return 1;
+}
+
+TBitmap JpegDecodePreview(std::span<const uint8_t> stream, int boxWidth, int boxHeight)
+{
+    return Decode(stream, TJpegDecodeMode::TrueColor, {}, std::max(boxWidth, 1), std::max(boxHeight, 1));
+}
 
 TBitmap JpegDecode(const std::string& fileName, TJpegDecodeMode mode)
 {

@@ -218,11 +218,14 @@ std::optional<TRegion> FrameRegionFromMask(const TBitmap& mask, const TSkinCut& 
                                            const TSkinCut& newCut)
 {
     if (newCut.RightTop.x < newCut.LeftTop.x || newCut.LeftBottom.y < newCut.LeftTop.y) return std::nullopt;
-    TFrameParts parts = BuildMaskFrameParts(mask, cut, newWidth, newCut);
-    const TRect& nc = newCut.Client;
+    return RegionOfMaskParts(BuildMaskFrameParts(mask, cut, newWidth, newCut), newCut.Client);
+}
+
+std::optional<TRegion> RegionOfMaskParts(const TFrameParts& parts, const TRect& client)
+{
     std::vector<TRect> shape;
-    bool any = !nc.IsEmpty();
-    if (any) shape.push_back(nc);
+    bool any = !client.IsEmpty();
+    if (any) shape.push_back(client);
     auto add = [&](const TBitmap& part, int x, int y) {
         if (part.Empty()) return;
         any = true;
@@ -230,9 +233,9 @@ std::optional<TRegion> FrameRegionFromMask(const TBitmap& mask, const TSkinCut& 
         shape.insert(shape.end(), runs.begin(), runs.end());
     };
     add(parts.Top, 0, 0);
-    add(parts.Bottom, 0, nc.Bottom);
-    add(parts.Left, 0, nc.Top);
-    add(parts.Right, nc.Right, nc.Top);
+    add(parts.Bottom, 0, client.Bottom);
+    add(parts.Left, 0, client.Top);
+    add(parts.Right, client.Right, client.Top);
     if (!any) return std::nullopt;
     return TRegion::FromRects(shape);
 }

@@ -36,10 +36,14 @@ std::optional<TRegion> RegionFromMask(const TBitmap& mask);
 // A band that is not made stays empty; pixels no cell covers are white, outside the shape.
 TFrameParts BuildMaskFrameParts(const TBitmap& mask, const TSkinCut& cut, int newWidth, const TSkinCut& newCut);
 
-// The shape of an element of width newWidth drawn with newCut: the new client rectangle,
-// always inside, united with the shapes of the four mask bands placed around it. Nothing
-// when the element is smaller than its corners or there is nothing to unite; the element
-// then keeps its rectangle.
+// The shape of a frame whose mask bands lie around client as TFrameParts places them: the
+// client rectangle, always inside, united with the bands' shapes. Nothing when there is
+// nothing to unite.
+std::optional<TRegion> RegionOfMaskParts(const TFrameParts& parts, const TRect& client);
+
+// The shape of an element of width newWidth drawn with newCut: RegionOfMaskParts of its
+// resized mask bands around the new client rectangle. Nothing when the element is smaller
+// than its corners or there is nothing to unite; the element then keeps its rectangle.
 std::optional<TRegion> FrameRegionFromMask(const TBitmap& mask, const TSkinCut& cut, int newWidth,
                                            const TSkinCut& newCut);
 

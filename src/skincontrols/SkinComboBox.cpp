@@ -10,6 +10,7 @@
 #include "skin/SkinImageBuilders.h"
 #include "skin/SkinWindows.h"
 #include "skincontrols/DefaultLook.h"
+#include "ui/Edit.h"
 #include "ui/Frame3D.h"
 #include "ui/ImageList.h"
 #include "wsys/WinApi.h"
@@ -22,6 +23,37 @@ namespace tavrik {
 namespace {
 
 constexpr uint64_t kTypingPause = 500; // ms after which typed letters start a new prefix
+constexpr int kEditMargin = 2;         // text margins of the inner edit
+
+bool StartsWith(const std::string& text, const std::string& prefix)
+{
+    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return std::tolower(uint8_t(a)) == std::tolower(uint8_t(b));
+           });
+}
+
+// The edit of a combo box's edit style: no border, and while the box is bound the box's
+// skin under it instead of a background of its own.
+class TComboInnerEdit : public TEdit {
+public:
+    TComboInnerEdit(TComponent* owner, TbsSkinComboBox& combo) : TEdit(owner), combo_(combo)
+    {
+        SetBorderStyle(TBorderStyle::bsNone);
+        SetAutoSize(false);
+        SetTabStop(true);
+    }
+    bool Transparent = false;
+
+protected:
+    void PaintBackground(TCanvas& canvas) override
+    {
+        if (Transparent) combo_.PaintUnderEdit(canvas);
+        else TEdit::PaintBackground(canvas);
+    }
+
+private:
+    TbsSkinComboBox& combo_;
+};
 
 } // namespace
 
@@ -96,6 +128,7 @@ void TbsSkinComboBox::SetItemIndex(int index)
     const int chosen = list_->ItemIndex();
     if (chosen >= 0 && chosen < Items().Count()) SetText(Items()[chosen]);
     savedIndex_ = chosen;
+    if (edit_ && chosen >= 0 && chosen < Items().Count()) edit_->SetText(Items()[chosen]);
     Invalidate();
     auto alive = Guard();
     if (OnClick) OnClick(this);
@@ -105,7 +138,171 @@ void TbsSkinComboBox::SetItemIndex(int index)
 void TbsSkinComboBox::TextChanged()
 {
     TbsSkinCustomControl::TextChanged();
+    const bool fromEdit = textFromEdit_;
+    if (edit_ && !fromEdit && edit_->Text() != Text()) edit_->SetText(Text());
+    auto alive = Guard();
     if (OnChange) OnChange(this);
+    if (alive && fromEdit) SelectionChanged();
+}
+
+void TbsSkinComboBox::SetStyle(TbsComboBoxStyle style)
+{
+    if (style == style_) return;
+    style_ = style;
+    if (style == TbsComboBoxStyle::bscbEditStyle) {
+        const bool hadFocus = Focused();
+        SetTabStop(false);
+        auto* edit = new TComboInnerEdit(this, *this);
+        edit_ = edit;
+        edit->SetParent(this);
+        edit->Perform(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kEditMargin, kEditMargin));
+        edit->SetText(Text());
+        edit->OnChange = [this](TComponent*) { EditTextChanged(); };
+        edit->OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState shift) {
+            if (OnKeyDown) OnKeyDown(this, key, shift);
+        };
+        edit->OnKeyPress = [this](TComponent*, char32_t& key) {
+            if (OnKeyPress) OnKeyPress(this, key);
+        };
+        edit->OnKeyUp = [this](TComponent*, uint16_t& key, TShiftState shift) {
+            if (OnKeyUp) OnKeyUp(this, key, shift);
+        };
+        editHook_ = TWindowHook(edit, [this](TMessage& m, const TWndNext& next) { EditMessage(m, next); });
+        StyleEdit();
+        PlaceEdit();
+        if (hadFocus) edit->SetFocus();
+    } else {
+        SetTabStop(true);
+        editHook_.Remove();
+        TEdit* edit = edit_;
+        edit_ = nullptr;
+        if (edit) edit->Free();
+    }
+    Invalidate();
+}
+
+void TbsSkinComboBox::SetBounds(int left, int top, int width, int height)
+{
+    TbsSkinCustomControl::SetBounds(left, top, width, height);
+    PlaceEdit();
+}
+
+bool TbsSkinComboBox::EditTransparent() const { return edit_ && static_cast<TComboInnerEdit*>(edit_)->Transparent; }
+
+void TbsSkinComboBox::PlaceEdit()
+{
+    if (edit_) edit_->SetBoundsRect(TextArea());
+}
+
+// The edit's font is the box's; while bound it shows the skin through its background.
+void TbsSkinComboBox::StyleEdit()
+{
+    if (!edit_) return;
+    const bool bound = SkinIndex() != -1 && comboSkin_;
+    TFont font = DefaultFont();
+    if (bound) {
+        font.SetName(fontname_);
+        font.SetHeight(fontheight_);
+        font.SetStyle(fontstyle_);
+        font.SetColor(fontcolor_);
+    }
+    edit_->Font().Assign(font);
+    static_cast<TComboInnerEdit*>(edit_)->Transparent = bound;
+    edit_->Invalidate();
+}
+
+void TbsSkinComboBox::PaintUnderEdit(TCanvas& canvas)
+{
+    if (!edit_ || Width() <= 0 || Height() <= 0) return;
+    ReadSkinObject();
+    TBitmap image(Width(), Height());
+    if (SkinIndex() == -1) DrawDefaultImage(image);
+    else DrawSkinImage(image);
+    canvas.Draw(-edit_->Left(), -edit_->Top(), image);
+}
+
+// Typing searches the items: with AutoComplete the item found is selected in the list,
+// otherwise the list only scrolls to it.
+void TbsSkinComboBox::EditTextChanged()
+{
+    const std::string typed = edit_->Text();
+    const int found = FindPrefix(typed, 0);
+    if (found >= 0) {
+        if (autoComplete_) list_->SetItemIndex(found);
+        else list_->ListBox().SetTopIndex(found);
+    }
+    textFromEdit_ = true;
+    SetText(typed);
+    textFromEdit_ = false;
+    if (EditTransparent()) edit_->Invalidate();
+}
+
+// Completes the typed text to the first item that begins with it; the completion is selected.
+void TbsSkinComboBox::CompleteInEdit()
+{
+    const std::string typed = edit_->Text();
+    const int found = FindPrefix(typed, Utf8Length(typed) == 1 ? std::max(ItemIndex(), 0) : 0);
+    if (found < 0) return;
+    const int length = int(Utf8Length(typed));
+    SetItemIndex(found);
+    if (!edit_) return;
+    edit_->SetSelStart(length);
+    edit_->SetSelLength(edit_->GetTextLen() - length);
+}
+
+void TbsSkinComboBox::StepInEdit(int delta)
+{
+    const int count = Items().Count();
+    if (DroppedDown()) {
+        const int next = list_->ItemIndex() + delta;
+        if (next >= 0 && next < count) list_->SetItemIndex(next);
+        return;
+    }
+    const int next = ItemIndex() + delta;
+    if (next < 0 || next >= count) return;
+    SetItemIndex(next);
+    if (edit_) edit_->SelectAll();
+}
+
+// The edit's messages pass here first: the keys that choose, the presses that close the list.
+void TbsSkinComboBox::EditMessage(TMessage& m, const TWndNext& next)
+{
+    switch (m.Msg) {
+    case WM_KILLFOCUS:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: CloseUp(false); break;
+    case WM_KEYDOWN: {
+        const int count = Items().Count();
+        const int index = list_->ItemIndex();
+        switch (m.WParam) {
+        case VK_RETURN:
+            if (DroppedDown()) CloseUp(true);
+            return;
+        case VK_ESCAPE:
+            if (DroppedDown()) CloseUp(false);
+            return;
+        case VK_PRIOR:
+            if (DroppedDown() && count > 0) list_->SetItemIndex(std::max(0, index - dropDownCount_ - 1));
+            if (DroppedDown()) return;
+            break;
+        case VK_NEXT:
+            if (DroppedDown() && count > 0) list_->SetItemIndex(std::min(count - 1, index + dropDownCount_ - 1));
+            if (DroppedDown()) return;
+            break;
+        case VK_UP:
+        case VK_DOWN: StepInEdit(m.WParam == VK_UP ? -1 : 1); return;
+        default: break;
+        }
+        break;
+    }
+    case WM_MOUSEWHEEL: StepInEdit(GET_WHEEL_DELTA_WPARAM(m.WParam) > 0 ? -1 : 1); return;
+    default: break;
+    }
+    auto alive = Guard();
+    next(m);
+    if (!alive || !edit_) return;
+    if (m.Msg == WM_KEYUP && m.WParam >= '0' && autoComplete_) CompleteInEdit();
+    else if (EditTransparent() && (m.Msg == WM_KEYDOWN || m.Msg == WM_CHAR || m.Msg == WM_CUT || m.Msg == WM_PASTE)) edit_->Invalidate();
 }
 
 void TbsSkinComboBox::ReadSkinObject()
@@ -138,6 +335,8 @@ void TbsSkinComboBox::ApplySkin()
     list_->SetSkinData(SkinData());
     list_->SetSkinDataName(bound ? listboxname_ : "");
     list_->ApplySkin();
+    StyleEdit();
+    PlaceEdit();
 }
 
 TRect TbsSkinComboBox::ButtonRect() const
@@ -159,13 +358,14 @@ TRect TbsSkinComboBox::TextArea() const
 void TbsSkinComboBox::DrawItemText(TCanvas& canvas, TSize size, TRect text, int index, const TFont& font)
 {
     if (index < 0 || index >= Items().Count()) return;
+    // A handler draws in the box's font like the built-in drawing, as the list's handler does.
+    canvas.SetFont(font.Request());
+    canvas.Brush().Style = TBrushStyle::bsClear;
     if (OnComboBoxDrawItem) {
         OnComboBoxDrawItem(this, canvas, index, size.cx, size.cy, text,
                            Focused() ? TOwnerDrawState(odFocused) : TOwnerDrawState(0));
         return;
     }
-    canvas.SetFont(font.Request());
-    canvas.Brush().Style = TBrushStyle::bsClear;
     if (TImageList* images = Images()) {
         const int picture = ImageIndex() >= 0 ? ImageIndex() : index;
         if (picture < images->Count())
@@ -188,7 +388,7 @@ void TbsSkinComboBox::DrawDefaultImage(TBitmap& bitmap)
                                                                     : TbsElementState::Normal);
     DrawSmallDownArrow(canvas, arrow, Enabled() ? clBlack : clBtnShadow);
     const TRect area = TextArea();
-    if (area.IsEmpty()) return;
+    if (area.IsEmpty() || edit_) return;
     TBitmap text(area.Width(), area.Height());
     TCanvas textCanvas(text);
     textCanvas.Brush().Style = TBrushStyle::bsSolid;
@@ -213,7 +413,7 @@ void TbsSkinComboBox::DrawSkinImage(TBitmap& bitmap)
     else if (buttonHot_) face = activebuttonrect_;
     if (!face.IsEmpty()) canvas.CopyRect(ButtonRect(), *SkinPicture, face);
     const TRect area = TextArea();
-    if (area.Width() <= 0) return;
+    if (area.Width() <= 0 || edit_) return;
     const TRect& source = Focused() ? focusitemrect_ : itemrect_;
     const int h = !itemrect_.IsEmpty() ? itemrect_.Height() : !focusitemrect_.IsEmpty() ? focusitemrect_.Height() : area.Height();
     TBitmap text(area.Width(), h);
@@ -244,6 +444,7 @@ void TbsSkinComboBox::DropDown()
     TPoint at = ClientToScreen({0, Height()});
     const TRect work = GetMonitorWorkArea(Handle(), true);
     if (at.y + list_->Height() > work.Bottom) at.y = at.y - Height() - list_->Height();
+    if (edit_ && edit_->CanFocus()) edit_->SetFocus();
     savedIndex_ = ItemIndex();
     list_->ListBox().SetTopIndex(std::max(savedIndex_, 0));
     list_->ShowAt(at);
@@ -259,7 +460,9 @@ void TbsSkinComboBox::CloseUp(bool accept)
     auto alive = Guard();
     if (accept && chosen >= 0 && chosen < Items().Count()) {
         savedIndex_ = chosen;
-        SetText(Items()[chosen]);
+        if (edit_) edit_->SetText(Items()[chosen]);
+        else SetText(Items()[chosen]);
+        if (!alive) return;
         Invalidate();
         if (OnClick) OnClick(this);
         if (alive) SelectionChanged();
@@ -301,12 +504,12 @@ void TbsSkinComboBox::SetButtonState(bool hot, bool pressed)
 
 void TbsSkinComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (!Focused()) SetFocus();
+    if (!edit_ && !Focused()) SetFocus();
     auto alive = Guard();
     TbsSkinCustomControl::MouseDown(button, shift, x, y);
     if (!alive || button != TMouseButton::Left) return;
     const TPoint p{x, y};
-    if (ButtonRect().Contains(p) || TextArea().Contains(p)) {
+    if (ButtonRect().Contains(p) || (!edit_ && TextArea().Contains(p))) {
         SetButtonState(buttonHot_, true);
         if (DroppedDown()) CloseUp(false);
         else DropDown();
@@ -388,20 +591,21 @@ void TbsSkinComboBox::Search(char32_t c)
     lastTyped_ = now;
     prefix_ += Utf8Encode(c);
     // One letter looks from the next item on, so that the same letter again moves on.
-    const int count = Items().Count();
     const bool single = prefix_ == Utf8Encode(c);
-    const int start = single ? ItemIndex() + 1 : 0;
-    auto startsWith = [&](const std::string& text) {
-        return text.size() >= prefix_.size() &&
-               std::equal(prefix_.begin(), prefix_.end(), text.begin(), [](char a, char b) { return std::tolower(uint8_t(a)) == std::tolower(uint8_t(b)); });
-    };
+    Choose(FindPrefix(prefix_, single ? ItemIndex() + 1 : 0));
+}
+
+// The first item from start on (wrapping around) that begins with the prefix, or -1.
+int TbsSkinComboBox::FindPrefix(const std::string& prefix, int start)
+{
+    const int count = Items().Count();
+    if (prefix.empty() || count == 0) return -1;
+    start = std::clamp(start, 0, count);
     for (int k = 0; k < count; ++k) {
         const int i = (start + k) % count;
-        if (startsWith(Items()[i])) {
-            Choose(i);
-            return;
-        }
+        if (StartsWith(Items()[i], prefix)) return i;
     }
+    return -1;
 }
 
 void TbsSkinComboBox::WndProc(TMessage& m)
@@ -410,10 +614,18 @@ void TbsSkinComboBox::WndProc(TMessage& m)
     case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS; return;
     case WM_MOUSEWHEEL: Step(GET_WHEEL_DELTA_WPARAM(m.WParam) > 0 ? -1 : 1); return;
     case WM_KILLFOCUS:
-        CloseUp(false);
+        if (!edit_) CloseUp(false);
         Invalidate();
         break;
-    case WM_SETFOCUS: Invalidate(); break;
+    case WM_SETFOCUS:
+        // The edit takes the focus of the edit style.
+        if (edit_ && edit_->CanFocus()) {
+            TbsSkinCustomControl::WndProc(m);
+            edit_->SetFocus();
+            return;
+        }
+        Invalidate();
+        break;
     case CM_MOUSELEAVE: SetButtonState(false, buttonPressed_); break;
     default: break;
     }

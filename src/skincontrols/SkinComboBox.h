@@ -2,12 +2,14 @@
 
 #include "skincontrols/SkinCustomControl.h"
 #include "skincontrols/SkinListBox.h"
+#include "ui/WndHookChain.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tavrik {
 
+class TEdit;
 class TbsSkinComboBox;
 
 // The drop-down list of a skinned combo box: a skinned list box in a floating window of its
@@ -41,6 +43,11 @@ enum class TbsComboBoxStyle : uint8_t { bscbEditStyle, bscbFixedStyle };
 // rows, typed letters find an item by its beginning (letters typed within 500 ms of each other
 // make one prefix), Alt+Down opens and Alt+Up closes. In the open list the pointer picks the
 // item under it, a click or Enter takes it, Esc or a press anywhere else keeps the old choice.
+//
+// In the edit style a borderless edit (InnerEdit) takes the text area: what is typed there is
+// the Text, and completes to the first item that begins with it (the rest of the item's text
+// selected, so that typing on replaces it); Up and Down step through the items. While bound,
+// the edit shows the skin through its background.
 class TbsSkinComboBox : public TbsSkinCustomControl {
 public:
     explicit TbsSkinComboBox(TComponent* owner);
@@ -61,6 +68,11 @@ public:
     int ImageIndex() const { return list_->ImageIndex(); }
     void SetImageIndex(int index) { list_->SetImageIndex(index); }
 
+    TbsComboBoxStyle Style() const { return style_; }
+    void SetStyle(TbsComboBoxStyle style);
+    // The edit of the edit style, or nullptr.
+    TEdit* InnerEdit() const { return edit_; }
+
     TbsPopupListBox& PopupList() { return *list_; }
     bool DroppedDown() const { return list_->Open(); }
     virtual void DropDown();
@@ -77,6 +89,9 @@ public:
 
     void ApplySkin() override;
     void WndProc(TMessage& message) override;
+    void SetBounds(int left, int top, int width, int height) override;
+    // Draws the part of the box under the inner edit onto the edit's canvas.
+    void PaintUnderEdit(TCanvas& canvas);
 
 protected:
     // Run after a choice by the user or by ItemIndex; descendants act on it.
@@ -99,8 +114,21 @@ private:
     void Search(char32_t c);
     void SetButtonState(bool hot, bool pressed);
     void DrawItemText(TCanvas& canvas, TSize size, TRect text, int index, const TFont& font);
+    // The edit style.
+    void PlaceEdit();
+    void StyleEdit();
+    void EditMessage(TMessage& m, const TWndNext& next);
+    void EditTextChanged();
+    void CompleteInEdit();
+    void StepInEdit(int delta);
+    int FindPrefix(const std::string& prefix, int start);
+    bool EditTransparent() const;
 
     TbsPopupListBox* list_ = nullptr;
+    TbsComboBoxStyle style_ = TbsComboBoxStyle::bscbFixedStyle;
+    TEdit* edit_ = nullptr;
+    TWindowHook editHook_;
+    bool textFromEdit_ = false;
     int dropDownCount_ = 8;
     bool autoComplete_ = true;
     int savedIndex_ = -1;

@@ -6,6 +6,7 @@
 #include "skin/SkinData.h"
 #include "skincontrols/NonClientFrame.h"
 #include "skincontrols/SkinScrollBar.h"
+#include "skincontrols/TiledCopy.h"
 #include "ui/Frame3D.h"
 #include "wsys/WinApi.h"
 
@@ -13,21 +14,6 @@
 #include <climits>
 
 namespace tavrik {
-
-namespace {
-
-// Tiles the rectangle `source` of the picture over dest from its top-left corner.
-void Tile(TCanvas& canvas, TSize size, const TBitmap& picture, const TRect& source)
-{
-    if (source.IsEmpty()) return;
-    for (int y = 0; y < size.cy; y += source.Height())
-        for (int x = 0; x < size.cx; x += source.Width()) {
-            const int w = std::min(source.Width(), size.cx - x), h = std::min(source.Height(), size.cy - y);
-            canvas.CopyRect(Bounds(x, y, w, h), picture, Bounds(source.Left, source.Top, w, h));
-        }
-}
-
-} // namespace
 
 TbsSkinScrollBox::TbsSkinScrollBox(TComponent* owner) : TbsSkinCustomControl(owner)
 {
@@ -237,8 +223,8 @@ void TbsSkinScrollBox::DrawSkinImage(TBitmap& bitmap)
 {
     TCanvas canvas(bitmap);
     const TSize size{bitmap.Width(), bitmap.Height()};
-    if (background_) Tile(canvas, size, *background_, {0, 0, background_->Width(), background_->Height()});
-    else if (SkinPicture) Tile(canvas, size, *SkinPicture, clientrect.Offset(skinrect.Left, skinrect.Top));
+    if (background_) TileRect(canvas, *background_, {0, 0, background_->Width(), background_->Height()}, {0, 0, size.cx, size.cy});
+    else if (SkinPicture) TileRect(canvas, *SkinPicture, clientrect.Offset(skinrect.Left, skinrect.Top), {0, 0, size.cx, size.cy});
     else DrawDefaultImage(bitmap);
 }
 

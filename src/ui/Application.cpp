@@ -124,6 +124,7 @@ void TApplication::Minimize()
         ShowWindow(f->Handle(), SW_HIDE);
         hiddenForms_.push_back(f);
     }
+    minimized_ = true;
     ShowWindow(main->Handle(), SW_MINIMIZE);
     auto alive = Guard();
     minimizeListeners_.Each([&](const TNotifyEvent& listener) {
@@ -136,8 +137,12 @@ void TApplication::Minimize()
 void TApplication::Restore()
 {
     TForm* main = MainForm();
-    if (!main || !main->HandleAllocated() || !IsIconic(main->Handle())) return;
-    ShowWindow(main->Handle(), SW_RESTORE);
+    if (!main || !main->HandleAllocated()) return;
+    const bool iconic = IsIconic(main->Handle());
+    // The desktop may have restored the main form itself (its task-bar entry).
+    if (!iconic && !minimized_) return;
+    minimized_ = false;
+    if (iconic) ShowWindow(main->Handle(), SW_RESTORE);
     for (const TComponentRef<TForm>& f : hiddenForms_)
         if (TForm* form = f.Get(); form && form->Visible()) ShowWindow(form->Handle(), SW_SHOWNA);
     hiddenForms_.clear();

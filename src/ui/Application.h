@@ -80,7 +80,8 @@ public:
     bool RemoveMessageListener(TListenerId id) { return messageListeners_.Remove(id); }
 
     // The program as a whole goes to and comes back from the task bar: the main form is
-    // minimized and the other shown forms wait hidden until Restore.
+    // minimized and the other shown forms wait hidden until Restore, which also runs when the
+    // desktop brings the main form back.
     void Minimize();
     void Restore();
     // The listeners, latest first, then OnMinimize.
@@ -146,6 +147,7 @@ private:
     std::function<bool(MSG&)> previousFilter_;
     bool filterInstalled_ = false;
     std::vector<TComponentRef<TForm>> hiddenForms_;
+    bool minimized_ = false;
     TListenerList<TMessageEvent> messageListeners_;
     TListenerList<TNotifyEvent> minimizeListeners_;
 

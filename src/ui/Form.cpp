@@ -27,6 +27,7 @@ TForm::TForm(TComponent* owner) : TCustomControl(owner)
 TForm::~TForm()
 {
     MarkDestroying();
+    frameHook_ = nullptr;
     Screen()->RemoveForm(this);
 }
 
@@ -38,6 +39,8 @@ void TForm::AfterConstruction()
 void TForm::BeforeDestruction()
 {
     if (OnDestroy) OnDestroy(this);
+    // The frame component goes with the form's components; nothing asks it from here on.
+    frameHook_ = nullptr;
     // No broadcast reaches a form that is going.
     Screen()->RemoveForm(this);
     TCustomControl::BeforeDestruction();
@@ -68,8 +71,24 @@ void TForm::CreateParams(TCreateParams& p)
             if (borderIcons_ & biMaximize) p.Style |= WS_MAXIMIZEBOX;
         }
     }
+    if (frameHook_) p.Style &= ~WS_CAPTION;
     if (!Enabled()) p.Style |= WS_DISABLED;
     p.WndParent = ParentWindow();
+}
+
+void TForm::SetFrameHook(TFormFrameHook* hook)
+{
+    if (hook == frameHook_) return;
+    frameHook_ = hook;
+    if (!HandleAllocated() || Destroying()) return;
+    // The same frame bits as a window made afresh would get, without making it again.
+    constexpr DWORD kFrameBits = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    TCreateParams params;
+    CreateParams(params);
+    HWND h = Handle();
+    auto style = DWORD(GetWindowLongPtr(h, GWL_STYLE));
+    SetWindowLongPtr(h, GWL_STYLE, LONG_PTR((style & ~kFrameBits) | (params.Style & kFrameBits)));
+    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style)
@@ -88,6 +107,7 @@ void TForm::SetBorderIcons(TBorderIcons icons)
 
 TWindowState TForm::WindowState() const
 {
+    if (frameHook_) return frameHook_->FrameWindowState();
     if (HandleAllocated() && Showing()) {
         HWND h = const_cast<TForm*>(this)->Handle();
         if (IsIconic(h)) return TWindowState::wsMinimized;
@@ -99,6 +119,10 @@ TWindowState TForm::WindowState() const
 
 void TForm::SetWindowState(TWindowState state)
 {
+    if (frameHook_) {
+        frameHook_->SetFrameWindowState(state);
+        return;
+    }
     windowState_ = state;
     if (!HandleAllocated() || !Showing()) return;
     switch (state) {
@@ -147,7 +171,8 @@ void TForm::VisibleChanged()
     if (!alive || !Visible()) return;
     PlaceOnShow();
     int command = SW_SHOW;
-    if (windowState_ == TWindowState::wsMaximized) command = SW_SHOWMAXIMIZED;
+    if (frameHook_) command = SW_SHOW; // the frame component keeps the state
+    else if (windowState_ == TWindowState::wsMaximized) command = SW_SHOWMAXIMIZED;
     else if (windowState_ == TWindowState::wsMinimized) command = SW_SHOWMINIMIZED;
     ShowWindow(Handle(), command);
 }
@@ -304,9 +329,16 @@ void TForm::WndProc(TMessage& m)
     case CM_DIALOGKEY: CMDialogKey(m); return;
     case CM_DIALOGCHAR: RelayToControls(m, true); return;
     case CM_RELEASE: Free(); return;
+    case WM_SIZE:
+        TCustomControl::WndProc(m);
+        // The main form back from the task bar brings the program back. A size change that
+        // comes while the window is still iconic (a window manager's late configure) is none.
+        if (m.WParam != SIZE_MINIMIZED && !IsIconic(Handle()) && Application() && Application()->MainForm() == this)
+            Application()->Restore();
+        return;
     default: break;
     }
-    if (CaptionMouse(m)) return;
+    if (!frameHook_ && CaptionMouse(m)) return;
     TCustomControl::WndProc(m);
 }
 

@@ -18,6 +18,20 @@ enum class TPosition : uint8_t { poDesigned, poScreenCenter, poDesktopCenter, po
 enum class TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
 enum class TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
 
+// A component that draws a form's whole frame itself (border, caption, caption buttons) and
+// keeps the form's window state, because the window system's states do not know a frame it
+// does not draw (a rolled-up form, a maximized one that keeps its shape). While a form has
+// one, the form's window carries no caption bits (also when it is made again), the form
+// paints and hit-tests no caption of its own, and WindowState and SetWindowState go to it.
+class TFormFrameHook {
+public:
+    virtual TWindowState FrameWindowState() const = 0;
+    virtual void SetFrameWindowState(TWindowState state) = 0;
+
+protected:
+    ~TFormFrameHook() = default;
+};
+
 using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TComponent* Sender, bool& CanClose)>;
 // A key with modifiers pressed anywhere in the form, before menus and controls see it.
@@ -50,6 +64,10 @@ public:
     void SetPosition(TPosition position) { position_ = position; }
     TWindowState WindowState() const;
     void SetWindowState(TWindowState state);
+    // The frame component, or nullptr while the form shows the window system's frame. Setting
+    // it changes the window's style at once.
+    TFormFrameHook* FrameHook() const { return frameHook_; }
+    void SetFrameHook(TFormFrameHook* hook);
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool on) { keyPreview_ = on; }
 
@@ -122,6 +140,7 @@ private:
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TPosition position_ = TPosition::poDesigned;
     TWindowState windowState_ = TWindowState::wsNormal;
+    TFormFrameHook* frameHook_ = nullptr;
     bool keyPreview_ = false;
     TComponentRef<TWinControl> activeControl_;
     bool active_ = false;

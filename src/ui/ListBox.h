@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/CustomControl.h"
+#include "ui/OwnerDrawState.h"
 #include "ui/StringItems.h"
 
 #include <functional>
@@ -37,10 +38,6 @@ constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
 constexpr UINT LB_ITEMFROMPOINT = 0x01A9; // lParam: client point; answer: LOWORD item, HIWORD 1 when outside
 
 enum class TListBoxStyle : uint8_t { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
-
-// The state of an item handed to OnDrawItem, as a set of these bits.
-enum TOwnerDrawStateFlag : unsigned { odSelected = 1, odFocused = 2, odDisabled = 4 };
-using TOwnerDrawState = unsigned;
 
 using TDrawItemEvent = std::function<void(TComponent* Sender, int Index, TRect Rect, TOwnerDrawState State)>;
 using TMeasureItemEvent = std::function<void(TComponent* Sender, int Index, int& Height)>;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Geometry.h"
+#include "ui/OwnerDrawState.h"
 #include "wsys/WinTypes.h"
 
 #include <cstdint>
@@ -35,10 +36,6 @@ enum class TItemChange : uint8_t { ctText, ctImage, ctState };
 // caption, and the part that shows the selection (icon and caption, or the whole row with
 // RowSelect).
 enum class TDisplayCode : uint8_t { drBounds, drIcon, drLabel, drSelectBounds };
-
-// The state of an owner-drawn row (a set of these bits).
-enum TOwnerDrawStateFlag : unsigned { odSelected = 1, odGrayed = 2, odDisabled = 4, odFocused = 16 };
-using TOwnerDrawState = unsigned;
 
 using TLVDrawItemEvent =
     std::function<void(TCustomListView* Sender, TListItem* Item, TRect Rect, TOwnerDrawState State)>;

@@ -354,6 +354,11 @@ void TCustomTreeView::SetSelected(TTreeNode* node)
     selected_ = node;
     if (node) node->MakeVisible();
     Invalidate();
+    Change(node);
+}
+
+void TCustomTreeView::Change(TTreeNode* node)
+{
     if (OnChange) OnChange(this, node);
 }
 
@@ -368,8 +373,8 @@ void TCustomTreeView::NodeDeleting(TTreeNode* node)
         if (!next) next = node->GetPrevSibling();
         if (!next) next = node->Parent();
         selected_ = destroying ? nullptr : next;
-        if (!destroying && OnChange) {
-            OnChange(this, next);
+        if (!destroying) {
+            Change(next);
             if (!alive) return;
         }
     }

@@ -125,6 +125,9 @@ protected:
     void FontChanged() override;
     void Resize() override;
     void CreateWnd() override;
+    // The selection changed (to node, or to none): fires OnChange. A view that shows its
+    // scroll position elsewhere follows the scrolling the new selection caused.
+    virtual void Change(TTreeNode* node);
 
 private:
     friend class TTreeNode;

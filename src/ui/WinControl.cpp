@@ -181,8 +181,12 @@ void TWinControl::RecreateWnd()
     TForm* form = GetParentForm(this);
     TWinControl* active = form ? form->ActiveControl() : nullptr;
     bool focusInside = active && ContainsControl(active) && active->Focused();
+    // A shown top-level window (a form whose border changed) comes back shown.
+    const bool shownTopLevel = !Parent() && IsWindowVisible(handle_);
+    const bool wasActive = shownTopLevel && GetActiveWindow() == handle_;
     DestroyHandle();
     CreateHandle();
+    if (shownTopLevel) ShowWindow(handle_, wasActive ? SW_SHOW : SW_SHOWNA);
     Perform(CM_RECREATEWND);
     if (hadFocus) SetFocus();
     else if (focusInside) active->SetFocus();
@@ -417,7 +421,10 @@ void TWinControl::PaintTo(TCanvas& canvas)
 {
     TCanvasStateSaver saver(canvas);
     canvas.SetFont(Font().Request());
-    EraseBackground(canvas);
+    // Through the message, so that a component that took over the window's messages (a
+    // skinned frame painting its own background) erases here too.
+    auto canvasParam = WPARAM(reinterpret_cast<uintptr_t>(&canvas));
+    Perform(WM_ERASEBKGND, canvasParam, LPARAM(canvasParam));
     PaintWindow(canvas);
     PaintControls(canvas);
 }
@@ -433,8 +440,10 @@ void TWinControl::PaintParentImage(TCanvas& canvas)
 
 void TWinControl::WMEraseBkgnd(TMessage& m)
 {
-    // Double-buffered controls erase into their buffer when they paint.
-    if (!doubleBuffered_) {
+    // Double-buffered controls erase into their buffer when they paint (PaintTo marks that
+    // erase by passing the canvas in both parameters), not on the window beforehand.
+    bool intoBuffer = m.LParam == LPARAM(m.WParam);
+    if (!doubleBuffered_ || intoBuffer) {
         auto* canvas = reinterpret_cast<TCanvas*>(uintptr_t(m.WParam));
         if (canvas) EraseBackground(*canvas);
     }

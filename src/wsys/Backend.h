@@ -23,6 +23,10 @@ class TRegion;
 // A native window of the backend; 0 means none. The values are the backend's own.
 using TNativeWindow = uint64_t;
 
+// An icon of the program in the desktop's notification area (the system tray). The numbers
+// are the window system's own, never 0.
+using TTrayIconKey = uint32_t;
+
 enum class TNativeKind : uint8_t {
     // A window of the desktop's window manager, without any decoration of its own (the
     // program draws its frame and caption and runs moving and sizing itself).
@@ -71,6 +75,15 @@ enum class TBackendEventKind : uint8_t {
     DragOver,     // screen, window, files: files dragged in from another program are over the
                   // point; the window system answers with AnswerDrag
     Drop,         // screen, window, files: they were dropped there; answered with FinishDrop
+    // The pointer on an icon in the notification area: trayIcon, screen, modifiers, and the
+    // button of presses and releases. A leave follows the moves when the pointer goes.
+    TrayMouseMove,
+    TrayButtonDown,
+    TrayButtonUp,
+    TrayMouseLeave,
+    // A notification area started or went away (trayRunning tells which); a restart of the
+    // tray is reported as both.
+    TrayChanged,
 };
 
 struct TBackendEvent {
@@ -101,6 +114,8 @@ struct TBackendEvent {
     TRect rect;
     // DragOver and Drop: the files dragged, as absolute paths in UTF-8.
     std::vector<std::string> files;
+    TTrayIconKey trayIcon = 0;
+    bool trayRunning = false;
 };
 
 struct TMonitor {
@@ -215,6 +230,14 @@ public:
     virtual void SetClipboardText(const std::string& text) = 0;
     // Milliseconds between the presses of a double click (500 unless the desktop says otherwise).
     virtual uint32_t DoubleClickTime() = 0;
+
+    // The notification area: whether one runs on the desktop now.
+    virtual bool TrayAvailable() = 0;
+    // Adds the icon, or gives it a new picture: 32 bits with straight alpha, of any size; the
+    // backend draws it at the size the tray gives its icons. Icons are kept while no tray
+    // runs: they appear when one starts, and again after it restarted.
+    virtual void SetTrayIcon(TTrayIconKey key, const TBitmap& picture) = 0;
+    virtual void RemoveTrayIcon(TTrayIconKey key) = 0;
 };
 
 } // namespace tavrik

@@ -2,6 +2,7 @@
 
 #include "core/Utf8.h"
 #include "wsys/Messages.h"
+#include "wsys/NotificationArea.h"
 #include "wsys/Painter.h"
 #include "wsys/SystemInfo.h"
 #include "wsys/WindowSystem.h"
@@ -39,6 +40,15 @@ void TInputRouter::TranslateNext(std::deque<TBackendEvent>& raw, TMessageQueue& 
     case TBackendEventKind::DragOver:
     case TBackendEventKind::Drop:
         FileDrag(ev);
+        break;
+    case TBackendEventKind::TrayMouseMove:
+    case TBackendEventKind::TrayButtonDown:
+    case TBackendEventKind::TrayButtonUp:
+    case TBackendEventKind::TrayMouseLeave:
+        TrayMouse(ev, queue);
+        break;
+    case TBackendEventKind::TrayChanged:
+        ws_.NotificationArea().TrayChanged(ev.trayRunning);
         break;
     default:
         WindowEvent(ev, queue);
@@ -444,6 +454,21 @@ void TInputRouter::Key(const TBackendEvent& ev, TMessageQueue& queue)
     UINT charMsg = sys ? WM_SYSCHAR : WM_CHAR;
     for (char32_t cp : Utf8ToUtf32(ev.text))
         queue.PushInput({MSG{target->handle, charMsg, WPARAM(cp), lp, time, cursor_}, asyncKeys_});
+}
+
+// The notification area is outside our windows: the pointer left them when it is there.
+void TInputRouter::TrayMouse(const TBackendEvent& ev, TMessageQueue& queue)
+{
+    if (ev.kind != TBackendEventKind::TrayMouseLeave) {
+        cursor_ = ev.screen;
+        SyncModifiers(ev.modifiers, 0);
+        Leave(nullptr, false);
+    }
+    if (ev.kind == TBackendEventKind::TrayButtonDown || ev.kind == TBackendEventKind::TrayButtonUp) {
+        asyncKeys_.SetDown(ButtonVk(ev.button), ev.kind == TBackendEventKind::TrayButtonDown);
+        ws_.ClearMenuKey();
+    }
+    ws_.NotificationArea().Mouse(ev, queue, asyncKeys_, cursor_);
 }
 
 void TInputRouter::WindowEvent(const TBackendEvent& ev, TMessageQueue& queue)

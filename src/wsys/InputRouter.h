@@ -59,6 +59,7 @@ public:
 private:
     void Mouse(const TBackendEvent& ev, TMessageQueue& queue);
     void Key(const TBackendEvent& ev, TMessageQueue& queue);
+    void TrayMouse(const TBackendEvent& ev, TMessageQueue& queue);
     void WindowEvent(const TBackendEvent& ev, TMessageQueue& queue);
     void FileDrag(const TBackendEvent& ev);
     TWindow* DropTargetAt(TPoint screen) const;

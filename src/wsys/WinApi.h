@@ -102,6 +102,9 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 // Queues the message; nullptr posts a message for the loop itself. Allowed from any thread.
 bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 void PostQuitMessage(int exitCode);
+// A message number of its own for the name (0xC000 to 0xFFFF), the same for the same name as
+// long as the program runs, so that code that shares no header can agree on a message.
+UINT RegisterWindowMessage(std::string_view name);
 // Takes messages in this order: posted, input (each mouse or key event translated when it is
 // taken: WM_NCHITTEST, WM_MOUSEACTIVATE and activation, WM_SETCURSOR happen then), WM_QUIT,
 // WM_PAINT (after the window's pending WM_NCPAINT was sent), WM_TIMER. When nothing is left,

@@ -2,6 +2,7 @@
 
 #include "wsys/Caret.h"
 #include "wsys/Messages.h"
+#include "wsys/NotificationArea.h"
 #include "wsys/Painter.h"
 #include "wsys/WinApi.h"
 
@@ -22,6 +23,7 @@ TWindowSystem::TWindowSystem(std::unique_ptr<IBackend> backend)
     doubleClickTime_ = backend_->DoubleClickTime();
     input_.SetCursorPos(backend_->CursorPos());
     RegisterSystemClasses();
+    notificationArea_ = std::make_unique<TNotificationArea>(*this);
 }
 
 void TWindowSystem::RegisterSystemClasses()
@@ -35,6 +37,7 @@ void TWindowSystem::RegisterSystemClasses()
 
 TWindowSystem::~TWindowSystem()
 {
+    notificationArea_.reset(); // its tip is a window, and its icons leave the tray
     while (!topLevels_.empty()) {
         TWindow* w = topLevels_.back();
         if (!Destroy(w)) Unlink(w); // a window that refuses to die is still forgotten
@@ -293,6 +296,7 @@ void TWindowSystem::ForgetWindow(TWindow* w)
     input_.Forget(w);
     caret_->Forget(w);
     painter_->Forget(w);
+    if (notificationArea_) notificationArea_->Forget(w->handle);
     timers_.KillAllOf(w->handle);
     queue_.RemoveFor(w->handle);
     Unlink(w);

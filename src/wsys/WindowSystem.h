@@ -19,6 +19,7 @@ namespace tavrik {
 
 class TPainter;
 class TCaret;
+class TNotificationArea;
 
 // Runs before every message that a loop of the window system (GetMessage callers of the
 // program excepted) dispatches; true means the filter handled it and it is not dispatched.
@@ -116,6 +117,7 @@ public:
 
     TPainter& Painter() { return *painter_; }
     TCaret& Caret() { return *caret_; }
+    TNotificationArea& NotificationArea() { return *notificationArea_; }
 
 private:
     void ProcessPendingMessages() override { ProcessMessages(); }
@@ -152,6 +154,7 @@ private:
     TInputRouter input_;
     std::unique_ptr<TPainter> painter_;
     std::unique_ptr<TCaret> caret_;
+    std::unique_ptr<TNotificationArea> notificationArea_;
     TMessageFilter filter_;
     MSG currentMessage_;
     TWindow* active_ = nullptr;

@@ -71,6 +71,21 @@ TEST_F(ColorDialogTest, ThumbnailsHaveTheLongerSideAt180AndAreCentred)
     EXPECT_EQ(dialog->ImageBeforeChange->Picture().Width(), 180);
 }
 
+TEST_F(ColorDialogTest, LabelsNamingASliderAreTallerThanItsValue)
+{
+    struct TCase {
+        TLabel* label;
+        TRect bounds;
+    } cases[] = {
+        {dialog->bsSkinLabel2, Bounds(16, 55, 33, 23)}, {dialog->Labelcontrast, Bounds(57, 55, 33, 21)},
+        {dialog->bsSkinLabel3, Bounds(16, 55, 33, 23)}, {dialog->bsSkinLabel1, Bounds(57, 55, 33, 21)},
+        {dialog->bsSkinLabel4, Bounds(32, 27, 25, 23)}, {dialog->labelred, Bounds(73, 27, 33, 21)},
+        {dialog->bsSkinLabel6, Bounds(32, 55, 25, 23)}, {dialog->labelgreen, Bounds(73, 55, 33, 21)},
+        {dialog->bsSkinLabel5, Bounds(32, 83, 25, 23)}, {dialog->labelblue, Bounds(73, 83, 33, 21)},
+    };
+    for (const TCase& c : cases) EXPECT_EQ(c.label->BoundsRect(), c.bounds) << c.label->Name();
+}
+
 TEST_F(ColorDialogTest, SlidersPreviewLiveAndLabelTheirValues)
 {
     view->Picture().Assign(Colours(60, 30));

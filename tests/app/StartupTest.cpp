@@ -78,6 +78,7 @@ TEST_F(StartupTest, TheBatchAndHelpPagesStartAsDescribed)
     EXPECT_TRUE(c->bsSkinMemo1->ReadOnly());
     EXPECT_EQ(c->Label9->Caption(), "版本:1.0.0.1");
     EXPECT_EQ(c->bsSkinGroupBox1->Caption(), "使用说明");
+    EXPECT_EQ(c->bsSkinLabel1->Font().Style() & fsBold, 0) << "the program's name is in the plain label font";
 }
 
 TEST_F(StartupTest, QualitySlidersKeepTheirLabelsCurrent)

@@ -1,6 +1,7 @@
 #include "SkinScene.h"
 
 #include "skincontrols/SkinComboBox.h"
+#include "ui/Edit.h"
 
 using namespace tavrik;
 using namespace tavrik::testing;
@@ -140,4 +141,59 @@ TEST_F(SkinComboBoxTest, ListOpensAboveABoxNearTheBottomOfTheScreen)
     ASSERT_TRUE(combo->DroppedDown());
     const TbsPopupListBox& list = combo->PopupList();
     EXPECT_EQ(list.BoundsRect().Bottom, combo->ClientToScreen({0, 0}).y);
+}
+
+TEST_F(SkinComboBoxTest, EditStyleCompletesTypedTextAndChoosesByKeys)
+{
+    Fill({"apple", "banana", "berry", "cherry"});
+    combo->SetFocus();
+    combo->SetStyle(TbsComboBoxStyle::bscbEditStyle);
+    TEdit* edit = combo->InnerEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(combo->TabStop());
+    EXPECT_TRUE(edit->Focused()) << "the edit takes the box's focus";
+    EXPECT_EQ(edit->BoundsRect(), combo->TextArea());
+    std::vector<std::string> changes;
+    combo->OnChange = [&](TComponent*) { changes.push_back(combo->Text()); };
+
+    screen->TypeText("b");
+    EXPECT_EQ(edit->Text(), "banana") << "completed to the first item beginning with b";
+    EXPECT_EQ(edit->SelText(), "anana") << "typing on replaces the completion";
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    screen->TypeText("e");
+    EXPECT_EQ(edit->Text(), "berry");
+    EXPECT_EQ(combo->Text(), "berry");
+    EXPECT_FALSE(changes.empty());
+
+    clicks = 0;
+    screen->PressKey(VK_DOWN);
+    EXPECT_EQ(combo->ItemIndex(), 3);
+    EXPECT_EQ(edit->Text(), "cherry");
+    EXPECT_EQ(clicks, 1);
+    screen->PressKey(VK_DOWN);
+    EXPECT_EQ(combo->ItemIndex(), 3) << "nothing beyond the last item";
+
+    // The list opens from the button; the keys move in it and Enter takes the item.
+    clicks = 0;
+    ClickOn(combo, 110, 10);
+    ASSERT_TRUE(combo->DroppedDown());
+    EXPECT_TRUE(edit->Focused());
+    screen->PressKey(VK_UP);
+    screen->PressKey(VK_UP);
+    EXPECT_EQ(edit->Text(), "cherry") << "only the list's selection moves while it is open";
+    EXPECT_EQ(clicks, 0);
+    screen->PressKey(VK_RETURN);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(edit->Text(), "banana");
+
+    ClickOn(combo, 110, 10);
+    screen->PressKey(VK_DOWN);
+    screen->PressKey(VK_ESCAPE);
+    EXPECT_EQ(edit->Text(), "banana") << "Esc keeps the choice";
+
+    combo->SetStyle(TbsComboBoxStyle::bscbFixedStyle);
+    EXPECT_EQ(combo->InnerEdit(), nullptr);
+    EXPECT_TRUE(combo->TabStop());
+    EXPECT_EQ(combo->Text(), "banana");
 }

@@ -301,4 +301,10 @@ TEST_F(App, MinimizingTheApplicationHidesTheOtherFormsUntilItIsRestored)
     EXPECT_TRUE(IsWindowVisible(tool->Handle()));
     EXPECT_FALSE(hidden->HandleAllocated() && IsWindowVisible(hidden->Handle()));
     EXPECT_EQ(events, 2);
+    // The desktop's task bar brings the main form back: the program comes with it.
+    app->Minimize();
+    screen->RestoreFromDesktop(form->Handle());
+    EXPECT_FALSE(IsIconic(form->Handle()));
+    EXPECT_TRUE(IsWindowVisible(tool->Handle()));
+    EXPECT_EQ(events, 4);
 }

@@ -5,19 +5,32 @@
 #include "skin/StoredSkin.h"
 #include "skincontrols/SkinButton.h"
 #include "skincontrols/SkinCheckRadioBox.h"
+#include "skincontrols/SkinComboBox.h"
+#include "skincontrols/SkinEdit.h"
 #include "skincontrols/SkinExPanel.h"
 #include "skincontrols/SkinGauge.h"
 #include "skincontrols/SkinGroupBox.h"
 #include "skincontrols/SkinLabel.h"
 #include "skincontrols/SkinLinkLabel.h"
+#include "skincontrols/SkinListBox.h"
+#include "skincontrols/SkinListView.h"
+#include "skincontrols/SkinMemo.h"
+#include "skincontrols/SkinNumericEdit.h"
 #include "skincontrols/SkinPanel.h"
+#include "skincontrols/SkinScrollBar.h"
+#include "skincontrols/SkinScrollBox.h"
 #include "skincontrols/SkinSpeedButton.h"
+#include "skincontrols/SkinSplitter.h"
 #include "skincontrols/SkinStatusBar.h"
 #include "skincontrols/SkinStatusPanel.h"
 #include "skincontrols/SkinStdLabel.h"
 #include "skincontrols/SkinTrackBar.h"
+#include "skincontrols/SkinTreeView.h"
+#include "skincontrols/SkinUpDown.h"
+#include "skinforms/SkinPageControl.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "ui/Panel.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/HeadlessBackend.h"
@@ -120,9 +133,7 @@ private:
         TControl* control = cell.make(stage);
         control->SetLeft(20);
         control->SetTop(20);
-        if (auto* skinned = dynamic_cast<TbsSkinControl*>(control)) skinned->SetSkinData(skin_);
-        if (auto* skinned = dynamic_cast<TbsGraphicSkinControl*>(control)) skinned->SetSkinData(skin_);
-        if (auto* label = dynamic_cast<TbsSkinStdLabel*>(control)) label->SetSkinData(skin_);
+        GiveSkin(control);
         app_.ProcessMessages();
         cell.state(control);
         screen_.Advance(300); // morphs finish
@@ -136,6 +147,23 @@ private:
         stage->Release();
         app_.ProcessMessages();
         return shot;
+    }
+
+    // Binds the control, and every control inside it, to the sheet's skin.
+    void GiveSkin(TControl* control)
+    {
+        if (auto* c = dynamic_cast<TbsSkinControl*>(control)) c->SetSkinData(skin_);
+        else if (auto* g = dynamic_cast<TbsGraphicSkinControl*>(control)) g->SetSkinData(skin_);
+        else if (auto* l = dynamic_cast<TbsSkinStdLabel*>(control)) l->SetSkinData(skin_);
+        else if (auto* e = dynamic_cast<TbsSkinEdit*>(control)) e->SetSkinData(skin_);
+        else if (auto* n = dynamic_cast<TbsSkinNumericEdit*>(control)) n->SetSkinData(skin_);
+        else if (auto* m = dynamic_cast<TbsSkinMemo*>(control)) m->SetSkinData(skin_);
+        else if (auto* v = dynamic_cast<TbsSkinCustomListView*>(control)) v->SetSkinData(skin_);
+        else if (auto* t = dynamic_cast<TbsSkinCustomTreeView*>(control)) t->SetSkinData(skin_);
+        else if (auto* s = dynamic_cast<TbsSkinSplitter*>(control)) s->SetSkinData(skin_);
+        else if (auto* p = dynamic_cast<TbsSkinPageControl*>(control)) p->SetSkinData(skin_);
+        if (auto* parent = dynamic_cast<TWinControl*>(control))
+            for (int i = 0; i < parent->ControlCount(); ++i) GiveSkin(parent->Controls(i));
     }
 
     THeadlessBackend& screen_;
@@ -160,6 +188,8 @@ void Hover(THeadlessBackend& screen, TControl* c, int x, int y)
     TPoint p = c->ClientToScreen({x, y});
     screen.MouseMove(p.x, p.y);
 }
+
+void FillListsAndTextRows(TSheet& sheet, THeadlessBackend& screen);
 
 void FillSheet(TSheet& sheet, THeadlessBackend& screen)
 {
@@ -329,6 +359,150 @@ void FillSheet(TSheet& sheet, THeadlessBackend& screen)
                               Hover(screen, p, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
                           }},
                          {"rolled up", rolled}, {"rolled sideways", sideways}, {"status bar", statusBar}});
+    FillListsAndTextRows(sheet, screen);
+}
+
+// A plain panel holding a control and the skinned bar that scrolls it, side by side.
+template <class T>
+std::function<TControl*(TForm*)> WithBar(int width, int height, std::function<void(T*, TbsSkinScrollBar*)> setUp)
+{
+    return [=](TForm* form) {
+        auto* box = new TPanel(form);
+        box->SetParent(form);
+        box->SetBevelOuter(TBevelCut::bvNone);
+        box->SetBounds(0, 0, width, height);
+        auto* bar = new TbsSkinScrollBar(form);
+        bar->SetParent(box);
+        bar->SetKind(TbsScrollBarKind::sbVertical);
+        bar->SetSkinDataName("vscrollbar");
+        bar->SetAlign(TAlign::alRight);
+        bar->SetWidth(19);
+        auto* c = new T(form);
+        c->SetParent(box);
+        c->SetAlign(TAlign::alClient);
+        setUp(c, bar);
+        return box;
+    };
+}
+
+void FillListsAndTextRows(TSheet& sheet, THeadlessBackend& screen)
+{
+    auto hover = [&screen](TControl* c) { Hover(screen, c, c->Width() / 2, c->Height() / 2); };
+    auto disable = [](TControl* c) { c->SetEnabled(false); };
+    auto focus = [](TControl* c) { static_cast<TWinControl*>(c)->SetFocus(); };
+    auto hbar = Make<TbsSkinScrollBar>([](TbsSkinScrollBar* b) {
+        b->SetBounds(0, 0, 180, 19);
+        b->SetRange(0, 99, 20, 30);
+    });
+    auto vbar = Make<TbsSkinScrollBar>([](TbsSkinScrollBar* b) {
+        b->SetKind(TbsScrollBarKind::sbVertical);
+        b->SetSkinDataName("vscrollbar");
+        b->SetBounds(0, 0, 19, 120);
+        b->SetPosition(60);
+    });
+    auto upDown = Make<TbsSkinUpDown>();
+    auto vUpDown = Make<TbsSkinUpDown>([](TbsSkinUpDown* u) {
+        u->SetOrientation(TbsUpDownOrientation::udVertical);
+        u->SetSkinDataName("vupdown");
+        u->SetBounds(0, 0, 20, 40);
+    });
+    sheet.Row("Scroll bar", {{"page 20 at 30", hbar}, {"thumb hot", hbar, [&screen](TControl* c) {
+                                  auto* b = static_cast<TbsSkinScrollBar*>(c);
+                                  const TRect t = b->Layout().Thumb();
+                                  Hover(screen, b, (t.Left + t.Right) / 2, (t.Top + t.Bottom) / 2);
+                              }},
+                             {"arrow pressed", hbar, [&screen](TControl* c) {
+                                  Hover(screen, c, 5, c->Height() / 2);
+                                  screen.MouseDown();
+                              }},
+                             {"disabled", hbar, disable}, {"standing", vbar}, {"up-down", upDown},
+                             {"up-down hot", upDown, hover}, {"standing up-down", vUpDown}});
+    auto edit = Make<TbsSkinEdit>([](TbsSkinEdit* e) {
+        e->SetWidth(140);
+        e->SetText("D:\\图片\\output");
+    });
+    auto buttonEdit = Make<TbsSkinEdit>([](TbsSkinEdit* e) {
+        e->SetSkinDataName("buttonedit");
+        e->SetButtonMode(true);
+        e->SetWidth(140);
+        e->SetText("with a button");
+    });
+    auto number = Make<TbsSkinNumericEdit>([](TbsSkinNumericEdit* n) {
+        n->SetMaxValue(10000);
+        n->SetValue(640);
+    });
+    auto memo = WithBar<TbsSkinMemo>(220, 90, [](TbsSkinMemo* m, TbsSkinScrollBar* bar) {
+        std::string text;
+        for (int i = 1; i <= 12; ++i) text += "第" + std::to_string(i) + "行: usage notes\n";
+        m->SetText(text);
+        m->SetVScrollBar(bar);
+    });
+    sheet.Row("Edits", {{"edit", edit}, {"hot", edit, hover}, {"focused", edit, focus}, {"disabled", edit, disable},
+                        {"button edit", buttonEdit}, {"numeric", number}, {"memo and bar", memo}});
+    auto names = std::vector<std::string>{"apple.jpg", "banana.bmp", "berry.jpg", "cherry.jpg", "date.bmp",
+                                          "fig.jpg", "grape.jpg", "kiwi.bmp", "lemon.jpg", "mango.jpg"};
+    auto listBox = Make<TbsSkinListBox>([names](TbsSkinListBox* l) {
+        l->SetBounds(0, 0, 140, 110);
+        for (const auto& n : names) l->Items().Add(n);
+        l->SetItemIndex(2);
+    });
+    auto combo = Make<TbsSkinComboBox>([names](TbsSkinComboBox* c) {
+        c->SetWidth(140);
+        for (const auto& n : names) c->Items().Add(n);
+        c->SetItemIndex(1);
+    });
+    auto editCombo = Make<TbsSkinComboBox>([names](TbsSkinComboBox* c) {
+        c->SetWidth(140);
+        c->SetStyle(TbsComboBoxStyle::bscbEditStyle);
+        for (const auto& n : names) c->Items().Add(n);
+        c->SetItemIndex(3);
+    });
+    sheet.Row("Lists", {{"list box", listBox}, {"combo box", combo}, {"combo hot", combo, hover},
+                        {"combo focused", combo, focus}, {"combo off", combo, disable}, {"edit style", editCombo}});
+    auto listView = WithBar<TbsSkinListView>(260, 120, [names](TbsSkinListView* v, TbsSkinScrollBar* bar) {
+        v->SetViewStyle(TViewStyle::vsReport);
+        v->SetRowSelect(true);
+        for (const char* caption : {"File", "Size"}) {
+            TListColumn* column = v->Columns().Add();
+            column->SetCaption(caption);
+            column->SetWidth(110);
+        }
+        for (const auto& n : names) v->Items().Add()->SetCaption(n);
+        v->SetItemSelected(1, true);
+        v->SetVScrollBar(bar);
+    });
+    auto tree = WithBar<TbsSkinCustomTreeView>(180, 120, [names](TbsSkinCustomTreeView* t, TbsSkinScrollBar* bar) {
+        TTreeNode* root = t->Items().Add(nullptr, "Pictures");
+        for (const auto& n : names) t->Items().AddChild(root, n);
+        root->Expand(false);
+        t->SetVScrollBar(bar);
+    });
+    auto splitter = Make<TbsSkinSplitter>([](TbsSkinSplitter* s) {
+        s->SetSkinDataName("hsplitter");
+        s->SetAlign(TAlign::alNone);
+        s->SetBounds(0, 0, 120, 10);
+    });
+    auto box = Make<TbsSkinScrollBox>([](TbsSkinScrollBox* b) {
+        b->SetBounds(0, 0, 120, 90);
+        auto* inside = new TPanel(b);
+        inside->SetParent(b);
+        inside->SetBounds(10, 10, 60, 40);
+        inside->SetCaption("child");
+    });
+    auto pages = Make<TbsSkinPageControl>([](TbsSkinPageControl* p) {
+        p->SetBounds(0, 0, 260, 110);
+        for (const char* caption : {"图片处理", "批量压缩", "帮助"}) {
+            auto* page = new TbsSkinTabSheet(p);
+            page->SetCaption(caption);
+            page->SetPageControl(p);
+        }
+    });
+    sheet.Row("Views", {{"list view", listView}, {"tree view", tree}, {"splitter", splitter}, {"scroll box", box},
+                        {"page control", pages}, {"tab hot", pages, [&screen](TControl* c) {
+                             auto* p = static_cast<TbsSkinPageControl*>(c);
+                             const TRect r = p->TabRect(1);
+                             Hover(screen, p, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+                         }}});
 }
 
 } // namespace

@@ -14,7 +14,13 @@
 namespace tavrik {
 
 THeadlessBackend::THeadlessBackend(THeadlessOptions options)
-    : options_(std::move(options)), screen_(options_.width, options_.height, TPixelFormat::pf24bit)
+    : options_(std::move(options)), screen_(options_.width, options_.height, TPixelFormat::pf24bit),
+      tray_(options_.trayIconSize, {options_.width, options_.height}, [this](TBackendEvent ev) {
+          if (ev.kind != TBackendEventKind::TrayChanged && ev.kind != TBackendEventKind::TrayMouseLeave)
+              cursor_ = ev.screen;
+          ev.modifiers = Modifiers();
+          Inject(std::move(ev));
+      })
 {
     monitors_ = options_.monitors;
     if (monitors_.empty()) {
@@ -310,6 +316,15 @@ void THeadlessBackend::FocusFromDesktop(HWND hwnd)
     TBackendEvent ev;
     ev.kind = TBackendEventKind::Activated;
     ev.window = activated_ = NativeWindowOf(hwnd);
+    Inject(ev);
+}
+
+void THeadlessBackend::RestoreFromDesktop(HWND hwnd)
+{
+    TBackendEvent ev;
+    ev.kind = TBackendEventKind::Restored;
+    ev.window = NativeWindowOf(hwnd);
+    MinimizeNativeWindow(ev.window, false);
     Inject(ev);
 }
 

@@ -5,6 +5,7 @@
 #include "gfx/Region.h"
 #include "wsys/Backend.h"
 #include "wsys/WinTypes.h"
+#include "wsys/backends/headless/HeadlessTray.h"
 
 #include <algorithm>
 #include <atomic>
@@ -35,6 +36,7 @@ struct THeadlessOptions {
     int64_t stuckLoopRealMs = 5000;
     // How long in real time a loop waits for a worker thread (TWorkerWait) before it fails.
     int64_t workerWaitRealMs = 120000;
+    int trayIconSize = 22; // the notification area's icons; 0: no notification area runs at start
 };
 
 // A complete display without a display: a virtual screen (24 bits per pixel) composited from
@@ -107,6 +109,7 @@ public:
     // For tests: what the desktop does.
     void FocusOtherProgram();            // the active window loses the focus to another program
     void FocusFromDesktop(HWND hwnd);    // the user switched to the window from the task bar
+    void RestoreFromDesktop(HWND hwnd);  // the user brought a minimized window back from the task bar
     void CloseFromDesktop(HWND hwnd);    // the close request of a window manager
     void MoveFromDesktop(HWND hwnd, const TRect& bounds);
 
@@ -140,6 +143,8 @@ public:
     TNativeWindow NativeWindowOf(HWND hwnd) const;
     std::vector<TNativeWindow> Stacking() const { return stacking_; }
     TNativeWindow ActivatedNative() const { return activated_; }
+    // The notification area: start and stop it, see and click its icons.
+    THeadlessTray& Tray() { return tray_; }
 
     void Attach(IBackendHost* host) override { host_ = host; }
     std::vector<TMonitor> Monitors() override { return monitors_; }
@@ -173,6 +178,9 @@ public:
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     uint32_t DoubleClickTime() override { return options_.doubleClickTime; }
+    bool TrayAvailable() override { return tray_.Running(); }
+    void SetTrayIcon(TTrayIconKey key, const TBitmap& picture) override { tray_.Set(key, picture); }
+    void RemoveTrayIcon(TTrayIconKey key) override { tray_.Remove(key); }
 
 private:
     struct TVirtualClock final : ITickClock {
@@ -221,6 +229,7 @@ private:
     std::string clipboard_;
     std::optional<bool> dragAnswer_;
     std::optional<bool> dropAnswer_;
+    THeadlessTray tray_;
 };
 
 } // namespace tavrik

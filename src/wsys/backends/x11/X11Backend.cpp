@@ -9,6 +9,7 @@
 #include "wsys/backends/x11/X11InputMethod.h"
 #include "wsys/backends/x11/X11Presenter.h"
 #include "wsys/backends/x11/X11Screen.h"
+#include "wsys/backends/x11/X11Tray.h"
 
 #include <X11/XKBlib.h>
 
@@ -72,6 +73,7 @@ TX11Backend::TX11Backend(std::unique_ptr<TX11Connection> connection, const TX11O
     dropTarget_ = std::make_unique<TX11DropTarget>(*x_, *clipboard_);
     im_ = std::make_unique<TX11InputMethod>(d);
     cursors_ = std::make_unique<TX11Cursors>(d);
+    tray_ = std::make_unique<TX11Tray>(*x_, *presenter_);
 }
 
 TX11Backend::~TX11Backend()
@@ -80,6 +82,7 @@ TX11Backend::~TX11Backend()
     std::vector<Window> left;
     for (const auto& [id, win] : windows_) left.push_back(id);
     for (Window w : left) DestroyNativeWindow(w);
+    tray_.reset();
     cursors_.reset();
     im_.reset();
     dropTarget_.reset();
@@ -162,6 +165,13 @@ void TX11Backend::SetClipboardText(const std::string& text) { clipboard_->SetTex
 
 void TX11Backend::AnswerDrag(bool accepted) { dropTarget_->AnswerDrag(accepted); }
 void TX11Backend::FinishDrop(bool taken) { dropTarget_->FinishDrop(taken); }
+bool TX11Backend::TrayAvailable() { return tray_->Available(); }
+
+void TX11Backend::SetTrayIcon(TTrayIconKey key, const TBitmap& picture) { tray_->SetIcon(key, picture); }
+
+void TX11Backend::RemoveTrayIcon(TTrayIconKey key) { tray_->RemoveIcon(key); }
+
+unsigned long TX11Backend::TrayIconWindow(TTrayIconKey key) const { return tray_->IconWindow(key); }
 
 TPoint TX11Backend::CursorPos()
 {

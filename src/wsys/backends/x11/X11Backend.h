@@ -22,6 +22,7 @@ class TX11DropTarget;
 class TX11InputMethod;
 class TX11Presenter;
 class TX11Screen;
+class TX11Tray;
 
 struct TX11Options {
     std::string display;            // empty: $DISPLAY
@@ -60,6 +61,8 @@ public:
     std::optional<TPoint> InputSpot(TNativeWindow window) const;
     // Waits until the server has carried out every request sent so far.
     void Sync();
+    // The window that shows the icon in the system tray; 0 while it is not docked.
+    unsigned long TrayIconWindow(TTrayIconKey key) const;
 
     void Attach(IBackendHost* host) override { host_ = host; }
     std::vector<TMonitor> Monitors() override;
@@ -92,6 +95,9 @@ public:
     void AnswerDrag(bool accepted) override;
     void FinishDrop(bool taken) override;
     uint32_t DoubleClickTime() override;
+    bool TrayAvailable() override;
+    void SetTrayIcon(TTrayIconKey key, const TBitmap& picture) override;
+    void RemoveTrayIcon(TTrayIconKey key) override;
 
 private:
     using Window = unsigned long; // Xlib's XID, Atom and Time
@@ -128,7 +134,10 @@ private:
     void SetStateProperty(const TWin& win);
     void SendStateMessage(const TWin& win, bool add, Atom state);
     void ReplaceBacking(TWin& win, TSize size);
-    void FocusNow(TWin& win, Time time);
+    // Asks the window manager to activate the window (where it takes such requests) and
+    // focuses it; with askWindowManager false, as when the manager itself hands over the focus,
+    // only focuses it: asking back would have the manager hand the focus over again.
+    void FocusNow(TWin& win, Time time, bool askWindowManager = true);
     void TryGrab();
     void Ungrab();
     Window GrabWindow() const { return captureWindow_ ? captureWindow_ : watchWindow_; }
@@ -159,6 +168,7 @@ private:
     std::unique_ptr<TX11DropTarget> dropTarget_;
     std::unique_ptr<TX11InputMethod> im_;
     std::unique_ptr<TX11Cursors> cursors_;
+    std::unique_ptr<TX11Tray> tray_;
     IBackendHost* host_ = nullptr;
     int wakeFd_ = -1;
     std::map<Window, TWin> windows_;

@@ -6,6 +6,7 @@
 #include "wsys/backends/x11/X11InputMethod.h"
 #include "wsys/backends/x11/X11Keys.h"
 #include "wsys/backends/x11/X11Screen.h"
+#include "wsys/backends/x11/X11Tray.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -45,6 +46,15 @@ void TX11Backend::Translate(XEvent& ev)
 {
     if (clipboard_->HandleEvent(ev)) return;
     if (dropTarget_->HandleEvent(ev, [this](TBackendEvent e) { Push(std::move(e)); })) return;
+    std::vector<TX11TrayEvent> tray;
+    if (tray_->HandleEvent(ev, tray)) {
+        for (TX11TrayEvent& t : tray) {
+            t.event.time = TickOf(t.time);
+            t.event.modifiers = ModifiersOf(t.state);
+            Push(std::move(t.event));
+        }
+        return;
+    }
     if (screen_->HandleEvent(ev)) {
         TBackendEvent changed;
         changed.kind = TBackendEventKind::DisplayChanged;
@@ -268,7 +278,7 @@ void TX11Backend::TranslateClientMessage(const XEvent& ev)
         e.window = win->id;
         Push(e);
     } else if (protocol == a.WM_TAKE_FOCUS) {
-        if (!win->params.noActivate) FocusNow(*win, Time(m.data.l[1]));
+        if (!win->params.noActivate) FocusNow(*win, Time(m.data.l[1]), false);
     } else if (protocol == a.NET_WM_PING) {
         XEvent reply{};
         reply.xclient = m;

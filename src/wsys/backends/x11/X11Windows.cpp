@@ -267,7 +267,7 @@ void TX11Backend::ActivateNativeWindow(TNativeWindow window)
     FocusNow(*win, lastServerTime_);
 }
 
-void TX11Backend::FocusNow(TWin& win, Time time)
+void TX11Backend::FocusNow(TWin& win, Time time, bool askWindowManager)
 {
     if (!win.mapped) {
         focusPending_ = win.id; // focusing an unmapped window fails: wait for its MapNotify
@@ -275,7 +275,7 @@ void TX11Backend::FocusNow(TWin& win, Time time)
     }
     focusPending_ = None;
     Display* d = x_->Display();
-    if (HasWindowManager() && WindowManagerActivates()) {
+    if (askWindowManager && HasWindowManager() && WindowManagerActivates()) {
         XEvent ev{};
         ev.xclient.type = ClientMessage;
         ev.xclient.window = win.id;
