@@ -5,6 +5,7 @@
 #include "app/WorkbenchSkin.h"
 #include "app/frmScreen.h"
 #include "app/frmsetC.h"
+#include "imaging/BatchPipeline.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
 #include "skinforms/RevideruDadoZiri.h"
@@ -93,7 +94,7 @@ TWorkbenchTrackBar* QualitySlider(TWinControl* parent, TComponent* owner, const 
 
 } // namespace
 
-TCalvane::TCalvane(TComponent* owner) : TForm(owner)
+TCalvane::TCalvane(TComponent* owner) : TForm(owner), batchWorkers_(UsableProcessorCount())
 {
     SetName("Calvane");
     BuildSkin();
