@@ -40,7 +40,8 @@ public:
     // The dialogs this window opens; created after it (start-up order).
     void SetDialogs(TfrmsetC* colourDialog, TfrmScreen* captureWindow);
 
-    // How JPEG files are decoded: through a palette on screens of 8 bits per pixel or fewer.
+    // How JPEG files are decoded: through a palette on screens of 8 bits per pixel or fewer,
+    // chosen from the screen when the window is made.
     TJpegDecodeMode DecodeMode() const { return decodeMode_; }
     void SetDecodeMode(TJpegDecodeMode mode) { decodeMode_ = mode; }
     // The address the help page's link opens.

@@ -10,6 +10,7 @@
 #include "skin/StoredSkin.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinHint.h"
+#include "wsys/ScreenDepth.h"
 
 namespace tavrik {
 
@@ -97,6 +98,8 @@ TWorkbenchTrackBar* QualitySlider(TWinControl* parent, TComponent* owner, const 
 TCalvane::TCalvane(TComponent* owner) : TForm(owner), batchWorkers_(UsableProcessorCount())
 {
     SetName("Calvane");
+    // JPEG files are decoded through a palette on screens of 8 bits per pixel or fewer.
+    SetDecodeMode(ScreenBitsPerPixel() <= 8 ? TJpegDecodeMode::LowColorScreen : TJpegDecodeMode::TrueColor);
     BuildSkin();
     SetCaption("Tavrik图片压缩工具");
     SetPosition(TPosition::poScreenCenter);

@@ -229,10 +229,18 @@ TEST_F(BatchPageTest, OutputsAppearInListOrderWhileTheWindowAnswers)
     };
     atGauge[3] = [&] {
         screen->WhenIdle([&] {
-            c->bsSkinTrackBar2->SetFocus();
-            screen->PressKey(VK_RIGHT);
+            // The slider's thumb dragged to the right, as a user would.
+            TbsSkinTrackBar* slider = c->bsSkinTrackBar2;
+            const TRect thumb = slider->ThumbRect();
+            const TPoint grip = At(slider, (thumb.Left + thumb.Right) / 2, (thumb.Top + thumb.Bottom) / 2);
+            MoveTo(grip);
+            screen->MouseDown();
+            MoveTo({grip.x + 10, grip.y});
+            screen->MouseUp();
             screen->WhenIdle([&] {
-                EXPECT_EQ(c->Label6->Caption(), "76%") << "the slider answers while third.jpg is in work";
+                EXPECT_GT(c->bsSkinTrackBar2->Value(), 75);
+                EXPECT_EQ(c->Label6->Caption(), std::to_string(c->bsSkinTrackBar2->Value()) + "%")
+                    << "the slider answers while third.jpg is in work";
                 EXPECT_TRUE(c->BatchRunning());
                 third.Release(jpeg);
             });

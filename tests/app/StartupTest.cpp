@@ -1,6 +1,7 @@
 #include "WorkbenchTest.h"
 
 #include "app/CommandLine.h"
+#include "imaging/JpegCodec.h"
 #include "skinforms/SkinHintWindow.h"
 #include "ui/Screen.h"
 
@@ -185,6 +186,29 @@ TEST_F(StartupTest, OneFileOpensAsThePictureAndSeveralFillTheBatchList)
     EXPECT_EQ(*c->Image1->Picture().Graphic(), PatternPicture(5, 4)) << "the first file is the work picture";
     EXPECT_EQ(c->bsSkinOpenPictureDialog1->FileName(), b);
 }
+
+// The screen's depth at start-up chooses how JPEG files are decoded: through a palette of at
+// most 236 colours on a screen of 8 bits per pixel or fewer.
+class DecodeModeTest : public WorkbenchTest, public ::testing::WithParamInterface<int> {
+protected:
+    DecodeModeTest() : WorkbenchTest(GetParam()) {}
+};
+
+TEST_P(DecodeModeTest, JpegFilesDecodeAsTheScreenDepthAtStartUpAsks)
+{
+    const bool lowColour = GetParam() <= 8;
+    EXPECT_EQ(c->DecodeMode(), lowColour ? TJpegDecodeMode::LowColorScreen : TJpegDecodeMode::TrueColor);
+    std::string photo = CopyTestData("jpeg/libjpeg-turbo/testorig.jpg", "photo.jpg");
+    Open(photo);
+    const TBitmap* work = c->Image1->Picture().Graphic();
+    ASSERT_NE(work, nullptr);
+    const TBitmap palette = JpegDecode(photo, TJpegDecodeMode::LowColorScreen);
+    const TBitmap trueColour = JpegDecode(photo, TJpegDecodeMode::TrueColor);
+    ASSERT_NE(palette, trueColour) << "the two modes must differ for this test to tell them apart";
+    EXPECT_EQ(*work, lowColour ? palette : trueColour);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenDepths, DecodeModeTest, ::testing::Values(4, 8, 16, 24));
 
 } // namespace
 } // namespace tavrik::testing

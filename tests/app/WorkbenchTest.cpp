@@ -2,6 +2,7 @@
 
 #include "core/FileIO.h"
 #include "gfx/BmpFile.h"
+#include "wsys/ScreenDepth.h"
 #include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupWindow.h"
 #include "skinforms/RevideruDadoZiri.h"
@@ -11,8 +12,9 @@
 namespace tavrik::testing {
 
 // The colour dialog stands at 300, 194 and is 421 pixels high: the screen must hold it.
-WorkbenchTest::WorkbenchTest() : UiTest(1024, 768)
+WorkbenchTest::WorkbenchTest(int bitsPerPixel) : UiTest(1024, 768)
 {
+    SetScreenBitsPerPixel(bitsPerPixel);
     // The workbench shows its messages in the skinned box; the tests record them instead.
     TMessageBoxHandler recorder = SetMessageBoxHandler({});
     SetMessageBoxHandler(recorder);

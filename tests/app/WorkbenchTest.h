@@ -19,7 +19,8 @@ namespace tavrik::testing {
 // the pictures a test opens and writes.
 class WorkbenchTest : public UiTest {
 protected:
-    WorkbenchTest();
+    // On a screen of the given bits per pixel.
+    explicit WorkbenchTest(int bitsPerPixel = 24);
 
     // Lets the workbench's skinned message box show instead of recording the messages.
     void UseSkinnedMessageBoxes();

@@ -2,6 +2,7 @@
 
 #include "core/ScopedCount.h"
 #include "core/Utf8.h"
+#include "wsys/ScreenDepth.h"
 #include "wsys/WinConstants.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/KeyboardLayout.h"
@@ -22,6 +23,8 @@ THeadlessBackend::THeadlessBackend(THeadlessOptions options)
           Inject(std::move(ev));
       })
 {
+    // A true-colour screen, as the pixels it keeps; a test may report another depth.
+    SetScreenBitsPerPixel(24);
     monitors_ = options_.monitors;
     if (monitors_.empty()) {
         TRect all = Bounds(0, 0, options_.width, options_.height);

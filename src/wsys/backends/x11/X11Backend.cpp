@@ -2,6 +2,7 @@
 
 #include "core/TickClock.h"
 #include "gfx/Bitmap.h"
+#include "wsys/ScreenDepth.h"
 #include "wsys/backends/x11/X11Clipboard.h"
 #include "wsys/backends/x11/X11Connection.h"
 #include "wsys/backends/x11/X11Cursors.h"
@@ -63,6 +64,7 @@ TX11Backend::TX11Backend(std::unique_ptr<TX11Connection> connection, const TX11O
     : options_(options), x_(std::move(connection))
 {
     Display* d = x_->Display();
+    SetScreenBitsPerPixel(x_->ScreenDepth());
     wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     XSelectInput(d, x_->Root(), PropertyChangeMask);
     // Held keys then repeat as presses only, without a release before each.
