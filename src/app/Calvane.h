@@ -107,7 +107,7 @@ public:
     TWorkbenchGauge* bsSkinGauge1;                // the share of the batch done
 
     // Page "帮助".
-    TWorkbenchSkinLabel* bsSkinLabel1;                // the program's name
+    TWorkbenchSkinLabel* bsSkinLabel1;            // the program's name
     TWorkbenchLinkLabel* bsSkinLinkLabel2;        // opens the home page (kHomePage)
     TWorkbenchLabel* Label9;                      // the version
     TWorkbenchLabel* Label10;                     // the copyright line
@@ -115,7 +115,7 @@ public:
     TWorkbenchMemo* bsSkinMemo1;                  // the usage notes, read-only
 
     // Without a place on screen.
-    std::unique_ptr<TbsStoredSkin> bsStoredSkin1;   // the program's skin, compiled in
+    std::unique_ptr<TbsStoredSkin> bsStoredSkin1; // the program's skin, compiled in
     TbsSkinData* bsSkinData1;                     // the skin every skinned control of the program draws with
     TbsRevideruDadoZiri* bsRevideruDadoZiri1;     // the window's skinned frame
     TbsSkinHint* bsSkinHint1;                     // shows the hints of every window in the skin

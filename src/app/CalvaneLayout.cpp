@@ -75,6 +75,8 @@ TWorkbenchExPanel* RollUpPanel(TWinControl* parent, TComponent* owner, const cha
     auto* panel = Aligned<TWorkbenchExPanel>(parent, owner, name, align, height, top);
     panel->SetCaption(caption);
     panel->SetShowRollButton(rollButton);
+    // A closed panel could not be brought back: the workbench's panels only roll up.
+    panel->SetShowCloseButton(false);
     return panel;
 }
 
@@ -357,7 +359,8 @@ void TCalvane::BuildBatchPage()
     bsSkinExPanel4 = RollUpPanel(bsSkinPanel2, this, "bsSkinExPanel4", TAlign::alClient, 0, "设置", false);
     bsSkinExPanel4->SetShowHint(false);
     TWinControl* p = bsSkinExPanel4;
-    bsSkinButton2 = Command(p, this, "bsSkinButton2", 16, 32, 75, "设置输出目录");
+    // As wide as the start button below: six characters do not fit on 75 pixels.
+    bsSkinButton2 = Command(p, this, "bsSkinButton2", 16, 32, 97, "设置输出目录");
     bsSkinButton2->OnClick = [this](TComponent* s) { bsSkinButton2Click(s); };
     bsSkinEdit1 = Place<TWorkbenchEdit>(p, this, "bsSkinEdit1", 16, 64, 121, 20);
     Label5 = TextLabel(p, this, "Label5", 16, 91, "设置压缩值：");
