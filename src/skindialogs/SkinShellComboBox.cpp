@@ -1,9 +1,9 @@
 #include "skindialogs/SkinShellComboBox.h"
 
 #include "gfx/Canvas.h"
-#include "shell/ShellIcons.h"
 #include "skin/SkinDrawing.h"
 #include "skindialogs/ShellAccess.h"
+#include "skindialogs/ShellImageLists.h"
 #include "skindialogs/ShellListing.h"
 #include "ui/ImageList.h"
 
@@ -13,19 +13,10 @@ namespace {
 
 constexpr int kIconTextGap = 4;
 
-std::unique_ptr<TImageList> SmallShellIcons()
-{
-    const TShellImageList& source = ShellSmallImages();
-    auto icons = std::make_unique<TImageList>(nullptr);
-    icons->SetSize(source.size, source.size);
-    for (const TBitmap& image : source.images) icons->AddMasked(image, source.transparentColor);
-    return icons;
-}
-
 } // namespace
 
 TbsSkinShellComboBox::TbsSkinShellComboBox(TComponent* owner)
-    : TbsSkinComboBox(owner), icons_(SmallShellIcons())
+    : TbsSkinComboBox(owner), icons_(MakeShellImageList(false))
 {
     SetDropDownCount(10);
     OnComboBoxDrawItem = [this](TComponent*, TCanvas& canvas, int index, int, int, TRect text, TOwnerDrawState) {
