@@ -28,6 +28,7 @@ TbsSkinScrollBar* PlaceBar(TWinControl* parent, const char* name, bool vertical)
 {
     auto* bar = Place<TbsSkinScrollBar>(parent, name);
     bar->SetKind(vertical ? TbsScrollBarKind::sbVertical : TbsScrollBarKind::sbHorizontal);
+    bar->SetSkinDataName(vertical ? "vscrollbar" : "hscrollbar");
     bar->SetAlign(vertical ? TAlign::alRight : TAlign::alBottom);
     if (vertical) bar->SetWidth(kScrollBarSize);
     else bar->SetHeight(kScrollBarSize);
