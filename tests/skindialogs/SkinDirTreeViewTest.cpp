@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         for (const char* folder : {"home/pics/2024", "home/pics/2023", "home/empty", "home/locked/inside",
-                                   "home/archive.zip", "media/usb stick/DCIM"})
+                                   "home/archive.zip", "home/gone/sub", "media/usb stick/DCIM"})
             tree.MakeFolder(folder);
         tree.MakeFolder("home/" + kBadName + "/inner");
         tree.WriteText("home/pics/notes.txt", "not a folder");
@@ -99,33 +99,44 @@ TEST_F(SkinDirTreeViewTest, FoldersAreReadWhenTheirNodeFirstOpens)
     // Right opens the selected node: folders only, no archive, no hidden ones, natural order.
     Press(VK_DOWN);
     Press(VK_RIGHT);
-    Lines home = {"-Desktop", "  -Home*", "    +" + kBadShown, "     Desktop", "     empty", "    +locked",
-                  "    +pics", "   Desktop", "  +Computer"};
+    Lines home = {"-Desktop", "  -Home*", "    +" + kBadShown, "     Desktop", "     empty", "    +gone",
+                  "    +locked", "    +pics", "   Desktop", "  +Computer"};
     EXPECT_EQ(Rows(), home);
 
-    // A folder that cannot be read keeps its button; opening it shows it empty and says why.
-    if (locked) {
-        Row("locked")->Expand(false);
-        home[5] = "     locked";
-        EXPECT_EQ(Rows(), home);
-        const std::string why = "Cannot read folder \"" + tree.Path("home/locked") + "\": Permission denied";
+    // A folder that cannot be read, or went since it was listed, shows empty and says why.
+    struct Unreadable {
+        const char* name;
+        std::function<void()> spoil;
+        const char* reason;
+    } unreadable[] = {
+        {"gone", [&] { fs::remove_all(tree.Path("home/gone")); }, "No such file or directory"},
+        {"locked", [] {}, "Permission denied"},
+    };
+    for (const Unreadable& u : unreadable) {
+        if (std::string(u.name) == "locked" && !locked) continue; // nothing is locked to root
+        SCOPED_TRACE(u.name);
+        u.spoil();
+        errors.clear();
+        Row(u.name)->Expand(false);
+        EXPECT_FALSE(Row(u.name)->HasChildren()) << "opened and found empty, the button goes";
+        const std::string why = "Cannot read folder \"" + tree.Path(std::string("home/") + u.name) + "\": " + u.reason;
         EXPECT_EQ(errors, Lines{why});
-        EXPECT_EQ(view->NodeError(Row("locked")), why);
+        EXPECT_EQ(view->NodeError(Row(u.name)), why);
     }
 
     // A link back up the tree has no button; the volumes are never looked into in advance.
     Row("pics")->Expand(false);
     Row("Computer")->Expand(false);
-    EXPECT_EQ(Rows(), (Lines{"-Desktop", "  -Home*", "    +" + kBadShown, "     Desktop", "     empty",
+    EXPECT_EQ(Rows(), (Lines{"-Desktop", "  -Home*", "    +" + kBadShown, "     Desktop", "     empty", "     gone",
                              locked ? "     locked" : "    +locked", "    -pics", "       2023", "       2024",
                              "       up", "   Desktop", "  -Computer", "    +File System", "    +usb stick"}));
 
     // With no time to look, every new folder keeps its button until it is opened.
     view->SetMarkerBudget(std::chrono::milliseconds(0));
     view->RefreshNode(Row("pics"));
-    EXPECT_EQ(Rows()[7], "      +2023");
+    EXPECT_EQ(Rows()[8], "      +2023");
     Row("2023")->Expand(false);
-    EXPECT_EQ(Rows()[7], "       2023") << "opened and found empty, the button goes";
+    EXPECT_EQ(Rows()[8], "       2023");
 }
 
 TEST_F(SkinDirTreeViewTest, SelectingSendsTheLinkedControlsAndBrowsingDoesNot)
@@ -137,7 +148,7 @@ TEST_F(SkinDirTreeViewTest, SelectingSendsTheLinkedControlsAndBrowsingDoesNot)
 
     view->SelectPath(tree.Path("home/pics/2024"));
     EXPECT_EQ(Rows(), (Lines{"-Desktop", "  -Home", "    +" + kBadShown, "     Desktop", "     empty",
-                             "    +locked", "    -pics", "       2023", "       2024*",
+                             "    +gone", "    +locked", "    -pics", "       2023", "       2024*",
                              "       up", "   Desktop", "  +Computer"}));
     EXPECT_EQ(view->Path(), tree.Path("home/pics/2024"));
     EXPECT_EQ(list->paths, Lines{tree.Path("home/pics/2024")});
