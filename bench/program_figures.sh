@@ -20,7 +20,7 @@ if [ ! -f "$BUILD/CMakeCache.txt" ]; then
   cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
 cmake --build "$BUILD" --target tavrik >/dev/null
-PROGRAM=$BUILD/src/tavrik
+PROGRAM=$BUILD/src/app/tavrik
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 convert-im6.q16 -seed 1 -size 4000x3000 plasma:fractal -blur 0x1.5 -quality 90 "$WORK/photo.jpg"
