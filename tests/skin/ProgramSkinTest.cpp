@@ -427,12 +427,15 @@ TEST_F(ProgramSkin, ShapesTheProgramRelyOn)
     EXPECT_EQ(combo.listboxname, "listbox");
     EXPECT_EQ(Control<TbsDataSkinTabControl>("tab").updown, "hupdown");
 
-    SCOPED_TRACE("the frame: a mask of its picture's size, open at the top corners, closed in the middle");
+    SCOPED_TRACE("the frame: a mask of its picture's size, open at the four corners, closed along the edges");
     const TBitmap& mask = Data().mask;
-    EXPECT_EQ(mask.GetPixel(0, 0), clWhite);
-    EXPECT_EQ(mask.GetPixel(mask.Width() - 1, 0), clWhite);
-    EXPECT_EQ(mask.GetPixel(mask.Width() / 2, 0), clBlack);
-    EXPECT_EQ(mask.GetPixel(0, mask.Height() - 1), clBlack);
+    const int right = mask.Width() - 1, bottom = mask.Height() - 1;
+    for (TPoint corner : {TPoint{0, 0}, TPoint{right, 0}, TPoint{0, bottom}, TPoint{right, bottom}})
+        EXPECT_EQ(mask.GetPixel(corner.x, corner.y), clWhite) << corner.x << "," << corner.y;
+    for (TPoint edge : {TPoint{right / 2, 0}, TPoint{right / 2, bottom}, TPoint{0, bottom / 2}, TPoint{right, bottom / 2}})
+        EXPECT_EQ(mask.GetPixel(edge.x, edge.y), clBlack) << edge.x << "," << edge.y;
+    SCOPED_TRACE("the bottom corners stay within the bottom border, below the client area");
+    EXPECT_EQ(mask.GetPixel(0, Data().clientrect.Bottom - 1), clBlack);
     EXPECT_EQ(Data().maskrectarea, Data().clientrect);
 }
 
