@@ -144,23 +144,15 @@ void TbsSkinShellComboBox::DrawEntry(TCanvas& canvas, int index, TRect text, boo
     DrawTextInRect(canvas, entry.folder->DisplayName(), text);
 }
 
-void TbsSkinShellComboBox::SetLink(TbsShellBrowser*& link, TbsShellBrowser* value)
-{
-    if (link == value) return;
-    if (link) RemoveFreeNotification(&link->BrowserComponent());
-    link = value;
-    if (link) FreeNotification(&link->BrowserComponent());
-}
-
-void TbsSkinShellComboBox::SetShellListView(TbsShellBrowser* list) { SetLink(listView_, list); }
-void TbsSkinShellComboBox::SetShellTreeView(TbsShellBrowser* tree) { SetLink(treeView_, tree); }
+void TbsSkinShellComboBox::SetShellListView(TbsShellBrowser* list) { listView_.Set(*this, list); }
+void TbsSkinShellComboBox::SetShellTreeView(TbsShellBrowser* tree) { treeView_.Set(*this, tree); }
 
 void TbsSkinShellComboBox::Notification(TComponent* component, TOperation operation)
 {
     TbsSkinComboBox::Notification(component, operation);
     if (operation != TOperation::opRemove) return;
-    if (listView_ && component == &listView_->BrowserComponent()) listView_ = nullptr;
-    if (treeView_ && component == &treeView_->BrowserComponent()) treeView_ = nullptr;
+    listView_.Forget(component);
+    treeView_.Forget(component);
 }
 
 } // namespace tavrik
