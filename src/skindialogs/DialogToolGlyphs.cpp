@@ -65,10 +65,12 @@ void Stretch(TCanvas& c)
 {
     c.Pen().Color = kInk;
     c.Brush().Color = RGB(170, 210, 240);
-    c.Rectangle(3, 3, 13, 13);
+    c.Rectangle(4, 4, 12, 12);
     c.Brush().Color = kInk;
-    for (auto [x, y, dx, dy] : {std::array{0, 0, 1, 1}, std::array{15, 0, -1, 1}, std::array{0, 15, 1, -1},
-                                std::array{15, 15, -1, -1}}) {
+    // Inset by one pixel: the bottom-left pixel stays the key colour, which buttons take as
+    // the transparent one.
+    for (auto [x, y, dx, dy] : {std::array{1, 1, 1, 1}, std::array{14, 1, -1, 1}, std::array{1, 14, 1, -1},
+                                std::array{14, 14, -1, -1}}) {
         TPoint corner[] = {{x, y}, {x + 3 * dx, y}, {x, y + 3 * dy}};
         c.Polygon(corner);
     }
