@@ -1,10 +1,14 @@
 #include "support/UiTest.h"
 
+#include "FrameTest.h"
+
 #include "gfx/IconFitting.h"
 #include "gfx/SystemIcons.h"
 #include "skincontrols/MenuHostStub.h"
+#include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupMenu.h"
 #include "skincontrols/SkinPopupWindow.h"
+#include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/TrayIcon.h"
 #include "support/Pictures.h"
 #include "ui/ImageList.h"
@@ -311,4 +315,165 @@ TEST_F(TrayIcons, MinimizingHidesTheProgramThereUnlessNoTrayRunsAndItComesBackWh
         EXPECT_EQ(tray->HiddenInTray(), running);
         EXPECT_TRUE(tray->MinimizeToTray());
     }
+}
+
+namespace {
+
+// The skinned frame of the main form, sending the program to a tray icon and back.
+class FrameTray : public UiTest {
+protected:
+    void SetUp() override
+    {
+        main = NewForm(100, 100, 300, 200);
+        frame = new TbsRevideruDadoZiri(main);
+        frame->SetSkinData(const_cast<TbsSkinData*>(&ProgramSkinData()));
+        tray = new TbsTrayIcon(main);
+        frame->OnMinimizeToTray = [this](TComponent*) { events.push_back("to tray"); };
+        frame->OnRestoreFromTray = [this](TComponent*) { events.push_back("back"); };
+        frame->SetTrayIcon(tray);
+    }
+    TTrayIconKey Key() const { return ws->NotificationArea().KeyOf(tray->NotifyWindow(), TbsTrayIcon::kIconId); }
+    bool IconShown() const
+    {
+        std::vector<TTrayIconKey> icons = screen->Tray().Icons();
+        return std::find(icons.begin(), icons.end(), Key()) != icons.end();
+    }
+    bool MainShowing() const { return IsWindowVisible(main->Handle()) && !IsIconic(main->Handle()); }
+    int MenuLevels() const { return frame->SkinMenu()->PopupWindowCount(); }
+    // Where the program is: "shown", "minimized" (on the task bar) or "tray".
+    std::string Where() const
+    {
+        if (!IsWindowVisible(main->Handle())) return "tray";
+        return IsIconic(main->Handle()) ? "minimized" : "shown";
+    }
+    void ClickMenuItem(int index)
+    {
+        ASSERT_EQ(MenuLevels(), 1);
+        const TbsSkinPopupWindow* w = frame->SkinMenu()->PopupWindows(0);
+        const TRect r = w->Items(index)->ItemRect;
+        const TPoint p = w->ClientToScreen({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
+        screen->Click(p.x, p.y);
+    }
+
+    TForm* main = nullptr;
+    TbsRevideruDadoZiri* frame = nullptr;
+    TbsTrayIcon* tray = nullptr;
+    std::vector<std::string> events;
+};
+
+} // namespace
+
+TEST_F(FrameTray, MinimizeToTrayHidesTheProgramThereAndEveryWayBackRestoresIt)
+{
+    EXPECT_FALSE(IconShown()) << "assigned, the icon waits until the program goes there";
+    EXPECT_FALSE(tray->MinimizeToTray());
+    ASSERT_EQ(tray->PopupMenu(), frame->TrayMenu());
+    EXPECT_EQ(frame->TrayMenu()->SkinData(), &ProgramSkinData()) << "the tray menu takes the frame's skin";
+
+    THeadlessTray& icons = screen->Tray();
+    struct TWayBack {
+        const char* name;
+        std::function<void()> act;
+    } ways[] = {
+        {"Restore from the tray menu by keyboard",
+         [&] {
+             icons.Click(Key(), TMouseButton::Right);
+             ASSERT_EQ(MenuLevels(), 1) << "the tray menu opens on the frame's skinned menu engine";
+             screen->PressKey(VK_RETURN); // its first entry is highlighted
+         }},
+        {"Restore from the tray menu by mouse",
+         [&] {
+             icons.Click(Key(), TMouseButton::Right);
+             ClickMenuItem(0);
+         }},
+        {"a double click on the icon",
+         [&] {
+             icons.Click(Key());
+             icons.MouseDown(Key()); // the icon goes with this press: no release comes
+         }},
+        {"the system menu's command", [&] { frame->RestoreFromTray(); }},
+    };
+    for (const TWayBack& way : ways) {
+        SCOPED_TRACE(way.name);
+        events.clear();
+        frame->SendToTray();
+        EXPECT_EQ(Where(), "tray");
+        EXPECT_TRUE(IconShown());
+        way.act();
+        screen->Advance(1000);
+        EXPECT_EQ(Where(), "shown");
+        EXPECT_FALSE(IconShown());
+        EXPECT_EQ(MenuLevels(), 0);
+        EXPECT_EQ(events, (std::vector<std::string>{"to tray", "back"}));
+        EXPECT_FALSE(tray->MinimizeToTray()) << "a plain minimize stays a plain minimize";
+    }
+
+    // The tray goes away while the program hides there: it comes back on the task bar, and a
+    // tray that starts again shows no icon for a program that is not in it.
+    events.clear();
+    frame->SendToTray();
+    icons.Stop();
+    ProcessMessages();
+    EXPECT_EQ(Where(), "minimized");
+    EXPECT_EQ(events, (std::vector<std::string>{"to tray", "back"}));
+    app->Restore();
+    icons.Start();
+    ProcessMessages();
+    EXPECT_FALSE(IconShown());
+    app->Minimize();
+    EXPECT_EQ(Where(), "minimized") << "the tray icon no longer takes a plain minimize";
+    app->Restore();
+
+    // No tray runs: minimize to tray minimizes as usual, and says nothing.
+    icons.Stop();
+    ProcessMessages();
+    events.clear();
+    frame->SendToTray();
+    EXPECT_EQ(Where(), "minimized");
+    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(messages.empty());
+    app->Restore();
+    icons.Start();
+    ProcessMessages();
+
+    // With AlwaysShowInTray the icon stays while the program shows.
+    frame->SetAlwaysShowInTray(true);
+    EXPECT_TRUE(IconShown());
+    frame->SendToTray();
+    icons.DoubleClick(Key());
+    EXPECT_EQ(Where(), "shown");
+    EXPECT_TRUE(IconShown());
+}
+
+TEST_F(FrameTray, TheMinimizeCommandFollowsAlwaysMinimizeToTrayAndTheFrameAndIconPartCleanly)
+{
+    frame->SetAlwaysMinimizeToTray(true);
+    frame->ExecuteCommand(SkinCommand::cmMinimize);
+    EXPECT_EQ(Where(), "tray");
+    frame->RestoreFromTray();
+
+    // A frame without a tray icon still minimizes.
+    frame->SetTrayIcon(nullptr);
+    EXPECT_EQ(tray->PopupMenu(), nullptr);
+    EXPECT_FALSE(bool(tray->OnDblClick));
+    frame->ExecuteCommand(SkinCommand::cmMinimize);
+    EXPECT_EQ(Where(), "minimized");
+    app->Restore();
+
+    // An icon with a menu of its own keeps it; gone, it is forgotten by the frame.
+    auto* own = new TbsSkinPopupMenu(main);
+    tray->SetPopupMenu(own);
+    frame->SetTrayIcon(tray);
+    EXPECT_EQ(tray->PopupMenu(), own);
+    tray->Free();
+    EXPECT_EQ(frame->TrayIcon(), nullptr);
+    frame->SendToTray();
+    EXPECT_EQ(Where(), "shown") << "without a tray icon minimize to tray does nothing";
+
+    // The frame goes first: the icon keeps nothing of it.
+    tray = new TbsTrayIcon(main);
+    frame->SetTrayIcon(tray);
+    frame->Free();
+    EXPECT_EQ(tray->PopupMenu(), nullptr);
+    EXPECT_FALSE(bool(tray->OnDblClick));
 }
