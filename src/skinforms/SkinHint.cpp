@@ -3,6 +3,7 @@
 #include "skinforms/SkinHintWindow.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
+#include "wsys/CursorImage.h"
 #include "wsys/WinApi.h"
 
 #include <algorithm>
@@ -94,10 +95,8 @@ void TbsSkinHint::QueueObjectHint(const std::string& text)
 
 void TbsSkinHint::ShowQueuedHint()
 {
-    // The pointer's shape cannot be read here, so the hint goes a whole pointer's height
-    // below its hot spot.
     TPoint p = GetCursorPos();
-    p.y += GetSystemMetrics(SM_CYCURSOR);
+    p.y += CursorBottomOffset();
     hintWindow_->ShowHintAt({p.x, p.y, p.x, p.y}, pendingText_);
     TApplication* app = Application();
     StartDelay(app ? app->HintHidePause() : 2500, false);

@@ -168,6 +168,8 @@ void TX11Backend::RemoveTrayIcon(TTrayIconKey key) { tray_->RemoveIcon(key); }
 
 unsigned long TX11Backend::TrayIconWindow(TTrayIconKey key) const { return tray_->IconWindow(key); }
 
+std::optional<TCursorImage> TX11Backend::CurrentCursorImage() { return cursors_->ShownImage(); }
+
 TPoint TX11Backend::CursorPos()
 {
     Window rootReturn = None, child = None;
