@@ -2,7 +2,8 @@
 # Times a batch recompression at quality 75 on one core: tavrik-batch against the libjpeg work
 # it does (decode + encode of the same files in one process), a djpeg | cjpeg pipeline with the
 # same settings, and ImageMagick's mogrify. Prints seconds, megapixels per second and ratios.
-# Then times tavrik-batch -j 2 on two cores against -j 1 on one, by wall time: the speed-up.
+# Then times tavrik-batch -j 2 on two cores against -j 1 on one (and against the baseline
+# below on one core), by wall time: the speed-up.
 #
 # Usage: bench/batch_vs_peers.sh [CORPUS_DIR]
 #   CORPUS_DIR  pictures to recompress (*.jpg, *.bmp at its top level). When it holds none, it is
@@ -12,7 +13,8 @@
 #              TAVRIK_BENCH_RUNS (best of, default 3), TAVRIK_BENCH_CPU (core to pin, default 0),
 #              TAVRIK_BENCH_CPUS (the two cores for the two-core run, default 0,1),
 #              TAVRIK_BASELINE_BATCH (another tavrik-batch, e.g. an older build, timed on one
-#              core beside this one).
+#              core beside this one), TAVRIK_BENCH_PEERS (0: time only tavrik-batch, on one and
+#              two cores, and build nothing else; default 1).
 # Wall times need the cores to be otherwise idle: the load average is printed with the
 # results, and the two-core figures mean little when it is well above 0.
 set -euo pipefail
@@ -24,6 +26,7 @@ RUNS=${TAVRIK_BENCH_RUNS:-3}
 CPU=${TAVRIK_BENCH_CPU:-0}
 CPUS=${TAVRIK_BENCH_CPUS:-0,1}
 BASELINE=${TAVRIK_BASELINE_BATCH:-}
+PEERS=${TAVRIK_BENCH_PEERS:-1}
 MAKE_CORPUS=$ROOT/../shared/bench-corpus/make-corpus.sh
 # ImageMagick 6 by its full names: a bare "convert" may be another program.
 MOGRIFY=mogrify-im6.q16
@@ -31,14 +34,17 @@ CONVERT=convert-im6.q16
 IDENTIFY=identify-im6.q16
 
 need() { command -v "$1" >/dev/null || { echo "missing $1 (scripts/setup-debian.sh installs it)" >&2; exit 1; }; }
-for tool in cmake ninja djpeg cjpeg $MOGRIFY $CONVERT $IDENTIFY; do need "$tool"; done
+for tool in cmake ninja $CONVERT $IDENTIFY; do need "$tool"; done
+[ "$PEERS" = 0 ] || for tool in djpeg cjpeg $MOGRIFY; do need "$tool"; done
 
 BATCH=$BUILD/src/cli/tavrik-batch
 LIBJPEG_WORK=$BUILD/bench/jpeg_transcode_bench
 if [ ! -f "$BUILD/CMakeCache.txt" ]; then
   cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$BUILD" --target tavrik-batch jpeg_transcode_bench >/dev/null
+targets=(tavrik-batch)
+[ "$PEERS" = 0 ] || targets+=(jpeg_transcode_bench)
+cmake --build "$BUILD" --target "${targets[@]}" >/dev/null
 
 have_pictures() { compgen -G "$1/*.jpg" >/dev/null || compgen -G "$1/*.bmp" >/dev/null; }
 
@@ -126,38 +132,54 @@ measure() {
 best_of() { local name=$1; shift; measure "$name" cpu "${PIN[@]}" -- "$@"; }
 
 LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
-best_of tavrik-batch "$BATCH" -q 75 -j 1 -o "$WORK/out" "${FILES[@]}"
-[ -n "$BASELINE" ] && best_of baseline "$BASELINE" -q 75 -o "$WORK/out" "${FILES[@]}"
-best_of libjpeg-work "$LIBJPEG_WORK" --libjpeg-work "${FILES[@]}"
-best_of djpeg-cjpeg bash "$WORK/pipeline.sh" "$WORK/out" "${FILES[@]}"
-best_of mogrify $MOGRIFY -path "$WORK/out" -format jpg -quality 75 "${FILES[@]}"
+if [ "$PEERS" != 0 ]; then
+  best_of tavrik-batch "$BATCH" -q 75 -j 1 -o "$WORK/out" "${FILES[@]}"
+  [ -n "$BASELINE" ] && best_of baseline "$BASELINE" -q 75 -o "$WORK/out" "${FILES[@]}"
+  best_of libjpeg-work "$LIBJPEG_WORK" --libjpeg-work "${FILES[@]}"
+  best_of djpeg-cjpeg bash "$WORK/pipeline.sh" "$WORK/out" "${FILES[@]}"
+  best_of mogrify $MOGRIFY -path "$WORK/out" -format jpg -quality 75 "${FILES[@]}"
+fi
 
-# One core against two, by wall time, each the fastest of RUNS runs.
+# One core against two, by wall time, each the fastest of RUNS runs; the baseline (which may
+# not know -j) on one core beside them.
+runs=(j1-one-core j2-two-cores)
 measure j1-one-core wall "${PIN[@]}" -- "$BATCH" -q 75 -j 1 -o "$WORK/out" "${FILES[@]}"
 measure j2-two-cores wall "${PIN2[@]}" -- "$BATCH" -q 75 -j 2 -o "$WORK/out" "${FILES[@]}"
+if [ -n "$BASELINE" ]; then
+  runs+=(baseline-one-core)
+  measure baseline-one-core wall "${PIN[@]}" -- "$BASELINE" -q 75 -o "$WORK/out" "${FILES[@]}"
+fi
 LOAD_AFTER=$(cut -d' ' -f1-3 /proc/loadavg)
 
-echo "Corpus: $CORPUS, ${#FILES[@]} files, $MEGAPIXELS megapixels; best of $RUNS runs on one core"
-printf '%-14s %12s %10s %9s %16s\n' tool "CPU seconds" "wall" "MP/s" "CPU time/tavrik"
-base=${CPU_OF[tavrik-batch]}
-names=(tavrik-batch libjpeg-work djpeg-cjpeg mogrify)
-[ -n "$BASELINE" ] && names+=(baseline)
-for name in "${names[@]}"; do
-  awk -v n="$name" -v t="${CPU_OF[$name]}" -v w="${WALL_OF[$name]}" -v b="$base" -v mp="$MEGAPIXELS" \
-    'BEGIN {printf "%-14s %12.3f %10.3f %9.1f %16.3f\n", n, t, w, mp / t, t / b}'
-done
-awk -v t="$base" -v l="${CPU_OF[libjpeg-work]}" -v m="${CPU_OF[mogrify]}" 'BEGIN {
-  printf "tavrik-batch / libjpeg work = %.3f (target at most 1.05: %s)\n", t / l, (t / l <= 1.05 ? "met" : "NOT met")
-  printf "mogrify / tavrik-batch      = %.3f (target above 1: %s)\n", m / t, (m > t ? "met" : "NOT met") }'
-[ -n "$BASELINE" ] && awk -v t="$base" -v b="${CPU_OF[baseline]}" 'BEGIN {
-  printf "tavrik-batch / baseline     = %.3f in CPU time on one core (at most 1 is no slower)\n", t / b }'
+if [ "$PEERS" != 0 ]; then
+  echo "Corpus: $CORPUS, ${#FILES[@]} files, $MEGAPIXELS megapixels; best of $RUNS runs on one core"
+  printf '%-14s %12s %10s %9s %16s\n' tool "CPU seconds" "wall" "MP/s" "CPU time/tavrik"
+  base=${CPU_OF[tavrik-batch]}
+  names=(tavrik-batch libjpeg-work djpeg-cjpeg mogrify)
+  [ -n "$BASELINE" ] && names+=(baseline)
+  for name in "${names[@]}"; do
+    awk -v n="$name" -v t="${CPU_OF[$name]}" -v w="${WALL_OF[$name]}" -v b="$base" -v mp="$MEGAPIXELS" \
+      'BEGIN {printf "%-14s %12.3f %10.3f %9.1f %16.3f\n", n, t, w, mp / t, t / b}'
+  done
+  awk -v t="$base" -v l="${CPU_OF[libjpeg-work]}" -v m="${CPU_OF[mogrify]}" 'BEGIN {
+    printf "tavrik-batch / libjpeg work = %.3f (target at most 1.05: %s)\n", t / l, (t / l <= 1.05 ? "met" : "NOT met")
+    printf "mogrify / tavrik-batch      = %.3f (target above 1: %s)\n", m / t, (m > t ? "met" : "NOT met") }'
+  [ -n "$BASELINE" ] && awk -v t="$base" -v b="${CPU_OF[baseline]}" 'BEGIN {
+    printf "tavrik-batch / baseline     = %.3f in CPU time on one core (at most 1 is no slower)\n", t / b }'
+  echo
+fi
 
-echo
+[ "$PEERS" != 0 ] || echo "Corpus: $CORPUS, ${#FILES[@]} files, $MEGAPIXELS megapixels"
 echo "Two cores (${CPUS}) against one (${CPU}), wall time, fastest of $RUNS; load average before $LOAD_BEFORE, after $LOAD_AFTER"
-printf '%-14s %10s %12s %9s\n' run wall "CPU seconds" "MP/s"
-for name in j1-one-core j2-two-cores; do
+printf '%-18s %10s %12s %9s\n' run wall "CPU seconds" "MP/s"
+for name in "${runs[@]}"; do
   awk -v n="$name" -v w="${WALL_OF[$name]}" -v c="${CPU_OF[$name]}" -v mp="$MEGAPIXELS" \
-    'BEGIN {printf "%-14s %10.3f %12.3f %9.1f\n", n, w, c, mp / w}'
+    'BEGIN {printf "%-18s %10.3f %12.3f %9.1f\n", n, w, c, mp / w}'
 done
 awk -v one="${WALL_OF[j1-one-core]}" -v two="${WALL_OF[j2-two-cores]}" 'BEGIN {
   printf "speed-up on two cores = %.3f (target at least 1.9: %s)\n", one / two, (one / two >= 1.9 ? "met" : "NOT met") }'
+if [ -n "$BASELINE" ]; then
+  awk -v one="${WALL_OF[j1-one-core]}" -v two="${WALL_OF[j2-two-cores]}" -v b="${WALL_OF[baseline-one-core]}" 'BEGIN {
+    printf "-j 1 / baseline = %.3f in wall time on one core (at most 1 is no slower)\n", one / b
+    printf "speed-up on two cores over the baseline = %.3f\n", b / two }'
+fi

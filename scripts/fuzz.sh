@@ -11,7 +11,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds="${TAVRIK_FUZZ_SECONDS:-15}"
 jobs="${TAVRIK_JOBS:-$(nproc)}"
-targets="${TAVRIK_FUZZ_TARGETS:-SkinIni PicturesStream CompressedSkin Bmp Jpeg PictureLoader}"
+targets="${TAVRIK_FUZZ_TARGETS:-SkinIni PicturesStream CompressedSkin Bmp Jpeg PictureLoader UriList}"
 testdata="${TAVRIK_SHARED_DIR:-$(pwd)/../shared}/testdata"
 cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" >/dev/null

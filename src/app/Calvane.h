@@ -10,6 +10,7 @@
 #include "ui/MenuItem.h"
 #include "ui/ProgressBar.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -162,6 +163,9 @@ public:
     void PumpMessagesFor(unsigned ms);
     // Whether a batch run is under way (its start button is disabled meanwhile).
     bool BatchRunning() const { return batchRunning_; }
+    // How many files a batch run converts at once; one per usable processor at start.
+    unsigned BatchWorkers() const { return batchWorkers_; }
+    void SetBatchWorkers(unsigned workers) { batchWorkers_ = std::max(workers, 1u); }
 
     // Pictures the desktop hands over (command line, drag and drop).
     // Opens a picture as the open command opens the file chosen in its dialog.
@@ -181,6 +185,9 @@ public:
 
     void WndProc(TMessage& message) override;
 
+protected:
+    void CreateParams(TCreateParams& params) override;
+
 private:
     void BuildPicturePage();
     void BuildPictureFilePanel();
@@ -194,6 +201,10 @@ private:
 
     // The picture commands' shared steps.
     void AppendBatchItem(const std::string& file);
+    // Files dragged in from another program: pictures onto the batch list are added to it,
+    // one picture onto the picture page opens; anything else is refused. With dropped off,
+    // only answers whether a drop would be taken.
+    bool TakeDroppedFiles(HDROP drop, bool dropped);
     bool HasWorkPicture() const { return Image1->Picture().Graphic() != nullptr; }
     void EnablePictureControls();
     void ShowPictureScrollBars();
@@ -219,6 +230,7 @@ private:
     TComponentRef<TfrmScreen> captureWindow_;
     TJpegDecodeMode decodeMode_ = TJpegDecodeMode::TrueColor;
     bool batchRunning_ = false;
+    unsigned batchWorkers_;
     // Where the work picture came from: its file and that file's size, or no file after a
     // screen capture.
     std::string pictureFile_;

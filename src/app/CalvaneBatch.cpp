@@ -4,9 +4,11 @@
 #include "core/FileName.h"
 #include "core/TickClock.h"
 #include "imaging/BatchConversion.h"
+#include "imaging/BatchPipeline.h"
 #include "ui/Application.h"
 #include "wsys/WinApi.h"
 
+#include <optional>
 #include <vector>
 
 namespace tavrik {
@@ -96,28 +98,51 @@ void TCalvane::bsSkinTrackBar2Change(TComponent*)
 
 void TCalvane::OBThread1Execute(TComponent*, void*)
 {
-    // The run works from the list as it stands now: changes made while it pumps messages
-    // between files do not reach it, and a second run cannot start meanwhile.
+    // The run works from the list as it stands now: changes made while it handles messages
+    // do not reach it, and a second run cannot start meanwhile.
     std::vector<std::string> files;
     for (int i = 0; i < bsSkinListView1->Items().Count(); ++i) files.push_back(bsSkinListView1->Items()[i]->Caption());
     const std::string folder = bsSkinEdit1->Text();
     TEnableAgain startButton(bsSkinButton4);
-    batchRunning_ = true;
-    struct TRunEnds {
-        bool& running;
-        ~TRunEnds() { running = false; }
-    } runEnds{batchRunning_};
-
-    const int n = int(files.size());
-    bsSkinGauge1->SetMaxValue(n);
     auto alive = Guard();
-    for (int i = 0; i < n; ++i) {
-        bsSkinGauge1->SetValue(i + 1);
-        bsSkinStatusPanel3->SetCaption(files[size_t(i)]);
-        // The quality is read for each file: the slider stays usable during the run.
-        ConvertBatchFile(files[size_t(i)], folder, uint8_t(bsSkinTrackBar2->Value()), decodeMode_);
+    batchRunning_ = true;
+    // The window may close while the run handles messages: it is then gone, flag and all.
+    struct TRunEnds {
+        TCalvane* window;
+        const TComponentGuard& alive;
+        ~TRunEnds()
+        {
+            if (alive) window->batchRunning_ = false;
+        }
+    } runEnds{this, alive};
+
+    const size_t n = files.size();
+    bsSkinGauge1->SetMaxValue(int(n));
+    auto stopped = [&] { return !alive || (Application() && Application()->Terminated()); };
+    // Every core converts files ahead, into memory; a file is written only after every file
+    // before it was, so the outputs appear in list order and a failing file leaves exactly
+    // the outputs before it. The workers post a message for each file done, which ends the
+    // wait below while the window goes on handling its messages.
+    TBatchPipeline pipeline(batchWorkers_, [] { PostMessage(nullptr, WM_NULL); });
+    TWorkerWait waitingForWorkers;
+    size_t next = 0;
+    for (size_t i = 0; i < n; ++i) {
+        bsSkinGauge1->SetValue(int(i + 1));
+        bsSkinStatusPanel3->SetCaption(files[i]);
+        std::optional<TBatchResult> result;
+        RunMessageLoopUntil([&] {
+            if (stopped()) return true;
+            // The quality is read as each file enters work: the slider stays usable.
+            while (next < n && pipeline.HasRoom())
+                pipeline.Submit({files[next++], folder, uint8_t(bsSkinTrackBar2->Value()), decodeMode_});
+            result = pipeline.TakeReady();
+            return result.has_value();
+        });
+        if (stopped() || !result) return;
+        if (result->error) std::rethrow_exception(result->error);
+        WriteBatchOutput(result->output);
         PumpMessagesFor(1);
-        if (!alive || (Application() && Application()->Terminated())) return;
+        if (stopped()) return;
     }
     bsSkinStatusPanel3->SetCaption("压缩完成！");
 }

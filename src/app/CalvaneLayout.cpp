@@ -4,6 +4,7 @@
 #include "app/WorkbenchGlyphs.h"
 #include "app/frmScreen.h"
 #include "app/frmsetC.h"
+#include "imaging/BatchPipeline.h"
 
 namespace tavrik {
 
@@ -85,7 +86,7 @@ TWorkbenchTrackBar* QualitySlider(TWinControl* parent, TComponent* owner, const 
 
 } // namespace
 
-TCalvane::TCalvane(TComponent* owner) : TForm(owner)
+TCalvane::TCalvane(TComponent* owner) : TForm(owner), batchWorkers_(UsableProcessorCount())
 {
     SetName("Calvane");
     SetCaption("Tavrik图片压缩工具");

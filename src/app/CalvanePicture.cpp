@@ -280,6 +280,10 @@ void TCalvane::WndProc(TMessage& m)
         m.Result = 1;
         return;
     }
+    if (m.Msg == WM_QUERYDROPFILES || m.Msg == WM_DROPFILES) {
+        m.Result = TakeDroppedFiles(reinterpret_cast<HDROP>(m.WParam), m.Msg == WM_DROPFILES) ? 1 : 0;
+        return;
+    }
     TForm::WndProc(m);
 }
 

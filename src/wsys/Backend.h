@@ -72,6 +72,9 @@ enum class TBackendEventKind : uint8_t {
     Minimized,    // window: the desktop minimized it
     Restored,     // window: the desktop restored it from minimized
     DisplayChanged, // monitors or work areas changed
+    DragOver,     // screen, window, files: files dragged in from another program are over the
+                  // point; the window system answers with AnswerDrag
+    Drop,         // screen, window, files: they were dropped there; answered with FinishDrop
     // The pointer on an icon in the notification area: trayIcon, screen, modifiers, and the
     // button of presses and releases. A leave follows the moves when the pointer goes.
     TrayMouseMove,
@@ -109,6 +112,8 @@ struct TBackendEvent {
     // Empty for keys that produce no character.
     std::string text;
     TRect rect;
+    // DragOver and Drop: the files dragged, as absolute paths in UTF-8.
+    std::vector<std::string> files;
     TTrayIconKey trayIcon = 0;
     bool trayRunning = false;
 };
@@ -130,6 +135,10 @@ public:
     // Whether a message loop of the window system is running or a message is being
     // dispatched: new input is then left to that loop.
     virtual bool IsBusy() const = 0;
+    // Whether the program waits for a thread of work that wakes the loop when it is done
+    // (TWorkerWait): a backend on a virtual clock then waits for the wake in real time
+    // instead of moving its clock.
+    virtual bool AwaitsWorker() const = 0;
 };
 
 // A display connection. An implementation maps each top-level window of the program to a
@@ -209,6 +218,12 @@ public:
     // outside every window of the program, with `outside` set (an X11 pointer grab on the
     // window with owner events: the program's own windows get their events as usual).
     virtual void WatchOutsidePresses(TNativeWindow popup) = 0;
+
+    // Files dragged in from other programs: whether a drop at the point of the latest DragOver
+    // event would be taken (the drag then shows that it can drop), and whether the files of a
+    // Drop event were taken.
+    virtual void AnswerDrag(bool accepted) = 0;
+    virtual void FinishDrop(bool taken) = 0;
 
     virtual void Beep() = 0;
     virtual std::string ClipboardText() = 0; // UTF-8; empty when the clipboard holds no text

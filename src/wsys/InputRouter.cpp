@@ -37,6 +37,10 @@ void TInputRouter::TranslateNext(std::deque<TBackendEvent>& raw, TMessageQueue& 
     case TBackendEventKind::KeyUp:
         Key(ev, queue);
         break;
+    case TBackendEventKind::DragOver:
+    case TBackendEventKind::Drop:
+        FileDrag(ev);
+        break;
     case TBackendEventKind::TrayMouseMove:
     case TBackendEventKind::TrayButtonDown:
     case TBackendEventKind::TrayButtonUp:

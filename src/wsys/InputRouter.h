@@ -61,6 +61,8 @@ private:
     void Key(const TBackendEvent& ev, TMessageQueue& queue);
     void TrayMouse(const TBackendEvent& ev, TMessageQueue& queue);
     void WindowEvent(const TBackendEvent& ev, TMessageQueue& queue);
+    void FileDrag(const TBackendEvent& ev);
+    TWindow* DropTargetAt(TPoint screen) const;
     void SyncModifiers(uint8_t modifiers, uint32_t exceptVk);
     WPARAM MouseKeyFlags() const;
     bool Activate(TWindow* target, int hit, UINT mouseMsg);

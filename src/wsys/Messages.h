@@ -135,6 +135,14 @@ constexpr UINT WM_CAPTURECHANGED = 0x0215; // lParam: the window gaining the cap
 constexpr UINT WM_MOVING = 0x0216;        // lParam: TRect* in screen coordinates, may be changed
 constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 constexpr UINT WM_EXITSIZEMOVE = 0x0232;
+// Files dragged in from another program (a file manager). They go to the window under the
+// pointer when it has WS_EX_ACCEPTFILES (DragAcceptFiles), else to its nearest ancestor that
+// has; wParam: HDROP, valid during the message only (DragQueryFiles, DragQueryPoint).
+// WM_QUERYDROPFILES, which Windows asks through OLE instead, comes while the files are dragged
+// over the window: answer nonzero when a drop there would be taken, and the drag shows it.
+// WM_DROPFILES comes when they are dropped: answer nonzero when they were taken.
+constexpr UINT WM_DROPFILES = 0x0233;
+constexpr UINT WM_QUERYDROPFILES = 0x0235;
 constexpr UINT WM_IME_CHAR = 0x0286; // wParam: a code point an input method composed, as WM_CHAR
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_NCMOUSELEAVE = 0x02A2;

@@ -122,6 +122,17 @@ void ProcessMessages();
 // Runs a nested (modal) loop until done() answers true; false when WM_QUIT ended it (the
 // quit stays queued). Every message passes the message filter first.
 bool RunMessageLoopUntil(const std::function<bool()>& done);
+// Marks a stretch in which a loop waits for threads of work that post a message (PostMessage,
+// from their thread) each time they finish something. On a real display this changes nothing;
+// the headless backend then waits for the post in real time instead of moving its virtual
+// clock to the next timer, so that a test's timers fire only when the test moves time.
+class TWorkerWait {
+public:
+    TWorkerWait();
+    ~TWorkerWait();
+    TWorkerWait(const TWorkerWait&) = delete;
+    TWorkerWait& operator=(const TWorkerWait&) = delete;
+};
 // The filter sees every message the loops of the window system dispatch (RunMessageLoopUntil,
 // ProcessMessages, the move/size loop) and answers true for those it handled. Returns the
 // previous filter.
@@ -350,6 +361,11 @@ HMONITOR MonitorFromRect(const TRect& r, DWORD flags);
 bool GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
 std::string GetClipboardText();
 bool SetClipboardText(std::string_view text);
+// Sets or clears WS_EX_ACCEPTFILES: whether the window and its children take files dragged in
+// from other programs (WM_QUERYDROPFILES, WM_DROPFILES).
+void DragAcceptFiles(HWND hwnd, bool accept);
+inline const std::vector<std::string>& DragQueryFiles(HDROP drop) { return drop->files; }
+inline TPoint DragQueryPoint(HDROP drop) { return drop->point; }
 // The pixels on the screen (what the user sees) in a screen rectangle, as a 24-bit bitmap.
 TBitmap CaptureScreen(const TRect& area);
 

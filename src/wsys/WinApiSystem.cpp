@@ -95,6 +95,12 @@ bool SetClipboardText(std::string_view text)
     return true;
 }
 
+void DragAcceptFiles(HWND hwnd, bool accept)
+{
+    DWORD exStyle = DWORD(GetWindowLongPtr(hwnd, GWL_EXSTYLE));
+    SetWindowLongPtr(hwnd, GWL_EXSTYLE, LONG_PTR(accept ? exStyle | WS_EX_ACCEPTFILES : exStyle & ~WS_EX_ACCEPTFILES));
+}
+
 TBitmap CaptureScreen(const TRect& area)
 {
     Ws().Painter().PresentAll(); // what was painted so far is what the user sees

@@ -265,6 +265,15 @@ void ProcessMessages() { Ws().ProcessMessages(); }
 
 void Sleep(DWORD ms) { Ws().Backend().Sleep(int64_t(ms)); }
 bool RunMessageLoopUntil(const std::function<bool()>& done) { return Ws().RunLoopUntil(done); }
+
+TWorkerWait::TWorkerWait()
+{
+    if (TWindowSystem::Exists()) Ws().AwaitWorker(true);
+}
+TWorkerWait::~TWorkerWait()
+{
+    if (TWindowSystem::Exists()) Ws().AwaitWorker(false);
+}
 std::function<bool(MSG&)> SetMessageFilter(std::function<bool(MSG&)> filter)
 {
     return Ws().SetMessageFilter(std::move(filter));

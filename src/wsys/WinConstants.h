@@ -55,6 +55,7 @@ constexpr int CW_USEDEFAULT = int(0x80000000);
 constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004;
 constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010; // takes files dragged in from other programs
 constexpr DWORD WS_EX_TRANSPARENT = 0x00000020; // invisible to the mouse
 constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
 constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tavrik {
 
@@ -137,6 +138,15 @@ struct MONITORINFO {
     TRect rcWork;
     DWORD dwFlags = 0; // MONITORINFOF_PRIMARY
 };
+
+// Files dragged in from another program (WM_QUERYDROPFILES, WM_DROPFILES): absolute paths in
+// UTF-8, in the order the other program gave them, and the pointer in the client coordinates
+// of the window the message goes to.
+struct TDropFiles {
+    std::vector<std::string> files;
+    TPoint point;
+};
+using HDROP = const TDropFiles*;
 
 struct TRACKMOUSEEVENT {
     DWORD dwFlags = 0; // TME_*

@@ -87,6 +87,7 @@ public:
     LRESULT Dispatch(const MSG& msg);
     void ProcessMessages();
     bool RunLoopUntil(const std::function<bool()>& done);
+    void AwaitWorker(bool waiting) { awaitingWorkers_ += waiting ? 1 : -1; }
     bool FilterMessage(MSG& msg) { return filter_ && filter_(msg); }
     TMessageFilter SetMessageFilter(TMessageFilter filter);
     TMessageQueue& Queue() { return queue_; }
@@ -122,6 +123,7 @@ private:
     void ProcessPendingMessages() override { ProcessMessages(); }
     std::optional<uint64_t> NextTimerDue() const override { return timers_.NextDue(); }
     bool IsBusy() const override { return busy_ > 0; }
+    bool AwaitsWorker() const override { return awaitingWorkers_ > 0; }
 
     void RegisterSystemClasses(); // WC_SCROLLBAR
     void PullBackendEvents();
@@ -162,6 +164,7 @@ private:
     uint32_t doubleClickTime_ = 500;
     int defaultPlacements_ = 0;
     int busy_ = 0; // loops running and messages being dispatched
+    int awaitingWorkers_ = 0; // TWorkerWait scopes alive
     uint64_t activationSerial_ = 0;
     std::thread::id uiThread_ = std::this_thread::get_id();
 };

@@ -2,9 +2,13 @@
 
 #include "core/FileIO.h"
 #include "imaging/BatchConversion.h"
+#include "imaging/HeldFile.h"
 #include "imaging/JpegCodec.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 namespace tavrik::testing {
 namespace {
@@ -35,22 +39,45 @@ protected:
         return captions;
     }
 
-    // The gauge and the status panel each time the gauge is painted during a run.
+    // Lists files as the import command lists them; the file dialog would not take the
+    // named pipes of held files.
+    void List(const std::vector<std::string>& paths)
+    {
+        for (const std::string& p : paths) c->bsSkinListView1->Items().Add()->SetCaption(p);
+    }
+
+    // The names in the output folder, sorted.
+    std::vector<std::string> Outputs() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(Scratch("out")))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // The gauge, the status panel and the outputs each time the gauge is painted during a
+    // run; atGauge[v] runs once, at the first paint of the value v.
     struct TSeen {
         int value, max;
         std::string status;
         bool startEnabled;
+        std::vector<std::string> outputs;
     };
     void WatchGauge()
     {
         c->bsSkinGauge1->AddWindowHook([this](TMessage& m, const TWndNext& next) {
-            if (m.Msg == WM_PAINT)
-                seen.push_back({c->bsSkinGauge1->Value(), c->bsSkinGauge1->MaxValue(), c->bsSkinStatusPanel3->Caption(),
-                                c->bsSkinButton4->Enabled()});
+            if (m.Msg == WM_PAINT) {
+                const int value = c->bsSkinGauge1->Value();
+                seen.push_back({value, c->bsSkinGauge1->MaxValue(), c->bsSkinStatusPanel3->Caption(),
+                                c->bsSkinButton4->Enabled(), Outputs()});
+                if (auto action = atGauge.extract(value)) action.mapped()();
+            }
             next(m);
         });
     }
     std::vector<TSeen> seen;
+    std::map<int, std::function<void()>> atGauge;
 };
 
 TEST_F(BatchPageTest, TheFolderIsCheckedBeforeTheList)
@@ -114,30 +141,131 @@ TEST_F(BatchPageTest, ARunConvertsEachFileWithTheGaugeShowingTheFileInWork)
 
 TEST_F(BatchPageTest, ARunStopsAtAFileThatCannotBeConverted)
 {
-    // A file that is no picture, and a bitmap without pixels: each ends the run with its reason.
+    // A file that is no picture, and a bitmap without pixels: each ends the run with its
+    // reason. Two workers: while one holds first.jpg, the other fails on the bad file, converts
+    // c.bmp into memory and takes held.jpg; nothing after the bad file may be written.
+    c->SetBatchWorkers(2);
     struct TCase {
         const char* name;
         std::string reason;
     };
     WriteFileAtomically(Scratch("bad.jpg"), std::vector<uint8_t>(50, 1));
     WriteBmp("flat.bmp", TBitmap(6, 0));
+    const std::string c2 = WriteBmp("c.bmp", PatternPicture(2, 2));
+    const std::vector<uint8_t> jpeg = JpegEncode(PatternPicture(9, 7), 90);
+    WatchGauge();
     for (const TCase& bad : {TCase{"bad.jpg", "bad.jpg"}, TCase{"flat.bmp", "Yarro_flat.jpg: the picture is empty"}}) {
         SCOPED_TRACE(bad.name);
         messages.clear();
         c->bsSkinListView1->Items().Clear();
         std::filesystem::remove_all(Scratch("out"));
         std::filesystem::create_directories(Scratch("out"));
-        Import({WriteBmp("a.bmp", PatternPicture(8, 6)), Scratch(bad.name), WriteBmp("c.bmp", PatternPicture(2, 2))});
+        const std::string prefix = std::filesystem::path(bad.name).stem().string() + "-";
+        test::THeldFile first(Scratch(prefix + "first.jpg")), held(Scratch(prefix + "held.jpg"));
+        List({first.Path(), Scratch(bad.name), c2, held.Path()});
         c->bsSkinEdit1->SetText(Scratch("out"));
+        atGauge[1] = [&] {
+            held.Release(jpeg);
+            first.Release(jpeg);
+        };
         ClickOn(c->bsSkinButton4);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_NE(messages[0].text.find(bad.reason), std::string::npos) << messages[0].text;
-        EXPECT_TRUE(FileExists(Scratch("out/Yarro_a.jpg")));
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Scratch("out")), {}), 1) << "nothing for the bad file";
+        EXPECT_EQ(Outputs(), (std::vector<std::string>{"Yarro_" + prefix + "first.jpg"}));
         EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), Scratch(bad.name));
         EXPECT_EQ(c->bsSkinGauge1->Value(), 2);
         EXPECT_TRUE(c->bsSkinButton4->Enabled());
+        EXPECT_FALSE(c->BatchRunning());
     }
+}
+
+// Closing the window in the middle of a run ends it: what was converted ahead is not written.
+TEST_F(BatchPageTest, ClosingTheWindowDuringARunWritesNoLaterFile)
+{
+    c->SetBatchWorkers(2);
+    test::THeldFile held(Scratch("held.jpg"));
+    const std::string a = WriteBmp("a.bmp", PatternPicture(5, 4)), d = WriteBmp("d.bmp", PatternPicture(6, 3));
+    List({a, held.Path(), d});
+    c->bsSkinEdit1->SetText(Scratch("out"));
+    WatchGauge();
+    // The held file ends only once the close was handled, so its result comes after it.
+    bool released = false;
+    c->AddWindowHook([&](TMessage& m, const TWndNext& next) {
+        next(m);
+        if (m.Msg != WM_CLOSE || released) return;
+        released = true;
+        held.Release(JpegEncode(PatternPicture(4, 4), 90));
+    });
+    atGauge[2] = [&] { screen->WhenIdle([&] { screen->CloseFromDesktop(c->Handle()); }); };
+    ClickOn(c->bsSkinButton4);
+    EXPECT_TRUE(atGauge.empty());
+    EXPECT_TRUE(messages.empty());
+    // The close ends the program through its quit message: the file in work may still finish
+    // before that arrives, as on one core; what was converted ahead never is written.
+    const std::vector<std::string> outputs = Outputs();
+    EXPECT_TRUE(outputs == (std::vector<std::string>{"Yarro_a.jpg"}) ||
+                outputs == (std::vector<std::string>{"Yarro_a.jpg", "Yarro_held.jpg"}))
+        << ::testing::PrintToString(outputs);
+    EXPECT_FALSE(c->BatchRunning());
+    EXPECT_NE(c->bsSkinStatusPanel3->Caption(), "压缩完成！");
+}
+
+// Files are converted ahead on several cores, yet the gauge, the status and the outputs follow
+// the list, and the window keeps answering while a file is in work.
+TEST_F(BatchPageTest, OutputsAppearInListOrderWhileTheWindowAnswers)
+{
+    c->SetBatchWorkers(2);
+    const std::vector<uint8_t> jpeg = JpegEncode(PatternPicture(16, 10), 90);
+    test::THeldFile first(Scratch("first.jpg")), third(Scratch("third.jpg"));
+    std::string b = WriteBmp("b.bmp", PatternPicture(20, 12)), d = WriteBmp("d.bmp", PatternPicture(7, 5));
+    List({first.Path(), b, third.Path(), d});
+    c->bsSkinEdit1->SetText(Scratch("out"));
+    WatchGauge();
+    atGauge[1] = [&] {
+        // One worker holds first.jpg; the other has converted b.bmp and begun third.jpg.
+        third.WaitForReader();
+        EXPECT_TRUE(Outputs().empty()) << "b.bmp waits for first.jpg";
+        first.Release(jpeg);
+    };
+    atGauge[3] = [&] {
+        screen->WhenIdle([&] {
+            c->bsSkinTrackBar2->SetFocus();
+            screen->PressKey(VK_RIGHT);
+            screen->WhenIdle([&] {
+                EXPECT_EQ(c->Label6->Caption(), "76%") << "the slider answers while third.jpg is in work";
+                EXPECT_TRUE(c->BatchRunning());
+                third.Release(jpeg);
+            });
+        });
+    };
+    const uint64_t start = screen->Now();
+    ClickOn(c->bsSkinButton4);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(atGauge.empty()) << "every gauge value was shown";
+    const std::vector<std::string> names = {"Yarro_b.jpg", "Yarro_d.jpg", "Yarro_first.jpg", "Yarro_third.jpg"};
+    EXPECT_EQ(Outputs(), names);
+    const std::vector<std::string> files = {first.Path(), b, third.Path(), d};
+    for (const TSeen& s : seen) {
+        SCOPED_TRACE(s.value);
+        ASSERT_GE(s.value, 1);
+        ASSERT_LE(s.value, 4);
+        EXPECT_EQ(s.max, 4);
+        EXPECT_EQ(s.status, files[size_t(s.value - 1)]);
+        // Written so far: the files before the one in work, and perhaps that one.
+        std::vector<std::string> written;
+        for (int i = 0; i < s.value; ++i)
+            written.push_back("Yarro_" + std::filesystem::path(files[size_t(i)]).stem().string() + ".jpg");
+        std::vector<std::string> before(written.begin(), written.end() - 1);
+        std::sort(written.begin(), written.end());
+        std::sort(before.begin(), before.end());
+        EXPECT_TRUE(s.outputs == before || s.outputs == written) << ::testing::PrintToString(s.outputs);
+    }
+    for (size_t i = 1; i < seen.size(); ++i) EXPECT_LE(seen[i - 1].value, seen[i].value);
+    EXPECT_EQ(ReadFileBytes(Scratch("out/Yarro_first.jpg")), JpegEncode(JpegDecode(jpeg), 75));
+    EXPECT_EQ(ReadFileBytes(Scratch("out/Yarro_d.jpg")), JpegEncode(PatternPicture(7, 5), 75));
+    EXPECT_EQ(c->bsSkinStatusPanel3->Caption(), "压缩完成！");
+    // Waiting for the workers took no virtual time: only the pause after each file did.
+    EXPECT_EQ(screen->Now() - start, 4u);
 }
 
 TEST_F(BatchPageTest, RemoveTakesOnlyTheFocusedItemAfterThePointerWasOverTheList)

@@ -172,7 +172,7 @@ void THeadlessBackend::Advance(uint64_t ms)
     for (;;) {
         std::optional<uint64_t> due = host_->NextTimerDue();
         if (!due || *due > target) break;
-        clock_.now = std::max(clock_.now, *due);
+        clock_.now = std::max(clock_.now.load(), *due);
         host_->ProcessPendingMessages();
         std::optional<uint64_t> after = host_->NextTimerDue();
         if (after && *after <= clock_.now) break; // a timer no loop takes; never spin
@@ -218,6 +218,10 @@ void THeadlessBackend::WaitForEvents(int64_t timeoutMs)
         action();
         return;
     }
+    if (host_ && host_->AwaitsWorker()) {
+        WaitForWorker();
+        return;
+    }
     if (timeoutMs >= 0) {
         if (WaitingLoopLooksStuck())
             throw std::logic_error("headless backend: only timers fired for an hour of virtual time while a message "
@@ -226,6 +230,24 @@ void THeadlessBackend::WaitForEvents(int64_t timeoutMs)
         return;
     }
     throw std::logic_error("headless backend: a message loop waits for input, but no idle action or timer is left");
+}
+
+void THeadlessBackend::WaitForWorker()
+{
+    std::unique_lock lock(wakeMutex_);
+    if (!wakeSignal_.wait_for(lock, std::chrono::milliseconds(options_.workerWaitRealMs), [this] { return woken_.load(); }))
+        throw std::logic_error("headless backend: a message loop waited for a worker thread that never posted a message");
+    woken_.store(false);
+    NoteActivity();
+}
+
+void THeadlessBackend::Wake()
+{
+    {
+        std::lock_guard lock(wakeMutex_);
+        woken_.store(true);
+    }
+    wakeSignal_.notify_all();
 }
 
 void THeadlessBackend::NoteActivity()
@@ -240,6 +262,31 @@ bool THeadlessBackend::WaitingLoopLooksStuck() const
     if (clock_.now - lastActivityTick_ < kVirtualLimitMs) return false;
     auto real = std::chrono::steady_clock::now() - lastActivityReal_;
     return real >= std::chrono::milliseconds(options_.stuckLoopRealMs);
+}
+
+void THeadlessBackend::InjectFiles(TBackendEventKind kind, int x, int y, std::vector<std::string> files)
+{
+    // A drag moves the pointer over the program's windows, though the other program has it.
+    cursor_ = {x, y};
+    TBackendEvent ev;
+    ev.kind = kind;
+    ev.screen = cursor_;
+    ev.files = std::move(files);
+    Inject(std::move(ev));
+}
+
+std::optional<bool> THeadlessBackend::DragFilesOver(int x, int y, std::vector<std::string> files)
+{
+    dragAnswer_.reset();
+    InjectFiles(TBackendEventKind::DragOver, x, y, std::move(files));
+    return dragAnswer_;
+}
+
+std::optional<bool> THeadlessBackend::DropFiles(int x, int y, std::vector<std::string> files)
+{
+    dropAnswer_.reset();
+    InjectFiles(TBackendEventKind::Drop, x, y, std::move(files));
+    return dropAnswer_;
 }
 
 void THeadlessBackend::SetCursorPos(TPoint screen)

@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +34,8 @@ struct THeadlessOptions {
     // How long in real time a waiting loop must have seen only timers (besides an hour of
     // virtual time) before it counts as stuck; tests of that rule make it tiny.
     int64_t stuckLoopRealMs = 5000;
+    // How long in real time a loop waits for a worker thread (TWorkerWait) before it fails.
+    int64_t workerWaitRealMs = 120000;
     int trayIconSize = 22; // the notification area's icons; 0: no notification area runs at start
 };
 
@@ -60,6 +64,11 @@ struct THeadlessOptions {
 // otherwise keep the loop spinning until the test run times out. Injected input, an idle
 // action run, Advance and Wake (a worker thread) all count as activity, so a loop that really
 // waits for a worker is not cut short.
+//
+// While the program waits for worker threads (TWorkerWait), a loop with no input and no idle
+// action left waits in real time for a worker's Wake (at most workerWaitRealMs) instead of
+// moving the clock: a test queues what the user does during the work with WhenIdle, and the
+// virtual clock stays where the test put it.
 class THeadlessBackend final : public IBackend {
 public:
     explicit THeadlessBackend(THeadlessOptions options = {});
@@ -89,6 +98,13 @@ public:
     void WhenIdle(std::function<void()> action);
     size_t PendingIdleActions() const { return idle_.size(); }
     void RunIdleActions();
+
+    // For tests: files dragged in from another program. Drags the files over the point, or
+    // drops them there, and answers what the program said: whether a drop there would be
+    // taken, or whether the files were taken. Nothing while a message loop runs: that loop
+    // takes the event later.
+    std::optional<bool> DragFilesOver(int x, int y, std::vector<std::string> files);
+    std::optional<bool> DropFiles(int x, int y, std::vector<std::string> files);
 
     // For tests: what the desktop does.
     void FocusOtherProgram();            // the active window loses the focus to another program
@@ -148,12 +164,14 @@ public:
     void PresentNativeWindow(TNativeWindow window, const TBitmap& pixels, const std::vector<TRect>& dirty) override;
     bool NextEvent(TBackendEvent& event) override;
     void WaitForEvents(int64_t timeoutMs) override;
-    void Wake() override { woken_.store(true); }
+    void Wake() override;
     void Sleep(int64_t ms) override { clock_.now += uint64_t(std::max<int64_t>(0, ms)); }
     TPoint CursorPos() override { return cursor_; }
     void SetCursorPos(TPoint screen) override;
     void SetCursorShape(TCursorShape shape) override { cursorShape_ = shape; }
     void SetMouseCapture(TNativeWindow window) override { capture_ = window; }
+    void AnswerDrag(bool accepted) override { dragAnswer_ = accepted; }
+    void FinishDrop(bool taken) override { dropAnswer_ = taken; }
     void SetTextInputSpot(TNativeWindow window, const TRect& caret) override;
     void WatchOutsidePresses(TNativeWindow popup) override { watching_ = popup; }
     void Beep() override { ++beeps_; }
@@ -166,17 +184,20 @@ public:
 
 private:
     struct TVirtualClock final : ITickClock {
-        uint64_t now = 0;
-        uint64_t Milliseconds() const override { return now; }
+        // Worker threads read it too, when they post a message.
+        std::atomic<uint64_t> now = 0;
+        uint64_t Milliseconds() const override { return now.load(); }
     };
 
     void Inject(TBackendEvent ev);
     void NoteActivity();
     bool WaitingLoopLooksStuck() const;
+    void WaitForWorker();
     void Pump();
     TBackendEvent MouseEvent(TBackendEventKind kind, TMouseButton button) const;
     uint8_t Modifiers() const;
     void Key(bool down, UINT vk, std::string text);
+    void InjectFiles(TBackendEventKind kind, int x, int y, std::vector<std::string> files);
     TNativeInfo* Find(TNativeWindow window);
     void Recompose(const TRect& screenArea);
     void ComposeWindow(const TNativeInfo& n, const TBitmap& pixels, const TRect& area);
@@ -194,6 +215,8 @@ private:
     std::deque<std::function<void()>> idle_;
     int waitDepth_ = 0;
     std::atomic<bool> woken_ = false; // set by any thread
+    std::mutex wakeMutex_;
+    std::condition_variable wakeSignal_;
     uint64_t lastActivityTick_ = 0;
     std::chrono::steady_clock::time_point lastActivityReal_;
     TPoint cursor_;
@@ -204,6 +227,8 @@ private:
     TNativeWindow activated_ = 0;
     int beeps_ = 0;
     std::string clipboard_;
+    std::optional<bool> dragAnswer_;
+    std::optional<bool> dropAnswer_;
     THeadlessTray tray_;
 };
 

@@ -5,6 +5,7 @@
 #include "wsys/backends/x11/X11Clipboard.h"
 #include "wsys/backends/x11/X11Connection.h"
 #include "wsys/backends/x11/X11Cursors.h"
+#include "wsys/backends/x11/X11DropTarget.h"
 #include "wsys/backends/x11/X11InputMethod.h"
 #include "wsys/backends/x11/X11Presenter.h"
 #include "wsys/backends/x11/X11Screen.h"
@@ -69,6 +70,7 @@ TX11Backend::TX11Backend(std::unique_ptr<TX11Connection> connection, const TX11O
     presenter_ = std::make_unique<TX11Presenter>(*x_, options.sharedMemory);
     screen_ = std::make_unique<TX11Screen>(*x_);
     clipboard_ = std::make_unique<TX11Clipboard>(*x_);
+    dropTarget_ = std::make_unique<TX11DropTarget>(*x_, *clipboard_);
     im_ = std::make_unique<TX11InputMethod>(d);
     cursors_ = std::make_unique<TX11Cursors>(d);
     tray_ = std::make_unique<TX11Tray>(*x_, *presenter_);
@@ -83,6 +85,7 @@ TX11Backend::~TX11Backend()
     tray_.reset();
     cursors_.reset();
     im_.reset();
+    dropTarget_.reset();
     clipboard_.reset(); // may hand the text to a clipboard manager first
     screen_.reset();
     presenter_.reset();
@@ -160,6 +163,8 @@ std::string TX11Backend::ClipboardText() { return clipboard_->Text(); }
 
 void TX11Backend::SetClipboardText(const std::string& text) { clipboard_->SetText(text); }
 
+void TX11Backend::AnswerDrag(bool accepted) { dropTarget_->AnswerDrag(accepted); }
+void TX11Backend::FinishDrop(bool taken) { dropTarget_->FinishDrop(taken); }
 bool TX11Backend::TrayAvailable() { return tray_->Available(); }
 
 void TX11Backend::SetTrayIcon(TTrayIconKey key, const TBitmap& picture) { tray_->SetIcon(key, picture); }

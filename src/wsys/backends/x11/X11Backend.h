@@ -19,6 +19,7 @@ namespace tavrik {
 class TX11Clipboard;
 class TX11Connection;
 class TX11Cursors;
+class TX11DropTarget;
 class TX11InputMethod;
 class TX11Presenter;
 class TX11Screen;
@@ -92,6 +93,8 @@ public:
     void Beep() override;
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& text) override;
+    void AnswerDrag(bool accepted) override;
+    void FinishDrop(bool taken) override;
     uint32_t DoubleClickTime() override;
     bool TrayAvailable() override;
     void SetTrayIcon(TTrayIconKey key, const TBitmap& picture) override;
@@ -164,6 +167,7 @@ private:
     std::unique_ptr<TX11Presenter> presenter_;
     std::unique_ptr<TX11Screen> screen_;
     std::unique_ptr<TX11Clipboard> clipboard_;
+    std::unique_ptr<TX11DropTarget> dropTarget_;
     std::unique_ptr<TX11InputMethod> im_;
     std::unique_ptr<TX11Cursors> cursors_;
     std::unique_ptr<TX11Tray> tray_;

@@ -91,17 +91,18 @@ std::string TX11Clipboard::Text()
     if (owner == None) return {};
     if (owner == window_) return text_;
     bool refused = false;
-    std::string text = Convert(x_.Atoms().UTF8_STRING, refused);
-    if (refused) text = Utf8FromLatin1(Convert(XA_STRING, refused));
+    const Atom clipboard = x_.Atoms().CLIPBOARD;
+    std::string text = Convert(clipboard, x_.Atoms().UTF8_STRING, ServerTime(), refused);
+    if (refused) text = Utf8FromLatin1(Convert(clipboard, XA_STRING, ServerTime(), refused));
     return refused ? std::string() : text;
 }
 
-std::string TX11Clipboard::Convert(Atom target, bool& refused)
+std::string TX11Clipboard::Convert(Atom selection, Atom target, Time time, bool& refused)
 {
     refused = true;
     Atom property = x_.Atoms().TAVRIK_SELECTION;
     XDeleteProperty(x_.Display(), window_, property);
-    XConvertSelection(x_.Display(), x_.Atoms().CLIPBOARD, target, property, window_, ServerTime());
+    XConvertSelection(x_.Display(), selection, target, property, window_, time);
     XEvent ev;
     Window w = window_;
     if (!WaitForEvent(x_.Display(), [w](const XEvent& e) { return e.type == SelectionNotify && e.xselection.requestor == w; },

@@ -23,6 +23,9 @@ public:
     std::string Text();
     void SetText(const std::string& text);
     bool Owns() const { return owned_; }
+    // Asks the owner of a selection for its data as target (drag and drop reads its
+    // XdndSelection so) and waits a bounded time; refused when it did not answer with data.
+    std::string Convert(Atom selection, Atom target, Time time, bool& refused);
 
     // Handles the selection events of the event loop; false for events that are not its own.
     bool HandleEvent(const XEvent& ev);
@@ -37,7 +40,6 @@ private:
     bool WriteTarget(Window requestor, Atom target, Atom property);
     Time ServerTime();
     bool WaitFor(int type, Atom property, XEvent& out, int timeoutMs);
-    std::string Convert(Atom target, bool& refused);
     std::string ReadProperty(Atom& type);
     void HandOverToManager();
 

@@ -2,6 +2,7 @@
 #include "wsys/backends/x11/X11Backend.h"
 #include "wsys/backends/x11/X11Clipboard.h"
 #include "wsys/backends/x11/X11Connection.h"
+#include "wsys/backends/x11/X11DropTarget.h"
 #include "wsys/backends/x11/X11InputMethod.h"
 #include "wsys/backends/x11/X11Keys.h"
 #include "wsys/backends/x11/X11Screen.h"
@@ -44,6 +45,7 @@ uint8_t TX11Backend::ModifiersOf(unsigned int state)
 void TX11Backend::Translate(XEvent& ev)
 {
     if (clipboard_->HandleEvent(ev)) return;
+    if (dropTarget_->HandleEvent(ev, [this](TBackendEvent e) { Push(std::move(e)); })) return;
     std::vector<TX11TrayEvent> tray;
     if (tray_->HandleEvent(ev, tray)) {
         for (TX11TrayEvent& t : tray) {

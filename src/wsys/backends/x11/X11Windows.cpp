@@ -3,6 +3,7 @@
 #include "wsys/backends/x11/X11Backend.h"
 #include "wsys/backends/x11/X11Connection.h"
 #include "wsys/backends/x11/X11Cursors.h"
+#include "wsys/backends/x11/X11DropTarget.h"
 #include "wsys/backends/x11/X11InputMethod.h"
 #include "wsys/backends/x11/X11Presenter.h"
 
@@ -59,6 +60,7 @@ TNativeWindow TX11Backend::CreateNativeWindow(const TNativeWindowParams& params)
         SetNormalHints(win);
         SetWmHints(win, false);
         SetStateProperty(win);
+        dropTarget_->MakeAware(w);
         if (params.owner) XSetTransientForHint(d, w, Window(params.owner));
     }
     if (long imEvents = im_->AddWindow(w)) XSelectInput(d, w, kWindowEvents | imEvents);
