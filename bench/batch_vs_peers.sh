@@ -3,7 +3,8 @@
 # it does (decode + encode of the same files in one process), a djpeg | cjpeg pipeline with the
 # same settings, and ImageMagick's mogrify. Prints seconds, megapixels per second and ratios.
 # Then times tavrik-batch -j 2 on two cores against -j 1 on one (and against the baseline
-# below on one core), by wall time: the speed-up.
+# below on one core), by wall time: the speed-up; and two independent -j 1 runs at once, one on
+# each core, which show how far the machine's two cores scale at all.
 #
 # Usage: bench/batch_vs_peers.sh [CORPUS_DIR]
 #   CORPUS_DIR  pictures to recompress (*.jpg, *.bmp at its top level). When it holds none, it is
@@ -149,6 +150,15 @@ if [ -n "$BASELINE" ]; then
   runs+=(baseline-one-core)
   measure baseline-one-core wall "${PIN[@]}" -- "$BASELINE" -q 75 -o "$WORK/out" "${FILES[@]}"
 fi
+# Two independent one-core runs at once, one on each core, share nothing but the hardware: how
+# far this machine's two cores scale at all (on virtual machines often well below 2).
+if [ ${#PIN[@]} -gt 0 ]; then
+  runs+=(two-j1-at-once)
+  measure two-j1-at-once wall -- bash -c 'out=$1 batch=$2 a=$3 b=$4; shift 4; mkdir -p "$out/a" "$out/b"
+    taskset -c "$a" "$batch" -q 75 -j 1 -o "$out/a" "$@" & first=$!
+    taskset -c "$b" "$batch" -q 75 -j 1 -o "$out/b" "$@" && wait "$first"' \
+    pair "$WORK/out" "$BATCH" "${CPUS%%,*}" "${CPUS##*,}" "${FILES[@]}"
+fi
 LOAD_AFTER=$(cut -d' ' -f1-3 /proc/loadavg)
 
 if [ "$PEERS" != 0 ]; then
@@ -182,4 +192,9 @@ if [ -n "$BASELINE" ]; then
   awk -v one="${WALL_OF[j1-one-core]}" -v two="${WALL_OF[j2-two-cores]}" -v b="${WALL_OF[baseline-one-core]}" 'BEGIN {
     printf "-j 1 / baseline = %.3f in wall time on one core (at most 1 is no slower)\n", one / b
     printf "speed-up on two cores over the baseline = %.3f\n", b / two }'
+fi
+if [ ${#PIN[@]} -gt 0 ]; then
+  awk -v one="${WALL_OF[j1-one-core]}" -v two="${WALL_OF[j2-two-cores]}" -v pair="${WALL_OF[two-j1-at-once]}" 'BEGIN {
+    printf "this machine scales two independent runs by %.3f (twice the files in %.3f s); -j 2 reaches %.0f%% of that\n",
+      2 * one / pair, pair, 100 * (one / two) / (2 * one / pair) }'
 fi

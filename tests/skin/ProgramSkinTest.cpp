@@ -427,12 +427,15 @@ TEST_F(ProgramSkin, ShapesTheProgramRelyOn)
     EXPECT_EQ(combo.listboxname, "listbox");
     EXPECT_EQ(Control<TbsDataSkinTabControl>("tab").updown, "hupdown");
 
-    SCOPED_TRACE("the frame: a mask of its picture's size, open at the top corners, closed in the middle");
+    SCOPED_TRACE("the frame: a mask of its picture's size, open at the four corners, closed along the edges");
     const TBitmap& mask = Data().mask;
-    EXPECT_EQ(mask.GetPixel(0, 0), clWhite);
-    EXPECT_EQ(mask.GetPixel(mask.Width() - 1, 0), clWhite);
-    EXPECT_EQ(mask.GetPixel(mask.Width() / 2, 0), clBlack);
-    EXPECT_EQ(mask.GetPixel(0, mask.Height() - 1), clBlack);
+    const int right = mask.Width() - 1, bottom = mask.Height() - 1;
+    for (TPoint corner : {TPoint{0, 0}, TPoint{right, 0}, TPoint{0, bottom}, TPoint{right, bottom}})
+        EXPECT_EQ(mask.GetPixel(corner.x, corner.y), clWhite) << corner.x << "," << corner.y;
+    for (TPoint edge : {TPoint{right / 2, 0}, TPoint{right / 2, bottom}, TPoint{0, bottom / 2}, TPoint{right, bottom / 2}})
+        EXPECT_EQ(mask.GetPixel(edge.x, edge.y), clBlack) << edge.x << "," << edge.y;
+    SCOPED_TRACE("the bottom corners stay within the bottom border, below the client area");
+    EXPECT_EQ(mask.GetPixel(0, Data().clientrect.Bottom - 1), clBlack);
     EXPECT_EQ(Data().maskrectarea, Data().clientrect);
 }
 
@@ -447,5 +450,66 @@ TEST_F(ProgramSkin, CheckMarksKeepTheirBackgroundAsTransparentKey)
             EXPECT_EQ(controls.GetPixel(r.Left, r.Bottom - 1), background);
             EXPECT_NE(controls.GetPixel(r.Left + r.Width() / 2, r.Top + r.Height() / 2), background);
         }
+    }
+}
+
+namespace {
+
+int Darkness(TColor c) { return 3 * 255 - GetRValue(c) - GetGValue(c) - GetBValue(c); }
+
+// The darkest colour of a picture's rectangle and how many pixels have it.
+std::pair<TColor, int> DarkestInk(const TBitmap& picture, const TRect& r)
+{
+    TColor darkest = clWhite;
+    int count = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x) {
+            TColor c = picture.GetPixel(x, y);
+            if (Darkness(c) > Darkness(darkest)) darkest = c, count = 0;
+            if (c == darkest) ++count;
+        }
+    return {darkest, count};
+}
+
+} // namespace
+
+TEST_F(ProgramSkin, CaptionGlyphsShareOneFullInk)
+{
+    // Glyphs on whole pixels reach the ink itself along their strokes; a line centred between
+    // two pixel rows would only reach a paler blend of it.
+    const TBitmap& active = Data().activepictures[0];
+    struct TFace {
+        const char* name;
+        int strokePixels; // at least this many pixels in the full ink
+    } faces[] = {{"closebutton", 10}, {"maxbutton", 30}, {"minbutton", 10}, {"rollupbutton", 5}, {"traybutton", 10}};
+    auto face = [&](const char* name) {
+        int i = Data().IndexOfSkinObject(name);
+        return dynamic_cast<const TbsDataSkinStdButton&>(*Data().SkinObjects.at(size_t(i))).skinrect;
+    };
+    const TColor ink = DarkestInk(active, face("closebutton")).first;
+    for (const TFace& f : faces) {
+        SCOPED_TRACE(f.name);
+        auto [darkest, count] = DarkestInk(active, face(f.name));
+        EXPECT_EQ(darkest, ink);
+        EXPECT_GE(count, f.strokePixels);
+    }
+}
+
+TEST_F(ProgramSkin, ScrollBarsShowTheirTrack)
+{
+    const TBitmap& controls = Data().activepictures[3];
+    for (const char* name : {"hscrollbar", "vscrollbar", "bothhscrollbar"}) {
+        SCOPED_TRACE(name);
+        const auto& s = Control<TbsDataSkinScrollBarControl>(name);
+        TRect track = s.trackarea.Offset(s.skinrect.Left, s.skinrect.Top);
+        TColor background = controls.GetPixel(s.skinrect.Left, s.skinrect.Top);
+        TPoint middle{track.Left + track.Width() / 2, track.Top + track.Height() / 2};
+        EXPECT_NE(controls.GetPixel(middle.x, middle.y), background);
+        // The thumb carries the track's colour along its sides, so that it sits inside it.
+        bool vertical = s.skinrect.Height() > s.skinrect.Width();
+        TPoint side = vertical ? TPoint{s.thumbrect.Left + 3, s.thumbrect.Top + s.thumbrect.Height() / 2}
+                               : TPoint{s.thumbrect.Left + s.thumbrect.Width() / 2, s.thumbrect.Top + 3};
+        TPoint trackSide = vertical ? TPoint{track.Left + 3, middle.y} : TPoint{middle.x, track.Top + 3};
+        EXPECT_EQ(controls.GetPixel(side.x, side.y), controls.GetPixel(trackSide.x, trackSide.y));
     }
 }

@@ -102,9 +102,10 @@ TEST_F(SkinTrackBarTest, ThumbImageFollowsDragging)
     app->ProcessMessages();
     const auto& skin = SkinControl<TbsDataSkinTrackBarControl>("htrackbar");
     EXPECT_EQ(bar->Height(), skin.skinrect.Height());
-    // Track area 2..78 of the 80-pixel skin, 40 wider: the thumb's centre runs 8..112.
+    // Track area 2..78 of the 80-pixel skin, 40 wider, and a 16-pixel thumb: the thumb's
+    // centre runs 10..110.
     const TRect thumb = bar->ThumbRect();
-    EXPECT_EQ(thumb, Bounds(8 + 78 - 6, 0, 12, 20));
+    EXPECT_EQ(thumb, Bounds(10 + 75 - 8, 0, 16, 20));
     auto showsThumb = [&](const TRect& source) {
         const TBitmap& picture = Picture(skin.pictureindex);
         for (int y = 0; y < thumb.Height(); ++y)

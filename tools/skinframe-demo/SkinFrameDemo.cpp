@@ -44,24 +44,24 @@ namespace {
 constexpr int kSpinnerFrames = 8;
 constexpr int kSpinnerSize = 24; // as high as the skin's caption buttons
 
-// Eight frames of a dot circling a ring, side by side.
-TBitmap SpinnerStrip()
+// Eight frames of a dot circling a ring, side by side, on the caption bar's colour.
+TBitmap SpinnerStrip(TColor background)
 {
     TBitmap strip(kSpinnerSize * kSpinnerFrames, kSpinnerSize);
     TCanvas c(strip);
-    c.Brush().Color = RGB(250, 251, 253);
+    c.Brush().Color = background;
     c.FillRect({0, 0, strip.Width(), strip.Height()});
     for (int f = 0; f < kSpinnerFrames; ++f) {
         const int x0 = f * kSpinnerSize;
-        c.Pen().Color = RGB(190, 200, 215);
+        c.Pen().Color = RGB(168, 171, 178);
         c.Brush().Style = TBrushStyle::bsClear;
         c.Ellipse(x0 + 5, 5, x0 + 19, 19);
         const double angle = f * 2 * 3.14159265 / kSpinnerFrames;
         const int cx = x0 + 12 + int(std::lround(7 * std::sin(angle)));
         const int cy = 12 - int(std::lround(7 * std::cos(angle)));
         c.Brush().Style = TBrushStyle::bsSolid;
-        c.Brush().Color = RGB(40, 110, 210);
-        c.Pen().Color = RGB(40, 110, 210);
+        c.Brush().Color = RGB(53, 132, 228);
+        c.Pen().Color = RGB(53, 132, 228);
         c.Ellipse(cx - 3, cy - 3, cx + 4, cy + 4);
     }
     return strip;
@@ -71,7 +71,7 @@ TBitmap SpinnerStrip()
 // bottom-right corner that the program paints.
 void AddDemoObjects(TbsSkinData& skin)
 {
-    skin.activepictures.push_back(SpinnerStrip());
+    skin.activepictures.push_back(SpinnerStrip(skin.picture.GetPixel(skin.captionrect.Left, skin.captionrect.Top)));
     auto spinner = std::make_unique<TbsDataSkinAnimate>("spinner");
     spinner->hint = "Plays while the pointer is over it";
     spinner->activepictureindex = int(skin.activepictures.size()) - 1;
@@ -109,7 +109,7 @@ struct TDemo {
         frame->SetBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
                                TbsBorderIcon::biRollUp, TbsBorderIcon::biMinimizeToTray});
         frame->OnPaintEvent = [](const std::string&, TCanvas& c, const TRect& r) {
-            c.Brush().Color = RGB(40, 110, 210);
+            c.Brush().Color = RGB(53, 132, 228);
             c.FillRect(r);
         };
         frame->SetSkinData(&skin);

@@ -18,9 +18,9 @@ void DrawPushButton(TPainter& p, const TRect& r, TState s)
 TButtonLook ToolLook(TState s)
 {
     switch (s) {
-    case TState::Hot: return {TFill::Solid(kAccentTint), kBorderHot};
-    case TState::Down: return {TFill::Solid(kAccentPress), kAccent};
-    case TState::Disabled: return {TFill::Solid(kWindow), kDisabledBorder};
+    case TState::Hot: return {TFill::Solid(kHover), kBorder};
+    case TState::Down: return {TFill::Solid(kPress), kBorderStrong};
+    case TState::Disabled: return {TFill::Solid(kWindow), kWindow};
     case TState::Normal: break;
     }
     return {TFill::Solid(kWindow), kSeparator};
@@ -45,7 +45,7 @@ TStateDraw MenuButtonDraw(int splitX)
         TColor line = s == TState::Normal || s == TState::Disabled ? kSeparator : ToolLook(s).border;
         if (splitX > 0) p.FillRect(Rect(r.Left + splitX, r.Top + 4, r.Left + splitX + 1, r.Bottom - 4), line);
         float cx = float(r.Left + splitX + (r.Width() - splitX) / 2) + (splitX > 0 ? 0.5f : 0.0f);
-        TriangleGlyph(p, cx, float(r.Top) + float(r.Height()) / 2, 7, TDirection::Down, ArrowInk(s));
+        ChevronGlyph(p, cx, float(r.Top) + float(r.Height()) / 2, 7, TDirection::Down, ArrowInk(s));
     };
 }
 
@@ -54,7 +54,7 @@ void DrawHeaderSection(TPainter& p, const TRect& r, TState s)
     TFill fill = s == TState::Hot        ? TFill::Solid(kHover)
                  : s == TState::Down     ? TFill::Solid(kPress)
                  : s == TState::Disabled ? TFill::Solid(kDisabledFill)
-                                         : TFill::Vertical(kSurface, RGB(242, 244, 247), float(r.Top), float(r.Bottom));
+                                         : TFill::Vertical(kSurface, kWindow, float(r.Top), float(r.Bottom));
     p.FillRect(r, fill);
     p.FillRect(Rect(r.Right - 1, r.Top + 3, r.Right, r.Bottom - 3), kSeparator);
     p.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), kBorder);

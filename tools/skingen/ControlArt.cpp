@@ -31,12 +31,12 @@ void OutlinedBox(TPainter& p, const TBoxF& box, float radius, TColor background,
 TButtonLook ButtonLook(TState state, float top, float bottom)
 {
     switch (state) {
-    case TState::Hot: return {TFill::Vertical(RGB(241, 246, 254), kAccentTint, top, bottom), kAccent};
+    case TState::Hot: return {TFill::Vertical(kSurface, kAccentTint, top, bottom), kAccent};
     case TState::Down: return {TFill::Solid(kAccentPress), kAccentDark};
     case TState::Disabled: return {TFill::Solid(kDisabledFill), kDisabledBorder};
     case TState::Normal: break;
     }
-    return {TFill::Vertical(kSurface, RGB(244, 246, 249), top, bottom), kBorder};
+    return {TFill::Vertical(kSurface, kWindow, top, bottom), kBorder};
 }
 
 void SetGeometry(TbsDataSkinCustomControl& c, const TRect& skinrect, TPoint lefttop, TPoint righttop,

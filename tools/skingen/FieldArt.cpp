@@ -9,11 +9,12 @@ using namespace theme;
 
 namespace {
 
-// A text field: white inside a rounded outline that turns blue while the field is hot or
-// focused.
+// A text field: white inside a rounded outline that turns blue, with a soft inner ring,
+// while the field is hot or focused.
 void DrawField(TPainter& p, const TRect& r, bool active, float radius = 3)
 {
     OutlinedBox(p, TBoxF::Of(r), radius, kWindow, TFill::Solid(kSurface), active ? kAccent : kBorder);
+    if (active) p.RoundFrame(TBoxF::Of(r).Inset(1), radius - 1, 1, kAccentRing);
 }
 
 // The face of a button inside a field, drawn over the field's own picture.
@@ -85,8 +86,8 @@ void AddEdits(TSkinArt& art, TAtlas& atlas)
 
 void AddSpinEdits(TSkinArt& art, TAtlas& atlas)
 {
-    auto up = [](TPainter& p, float cx, float cy, TColor c) { TriangleGlyph(p, cx, cy + 0.5f, 7, TDirection::Up, c); };
-    auto down = [](TPainter& p, float cx, float cy, TColor c) { TriangleGlyph(p, cx, cy - 0.5f, 7, TDirection::Down, c); };
+    auto up = [](TPainter& p, float cx, float cy, TColor c) { ChevronGlyph(p, cx, cy + 0.5f, 7, TDirection::Up, c); };
+    auto down = [](TPainter& p, float cx, float cy, TColor c) { ChevronGlyph(p, cx, cy - 0.5f, 7, TDirection::Down, c); };
     auto spin = [=](bool activeFrame) {
         return [=](TPainter& p, const TRect& r) {
             DrawField(p, r, activeFrame);

@@ -12,8 +12,10 @@ using namespace theme;
 
 namespace {
 
-// The frame picture: a window of 216 x 167 with rounded top corners, a thin accent line along
-// its top edge, a flat caption bar and a light border around the client area.
+// The frame picture: a window of 216 x 167 with one outline around a flat caption bar and a
+// thin border of the client's colour, so that the client area meets the border without a
+// second line. The top corners are rounded more than the bottom ones, which must stay within
+// the four-pixel border.
 //
 //    0  4 12                              204  212 216
 //    +--+-+--------- caption bar ----------+---+--+   0
@@ -26,33 +28,40 @@ namespace {
 constexpr int kFrameWidth = 216;
 constexpr int kFrameHeight = 167;
 constexpr TRect kClient = {4, 32, 212, 163};
-constexpr int kCornerRadius = 8;
+constexpr int kTopRadius = 8;
+constexpr int kBottomRadius = 4;
 constexpr TRect kCaptionRow = {6, 4, 210, 28};
 
-// The window's outline reaches below the picture so that only its top corners are round.
-TBoxF WindowShape()
+// Fills the window's shape, inset by the given width, with c: rounded top corners from the
+// first box, rounded bottom corners from the second, each used for its half of the picture.
+void FillWindowShape(TPainter& p, float inset, TColor c)
 {
-    return {0, 0, float(kFrameWidth), float(kFrameHeight + 2 * kCornerRadius)};
+    TPainter upper = p, lower = p;
+    float w = float(kFrameWidth), h = float(kFrameHeight);
+    upper.RoundBox({inset, inset, w - inset, h + 2 * kTopRadius}, float(kTopRadius) - inset, TFill::Solid(c));
+    lower.RoundBox({inset, -2.0f * kTopRadius, w - inset, h - inset}, float(kBottomRadius) - inset, TFill::Solid(c));
+    int half = kFrameHeight / 2;
+    p.Copy(upper, Rect(0, 0, kFrameWidth, half), {0, 0});
+    p.Copy(lower, Rect(0, half, kFrameWidth, kFrameHeight), {0, half});
 }
 
 TPainter FramePainter()
 {
     TPainter p(kFrameWidth, kFrameHeight, kOutside);
-    TBoxF shape = WindowShape();
-    p.RoundBox(shape, kCornerRadius, TFill::Solid(kFrameBorder));
-    p.RoundBox(shape.Inset(1), kCornerRadius - 1, TFill::Solid(kAccent));
-    p.RoundBox({1, 3, float(kFrameWidth - 1), shape.bottom}, kCornerRadius - 2, TFill::Solid(kCaption));
-    p.FillRect(Rect(0, kFrameHeight - 1, kFrameWidth, kFrameHeight), kFrameBorder);
+    FillWindowShape(p, 0, kFrameBorder);
+    FillWindowShape(p, 1, kWindow);
+    // The caption bar: the window's shape cut off above the line that closes it.
+    TPainter caption = p;
+    FillWindowShape(caption, 1, kCaption);
+    p.Copy(caption, Rect(0, 0, kFrameWidth, kClient.Top - 1), {0, 0});
     p.FillRect(Rect(1, kClient.Top - 1, kFrameWidth - 1, kClient.Top), kSeparator);
-    p.FillRect(Rect(kClient.Left - 1, kClient.Top, kClient.Right + 1, kClient.Bottom + 1), kSeparator);
-    p.FillRect(kClient, kWindow);
     return p;
 }
 
 TBitmap FrameMask()
 {
     TPainter shape(kFrameWidth, kFrameHeight, clWhite);
-    shape.RoundBox(WindowShape(), kCornerRadius, TFill::Solid(clBlack));
+    FillWindowShape(shape, 0, clBlack);
     return MakeMask(kFrameWidth, kFrameHeight, TPixelFormat::pf4bit,
                     [&](int x, int y) { return GetRValue(shape.Pixel(x, y)) < 128; });
 }
@@ -81,18 +90,18 @@ void SetFormInfo(TbsSkinFormInfo& f)
 enum class TFace { Normal, Hot, Down, Disabled, Inactive };
 using TGlyph = std::function<void(TPainter&, float, float, TColor)>;
 
-// One caption button face: the caption bar's colour with a soft rounded highlight for the
-// hot and pressed states. The close button turns red.
+// One caption button face: the caption bar's colour with a rounded highlight for the hot and
+// pressed states. The close button turns red.
 void DrawFace(TPainter& p, const TRect& r, TFace face, bool danger, const TGlyph& glyph)
 {
     p.FillRect(r, kCaption);
     TBoxF box = TBoxF::Of(r).Inset(1);
     TColor ink = kGlyph;
     if (face == TFace::Hot) {
-        p.RoundBox(box, 4, TFill::Solid(danger ? kDanger : kHover));
+        p.RoundBox(box, 4, TFill::Solid(danger ? kDanger : kCaptionHover));
         ink = danger ? clWhite : kText;
     } else if (face == TFace::Down) {
-        p.RoundBox(box, 4, TFill::Solid(danger ? kDangerDark : kPress));
+        p.RoundBox(box, 4, TFill::Solid(danger ? kDangerDark : kCaptionPress));
         ink = danger ? clWhite : kText;
     } else if (face == TFace::Disabled || face == TFace::Inactive) {
         ink = kTextDisabled;
@@ -173,7 +182,7 @@ void AddCaptionButtons(TSkinArt& art, TAtlas& atlas)
 {
     const TSize big{28, 24}, small{18, 16};
     AddCaptionButton(art, "stdbutton", "closebutton", SkinCommand::cmClose,
-                     PlaceFaces(atlas, big, true, Glyph(CloseGlyph, 9)));
+                     PlaceFaces(atlas, big, true, Glyph(CloseGlyph, 10)));
     auto& max = AddCaptionButton(art, "stdbutton", "maxbutton", SkinCommand::cmMaximize,
                                  PlaceFaces(atlas, big, false, Glyph(MaximizeGlyph, 10)));
     SetRestoreFaces(max, PlaceFaces(atlas, big, false, Glyph(RestoreGlyph, 10), TFace::Inactive));
@@ -189,7 +198,7 @@ void AddCaptionButtons(TSkinArt& art, TAtlas& atlas)
     AddCaptionButton(art, "mainmenubarbutton", "menubarsysmenubutton", SkinCommand::cmSysMenu,
                      PlaceFaces(atlas, small, false, AppIcon(12)));
     AddCaptionButton(art, "mainmenubarbutton", "menubarclosebutton", SkinCommand::cmClose,
-                     PlaceFaces(atlas, small, true, Glyph(CloseGlyph, 7)));
+                     PlaceFaces(atlas, small, true, Glyph(CloseGlyph, 8)));
     AddCaptionButton(art, "mainmenubarbutton", "menubarmaxbutton", SkinCommand::cmMaximize,
                      PlaceFaces(atlas, small, false, Glyph(MaximizeGlyph, 8)));
     AddCaptionButton(art, "mainmenubarbutton", "menubarminbutton", SkinCommand::cmMinimize,

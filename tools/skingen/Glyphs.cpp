@@ -2,56 +2,101 @@
 
 #include "Theme.h"
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 namespace tavrik::skingen {
+
+namespace {
+
+// Rows of a pixel pattern: '#' covers a pixel, '+' is the soft shoulder of a diagonal stroke.
+using TPattern = std::vector<std::string>;
+
+constexpr float kShoulder = 0.4f;
+
+void DrawPattern(TPainter& p, float cx, float cy, const TPattern& rows, TColor c)
+{
+    int width = int(rows.front().size()), height = int(rows.size());
+    int left = int(std::lround(cx - float(width) / 2)), top = int(std::lround(cy - float(height) / 2));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            char cell = rows[size_t(y)][size_t(x)];
+            if (cell == '#') p.Plot(left + x, top + y, c);
+            else if (cell == '+') p.Plot(left + x, top + y, c, kShoulder);
+        }
+}
+
+// The pattern turned so that what points down points in direction d.
+TPattern Turned(const TPattern& down, TDirection d)
+{
+    size_t w = down.front().size(), h = down.size();
+    if (d == TDirection::Down) return down;
+    if (d == TDirection::Up) return TPattern(down.rbegin(), down.rend());
+    TPattern turned(w, std::string(h, '.'));
+    for (size_t y = 0; y < h; ++y)
+        for (size_t x = 0; x < w; ++x) {
+            // Right: the pattern's rows become columns; left: mirrored.
+            size_t column = d == TDirection::Right ? y : h - 1 - y;
+            turned[x][column] = down[y][x];
+        }
+    return turned;
+}
+
+const TPattern kCloseLarge = {
+    "#+......+#", "+#+....+#+", ".+#+..+#+.", "..+#++#+..", "...+##+...",
+    "...+##+...", "..+#++#+..", ".+#+..+#+.", "+#+....+#+", "#+......+#",
+};
+const TPattern kCloseSmall = {
+    "#+....+#", "+#+..+#+", ".+#++#+.", "..+##+..", "..+##+..", ".+#++#+.", "+#+..+#+", "#+....+#",
+};
+const TPattern kChevronLarge = {"#+.....+#", "+#+...+#+", ".+#+.+#+.", "..+#+#+..", "...+#+..."};
+const TPattern kChevronSmall = {"#+...+#", "+#+.+#+", ".+#+#+.", "..+#+.."};
+
+TPattern Square(int size)
+{
+    TPattern rows(size_t(size), "#" + std::string(size_t(size - 2), '.') + "#");
+    rows.front() = rows.back() = std::string(size_t(size), '#');
+    return rows;
+}
+
+} // namespace
 
 void CloseGlyph(TPainter& p, float cx, float cy, float s, TColor c)
 {
-    float h = s / 2;
-    p.Line({cx - h, cy - h}, {cx + h, cy + h}, 1.4f, c);
-    p.Line({cx - h, cy + h}, {cx + h, cy - h}, 1.4f, c);
+    DrawPattern(p, cx, cy, s >= 10 ? kCloseLarge : kCloseSmall, c);
 }
 
 void MaximizeGlyph(TPainter& p, float cx, float cy, float s, TColor c)
 {
-    float h = s / 2;
-    p.RoundFrame({cx - h, cy - h, cx + h, cy + h}, 1.5f, 1.2f, c);
+    DrawPattern(p, cx, cy, Square(s >= 10 ? 10 : 8), c);
 }
 
 void RestoreGlyph(TPainter& p, float cx, float cy, float s, TColor c)
 {
-    float h = s / 2 - 1;
-    // The back window shows only its top and right edges.
-    p.Line({cx - h + 2, cy - h - 1.4f}, {cx + h + 1.4f, cy - h - 1.4f}, 1.2f, c);
-    p.Line({cx + h + 1.4f, cy - h - 1.4f}, {cx + h + 1.4f, cy + h - 2}, 1.2f, c);
-    p.RoundFrame({cx - h - 1, cy - h + 1, cx + h - 1, cy + h + 1}, 1.5f, 1.2f, c);
+    // The back window shows its top and right edges above and beside the front one.
+    const TPattern large = {
+        "..########", "..#......#", "########.#", "#......#.#", "#......#.#",
+        "#......#.#", "#......#.#", "#......###", "#......#..", "########..",
+    };
+    const TPattern small = {
+        "..######", "..#....#", "######.#", "#....#.#", "#....#.#", "#....###", "#....#..", "######..",
+    };
+    DrawPattern(p, cx, cy, s >= 10 ? large : small, c);
 }
 
 void MinimizeGlyph(TPainter& p, float cx, float cy, float s, TColor c)
 {
-    float h = s / 2;
-    p.Line({cx - h, cy}, {cx + h, cy}, 1.3f, c);
+    // A line on the lower third of the square the other caption glyphs fill.
+    int size = s >= 10 ? 10 : 8;
+    TPattern rows(size_t(size), std::string(size_t(size), '.'));
+    rows[size_t(size - 3)] = std::string(size_t(size), '#');
+    DrawPattern(p, cx, cy, rows, c);
 }
 
 void ChevronGlyph(TPainter& p, float cx, float cy, float s, TDirection d, TColor c)
 {
-    float h = s / 2, q = s / 4;
-    switch (d) {
-    case TDirection::Up: p.Polyline({{cx - h, cy + q}, {cx, cy - q}, {cx + h, cy + q}}, 1.5f, c); break;
-    case TDirection::Down: p.Polyline({{cx - h, cy - q}, {cx, cy + q}, {cx + h, cy - q}}, 1.5f, c); break;
-    case TDirection::Left: p.Polyline({{cx + q, cy - h}, {cx - q, cy}, {cx + q, cy + h}}, 1.5f, c); break;
-    case TDirection::Right: p.Polyline({{cx - q, cy - h}, {cx + q, cy}, {cx - q, cy + h}}, 1.5f, c); break;
-    }
-}
-
-void TriangleGlyph(TPainter& p, float cx, float cy, float s, TDirection d, TColor c)
-{
-    float h = s / 2, q = s / 4;
-    switch (d) {
-    case TDirection::Up: p.Polygon({{cx - h, cy + q}, {cx, cy - q}, {cx + h, cy + q}}, c); break;
-    case TDirection::Down: p.Polygon({{cx - h, cy - q}, {cx + h, cy - q}, {cx, cy + q}}, c); break;
-    case TDirection::Left: p.Polygon({{cx + q, cy - h}, {cx + q, cy + h}, {cx - q, cy}}, c); break;
-    case TDirection::Right: p.Polygon({{cx - q, cy - h}, {cx + q, cy}, {cx - q, cy + h}}, c); break;
-    }
+    DrawPattern(p, cx, cy, Turned(s >= 9 ? kChevronLarge : kChevronSmall, d), c);
 }
 
 void CheckGlyph(TPainter& p, float cx, float cy, float s, TColor c)
@@ -62,15 +107,15 @@ void CheckGlyph(TPainter& p, float cx, float cy, float s, TColor c)
 
 void DotsGlyph(TPainter& p, float cx, float cy, TColor c)
 {
-    for (int i = -1; i <= 1; ++i) p.Circle({cx + 4.0f * float(i), cy}, 1.2f, c);
+    DrawPattern(p, cx, cy, {"##..##..##", "##..##..##"}, c);
 }
 
-void TrayGlyph(TPainter& p, float cx, float cy, float s, TColor c)
+void TrayGlyph(TPainter& p, float cx, float cy, float, TColor c)
 {
-    float h = s / 2;
-    p.Polyline({{cx - h, cy + 1}, {cx - h, cy + h}, {cx + h, cy + h}, {cx + h, cy + 1}}, 1.2f, c);
-    p.Line({cx, cy - h}, {cx, cy + 1.5f}, 1.2f, c);
-    p.Polyline({{cx - 2.5f, cy - 1}, {cx, cy + 1.5f}, {cx + 2.5f, cy - 1}}, 1.2f, c);
+    DrawPattern(p, cx, cy,
+                {"....#....", "....#....", "....#....", ".#+.#.+#.", ".+#+#+#+.", "..+###+..", "...+#+...",
+                 ".........", "#.......#", "#########"},
+                c);
 }
 
 void AppGlyph(TPainter& p, float cx, float cy, float s, bool muted)
@@ -83,14 +128,6 @@ void AppGlyph(TPainter& p, float cx, float cy, float s, bool muted)
                {cx + h - 3, cy + h - 4}},
               clWhite);
     p.Circle({cx + 3, cy - 3.5f}, 1.7f, clWhite);
-}
-
-void GripGlyph(TPainter& p, float cx, float cy, bool vertical, TColor c)
-{
-    for (int i = -1; i <= 1; ++i) {
-        float d = 3.0f * float(i);
-        p.Circle(vertical ? TPointF{cx, cy + d} : TPointF{cx + d, cy}, 0.9f, c);
-    }
 }
 
 } // namespace tavrik::skingen

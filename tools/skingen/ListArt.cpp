@@ -121,25 +121,46 @@ void AddListBoxes(TSkinArt& art, TAtlas& atlas)
     SetItemCheck(art, captionCheck);
 }
 
-// Scroll bars are 17 pixels thick: flat, with arrows at the ends and a rounded thumb.
+// Scroll bars are 17 pixels thick: a rounded trough along the whole bar, chevrons in its
+// ends and a pill-shaped thumb inside it.
 constexpr int kBar = 17;
+
+// The trough as a bar of the given rectangle sees it: when the rectangle is an end cell of the
+// bar, the trough's rounded end lies in it.
+TBoxF Trough(const TRect& bar, bool vertical)
+{
+    TBoxF box = TBoxF::Of(bar);
+    return vertical ? TBoxF{box.left + 2, box.top + 1, box.right - 2, box.bottom - 1}
+                    : TBoxF{box.left + 1, box.top + 2, box.right - 1, box.bottom - 2};
+}
 
 void DrawArrowFace(TPainter& p, const TRect& r, TState s, TDirection d)
 {
+    bool vertical = d == TDirection::Up || d == TDirection::Down;
     p.FillRect(r, kWindow);
+    // The cell is an end of the trough: round on the outer side, running on at the inner one.
+    TBoxF trough = Trough(r, vertical);
+    if (d == TDirection::Up) trough.bottom += 8;
+    if (d == TDirection::Down) trough.top -= 8;
+    if (d == TDirection::Left) trough.right += 8;
+    if (d == TDirection::Right) trough.left -= 8;
+    p.RoundBox(trough, 6.5f, TFill::Solid(kTrack));
     if (s == TState::Hot || s == TState::Down)
-        p.RoundBox(TBoxF::Of(r).Inset(1), 3, TFill::Solid(s == TState::Hot ? kHover : kPress));
-    TColor ink = s == TState::Normal ? kTextMuted : s == TState::Down ? kAccentDark : kText;
-    TriangleGlyph(p, float(r.Left) + float(r.Width()) / 2, float(r.Top) + float(r.Height()) / 2, 7, d, ink);
+        p.RoundBox(TBoxF::Of(r).Inset(2), 5, TFill::Solid(s == TState::Hot ? kPress : kThumb));
+    TColor ink = s == TState::Normal ? kTextMuted : s == TState::Down ? kText : kGlyph;
+    ChevronGlyph(p, float(r.Left) + float(r.Width()) / 2, float(r.Top) + float(r.Height()) / 2, 7, d, ink);
 }
 
 void DrawThumbFace(TPainter& p, const TRect& r, TState s, bool vertical)
 {
     p.FillRect(r, kWindow);
     TBoxF box = TBoxF::Of(r);
+    TBoxF trough = Trough(r, vertical);
+    if (vertical) p.FillRect(Rect(int(trough.left), r.Top, int(trough.right), r.Bottom), kTrack);
+    else p.FillRect(Rect(r.Left, int(trough.top), r.Right, int(trough.bottom)), kTrack);
     TBoxF pill = vertical ? TBoxF{box.left + 4, box.top + 1, box.right - 4, box.bottom - 1}
                           : TBoxF{box.left + 1, box.top + 4, box.right - 1, box.bottom - 4};
-    TColor c = s == TState::Hot ? kThumbHot : s == TState::Down ? kAccentSoft : kThumb;
+    TColor c = s == TState::Hot ? kThumbHot : s == TState::Down ? kAccent : kThumb;
     p.RoundBox(pill, 4.5f, TFill::Solid(c));
 }
 
@@ -169,12 +190,14 @@ TRect PlaceBar(TAtlas& atlas, int length, bool vertical, int corner)
     TSize size = vertical ? TSize{kBar, length} : TSize{length, kBar};
     return atlas.Place(size.cx, size.cy, [=](TPainter& p, const TRect& r) {
         p.FillRect(r, kWindow);
-        TRect dec = vertical ? Bounds(r.Left, r.Top, kBar, kBar) : Bounds(r.Left, r.Top, kBar, kBar);
+        TRect track = vertical ? Rect(r.Left, r.Top, r.Right, r.Bottom - corner) : Rect(r.Left, r.Top, r.Right - corner, r.Bottom);
+        p.RoundBox(Trough(track, vertical), 6.5f, TFill::Solid(kTrack));
+        TRect dec = Bounds(r.Left, r.Top, kBar, kBar);
         TRect inc = vertical ? Bounds(r.Left, r.Bottom - kBar - corner, kBar, kBar)
                              : Bounds(r.Right - kBar - corner, r.Top, kBar, kBar);
         DrawArrowFace(p, dec, TState::Normal, vertical ? TDirection::Up : TDirection::Left);
         DrawArrowFace(p, inc, TState::Normal, vertical ? TDirection::Down : TDirection::Right);
-        if (corner > 0) p.FillRect(Rect(r.Right - corner, r.Top, r.Right, r.Bottom), kCaption);
+        if (corner > 0) p.FillRect(Rect(r.Right - corner, r.Top, r.Right, r.Bottom), kWindow);
     });
 }
 
@@ -240,7 +263,7 @@ void AddUpDown(TSkinArt& art, TAtlas& atlas, const std::string& name, bool verti
                 TState s = button == part ? state : TState::Normal;
                 if (s != TState::Normal)
                     p.RoundBox(TBoxF::Of(at).Inset(1.5f), 2, TFill::Solid(s == TState::Hot ? kHover : kPress));
-                TriangleGlyph(p, float(at.Left) + float(at.Width()) / 2, float(at.Top) + float(at.Height()) / 2, 6,
+                ChevronGlyph(p, float(at.Left) + float(at.Width()) / 2, float(at.Top) + float(at.Height()) / 2, 7,
                               button == TUpDownPart::Up ? upDir : downDir, s == TState::Normal ? kGlyph : kText);
             }
             if (vertical) p.FillRect(Rect(r.Left + 1, r.Top + 10, r.Right - 1, r.Top + 11), kSeparator);
@@ -262,20 +285,23 @@ void AddUpDown(TSkinArt& art, TAtlas& atlas, const std::string& name, bool verti
     u.downdownbuttonrect = face(TUpDownPart::Down, TState::Down, down);
 }
 
-// Tabs: light tabs with rounded tops; the selected one takes the page colour and a blue line.
-// The four images are placed as states: normal, hot (pointer over it), "down" for the
-// selected tab and "disabled" for the selected tab while the control has the focus.
+// Tabs: grey tabs with rounded tops; the selected one takes the page colour and an accent
+// line along its top, thicker while the control has the focus. The four images are placed as
+// states: normal, hot (pointer over it), "down" for the selected tab and "disabled" for the
+// selected tab while the control has the focus.
 void DrawTab(TPainter& p, const TRect& r, TState s)
 {
     p.FillRect(r, kWindow);
     TBoxF box = TBoxF::Of(r);
     box.bottom += 6;
-    TColor fill = s == TState::Normal ? kTab : s == TState::Hot ? kAccentTint : kPage;
+    bool selected = s == TState::Down || s == TState::Disabled;
+    TColor fill = s == TState::Normal ? kTab : s == TState::Hot ? kCaptionHover : kPage;
     p.RoundBox(box, 5, TFill::Solid(kBorder));
     p.RoundBox(box.Inset(1), 4, TFill::Solid(fill));
-    if (s == TState::Down || s == TState::Disabled) {
+    if (selected) {
+        int line = s == TState::Disabled ? 3 : 2;
         p.RoundBox({box.left + 1, box.top + 1, box.right - 1, box.top + 8}, 4, TFill::Solid(kAccent));
-        p.FillRect(Rect(r.Left + 1, r.Top + 3, r.Right - 1, r.Top + 8), fill);
+        p.FillRect(Rect(r.Left + 1, r.Top + 1 + line, r.Right - 1, r.Top + 8), fill);
     } else {
         p.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), kBorder);
     }

@@ -20,7 +20,7 @@ TBitmap WindowPicture(int width, int height, TColor fill, TColor border)
 
 void SetPopupWindow(TSkinArt& art)
 {
-    art.activepictures[kPopupPicture] = WindowPicture(24, 24, kSurface, kBorder);
+    art.activepictures[kPopupPicture] = WindowPicture(24, 24, kSurface, kFrameBorder);
     TbsDataSkinPopupWindow& w = art.popup;
     w.windowpictureindex = kPopupPicture;
     w.maskpictureindex = -1;
@@ -35,7 +35,7 @@ void SetPopupWindow(TSkinArt& art)
 
 void SetHintWindow(TSkinArt& art)
 {
-    art.activepictures[kHintPicture] = WindowPicture(24, 22, kHint, kBorderHot);
+    art.activepictures[kHintPicture] = WindowPicture(24, 22, kHint, kBorder);
     TbsDataSkinHintWindow& h = art.hint;
     h.windowpictureindex = kHintPicture;
     h.maskpictureindex = -1;

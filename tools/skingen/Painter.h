@@ -60,6 +60,8 @@ public:
     void Circle(TPointF centre, float radius, TColor c, float alpha = 1);
     void Ring(TPointF centre, float radius, float width, TColor c);
     void Polygon(const std::vector<TPointF>& points, TColor c);
+    // Covers one whole pixel with the colour at the given strength.
+    void Plot(int x, int y, TColor c, float alpha = 1) { Cover(x, y, alpha, c); }
     // Copies a part of another canvas here, pixel for pixel.
     void Copy(const TPainter& source, const TRect& from, TPoint to);
 

@@ -9,24 +9,24 @@ using namespace theme;
 namespace {
 
 // Check marks are drawn with a transparent key: their bottom-left pixel, kept at the flat
-// background by a one-pixel margin around the box.
+// background by a one-pixel margin around the box. A checked mark is filled with the accent
+// (lighter under the pointer); an unchecked one is a white box whose outline turns blue.
 void DrawCheckMark(TPainter& p, const TRect& r, TState s, bool checked, bool radio)
 {
     p.FillRect(r, kWindow);
     TBoxF box = TBoxF::Of(r).Inset(1);
-    TColor border = s == TState::Hot ? kAccent : s == TState::Disabled ? kDisabledBorder : kBorderHot;
-    TColor fill = s == TState::Disabled ? kDisabledFill : kSurface;
-    TColor mark = s == TState::Disabled ? kTextDisabled : s == TState::Hot ? kAccentDark : kAccent;
     TPointF centre{box.CenterX(), box.CenterY()};
     float radius = radio ? box.Width() / 2 : 3;
-    if (checked && !radio) {
-        p.RoundBox(box, radius, TFill::Solid(mark));
-        CheckGlyph(p, centre.x, centre.y, 8, clWhite);
+    if (checked) {
+        TColor fill = s == TState::Disabled ? kTextDisabled : s == TState::Hot ? kAccentLight : kAccent;
+        p.RoundBox(box, radius, TFill::Solid(fill));
+        if (radio) p.Circle(centre, 2.5f, clWhite);
+        else CheckGlyph(p, centre.x, centre.y, 8, clWhite);
         return;
     }
-    p.RoundBox(box, radius, TFill::Solid(checked ? mark : border));
-    p.RoundBox(box.Inset(checked ? 1.5f : 1), radius - 1, TFill::Solid(fill));
-    if (checked) p.Circle(centre, 3, mark);
+    TColor border = s == TState::Hot ? kAccent : s == TState::Disabled ? kDisabledBorder : kBorderStrong;
+    p.RoundBox(box, radius, TFill::Solid(border));
+    p.RoundBox(box.Inset(1), radius - 1, TFill::Solid(s == TState::Disabled ? kDisabledFill : kSurface));
 }
 
 struct TCheckImages {
@@ -82,28 +82,28 @@ void DrawTrack(TPainter& p, const TRect& r, bool vertical)
 {
     p.FillRect(r, kWindow);
     TBoxF box = TBoxF::Of(r);
-    TBoxF groove = vertical ? TBoxF{box.CenterX() - 2, box.top + 4, box.CenterX() + 2, box.bottom - 4}
-                            : TBoxF{box.left + 4, box.CenterY() - 2, box.right - 4, box.CenterY() + 2};
-    p.RoundBox(groove, 2, TFill::Solid(kTrack));
+    TBoxF groove = vertical ? TBoxF{box.CenterX() - 2, box.top + 3, box.CenterX() + 2, box.bottom - 3}
+                            : TBoxF{box.left + 3, box.CenterY() - 2, box.right - 3, box.CenterY() + 2};
+    p.RoundBox(groove, 2, TFill::Solid(kGroove));
 }
 
-// The thumb is copied over the track as it is, so it carries the track behind it.
+// The thumb is copied over the track as it is, so it carries the groove behind it: a white
+// knob in a thick accent ring, filled with the accent while it is dragged or focused.
 void DrawThumb(TPainter& p, const TRect& r, bool vertical, bool active)
 {
     p.FillRect(r, kWindow);
     TBoxF box = TBoxF::Of(r);
-    if (vertical) p.FillRect(Rect(int(box.CenterX()) - 2, r.Top, int(box.CenterX()) + 2, r.Bottom), kTrack);
-    else p.FillRect(Rect(r.Left, int(box.CenterY()) - 2, r.Right, int(box.CenterY()) + 2), kTrack);
-    TBoxF knob = vertical ? TBoxF{box.left + 2, box.top + 1, box.right - 2, box.bottom - 1}
-                          : TBoxF{box.left + 1, box.top + 2, box.right - 1, box.bottom - 2};
-    p.RoundBox(knob, 5, TFill::Solid(active ? kAccent : kBorderHot));
-    p.RoundBox(knob.Inset(active ? 1.5f : 1), 4, TFill::Solid(active ? kAccentTint : kSurface));
+    if (vertical) p.FillRect(Rect(int(box.CenterX()) - 2, r.Top, int(box.CenterX()) + 2, r.Bottom), kGroove);
+    else p.FillRect(Rect(r.Left, int(box.CenterY()) - 2, r.Right, int(box.CenterY()) + 2), kGroove);
+    TPointF centre{box.CenterX(), box.CenterY()};
+    p.Circle(centre, 7, active ? kAccentDark : kAccent);
+    p.Circle(centre, active ? 2.5f : 5, clWhite);
 }
 
 void AddTrackBar(TSkinArt& art, TAtlas& atlas, const std::string& name, bool vertical)
 {
     TSize size = vertical ? TSize{20, 80} : TSize{80, 20};
-    TSize thumb = vertical ? TSize{20, 12} : TSize{12, 20};
+    TSize thumb = vertical ? TSize{20, 16} : TSize{16, 20};
     TRect body = atlas.Place(size.cx, size.cy, [=](TPainter& p, const TRect& r) { DrawTrack(p, r, vertical); });
     TRect normal = atlas.Place(thumb.cx, thumb.cy, [=](TPainter& p, const TRect& r) { DrawThumb(p, r, vertical, false); });
     TRect active = atlas.Place(thumb.cx, thumb.cy, [=](TPainter& p, const TRect& r) { DrawThumb(p, r, vertical, true); });
@@ -120,24 +120,24 @@ void AddTrackBar(TSkinArt& art, TAtlas& atlas, const std::string& name, bool ver
     });
 }
 
+// A progress trough: a light grey rounded bar; the fill is the accent with the trough's
+// colour in its rounded corners.
 void DrawTrough(TPainter& p, const TRect& r)
 {
-    OutlinedBox(p, TBoxF::Of(r), 4, kWindow, TFill::Solid(kSurface), kBorder);
+    OutlinedBox(p, TBoxF::Of(r), 4, kWindow, TFill::Solid(kTrack), kBorder);
 }
 
-void DrawProgress(TPainter& p, const TRect& r, bool vertical)
+void DrawProgress(TPainter& p, const TRect& r)
 {
-    p.FillRect(r, kSurface);
-    TFill fill = vertical ? TFill::Solid(kAccentSoft)
-                          : TFill::Vertical(RGB(150, 190, 248), kAccentSoft, float(r.Top), float(r.Bottom));
-    p.RoundBox(TBoxF::Of(r), 3, fill);
+    p.FillRect(r, kTrack);
+    p.RoundBox(TBoxF::Of(r), 3, TFill::Solid(kAccent));
 }
 
 void AddGauge(TSkinArt& art, TAtlas& atlas, const std::string& name, TSize size, bool vertical)
 {
     TRect trough = atlas.Place(size.cx, size.cy, DrawTrough);
     TSize bar = vertical ? TSize{size.cx - 4, 40} : TSize{40, size.cy - 4};
-    TRect progress = atlas.Place(bar.cx, bar.cy, [=](TPainter& p, const TRect& r) { DrawProgress(p, r, vertical); });
+    TRect progress = atlas.Place(bar.cx, bar.cy, DrawProgress);
     auto& g = art.AddControl<TbsDataSkinGaugeControl>("gauge", name);
     if (vertical) SetGeometry(g, trough, {0, 5}, {}, {0, size.cy - 5}, {}, Rect(2, 2, size.cx - 2, size.cy - 2));
     else SetGeometry(g, trough, {5, 0}, {size.cx - 5, 0}, {}, {}, Rect(2, 2, size.cx - 2, size.cy - 2));
@@ -153,11 +153,11 @@ void AddSlider(TSkinArt& art, TAtlas& atlas, const TRect& hthumb, const TRect& v
 {
     TRect hruler = atlas.Place(60, 6, [](TPainter& p, const TRect& r) {
         p.FillRect(r, kWindow);
-        p.RoundBox(TBoxF::Of(r).Inset(1), 2, TFill::Solid(kTrack));
+        p.RoundBox(TBoxF::Of(r).Inset(1), 2, TFill::Solid(kGroove));
     });
     TRect vruler = atlas.Place(6, 60, [](TPainter& p, const TRect& r) {
         p.FillRect(r, kWindow);
-        p.RoundBox(TBoxF::Of(r).Inset(1), 2, TFill::Solid(kTrack));
+        p.RoundBox(TBoxF::Of(r).Inset(1), 2, TFill::Solid(kGroove));
     });
     auto& s = art.AddControl<TbsDataSkinSlider>("slider", "slider");
     s.pictureindex = kControlsPicture;
