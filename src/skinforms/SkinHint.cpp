@@ -3,7 +3,6 @@
 #include "skinforms/SkinHintWindow.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
-#include "wsys/CursorImage.h"
 #include "wsys/WinApi.h"
 
 #include <algorithm>
@@ -95,8 +94,8 @@ void TbsSkinHint::QueueObjectHint(const std::string& text)
 
 void TbsSkinHint::ShowQueuedHint()
 {
-    TPoint p = GetCursorPos();
-    p.y += CursorBottomOffset();
+    const TRect size = hintWindow_->CalcHintRect(0, pendingText_);
+    const TPoint p = HintPosNearPointer(GetCursorPos(), {size.Width(), size.Height()});
     hintWindow_->ShowHintAt({p.x, p.y, p.x, p.y}, pendingText_);
     TApplication* app = Application();
     StartDelay(app ? app->HintHidePause() : 2500, false);

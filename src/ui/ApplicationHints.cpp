@@ -74,8 +74,10 @@ void TApplication::ActivateHint(TPoint cursor)
     info.HintControl = control;
     info.CursorPos = cursor;
     info.CursorRect = control->ClientRect();
-    // Below the pointer's visible shape.
-    info.HintPos = {cursor.x, cursor.y + CursorBottomOffset()};
+    // Below the pointer's visible shape; above the pointer when the hint does not fit below
+    // (unless the control or OnShowHint moved it).
+    const TPoint belowPointer{cursor.x, cursor.y + CursorBottomOffset()};
+    info.HintPos = belowPointer;
     info.HintMaxWidth = Screen()->Width();
     info.HintColor = hintColor_;
     info.HideTimeout = hintHidePause_;
@@ -93,6 +95,7 @@ void TApplication::ActivateHint(TPoint cursor)
     THintWindow* w = hintWindow_.Get();
     w->SetColor(info.HintColor);
     TRect r = w->CalcHintRect(info.HintMaxWidth, info.HintStr);
+    if (info.HintPos == belowPointer) info.HintPos = HintPosNearPointer(cursor, {r.Width(), r.Height()});
     w->ActivateHint(r.Offset(info.HintPos.x, info.HintPos.y), info.HintStr);
     if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout, false);
 }
