@@ -34,7 +34,23 @@ TBitmap Opaque(TColor colour) { return test::FilledBitmap(16, 16, colour, TPixel
 
 TColor CentreColour(const TBitmap* b) { return b ? b->GetPixel(b->Width() / 2, b->Height() / 2) & 0xFFFFFF : clNone; }
 
-class TrayIcons : public UiTest {
+// The main form with a tray icon, the icon's place in the headless notification area, and what
+// the test saw happen.
+class TrayScene : public UiTest {
+protected:
+    TTrayIconKey Key() const { return ws->NotificationArea().KeyOf(tray->NotifyWindow(), TbsTrayIcon::kIconId); }
+    bool Shown() const
+    {
+        std::vector<TTrayIconKey> icons = screen->Tray().Icons();
+        return Key() && std::find(icons.begin(), icons.end(), Key()) != icons.end();
+    }
+
+    TForm* main = nullptr;
+    TbsTrayIcon* tray = nullptr;
+    std::vector<std::string> events;
+};
+
+class TrayIcons : public TrayScene {
 protected:
     void SetUp() override
     {
@@ -58,12 +74,6 @@ protected:
     }
     int MenuLevels() const { return host->SkinMenu()->PopupWindowCount(); }
     TbsSkinPopupWindow* MenuWindow() const { return host->SkinMenu()->PopupWindows(0); }
-    TTrayIconKey Key() const { return ws->NotificationArea().KeyOf(tray->NotifyWindow(), TbsTrayIcon::kIconId); }
-    bool Shown() const
-    {
-        std::vector<TTrayIconKey> icons = screen->Tray().Icons();
-        return Key() && std::find(icons.begin(), icons.end(), Key()) != icons.end();
-    }
     // The tip shown after the pointer rested on the icon; empty when none shows.
     std::string Tip()
     {
@@ -76,11 +86,8 @@ protected:
     }
     bool MainShowing() const { return main->HandleAllocated() && IsWindowVisible(main->Handle()); }
 
-    TForm* main = nullptr;
-    TbsTrayIcon* tray = nullptr;
     TMenuHost* host = nullptr;
     TbsSkinPopupMenu* menu = nullptr;
-    std::vector<std::string> events;
 };
 
 } // namespace
@@ -320,7 +327,7 @@ TEST_F(TrayIcons, MinimizingHidesTheProgramThereUnlessNoTrayRunsAndItComesBackWh
 namespace {
 
 // The skinned frame of the main form, sending the program to a tray icon and back.
-class FrameTray : public UiTest {
+class FrameTray : public TrayScene {
 protected:
     void SetUp() override
     {
@@ -332,13 +339,6 @@ protected:
         frame->OnRestoreFromTray = [this](TComponent*) { events.push_back("back"); };
         frame->SetTrayIcon(tray);
     }
-    TTrayIconKey Key() const { return ws->NotificationArea().KeyOf(tray->NotifyWindow(), TbsTrayIcon::kIconId); }
-    bool IconShown() const
-    {
-        std::vector<TTrayIconKey> icons = screen->Tray().Icons();
-        return std::find(icons.begin(), icons.end(), Key()) != icons.end();
-    }
-    bool MainShowing() const { return IsWindowVisible(main->Handle()) && !IsIconic(main->Handle()); }
     int MenuLevels() const { return frame->SkinMenu()->PopupWindowCount(); }
     // Where the program is: "shown", "minimized" (on the task bar) or "tray".
     std::string Where() const
@@ -355,17 +355,14 @@ protected:
         screen->Click(p.x, p.y);
     }
 
-    TForm* main = nullptr;
     TbsRevideruDadoZiri* frame = nullptr;
-    TbsTrayIcon* tray = nullptr;
-    std::vector<std::string> events;
 };
 
 } // namespace
 
 TEST_F(FrameTray, MinimizeToTrayHidesTheProgramThereAndEveryWayBackRestoresIt)
 {
-    EXPECT_FALSE(IconShown()) << "assigned, the icon waits until the program goes there";
+    EXPECT_FALSE(Shown()) << "assigned, the icon waits until the program goes there";
     EXPECT_FALSE(tray->MinimizeToTray());
     ASSERT_EQ(tray->PopupMenu(), frame->TrayMenu());
     EXPECT_EQ(frame->TrayMenu()->SkinData(), &ProgramSkinData()) << "the tray menu takes the frame's skin";
@@ -398,11 +395,11 @@ TEST_F(FrameTray, MinimizeToTrayHidesTheProgramThereAndEveryWayBackRestoresIt)
         events.clear();
         frame->SendToTray();
         EXPECT_EQ(Where(), "tray");
-        EXPECT_TRUE(IconShown());
+        EXPECT_TRUE(Shown());
         way.act();
         screen->Advance(1000);
         EXPECT_EQ(Where(), "shown");
-        EXPECT_FALSE(IconShown());
+        EXPECT_FALSE(Shown());
         EXPECT_EQ(MenuLevels(), 0);
         EXPECT_EQ(events, (std::vector<std::string>{"to tray", "back"}));
         EXPECT_FALSE(tray->MinimizeToTray()) << "a plain minimize stays a plain minimize";
@@ -419,7 +416,7 @@ TEST_F(FrameTray, MinimizeToTrayHidesTheProgramThereAndEveryWayBackRestoresIt)
     app->Restore();
     icons.Start();
     ProcessMessages();
-    EXPECT_FALSE(IconShown());
+    EXPECT_FALSE(Shown());
     app->Minimize();
     EXPECT_EQ(Where(), "minimized") << "the tray icon no longer takes a plain minimize";
     app->Restore();
@@ -438,11 +435,11 @@ TEST_F(FrameTray, MinimizeToTrayHidesTheProgramThereAndEveryWayBackRestoresIt)
 
     // With AlwaysShowInTray the icon stays while the program shows.
     frame->SetAlwaysShowInTray(true);
-    EXPECT_TRUE(IconShown());
+    EXPECT_TRUE(Shown());
     frame->SendToTray();
     icons.DoubleClick(Key());
     EXPECT_EQ(Where(), "shown");
-    EXPECT_TRUE(IconShown());
+    EXPECT_TRUE(Shown());
 }
 
 TEST_F(FrameTray, TheMinimizeCommandFollowsAlwaysMinimizeToTrayAndTheFrameAndIconPartCleanly)
