@@ -11,6 +11,7 @@
 // each of: a control's hint under the pointer, a two-line hint pushed back from the screen's
 // corner, and the tray icon's menu opened over the notification area.
 
+#include "DemoScreen.h"
 #include "skin/ProgramSkin.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
@@ -25,7 +26,6 @@
 #include "wsys/NotificationArea.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 #include "wsys/backends/x11/X11Backend.h"
 
 #include <cstdio>
@@ -78,24 +78,15 @@ struct TDemo {
 
 int RunScreenshots(const std::string& folder)
 {
-    THeadlessOptions options;
-    options.width = 640;
-    options.height = 480;
-    options.desktopColor = RGB(58, 110, 165);
-    auto backend = std::make_unique<THeadlessBackend>(options);
-    THeadlessBackend* screen = backend.get();
-    auto ws = std::make_unique<TWindowSystem>(std::move(backend));
-    auto app = std::make_unique<TApplication>();
+    TDemoScreen screens(folder);
+    THeadlessBackend* screen = &screens.Screen();
+    TApplication* app = &screens.App();
     TDemo demo;
     demo.Build(*app);
     demo.form->Show();
 
-    int written = 0, failures = 0;
-    auto shot = [&](const std::string& name) {
-        ProcessMessages();
-        screen->SaveScreenshot(folder + "/" + name + ".png");
-        ++written;
-    };
+    int failures = 0;
+    auto shot = [&screens](const std::string& name) { screens.Shot(name); };
     for (bool skinned : {false, true}) {
         const std::string look = skinned ? "skin-" : "plain-";
         if (skinned) demo.LoadSkin();
@@ -112,7 +103,7 @@ int RunScreenshots(const std::string& folder)
         demo.hint->HideObjectHint();
 
         demo.frame->SendToTray();
-        const TTrayIconKey key = ws->NotificationArea().KeyOf(demo.tray->NotifyWindow(), TbsTrayIcon::kIconId);
+        const TTrayIconKey key = screens.Ws().NotificationArea().KeyOf(demo.tray->NotifyWindow(), TbsTrayIcon::kIconId);
         screen->Tray().Click(key, TMouseButton::Right);
         if (demo.frame->SkinMenu()->PopupWindowCount() != 1) ++failures;
         screen->MouseMove(630, 470); // off the menu: its first entry stays highlighted
@@ -122,9 +113,6 @@ int RunScreenshots(const std::string& folder)
         if (!IsWindowVisible(demo.form->Handle())) ++failures;
         screen->Advance(1000);
     }
-    app.reset();
-    ws.reset();
-    std::printf("%d screenshots in %s\n", written, folder.c_str());
     return failures == 0 ? 0 : 1;
 }
 
