@@ -18,6 +18,7 @@
 
 #include "shell/ShellTestTree.h"
 #include "support/UiTest.h"
+#include "PatientShellAccess.h"
 
 #include <filesystem>
 
@@ -104,7 +105,7 @@ protected:
 
     test::TShellTestTree tree;
     std::shared_ptr<const TShellAccess> access =
-        std::make_shared<TShellAccess>(std::make_shared<TShellNamespace>(tree.Environment()));
+        test::PatientShellAccess(tree);
 };
 
 TEST(PictureFilterTest, SplitsDescriptionsAndMasksAndFallsBackToTheLastEntry)

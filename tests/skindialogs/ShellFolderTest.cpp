@@ -5,6 +5,7 @@
 #include "skindialogs/ShellListing.h"
 
 #include "shell/ShellTestTree.h"
+#include "PatientShellAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ protected:
 
     test::TShellTestTree tree_;
     std::shared_ptr<const TShellAccess> access_ =
-        std::make_shared<TShellAccess>(std::make_shared<TShellNamespace>(tree_.Environment()));
+        test::PatientShellAccess(tree_);
 };
 
 TEST(ShellMaskTest, ExtensionAnywhereInTheMask)

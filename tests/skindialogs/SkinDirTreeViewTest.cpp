@@ -6,6 +6,7 @@
 #include "shell/ShellTestTree.h"
 #include "skincontrols/SkinScene.h"
 #include "skindialogs/RecordingBrowser.h"
+#include "PatientShellAccess.h"
 
 #include <filesystem>
 #include <mutex>
@@ -85,7 +86,7 @@ protected:
 
     test::TShellTestTree tree;
     std::shared_ptr<const TShellAccess> access =
-        std::make_shared<TShellAccess>(std::make_shared<TShellNamespace>(tree.Environment()));
+        test::PatientShellAccess(tree);
     TbsSkinDirTreeView* view = nullptr;
     std::vector<std::string> errors;
     bool locked = false;

@@ -7,6 +7,7 @@
 
 #include "shell/ShellTestTree.h"
 #include "skincontrols/SkinScene.h"
+#include "PatientShellAccess.h"
 
 #include <filesystem>
 
@@ -56,7 +57,7 @@ protected:
 
     test::TShellTestTree tree;
     std::shared_ptr<const TShellAccess> access =
-        std::make_shared<TShellAccess>(std::make_shared<TShellNamespace>(tree.Environment()));
+        test::PatientShellAccess(tree);
     TbsSkinFileListView* list = nullptr;
     Names changes;
     Names messages;

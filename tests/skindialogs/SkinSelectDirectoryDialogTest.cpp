@@ -13,6 +13,7 @@
 
 #include "shell/ShellTestTree.h"
 #include "skincontrols/SkinScene.h"
+#include "PatientShellAccess.h"
 
 #include <filesystem>
 #include <functional>
@@ -71,7 +72,7 @@ protected:
 
     test::TShellTestTree tree;
     std::shared_ptr<const TShellAccess> access =
-        std::make_shared<TShellAccess>(std::make_shared<TShellNamespace>(tree.Environment()));
+        test::PatientShellAccess(tree);
     TbsSkinSelectDirectoryDialog* dialog = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "shell/ShellTestTree.h"
 #include "skincontrols/SkinScene.h"
 #include "skindialogs/RecordingBrowser.h"
+#include "PatientShellAccess.h"
 
 using namespace tavrik;
 using namespace tavrik::testing;
@@ -53,7 +54,7 @@ protected:
 
     test::TShellTestTree tree;
     std::shared_ptr<const TShellAccess> access =
-        std::make_shared<TShellAccess>(std::make_shared<TShellNamespace>(tree.Environment()));
+        test::PatientShellAccess(tree);
     TbsSkinShellComboBox* combo = nullptr;
 };
 
