@@ -7,7 +7,7 @@ PACKAGES="
   build-essential g++ clang cmake ninja-build pkg-config ccache git
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
   libjpeg62-turbo-dev zlib1g-dev
-  libx11-dev libxext-dev libxtst-dev libxrandr-dev libxi-dev
+  libx11-dev libxext-dev libxtst-dev libxrandr-dev libxi-dev libxfixes-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-wqy-microhei fonts-dejavu-core
   xvfb xauth x11-utils xdotool trayer
   libjpeg-turbo-progs imagemagick

@@ -181,9 +181,12 @@ void TbsSkinExPanel::DrawCaptionText(TCanvas& canvas, const TFontRequest& font)
     TFontRequest turned = font;
     turned.Orientation = 900;
     canvas.SetFont(turned);
-    const TSize text = canvas.TextExtent(Caption());
+    // The skin's caption column is often shorter than the plain one: a caption longer than
+    // its room ends in an ellipsis instead of being cut off mid-letter at the top.
+    const std::string caption = EllipsizeText(canvas, Caption(), r.Height() - 2);
+    const TSize text = canvas.TextExtent(caption);
     const int y = std::min(r.Top + r.Height() / 2 + text.cx / 2, r.Bottom - 2);
-    canvas.TextRect(r, r.Left + r.Width() / 2 - text.cy / 2, y, Caption());
+    canvas.TextRect(r, r.Left + r.Width() / 2 - text.cy / 2, y, caption);
 }
 
 void TbsSkinExPanel::DrawCaptionButton(TCanvas& canvas, int button)

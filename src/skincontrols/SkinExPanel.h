@@ -42,6 +42,8 @@ public:
     // The caption buttons as last laid out (an empty rectangle: not shown).
     TRect CloseButtonRect() const { return caption_.Close; }
     TRect RollButtonRect() const { return caption_.Roll; }
+    // Where the caption text goes, between the buttons and the far edge.
+    TRect CaptionTextRect() const { return caption_.Caption; }
     const TCaptionButtonTracker& Buttons() const { return buttons_; }
 
     TNotifyEvent OnChangeRollState;

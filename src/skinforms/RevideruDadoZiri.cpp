@@ -10,9 +10,11 @@
 #include "skinforms/SkinAnimateObject.h"
 #include "skinforms/SkinCaptionObject.h"
 #include "skinforms/SkinHint.h"
+#include "skinforms/TrayIcon.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
 #include "ui/Timer.h"
+#include "wsys/NotificationArea.h"
 #include "wsys/WinApi.h"
 
 #include <utility>
@@ -62,7 +64,8 @@ TbsRevideruDadoZiri::TbsRevideruDadoZiri(TForm* owner) : TComponent(owner), form
     menuEngine_ = new TbsSkinMenu(this);
     sysMenu_ = new TbsSkinPopupMenu(this);
     sysMenu_->SetPopupForm(owner);
-    trayMenu_ = new TPopupMenu(this);
+    trayMenu_ = new TbsSkinPopupMenu(this);
+    trayMenu_->SetPopupForm(owner);
     trayMenu_->Items()->Add(NewItem(this, "TRAY_BSF_RESTORE", "&Restore", [this] { RestoreFromTray(); }));
     trayMenu_->Items()->Add(NewItem(this, "", "-", {}));
     TMenuItem* close = NewItem(this, "TRAY_BSF_CLOSE", "&Close", [this] { CloseForm(); });
@@ -82,6 +85,7 @@ TbsRevideruDadoZiri::~TbsRevideruDadoZiri()
     MarkDestroying();
     // The timers and menus are components of this one and have gone already.
     if (menuKeys_ && Application()) Application()->RemoveMessageListener(menuKeys_);
+    ReleaseTrayIcon();
     formHook_.Remove();
     // A form that is going takes its window with it; only a form that stays needs its own frame back.
     if (!form_->Destroying()) {
@@ -99,6 +103,10 @@ void TbsRevideruDadoZiri::Notification(TComponent* component, TOperation operati
     if (operation != TOperation::opRemove) return;
     if (component == systemMenu_) systemMenu_ = nullptr;
     if (component == skinHint_) skinHint_ = nullptr;
+    if (component == trayIcon_) {
+        trayIcon_ = nullptr;
+        trayIconTakesOurMenu_ = inTray_ = false;
+    }
 }
 
 void TbsRevideruDadoZiri::SetSkinHint(TbsSkinHint* hint)
@@ -120,6 +128,7 @@ void TbsRevideruDadoZiri::SetSystemMenu(TPopupMenu* menu)
 void TbsRevideruDadoZiri::SetSkinData(TbsSkinData* skinData)
 {
     skinData_ = skinData;
+    trayMenu_->SetSkinData(skinData);
     ChangeSkinData();
 }
 
@@ -299,7 +308,10 @@ void TbsRevideruDadoZiri::HandleMessage(TMessage& m)
         MenusClosed();
         CallPrevious(m);
         return;
-    default: CallPrevious(m); return;
+    default:
+        if (m.Msg == RegisterWindowMessage(kTaskbarGoneMessage)) NotificationAreaGone();
+        CallPrevious(m);
+        return;
     }
 }
 

@@ -27,6 +27,7 @@ class TbsSkinButtonObject;
 class TbsSkinData;
 class TbsSkinHint;
 class TbsSkinPopupMenu;
+class TbsTrayIcon;
 class TCanvas;
 class TImageList;
 class TPopupMenu;
@@ -149,22 +150,30 @@ public:
     TRect RestoreBounds() const { return restoreBounds_; }
     // Lays the form out again without changing its size.
     void NudgeWidth();
-    // The tray icon is another component's; without one these do nothing.
+    // The icon in the notification area that minimize-to-tray uses; forgotten when it is
+    // destroyed. Assigning it hides the icon (unless AlwaysShowInTray) and, when it has no
+    // menu of its own, gives it TrayMenu and makes its double click restore the program.
+    TbsTrayIcon* TrayIcon() const { return trayIcon_; }
+    void SetTrayIcon(TbsTrayIcon* icon);
+    // Hides the program in the notification area; where none runs, the form minimizes as
+    // usual. Without a TrayIcon both do nothing.
     void SendToTray();
     void RestoreFromTray();
-    // The minimize command goes to the tray; the tray icon stays while the form shows.
+    // The minimize command goes to the tray (a plain minimize without a TrayIcon).
     bool AlwaysMinimizeToTray() const { return alwaysMinimizeToTray_; }
     void SetAlwaysMinimizeToTray(bool on) { alwaysMinimizeToTray_ = on; }
+    // The tray icon stays while the form shows.
     bool AlwaysShowInTray() const { return alwaysShowInTray_; }
-    void SetAlwaysShowInTray(bool on) { alwaysShowInTray_ = on; }
+    void SetAlwaysShowInTray(bool on);
     // With ShowObjectHint on, the hints of the frame's objects show through this component
     // after the application's hint pause; forgotten when it is destroyed.
     TbsSkinHint* SkinHint() const { return skinHint_; }
     void SetSkinHint(TbsSkinHint* hint);
     bool ShowObjectHint() const { return showObjectHint_; }
     void SetShowObjectHint(bool on) { showObjectHint_ = on; }
-    // Restore, a line and Close, for a tray icon that has no menu of its own.
-    TPopupMenu* TrayMenu() const { return trayMenu_; }
+    // Restore, a line and Close, for a tray icon that has no menu of its own; shown by this
+    // frame's menu engine in SkinData's look.
+    TbsSkinPopupMenu* TrayMenu() const { return trayMenu_; }
     // The items of the system menu, built afresh for the current state.
     TMenuItem* GetSystemMenu();
     // Opens the system menu with its corner at a screen point.
@@ -323,6 +332,8 @@ private:
     TbsSkinData* MenusSkin() const { return menusSkinData_ ? menusSkinData_ : skinData_; }
     void PopupMenu(TMenuItem* items, const TRect& anchor, TImageList* images);
     void EndMenuIfNoneOpened();
+    void ReleaseTrayIcon();
+    void NotificationAreaGone();
 
     // Translucency (RevideruDadoZiriAlpha.cpp).
     bool AlphaSupported() const;
@@ -393,7 +404,10 @@ private:
     TTimer* animateTimer_ = nullptr;
 
     TbsSkinPopupMenu* sysMenu_ = nullptr;
-    TPopupMenu* trayMenu_ = nullptr;
+    TbsSkinPopupMenu* trayMenu_ = nullptr;
+    TbsTrayIcon* trayIcon_ = nullptr;
+    bool trayIconTakesOurMenu_ = false; // we gave it TrayMenu and its double click
+    bool inTray_ = false;               // SendToTray hid the program there
     TbsSkinMenu* menuEngine_ = nullptr;
     TbsSkinButtonObject* popupButton_ = nullptr; // whose popup is open
     bool skinMenuOpen_ = false;

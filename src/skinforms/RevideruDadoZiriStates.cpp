@@ -1,9 +1,11 @@
+#include "shell/NotifyIcon.h"
 #include "skin/SkinWindows.h"
 #include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupMenu.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinButtonObject.h"
 #include "skinforms/SkinHint.h"
+#include "skinforms/TrayIcon.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
 #include "ui/Screen.h"
@@ -11,6 +13,7 @@
 #include "wsys/WinApi.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavrik {
 
@@ -165,7 +168,8 @@ void TbsRevideruDadoZiri::ExecuteCommand(SkinCommand command)
         SetFormWindowState(state == TWindowState::wsMaximized ? TWindowState::wsNormal : TWindowState::wsMaximized);
         break;
     case SkinCommand::cmMinimize:
-        if (alwaysMinimizeToTray_) SendToTray();
+        // Without a tray icon the minimize command still minimizes.
+        if (alwaysMinimizeToTray_ && trayIcon_) SendToTray();
         else SetFormWindowState(state == TWindowState::wsMinimized ? TWindowState::wsNormal : TWindowState::wsMinimized);
         break;
     case SkinCommand::cmRollUp: SetRollUp(!rolledUp_); break;
@@ -175,12 +179,79 @@ void TbsRevideruDadoZiri::ExecuteCommand(SkinCommand command)
     }
 }
 
-void TbsRevideruDadoZiri::SendToTray()
+void TbsRevideruDadoZiri::SetTrayIcon(TbsTrayIcon* icon)
 {
-    // The tray icon component takes the program to the tray; without one nothing happens.
+    if (icon == trayIcon_) return;
+    ReleaseTrayIcon();
+    trayIcon_ = icon;
+    if (!icon) return;
+    icon->FreeNotification(this);
+    if (!alwaysShowInTray_) icon->SetIconVisible(false);
+    icon->SetMinimizeToTray(false);
+    if (icon->PopupMenu()) return;
+    icon->SetPopupMenu(trayMenu_);
+    TComponentRef<TbsRevideruDadoZiri> self(this);
+    icon->OnDblClick = [self](TComponent*) {
+        if (TbsRevideruDadoZiri* frame = self.Get()) frame->RestoreFromTray();
+    };
+    trayIconTakesOurMenu_ = true;
 }
 
-void TbsRevideruDadoZiri::RestoreFromTray() {}
+// The icon stays another component's: it keeps nothing of this frame once they part.
+void TbsRevideruDadoZiri::ReleaseTrayIcon()
+{
+    TbsTrayIcon* icon = std::exchange(trayIcon_, nullptr);
+    const bool ours = std::exchange(trayIconTakesOurMenu_, false);
+    inTray_ = false;
+    if (!icon) return;
+    icon->RemoveFreeNotification(this);
+    if (!ours) return;
+    if (icon->PopupMenu() == trayMenu_) icon->SetPopupMenu(nullptr);
+    icon->OnDblClick = nullptr;
+}
+
+void TbsRevideruDadoZiri::SetAlwaysShowInTray(bool on)
+{
+    alwaysShowInTray_ = on;
+    if (trayIcon_ && !inTray_) trayIcon_->SetIconVisible(on);
+}
+
+void TbsRevideruDadoZiri::SendToTray()
+{
+    if (!trayIcon_) return;
+    // Hidden with no notification area to come back from, the program would be lost.
+    if (!NotificationAreaRunning()) {
+        SetFormWindowState(TWindowState::wsMinimized);
+        return;
+    }
+    trayIcon_->SetMinimizeToTray(true);
+    inTray_ = true;
+    auto alive = Guard();
+    Application()->Minimize(); // the tray icon hides the program and shows itself
+    if (alive && OnMinimizeToTray) OnMinimizeToTray(this);
+}
+
+void TbsRevideruDadoZiri::RestoreFromTray()
+{
+    if (!trayIcon_) return;
+    inTray_ = false;
+    trayIcon_->SetMinimizeToTray(false);
+    trayIcon_->ShowApplicationWindows();
+    Application()->Restore();
+    if (!alwaysShowInTray_) trayIcon_->SetIconVisible(false);
+    if (OnRestoreFromTray) OnRestoreFromTray(this);
+}
+
+// The tray icon brings the program back by itself (on the task bar, minimized); the frame
+// only forgets that it sent it there.
+void TbsRevideruDadoZiri::NotificationAreaGone()
+{
+    if (!trayIcon_ || !inTray_) return;
+    inTray_ = false;
+    trayIcon_->SetMinimizeToTray(false);
+    if (!alwaysShowInTray_) trayIcon_->SetIconVisible(false);
+    if (OnRestoreFromTray) OnRestoreFromTray(this);
+}
 
 void TbsRevideruDadoZiri::RemoveBuiltInItems(TMenuItem* items)
 {

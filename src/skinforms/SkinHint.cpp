@@ -94,10 +94,8 @@ void TbsSkinHint::QueueObjectHint(const std::string& text)
 
 void TbsSkinHint::ShowQueuedHint()
 {
-    // The pointer's shape cannot be read here, so the hint goes a whole pointer's height
-    // below its hot spot.
-    TPoint p = GetCursorPos();
-    p.y += GetSystemMetrics(SM_CYCURSOR);
+    const TRect size = hintWindow_->CalcHintRect(0, pendingText_);
+    const TPoint p = HintPosNearPointer(GetCursorPos(), {size.Width(), size.Height()});
     hintWindow_->ShowHintAt({p.x, p.y, p.x, p.y}, pendingText_);
     TApplication* app = Application();
     StartDelay(app ? app->HintHidePause() : 2500, false);

@@ -2,6 +2,7 @@
 #include "ui/Control.h"
 #include "ui/HintWindow.h"
 #include "ui/Screen.h"
+#include "wsys/CursorImage.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 
@@ -18,12 +19,6 @@ namespace tavrik {
 //   hidden     | waiting (HintShortPause)    |                |                 | idle
 //
 // A hint stays hidden while the pointer stays on the same control.
-namespace {
-
-// The arrow's visible part ends about this far below its hot spot; the hint goes below it.
-constexpr int kCursorHeightMargin = 20;
-
-} // namespace
 
 std::string GetShortHint(const std::string& hint)
 {
@@ -79,7 +74,10 @@ void TApplication::ActivateHint(TPoint cursor)
     info.HintControl = control;
     info.CursorPos = cursor;
     info.CursorRect = control->ClientRect();
-    info.HintPos = {cursor.x, cursor.y + kCursorHeightMargin};
+    // Below the pointer's visible shape; above the pointer when the hint does not fit below
+    // (unless the control or OnShowHint moved it).
+    const TPoint belowPointer{cursor.x, cursor.y + CursorBottomOffset()};
+    info.HintPos = belowPointer;
     info.HintMaxWidth = Screen()->Width();
     info.HintColor = hintColor_;
     info.HideTimeout = hintHidePause_;
@@ -97,6 +95,7 @@ void TApplication::ActivateHint(TPoint cursor)
     THintWindow* w = hintWindow_.Get();
     w->SetColor(info.HintColor);
     TRect r = w->CalcHintRect(info.HintMaxWidth, info.HintStr);
+    if (info.HintPos == belowPointer) info.HintPos = HintPosNearPointer(cursor, {r.Width(), r.Height()});
     w->ActivateHint(r.Offset(info.HintPos.x, info.HintPos.y), info.HintStr);
     if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout, false);
 }

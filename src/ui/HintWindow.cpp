@@ -4,6 +4,7 @@
 #include "gfx/SystemColors.h"
 #include "gfx/TextLayout.h"
 #include "ui/Screen.h"
+#include "wsys/CursorImage.h"
 #include "wsys/WinApi.h"
 
 #include <algorithm>
@@ -66,6 +67,17 @@ void THintWindow::ActivateHint(TRect rect, const std::string& hint)
 }
 
 void THintWindow::HideHint() { Hide(); }
+
+TPoint HintPosNearPointer(TPoint cursor, TSize size)
+{
+    const int below = cursor.y + CursorBottomOffset();
+    MONITORINFO info;
+    TRect area;
+    if (GetMonitorInfo(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info)) area = info.rcWork;
+    else SystemParametersInfo(SPI_GETWORKAREA, 0, &area);
+    if (below + size.cy <= area.Bottom) return {cursor.x, below};
+    return {cursor.x, cursor.y - size.cy - 2};
+}
 
 bool THintWindow::HintShowing() const { return Visible() && HandleAllocated(); }
 

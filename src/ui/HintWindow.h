@@ -27,4 +27,9 @@ protected:
     void Paint() override;
 };
 
+// Where the top-left corner of a hint of `size` goes for the pointer at `cursor`: just below
+// the pointer's visible shape, or, where the work area ends before the hint would, above the
+// pointer; either way the hint never covers the pointer.
+TPoint HintPosNearPointer(TPoint cursor, TSize size);
+
 } // namespace tavrik

@@ -441,6 +441,13 @@ void TInputRouter::Key(const TBackendEvent& ev, TMessageQueue& queue)
     TWindow* target = ws_.Focus();
     bool noFocus = !target;
     if (!target) target = ws_.Active();
+    // A menu opened while no window of the program is active (the notification icon's, while
+    // the program hides there) takes the keys itself: its deepest shown level.
+    if (!target) {
+        for (TWindow* w : watchers_)
+            if (TWindowSystem::IsVisible(w)) target = w;
+        noFocus = false;
+    }
     if (!target) return;
     // Alt combinations, F10 and every key while no window has the focus are system keys.
     bool sys = noFocus || (alt && !ctrl) || vk == VK_F10 || (!down && vk == VK_MENU && !ctrl);

@@ -36,15 +36,7 @@ protected:
         if (it == items.end()) throw std::runtime_error("not listed: " + name);
         return *it;
     }
-    std::string ErrorOf(auto&& action) const
-    {
-        try {
-            action();
-        } catch (const EShellError& e) {
-            return e.what();
-        }
-        return "(no error)";
-    }
+    static std::string ErrorOf(auto&& action) { return test::ShellErrorOf(action); }
 
     test::TShellTestTree tree_;
     TShellNamespace shell_{tree_.Environment()};

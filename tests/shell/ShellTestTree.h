@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/ShellEnvironment.h"
+#include "shell/ShellError.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -8,6 +9,18 @@
 #include <unistd.h>
 
 namespace tavrik::test {
+
+// The message of the shell error that `action` throws; "(no error)" when it throws none.
+template <class F>
+std::string ShellErrorOf(F&& action)
+{
+    try {
+        action();
+    } catch (const EShellError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
 
 // A throw-away folder with a fake home (Desktop, Templates, .config/user-dirs.dirs) and a
 // fake mount table, removed again with everything below it.

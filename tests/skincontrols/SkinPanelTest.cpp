@@ -175,6 +175,52 @@ TEST_F(SkinPanelTest, ExPanelCaptionEndsBeforeItsButtons)
     EXPECT_EQ(black, glyphPixels); // the cross, and nothing of the caption
 }
 
+TEST_F(SkinPanelTest, ASidewaysRolledCaptionStaysWholeInItsColumn)
+{
+    TForm* stage = NewForm(50, 50, 400, 300);
+    const std::string longCaption = "Sideways rolled panel";
+    for (bool skinned : {false, true})
+        for (const std::string& caption : {std::string("Batch"), longCaption}) {
+            SCOPED_TRACE((skinned ? "skinned, " : "plain, ") + caption);
+            auto* panel = new TbsSkinExPanel(stage);
+            panel->SetParent(stage);
+            panel->SetBounds(10, 10, 150, 100);
+            panel->SetCaption(caption);
+            panel->SetRollKind(TbsRollKind::rkRollHorizontal);
+            if (skinned) panel->SetSkinData(data);
+            panel->SetRollState(true);
+            app->ProcessMessages();
+            // The rows of the caption column that show text: darker than the light face.
+            const TRect column = panel->CaptionTextRect();
+            const TBitmap shot = Shot(panel);
+            int inkTop = -1, inkBottom = -1;
+            for (int y = column.Top; y < column.Bottom; ++y)
+                for (int x = column.Left; x < column.Right; ++x) {
+                    const TColor c = shot.GetPixel(x, y);
+                    if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 3 * 128) continue;
+                    if (inkTop < 0) inkTop = y;
+                    inkBottom = y;
+                }
+            ASSERT_GE(inkTop, 0) << "the caption shows";
+            EXPECT_GT(inkTop, column.Top) << "no letter is cut at the column's top";
+            EXPECT_LT(inkBottom, column.Bottom - 1);
+            TBitmap scratch(1, 1);
+            TCanvas measure(scratch);
+            TFontRequest font = panel->DefaultFont().Request();
+            if (skinned) {
+                const auto& skin = SkinControl<TbsDataSkinExPanelControl>("expanel");
+                font.Name = skin.fontname;
+                font.Height = skin.fontheight;
+                font.Style = skin.fontstyle;
+            }
+            measure.SetFont(font);
+            const int textWidth = measure.TextWidth(caption);
+            if (textWidth <= column.Height() - 2) EXPECT_GE(inkBottom - inkTop + 4, textWidth) << "shown whole";
+            else EXPECT_GE(inkBottom - inkTop, column.Height() / 2) << "shortened to its room";
+            delete panel;
+        }
+}
+
 TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
 {
     TForm* stage = NewForm(50, 50, 500, 200);

@@ -29,15 +29,7 @@ protected:
         for (const auto& row : listing.items) names.push_back(row->DisplayName());
         return names;
     }
-    std::string ErrorOf(auto&& action) const
-    {
-        try {
-            action();
-        } catch (const EShellError& e) {
-            return e.what();
-        }
-        return "(no error)";
-    }
+    static std::string ErrorOf(auto&& action) { return test::ShellErrorOf(action); }
 
     test::TShellTestTree tree_;
     std::shared_ptr<const TShellAccess> access_ =

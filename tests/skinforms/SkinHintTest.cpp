@@ -199,7 +199,9 @@ TEST_F(SkinHints, AHintThatWouldLeaveTheWorkAreaGoesToTheOtherSideOfThePoint)
         {"room on both sides", {100, 100}, {100, 100 + offset}},
         {"right edge touched", {800 - w, 200}, {800 - w, 200 + offset}},
         {"past the right edge", {800 - w + 1, 200}, {800 - w + 1 - w - 2, 200 + offset}},
-        {"past the work area's bottom", {300, kWorkBottom - offset - h + 1}, {300, kWorkBottom - h + 1 - h - 2}},
+        {"bottom edge touched", {300, kWorkBottom - offset - h}, {300, kWorkBottom - h}},
+        {"past the work area's bottom: above the pointer", {300, kWorkBottom - offset - h + 1},
+         {300, kWorkBottom - offset - h + 1 - h - 2}},
         {"bottom-right corner, in the panel", {799, 599}, {799 - w - 2, kWorkBottom - h}},
     };
     for (const TCase& c : cases) {

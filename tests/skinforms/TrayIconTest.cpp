@@ -1,10 +1,14 @@
 #include "support/UiTest.h"
 
+#include "FrameTest.h"
+
 #include "gfx/IconFitting.h"
 #include "gfx/SystemIcons.h"
 #include "skincontrols/MenuHostStub.h"
+#include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupMenu.h"
 #include "skincontrols/SkinPopupWindow.h"
+#include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/TrayIcon.h"
 #include "support/Pictures.h"
 #include "ui/ImageList.h"
@@ -30,7 +34,23 @@ TBitmap Opaque(TColor colour) { return test::FilledBitmap(16, 16, colour, TPixel
 
 TColor CentreColour(const TBitmap* b) { return b ? b->GetPixel(b->Width() / 2, b->Height() / 2) & 0xFFFFFF : clNone; }
 
-class TrayIcons : public UiTest {
+// The main form with a tray icon, the icon's place in the headless notification area, and what
+// the test saw happen.
+class TrayScene : public UiTest {
+protected:
+    TTrayIconKey Key() const { return ws->NotificationArea().KeyOf(tray->NotifyWindow(), TbsTrayIcon::kIconId); }
+    bool Shown() const
+    {
+        std::vector<TTrayIconKey> icons = screen->Tray().Icons();
+        return Key() && std::find(icons.begin(), icons.end(), Key()) != icons.end();
+    }
+
+    TForm* main = nullptr;
+    TbsTrayIcon* tray = nullptr;
+    std::vector<std::string> events;
+};
+
+class TrayIcons : public TrayScene {
 protected:
     void SetUp() override
     {
@@ -54,12 +74,6 @@ protected:
     }
     int MenuLevels() const { return host->SkinMenu()->PopupWindowCount(); }
     TbsSkinPopupWindow* MenuWindow() const { return host->SkinMenu()->PopupWindows(0); }
-    TTrayIconKey Key() const { return ws->NotificationArea().KeyOf(tray->NotifyWindow(), TbsTrayIcon::kIconId); }
-    bool Shown() const
-    {
-        std::vector<TTrayIconKey> icons = screen->Tray().Icons();
-        return Key() && std::find(icons.begin(), icons.end(), Key()) != icons.end();
-    }
     // The tip shown after the pointer rested on the icon; empty when none shows.
     std::string Tip()
     {
@@ -72,11 +86,8 @@ protected:
     }
     bool MainShowing() const { return main->HandleAllocated() && IsWindowVisible(main->Handle()); }
 
-    TForm* main = nullptr;
-    TbsTrayIcon* tray = nullptr;
     TMenuHost* host = nullptr;
     TbsSkinPopupMenu* menu = nullptr;
-    std::vector<std::string> events;
 };
 
 } // namespace
@@ -311,4 +322,155 @@ TEST_F(TrayIcons, MinimizingHidesTheProgramThereUnlessNoTrayRunsAndItComesBackWh
         EXPECT_EQ(tray->HiddenInTray(), running);
         EXPECT_TRUE(tray->MinimizeToTray());
     }
+}
+
+namespace {
+
+// The skinned frame of the main form, sending the program to a tray icon and back.
+class FrameTray : public TrayScene {
+protected:
+    void SetUp() override
+    {
+        main = NewForm(100, 100, 300, 200);
+        frame = new TbsRevideruDadoZiri(main);
+        frame->SetSkinData(const_cast<TbsSkinData*>(&ProgramSkinData()));
+        tray = new TbsTrayIcon(main);
+        frame->OnMinimizeToTray = [this](TComponent*) { events.push_back("to tray"); };
+        frame->OnRestoreFromTray = [this](TComponent*) { events.push_back("back"); };
+        frame->SetTrayIcon(tray);
+    }
+    int MenuLevels() const { return frame->SkinMenu()->PopupWindowCount(); }
+    // Where the program is: "shown", "minimized" (on the task bar) or "tray".
+    std::string Where() const
+    {
+        if (!IsWindowVisible(main->Handle())) return "tray";
+        return IsIconic(main->Handle()) ? "minimized" : "shown";
+    }
+    void ClickMenuItem(int index)
+    {
+        ASSERT_EQ(MenuLevels(), 1);
+        const TbsSkinPopupWindow* w = frame->SkinMenu()->PopupWindows(0);
+        const TRect r = w->Items(index)->ItemRect;
+        const TPoint p = w->ClientToScreen({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
+        screen->Click(p.x, p.y);
+    }
+
+    TbsRevideruDadoZiri* frame = nullptr;
+};
+
+} // namespace
+
+TEST_F(FrameTray, MinimizeToTrayHidesTheProgramThereAndEveryWayBackRestoresIt)
+{
+    EXPECT_FALSE(Shown()) << "assigned, the icon waits until the program goes there";
+    EXPECT_FALSE(tray->MinimizeToTray());
+    ASSERT_EQ(tray->PopupMenu(), frame->TrayMenu());
+    EXPECT_EQ(frame->TrayMenu()->SkinData(), &ProgramSkinData()) << "the tray menu takes the frame's skin";
+
+    THeadlessTray& icons = screen->Tray();
+    struct TWayBack {
+        const char* name;
+        std::function<void()> act;
+    } ways[] = {
+        {"Restore from the tray menu by keyboard",
+         [&] {
+             icons.Click(Key(), TMouseButton::Right);
+             ASSERT_EQ(MenuLevels(), 1) << "the tray menu opens on the frame's skinned menu engine";
+             screen->PressKey(VK_RETURN); // its first entry is highlighted
+         }},
+        {"Restore from the tray menu by mouse",
+         [&] {
+             icons.Click(Key(), TMouseButton::Right);
+             ClickMenuItem(0);
+         }},
+        {"a double click on the icon",
+         [&] {
+             icons.Click(Key());
+             icons.MouseDown(Key()); // the icon goes with this press: no release comes
+         }},
+        {"the system menu's command", [&] { frame->RestoreFromTray(); }},
+    };
+    for (const TWayBack& way : ways) {
+        SCOPED_TRACE(way.name);
+        events.clear();
+        frame->SendToTray();
+        EXPECT_EQ(Where(), "tray");
+        EXPECT_TRUE(Shown());
+        way.act();
+        screen->Advance(1000);
+        EXPECT_EQ(Where(), "shown");
+        EXPECT_FALSE(Shown());
+        EXPECT_EQ(MenuLevels(), 0);
+        EXPECT_EQ(events, (std::vector<std::string>{"to tray", "back"}));
+        EXPECT_FALSE(tray->MinimizeToTray()) << "a plain minimize stays a plain minimize";
+    }
+
+    // The tray goes away while the program hides there: it comes back on the task bar, and a
+    // tray that starts again shows no icon for a program that is not in it.
+    events.clear();
+    frame->SendToTray();
+    icons.Stop();
+    ProcessMessages();
+    EXPECT_EQ(Where(), "minimized");
+    EXPECT_EQ(events, (std::vector<std::string>{"to tray", "back"}));
+    app->Restore();
+    icons.Start();
+    ProcessMessages();
+    EXPECT_FALSE(Shown());
+    app->Minimize();
+    EXPECT_EQ(Where(), "minimized") << "the tray icon no longer takes a plain minimize";
+    app->Restore();
+
+    // No tray runs: minimize to tray minimizes as usual, and says nothing.
+    icons.Stop();
+    ProcessMessages();
+    events.clear();
+    frame->SendToTray();
+    EXPECT_EQ(Where(), "minimized");
+    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(messages.empty());
+    app->Restore();
+    icons.Start();
+    ProcessMessages();
+
+    // With AlwaysShowInTray the icon stays while the program shows.
+    frame->SetAlwaysShowInTray(true);
+    EXPECT_TRUE(Shown());
+    frame->SendToTray();
+    icons.DoubleClick(Key());
+    EXPECT_EQ(Where(), "shown");
+    EXPECT_TRUE(Shown());
+}
+
+TEST_F(FrameTray, TheMinimizeCommandFollowsAlwaysMinimizeToTrayAndTheFrameAndIconPartCleanly)
+{
+    frame->SetAlwaysMinimizeToTray(true);
+    frame->ExecuteCommand(SkinCommand::cmMinimize);
+    EXPECT_EQ(Where(), "tray");
+    frame->RestoreFromTray();
+
+    // A frame without a tray icon still minimizes.
+    frame->SetTrayIcon(nullptr);
+    EXPECT_EQ(tray->PopupMenu(), nullptr);
+    EXPECT_FALSE(bool(tray->OnDblClick));
+    frame->ExecuteCommand(SkinCommand::cmMinimize);
+    EXPECT_EQ(Where(), "minimized");
+    app->Restore();
+
+    // An icon with a menu of its own keeps it; gone, it is forgotten by the frame.
+    auto* own = new TbsSkinPopupMenu(main);
+    tray->SetPopupMenu(own);
+    frame->SetTrayIcon(tray);
+    EXPECT_EQ(tray->PopupMenu(), own);
+    tray->Free();
+    EXPECT_EQ(frame->TrayIcon(), nullptr);
+    frame->SendToTray();
+    EXPECT_EQ(Where(), "shown") << "without a tray icon minimize to tray does nothing";
+
+    // The frame goes first: the icon keeps nothing of it.
+    tray = new TbsTrayIcon(main);
+    frame->SetTrayIcon(tray);
+    frame->Free();
+    EXPECT_EQ(tray->PopupMenu(), nullptr);
+    EXPECT_FALSE(bool(tray->OnDblClick));
 }

@@ -292,6 +292,20 @@ TEST_F(X11Test, AWatchingPopupHearsOfPressesOutsideTheProgram)
     XSync(peer, False);
 }
 
+TEST_F(X11Test, AWatchingPopupOpenedWhileNoWindowOfOursHasTheFocusTakesTheKeys)
+{
+    StartWindowSystem();
+    HWND menu = Window(Bounds(300, 150, 150, 100), clYellow, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE);
+    WatchOutsidePresses(menu, true);
+    ASSERT_TRUE(PumpUntil([&] { return backend->HasPointerGrab() && backend->HasKeyboardGrab(); }));
+    PeerTap(XK_Down);
+    ASSERT_TRUE(PumpUntil([&] { return Received(menu, WM_KEYDOWN); }));
+    EXPECT_EQ(Log(menu, WM_KEYDOWN)[0].wp, WPARAM(VK_DOWN));
+    WatchOutsidePresses(menu, false);
+    Settle();
+    EXPECT_FALSE(backend->HasKeyboardGrab());
+}
+
 TEST_F(X11Test, TheProgramMovesAndSizesItsWindowsWithoutWindowManager)
 {
     StartWindowSystem();

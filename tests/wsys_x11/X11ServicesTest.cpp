@@ -2,6 +2,7 @@
 
 #include "XSettingsWriter.h"
 #include "gfx/Bitmap.h"
+#include "wsys/CursorImage.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -165,6 +166,24 @@ TEST_F(X11Test, BeepRingsTheBell)
     EXPECT_TRUE(WaitOn(peer, [&](const XEvent& e) {
         return e.type == eventBase && reinterpret_cast<const XkbAnyEvent&>(e).xkb_type == XkbBellNotify;
     }, ev));
+}
+
+TEST_F(X11Test, ThePointersPictureTellsHowFarItReachesBelowItsHotSpot)
+{
+    StartWindowSystem();
+    HWND w = Window(Bounds(100, 100, 200, 200), clWhite);
+    PeerMove(150, 150);
+    Settle();
+    std::optional<TCursorImage> arrow = GetCursorImage();
+    ASSERT_TRUE(arrow.has_value()) << "the server shows the program's arrow";
+    const TSize size{arrow->picture.Width(), arrow->picture.Height()};
+    ASSERT_GT(size.cy, 0);
+    EXPECT_TRUE(Bounds(0, 0, size.cx, size.cy).Contains(arrow->hotSpot));
+    const int offset = CursorBottomOffset(arrow);
+    EXPECT_GT(offset, 0);
+    EXPECT_LT(offset, size.cy - arrow->hotSpot.y) << "the arrow's picture has clear rows below its tip";
+    EXPECT_EQ(CursorBottomOffset(), offset);
+    DestroyWindow(w);
 }
 
 TEST_F(X11Test, DoubleClickTimeComesFromTheDesktopSettings)

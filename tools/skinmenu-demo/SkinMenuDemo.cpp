@@ -4,21 +4,17 @@
 // program's skin, walks it with the keys and the mouse, and writes a screenshot of each step
 // into FOLDER: the menu as it opens, an entry under the pointer, a submenu, a scrolling menu.
 
+#include "DemoScreen.h"
 #include "gfx/SystemColors.h"
 #include "skin/ProgramSkin.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
 #include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupWindow.h"
-#include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/MenuItem.h"
-#include "wsys/WinApi.h"
-#include "wsys/WindowSystem.h"
-#include "wsys/backends/headless/HeadlessBackend.h"
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
 using namespace tavrik;
@@ -65,16 +61,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
-    const std::string folder = argv[1];
-    THeadlessOptions options;
-    options.width = 640;
-    options.height = 480;
-    options.desktopColor = RGB(58, 110, 165);
-    auto backend = std::make_unique<THeadlessBackend>(options);
-    THeadlessBackend* screen = backend.get();
-    auto ws = std::make_unique<TWindowSystem>(std::move(backend));
-    auto app = std::make_unique<TApplication>();
-    TForm* form = app->CreateForm<TForm>();
+    TDemoScreen demo(argv[1]);
+    THeadlessBackend* screen = &demo.Screen();
+    TForm* form = demo.App().CreateForm<TForm>();
     form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(20, 20, 600, 440);
     form->SetColor(RGB(236, 233, 216));
@@ -84,12 +73,7 @@ int main(int argc, char** argv)
     TMenuItem* picture = PictureMenu(form);
     TMenuItem* tall = TallMenu(form);
 
-    int written = 0;
-    auto shot = [&](const std::string& name) {
-        ProcessMessages();
-        screen->SaveScreenshot(folder + "/" + name + ".png");
-        ++written;
-    };
+    auto shot = [&demo](const std::string& name) { demo.Shot(name); };
     for (bool skinned : {false, true}) {
         const std::string look = skinned ? "skin-" : "plain-";
         if (skinned) {
@@ -115,8 +99,5 @@ int main(int argc, char** argv)
         shot(look + "scrolled");
         engine->CloseAll();
     }
-    app.reset();
-    ws.reset();
-    std::printf("%d screenshots in %s\n", written, folder.c_str());
     return 0;
 }

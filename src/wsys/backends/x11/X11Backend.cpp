@@ -175,6 +175,8 @@ void TX11Backend::RemoveTrayIcon(TTrayIconKey key) { tray_->RemoveIcon(key); }
 
 unsigned long TX11Backend::TrayIconWindow(TTrayIconKey key) const { return tray_->IconWindow(key); }
 
+std::optional<TCursorImage> TX11Backend::CurrentCursorImage() { return cursors_->ShownImage(); }
+
 TPoint TX11Backend::CursorPos()
 {
     Window rootReturn = None, child = None;
@@ -234,8 +236,13 @@ void TX11Backend::TryGrab()
     grabbed_ = XGrabPointer(d, win->id, True, mask, GrabModeAsync, GrabModeAsync, None, cursors_->Get(cursor_),
                             CurrentTime) == GrabSuccess;
     // A popup holding the mouse is a menu or a drop-down list: keys go to it too, even when
-    // it was opened while another program had the focus (the notification area's menu).
-    bool popup = captureWindow_ && win->params.kind == TNativeKind::Popup;
+    // it was opened while another program had the focus. So do they for a menu that watches
+    // outside presses while no window of ours has the focus (the notification area's menu
+    // while the program hides there); otherwise they stay with the focus window.
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(d, &focus, &revert);
+    bool popup = win->params.kind == TNativeKind::Popup && (captureWindow_ || !Find(focus));
     if (popup) keyboardGrabbed_ = XGrabKeyboard(d, win->id, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
     else if (keyboardGrabbed_) {
         XUngrabKeyboard(d, CurrentTime);

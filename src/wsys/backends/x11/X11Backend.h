@@ -1,6 +1,7 @@
 #pragma once
 
 #include "wsys/Backend.h"
+#include "wsys/CursorImage.h"
 
 #include <deque>
 #include <map>
@@ -44,7 +45,7 @@ struct TX11Options {
 //
 // Without a window manager everything still works: the program focuses its windows itself,
 // and minimized windows are unmapped.
-class TX11Backend final : public IBackend {
+class TX11Backend final : public IBackend, public ICursorImageSource {
 public:
     static std::unique_ptr<TX11Backend> Open(const TX11Options& options = {}, std::string* error = nullptr);
     ~TX11Backend() override;
@@ -98,6 +99,7 @@ public:
     bool TrayAvailable() override;
     void SetTrayIcon(TTrayIconKey key, const TBitmap& picture) override;
     void RemoveTrayIcon(TTrayIconKey key) override;
+    std::optional<TCursorImage> CurrentCursorImage() override;
 
 private:
     using Window = unsigned long; // Xlib's XID, Atom and Time

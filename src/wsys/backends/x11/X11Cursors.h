@@ -1,10 +1,12 @@
 #pragma once
 
 #include "wsys/Backend.h"
+#include "wsys/CursorImage.h"
 
 #include <X11/Xlib.h>
 
 #include <map>
+#include <optional>
 
 namespace tavrik {
 
@@ -18,10 +20,14 @@ public:
 
     Cursor Get(TCursorShape shape);
     static unsigned int FontShapeOf(TCursorShape shape);
+    // The picture the server shows for the pointer now, whichever program set it; none
+    // without the XFIXES extension.
+    std::optional<TCursorImage> ShownImage();
 
 private:
     Display* display_;
     std::map<TCursorShape, Cursor> made_;
+    std::optional<bool> hasFixes_; // asked on first use
 };
 
 } // namespace tavrik
