@@ -227,7 +227,8 @@ TbsSkinScrollBar* TbsSkinListBox::MakeBar(bool vertical)
         bar->SetKind(TbsScrollBarKind::sbVertical);
         bar->SetBounds(0, 0, kPlainBar, 100);
         bar->OnChange = [this](TComponent*) {
-            if (vbar_) list_->Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, vbar_->Position()), 0);
+            // Not through a scroll message: its thumb position has only 16 bits.
+            if (vbar_) list_->SetTopIndex(vbar_->Position());
         };
     } else {
         bar->SetBounds(0, 0, 100, kPlainBar);

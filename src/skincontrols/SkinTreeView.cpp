@@ -32,14 +32,16 @@ void TbsSkinCustomTreeView::UpdateScrollBars()
     FinishBarSync(changed);
 }
 
+// Straight to the tree rather than through a scroll message, whose thumb position has only
+// 16 bits: a tree of more than 65,535 rows would jump back to the top.
 void TbsSkinCustomTreeView::VScrolled()
 {
-    if (TbsSkinScrollBar* bar = VScrollBar()) Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, bar->Position()), 0);
+    if (TbsSkinScrollBar* bar = VScrollBar()) SetTopIndex(bar->Position());
 }
 
 void TbsSkinCustomTreeView::HScrolled()
 {
-    if (TbsSkinScrollBar* bar = HScrollBar()) Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, bar->Position()), 0);
+    if (TbsSkinScrollBar* bar = HScrollBar()) SetHorzOffset(bar->Position());
 }
 
 void TbsSkinCustomTreeView::Change(TTreeNode* node)

@@ -1,9 +1,9 @@
 #include "skindialogs/SkinShellComboBox.h"
 
 #include "gfx/Canvas.h"
-#include "shell/ShellIcons.h"
 #include "skin/SkinDrawing.h"
 #include "skindialogs/ShellAccess.h"
+#include "skindialogs/ShellImageLists.h"
 #include "skindialogs/ShellListing.h"
 #include "ui/ImageList.h"
 
@@ -13,19 +13,10 @@ namespace {
 
 constexpr int kIconTextGap = 4;
 
-std::unique_ptr<TImageList> SmallShellIcons()
-{
-    const TShellImageList& source = ShellSmallImages();
-    auto icons = std::make_unique<TImageList>(nullptr);
-    icons->SetSize(source.size, source.size);
-    for (const TBitmap& image : source.images) icons->AddMasked(image, source.transparentColor);
-    return icons;
-}
-
 } // namespace
 
 TbsSkinShellComboBox::TbsSkinShellComboBox(TComponent* owner)
-    : TbsSkinComboBox(owner), icons_(SmallShellIcons())
+    : TbsSkinComboBox(owner), icons_(MakeShellImageList(false))
 {
     SetDropDownCount(10);
     OnComboBoxDrawItem = [this](TComponent*, TCanvas& canvas, int index, int, int, TRect text, TOwnerDrawState) {
@@ -153,23 +144,15 @@ void TbsSkinShellComboBox::DrawEntry(TCanvas& canvas, int index, TRect text, boo
     DrawTextInRect(canvas, entry.folder->DisplayName(), text);
 }
 
-void TbsSkinShellComboBox::SetLink(TbsShellBrowser*& link, TbsShellBrowser* value)
-{
-    if (link == value) return;
-    if (link) RemoveFreeNotification(&link->BrowserComponent());
-    link = value;
-    if (link) FreeNotification(&link->BrowserComponent());
-}
-
-void TbsSkinShellComboBox::SetShellListView(TbsShellBrowser* list) { SetLink(listView_, list); }
-void TbsSkinShellComboBox::SetShellTreeView(TbsShellBrowser* tree) { SetLink(treeView_, tree); }
+void TbsSkinShellComboBox::SetShellListView(TbsShellBrowser* list) { listView_.Set(*this, list); }
+void TbsSkinShellComboBox::SetShellTreeView(TbsShellBrowser* tree) { treeView_.Set(*this, tree); }
 
 void TbsSkinShellComboBox::Notification(TComponent* component, TOperation operation)
 {
     TbsSkinComboBox::Notification(component, operation);
     if (operation != TOperation::opRemove) return;
-    if (listView_ && component == &listView_->BrowserComponent()) listView_ = nullptr;
-    if (treeView_ && component == &treeView_->BrowserComponent()) treeView_ = nullptr;
+    listView_.Forget(component);
+    treeView_.Forget(component);
 }
 
 } // namespace tavrik

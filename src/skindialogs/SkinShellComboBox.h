@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skincontrols/SkinComboBox.h"
-#include "skindialogs/ShellBrowser.h"
+#include "skindialogs/ShellBrowserLink.h"
 #include "skindialogs/ShellFolder.h"
 
 #include <memory>
@@ -56,9 +56,9 @@ public:
     void BrowseTo(const TbsShellFolder::TPtr& folder) override;
     TComponent& BrowserComponent() override { return *this; }
 
-    TbsShellBrowser* ShellListView() const { return listView_; }
+    TbsShellBrowser* ShellListView() const { return listView_.Get(); }
     void SetShellListView(TbsShellBrowser* list);
-    TbsShellBrowser* ShellTreeView() const { return treeView_; }
+    TbsShellBrowser* ShellTreeView() const { return treeView_.Get(); }
     void SetShellTreeView(TbsShellBrowser* tree);
 
     void Notification(TComponent* component, TOperation operation) override;
@@ -76,7 +76,6 @@ private:
     void ShowEntries(int selected);
     void AddChildFolders(const TbsShellFolder::TPtr& folder, int level);
     void DrawEntry(TCanvas& canvas, int index, TRect text, bool indented);
-    void SetLink(TbsShellBrowser*& link, TbsShellBrowser* value);
 
     std::shared_ptr<const TShellAccess> access_;
     std::string root_ = "rfDesktop";
@@ -85,8 +84,8 @@ private:
     std::vector<TEntry> base_;    // root and its folders, as a fresh box lists them
     std::vector<TEntry> entries_; // what the box shows now
     std::unique_ptr<TImageList> icons_;
-    TbsShellBrowser* listView_ = nullptr;
-    TbsShellBrowser* treeView_ = nullptr;
+    TbsShellBrowserLink listView_;
+    TbsShellBrowserLink treeView_;
     bool showing_ = false; // selecting from code: the links are not sent on
 };
 

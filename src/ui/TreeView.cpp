@@ -309,8 +309,7 @@ bool TCustomTreeView::ExpandNode(TTreeNode* node)
     if (node->expanded_) return true;
     if (!node->HasChildren()) return false;
     auto alive = Guard();
-    bool allow = true;
-    if (OnExpanding) OnExpanding(this, node, allow);
+    bool allow = CanExpand(node);
     if (!alive || !allow) return false;
     if (node->Count() == 0) {
         // Nothing came of the marker: the button goes.
@@ -381,15 +380,26 @@ void TCustomTreeView::NodeDeleting(TTreeNode* node)
     FireDeletion(node, destroying);
 }
 
+bool TCustomTreeView::CanExpand(TTreeNode* node)
+{
+    bool allow = true;
+    if (OnExpanding) OnExpanding(this, node, allow);
+    return allow;
+}
+
+void TCustomTreeView::Delete(TTreeNode* node)
+{
+    if (OnDeletion) OnDeletion(this, node);
+}
+
 void TCustomTreeView::FireDeletion(TTreeNode* node, bool destroying)
 {
-    if (!OnDeletion) return;
     auto alive = Guard();
     for (int i = node->Count() - 1; i >= 0; --i) {
         FireDeletion(node->Item(i), destroying);
         if (!destroying && !alive) return;
     }
-    OnDeletion(this, node);
+    Delete(node);
 }
 
 void TCustomTreeView::FullExpand()

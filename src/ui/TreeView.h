@@ -128,6 +128,11 @@ protected:
     // The selection changed (to node, or to none): fires OnChange. A view that shows its
     // scroll position elsewhere follows the scrolling the new selection caused.
     virtual void Change(TTreeNode* node);
+    // Whether a node may expand: fires OnExpanding. A view that reads its children on demand
+    // adds them here; a node that still has none afterwards loses its button.
+    virtual bool CanExpand(TTreeNode* node);
+    // A node goes, after its children: fires OnDeletion.
+    virtual void Delete(TTreeNode* node);
 
 private:
     friend class TTreeNode;

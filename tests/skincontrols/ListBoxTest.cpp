@@ -62,6 +62,10 @@ TEST_F(SkinListBoxTest, VerticalBarComesAndGoesWithTheItemsThatDoNotFit)
     screen->PressKey(VK_END);
     EXPECT_EQ(box->VScrollBar()->Position(), box->ListBox().TopIndex());
     EXPECT_EQ(box->VScrollBar()->Position(), 30 - box->VScrollBar()->PageSize());
+    // Beyond what 16 bits of a scroll message hold.
+    Fill(70000);
+    box->VScrollBar()->SetPosition(69000);
+    EXPECT_EQ(box->ListBox().TopIndex(), 69000);
 }
 
 TEST_F(SkinListBoxTest, TypedLettersFindItemsAndAnEmptyListIgnoresTheKeys)

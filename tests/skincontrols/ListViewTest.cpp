@@ -204,4 +204,11 @@ TEST_F(SkinScene, ViewsWithoutTheirSkinTakeTheirDefaultsAndTreeBarsCountRows)
     tree->SetSelected(root->Item(29));
     EXPECT_EQ(bar->Position(), tree->TopIndex()) << "the selection scrolled the tree";
     EXPECT_GT(bar->Position(), 5);
+    // More rows than the 16 bits of a scroll message hold.
+    tree->Items().BeginUpdate();
+    for (int i = 0; i < 70000; ++i) tree->Items().AddChild(root, "more");
+    tree->Items().EndUpdate();
+    ProcessMessages();
+    bar->SetPosition(69000);
+    EXPECT_EQ(tree->TopIndex(), 69000);
 }

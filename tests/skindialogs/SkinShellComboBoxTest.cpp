@@ -6,20 +6,12 @@
 
 #include "shell/ShellTestTree.h"
 #include "skincontrols/SkinScene.h"
+#include "skindialogs/RecordingBrowser.h"
 
 using namespace tavrik;
 using namespace tavrik::testing;
 
 namespace {
-
-// A linked control that records where it was sent.
-class TRecordingBrowser : public TComponent, public TbsShellBrowser {
-public:
-    explicit TRecordingBrowser(TComponent* owner) : TComponent(owner) {}
-    TComponent& BrowserComponent() override { return *this; }
-    void BrowseTo(const TbsShellFolder::TPtr& folder) override { paths.push_back(folder->Path()); }
-    std::vector<std::string> paths;
-};
 
 class SkinShellComboBoxTest : public SkinScene {
 protected:
