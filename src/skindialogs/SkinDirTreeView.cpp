@@ -309,23 +309,15 @@ void TbsSkinDirTreeView::MouseDown(TMouseButton button, TShiftState shift, int x
     TbsSkinCustomTreeView::MouseDown(button, shift, x, y);
 }
 
-void TbsSkinDirTreeView::SetLink(TbsShellBrowser*& link, TbsShellBrowser* value)
-{
-    if (link == value) return;
-    if (link) RemoveFreeNotification(&link->BrowserComponent());
-    link = value;
-    if (link) FreeNotification(&link->BrowserComponent());
-}
-
-void TbsSkinDirTreeView::SetShellListView(TbsShellBrowser* list) { SetLink(listView_, list); }
-void TbsSkinDirTreeView::SetShellComboBox(TbsShellBrowser* combo) { SetLink(comboBox_, combo); }
+void TbsSkinDirTreeView::SetShellListView(TbsShellBrowser* list) { listView_.Set(*this, list); }
+void TbsSkinDirTreeView::SetShellComboBox(TbsShellBrowser* combo) { comboBox_.Set(*this, combo); }
 
 void TbsSkinDirTreeView::Notification(TComponent* component, TOperation operation)
 {
     TbsSkinCustomTreeView::Notification(component, operation);
     if (operation != TOperation::opRemove) return;
-    if (listView_ && component == &listView_->BrowserComponent()) listView_ = nullptr;
-    if (comboBox_ && component == &comboBox_->BrowserComponent()) comboBox_ = nullptr;
+    listView_.Forget(component);
+    comboBox_.Forget(component);
 }
 
 } // namespace tavrik

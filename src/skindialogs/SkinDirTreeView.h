@@ -2,6 +2,7 @@
 
 #include "skincontrols/SkinTreeView.h"
 #include "skindialogs/ShellBrowser.h"
+#include "skindialogs/ShellBrowserLink.h"
 #include "skindialogs/ShellFolder.h"
 
 #include <chrono>
@@ -80,9 +81,9 @@ public:
     void BrowseTo(const TbsShellFolder::TPtr& folder) override;
     TComponent& BrowserComponent() override { return *this; }
 
-    TbsShellBrowser* ShellListView() const { return listView_; }
+    TbsShellBrowser* ShellListView() const { return listView_.Get(); }
     void SetShellListView(TbsShellBrowser* list);
-    TbsShellBrowser* ShellComboBox() const { return comboBox_; }
+    TbsShellBrowser* ShellComboBox() const { return comboBox_.Get(); }
     void SetShellComboBox(TbsShellBrowser* combo);
 
     void Notification(TComponent* component, TOperation operation) override;
@@ -116,7 +117,6 @@ private:
     // The node of the folder, opening and adding nodes down to it; null outside the root.
     TTreeNode* RevealFolder(const TbsShellFolder::TPtr& folder);
     void SendLinks(TTreeNode* node);
-    void SetLink(TbsShellBrowser*& link, TbsShellBrowser* value);
 
     std::shared_ptr<const TShellAccess> access_;
     std::string root_ = "rfDesktop";
@@ -125,8 +125,8 @@ private:
     TbsShellFolder::TPtr rootFolder_;
     std::unordered_map<const TTreeNode*, TNodeInfo> nodes_;
     std::unique_ptr<TImageList> icons_;
-    TbsShellBrowser* listView_ = nullptr;
-    TbsShellBrowser* comboBox_ = nullptr;
+    TbsShellBrowserLink listView_;
+    TbsShellBrowserLink comboBox_;
     bool browsing_ = false; // selecting from code: the links are not sent on
 };
 
