@@ -178,9 +178,10 @@ void AddPlainParts(TSkinArt& art, TAtlas& atlas)
     SetGeometry(controlbar, frame, {6, 6}, {34, 6}, {6, 34}, {34, 34}, Rect(2, 2, 38, 38));
     controlbar.itemrect = band;
 
+    // A scroll box holds controls: the window's own colour inside a plain outline.
     TRect box = atlas.Place(40, 40, [](TPainter& p, const TRect& r) {
         p.FillRect(r, kBorder);
-        p.FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), kHover);
+        p.FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1), kWindow);
     });
     auto& scrollbox = art.AddControl<TbsDataSkinScrollBoxControl>("scrollbox", "scrollbox");
     SetGeometry(scrollbox, box, {2, 2}, {38, 2}, {2, 38}, {38, 38}, Rect(1, 1, 39, 39));

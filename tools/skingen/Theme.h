@@ -15,7 +15,9 @@ constexpr TColor kCaption = RGB(235, 236, 238);     // caption bar, menu bar, st
 constexpr TColor kCaptionHover = RGB(218, 219, 223);
 constexpr TColor kCaptionPress = RGB(202, 204, 209);
 constexpr TColor kWindow = RGB(246, 246, 247);      // client areas, window border, panels, flat controls
-constexpr TColor kPage = RGB(251, 251, 252);        // pages of the page control
+// Pages of the page control share the window's colour: every control is drawn for that
+// background, and would show a plate of it on a lighter page.
+constexpr TColor kPage = kWindow;
 constexpr TColor kSurface = RGB(255, 255, 255);     // fields, lists, menus
 constexpr TColor kSeparator = RGB(221, 222, 226);
 constexpr TColor kBorder = RGB(192, 194, 199);      // control outlines
@@ -47,7 +49,7 @@ constexpr TColor kHint = RGB(252, 252, 253);
 // without seams.
 inline std::vector<TColor> Reserved()
 {
-    return {kOutside,     kFrameBorder, kCaption,     kCaptionHover, kCaptionPress,   kWindow,      kPage,
+    return {kOutside,     kFrameBorder, kCaption,     kCaptionHover, kCaptionPress,   kWindow,
             kSurface,     kSeparator,   kBorder,      kBorderStrong, kText,           kGlyph,       kTextMuted,
             kTextDisabled, kAccent,     kAccentDark,  kAccentLight,  kAccentRing,     kAccentTint,  kAccentPress,
             kHover,       kPress,       kDisabledFill, kDisabledBorder, kTrack,       kGroove,      kThumb,

@@ -120,11 +120,11 @@ void AddTrackBar(TSkinArt& art, TAtlas& atlas, const std::string& name, bool ver
     });
 }
 
-// A progress trough: a light grey rounded bar; the fill is the accent with the trough's
-// colour in its rounded corners.
-void DrawTrough(TPainter& p, const TRect& r)
+// A progress trough: a light grey rounded bar on the colour of what it sits on; the fill is
+// the accent with the trough's colour in its rounded corners.
+void DrawTrough(TPainter& p, const TRect& r, TColor background)
 {
-    OutlinedBox(p, TBoxF::Of(r), 4, kWindow, TFill::Solid(kTrack), kBorder);
+    OutlinedBox(p, TBoxF::Of(r), 4, background, TFill::Solid(kTrack), kBorder);
 }
 
 void DrawProgress(TPainter& p, const TRect& r)
@@ -133,9 +133,10 @@ void DrawProgress(TPainter& p, const TRect& r)
     p.RoundBox(TBoxF::Of(r), 3, TFill::Solid(kAccent));
 }
 
-void AddGauge(TSkinArt& art, TAtlas& atlas, const std::string& name, TSize size, bool vertical)
+void AddGauge(TSkinArt& art, TAtlas& atlas, const std::string& name, TSize size, bool vertical,
+              TColor background = kWindow)
 {
-    TRect trough = atlas.Place(size.cx, size.cy, DrawTrough);
+    TRect trough = atlas.Place(size.cx, size.cy, [=](TPainter& p, const TRect& r) { DrawTrough(p, r, background); });
     TSize bar = vertical ? TSize{size.cx - 4, 40} : TSize{40, size.cy - 4};
     TRect progress = atlas.Place(bar.cx, bar.cy, DrawProgress);
     auto& g = art.AddControl<TbsDataSkinGaugeControl>("gauge", name);
@@ -179,7 +180,7 @@ void DrawToggleControls(TSkinArt& art, TAtlas& atlas)
     AddTrackBar(art, atlas, "trackbar", true);
     AddGauge(art, atlas, "vgauge", {16, 100}, true);
     AddGauge(art, atlas, "gauge", {100, 16}, false);
-    AddGauge(art, atlas, "statusgauge", {100, 17}, false);
+    AddGauge(art, atlas, "statusgauge", {100, 17}, false, kCaption); // on the status bar
     const auto& h = dynamic_cast<const TbsDataSkinTrackBarControl&>(*art.controls.at("htrackbar"));
     const auto& v = dynamic_cast<const TbsDataSkinTrackBarControl&>(*art.controls.at("trackbar"));
     AddSlider(art, atlas, h.buttonrect, v.buttonrect);
