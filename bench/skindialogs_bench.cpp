@@ -2,6 +2,7 @@
 // files as rows (enumerate, wrap, mask, sort), show it in the skinned file list up to its
 // first paint, and decode a 12-megapixel JPEG for the preview pane, against decoding it in
 // full.
+#include "BenchPhoto.h"
 #include "FormScene.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PicturePreview.h"
@@ -9,8 +10,6 @@
 #include "skindialogs/ShellListing.h"
 #include "skindialogs/SkinFileListView.h"
 #include "wsys/WinApi.h"
-
-#include "core/FileIO.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,16 +35,7 @@ public:
         const char* extensions[] = {".jpg", ".JPG", ".bmp", ".png", ".txt", ".zip"};
         for (int i = 0; i < kFiles; ++i)
             std::ofstream(root_ / "big" / ((i % 3 ? "IMG_" : "photo ") + std::to_string(i) + extensions[i % 6]));
-        TBitmap photo(4000, 3000);
-        for (int y = 0; y < photo.Height(); ++y) {
-            uint8_t* row = photo.ScanLine(y);
-            for (int x = 0; x < photo.Width(); ++x) {
-                row[3 * x] = uint8_t(x / 16 + y / 8);
-                row[3 * x + 1] = uint8_t((x ^ y) & 0x3F);
-                row[3 * x + 2] = uint8_t(y / 12);
-            }
-        }
-        WriteFileAtomically(Photo(), JpegEncode(photo, 90));
+        WriteBenchPhoto(Photo());
     }
     ~TBenchHome() { fs::remove_all(root_); }
     std::string Home() const { return root_.string(); }

@@ -2,10 +2,9 @@
 // until the main window has painted, repainting the main window in full with and without a
 // picture, and opening a 12-megapixel JPEG until it shows. What the X server and the process
 // start add on top is measured by bench/program_figures.sh on the real program.
+#include "BenchPhoto.h"
 #include "app/Calvane.h"
 #include "app/Startup.h"
-#include "core/FileIO.h"
-#include "imaging/JpegCodec.h"
 #include "support/HeadlessScene.h"
 #include "wsys/WinApi.h"
 
@@ -20,23 +19,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A 4000 x 3000 photograph-like JPEG in a temporary folder; written once, removed at exit.
+// The 12-megapixel photograph in a temporary folder; written once, removed at exit.
 class TBenchPhoto {
 public:
     TBenchPhoto()
     {
         folder_ = fs::temp_directory_path() / ("tavrik-workbench-bench-" + std::to_string(::getpid()));
         fs::create_directories(folder_);
-        TBitmap photo(4000, 3000);
-        for (int y = 0; y < photo.Height(); ++y) {
-            uint8_t* row = photo.ScanLine(y);
-            for (int x = 0; x < photo.Width(); ++x) {
-                row[3 * x] = uint8_t(x / 16 + y / 8);
-                row[3 * x + 1] = uint8_t((x ^ y) & 0x3F);
-                row[3 * x + 2] = uint8_t(y / 12);
-            }
-        }
-        WriteFileAtomically(Path(), JpegEncode(photo, 90));
+        WriteBenchPhoto(Path());
     }
     ~TBenchPhoto() { fs::remove_all(folder_); }
     std::string Path() const { return (folder_ / "photo.jpg").string(); }
