@@ -428,7 +428,8 @@ void TbsOpenPictureDlgForm::ShowPreview()
 
 void TbsOpenPictureDlgForm::PlacePreview()
 {
-    if (!PreviewImage) return;
+    // Also asked while the form is torn down, when the picture may already be gone.
+    if (!PreviewImage || Destroying()) return;
     const TBitmap& picture = PreviewImage->Picture().Bitmap();
     PreviewImage->SetStretch(StretchDown());
     if (StretchDown()) PreviewImage->SetBounds(0, 0, PreviewBox->ClientWidth(), PreviewBox->ClientHeight());

@@ -270,6 +270,7 @@ TEST_F(OpenPictureDialogTest, SaveTakesATypedNameInAnExistingFolder)
 
 TEST_F(OpenPictureDialogTest, PreviewsPicturesShowsNoPreviewForDamagedOnesAndStretches)
 {
+    WriteBmpFile(Gradient(800, 600), Path("wide.bmp"));
     auto dialog = Dialog<TbsSkinOpenPictureDialog>();
     struct TCase {
         const char* name;
@@ -297,6 +298,10 @@ TEST_F(OpenPictureDialogTest, PreviewsPicturesShowsNoPreviewForDamagedOnesAndStr
         ClickRow(form, "sub");
         EXPECT_EQ(form->FileNameEdit->Text(), "");
         EXPECT_TRUE(form->PreviewImage->Picture().Bitmap().Empty());
+        // Unstretched, a picture wider than the pane scrolls; the dialog then closes with it.
+        ClickAt(form->StretchButton);
+        ClickRow(form, "wide.bmp");
+        EXPECT_GT(form->PreviewImage->Width(), form->PreviewBox->ClientWidth());
         Press(VK_ESCAPE);
     });
     EXPECT_FALSE(dialog->Execute());
