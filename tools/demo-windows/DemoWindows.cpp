@@ -5,13 +5,13 @@
 // it; type to see the keys and text arrive (an input method works too); right-click for the
 // popup, Ctrl+C / Ctrl+V for the clipboard; Esc closes the dialog, closing the main window ends.
 
+#include "DemoDisplay.h"
 #include "core/Utf8.h"
 #include "gfx/Canvas.h"
 #include "gfx/Region.h"
 #include "gfx/SystemColors.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
-#include "wsys/backends/x11/X11Backend.h"
 
 #include <cmath>
 #include <cstdio>
@@ -224,13 +224,8 @@ int main(int argc, char** argv)
     int seconds = 0;
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--seconds") == 0) seconds = std::atoi(argv[i + 1]);
-    std::string error;
-    std::unique_ptr<TX11Backend> backend = TX11Backend::Open({}, &error);
-    if (!backend) {
-        std::fprintf(stderr, "tavrik-demo-windows: %s\n", error.c_str());
-        return 1;
-    }
-    TWindowSystem ws(std::move(backend));
+    std::unique_ptr<TWindowSystem> ws = OpenDemoDisplay("tavrik-demo-windows");
+    if (!ws) return 1;
     Register("DemoMain", MainProc);
     Register("DemoPopup", PopupProc);
     Register("DemoDialog", DialogProc);

@@ -8,9 +8,10 @@
 // open-stretched.png (the preview stretched), open-damaged.png (a damaged file: no preview)
 // and save.png.
 
+#include "DemoDisplay.h"
+#include "gfx/BmpFile.h"
 #include "gfx/Canvas.h"
 #include "imaging/PictureFiles.h"
-#include "gfx/BmpFile.h"
 #include "skin/ProgramSkin.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
@@ -24,7 +25,6 @@
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/HeadlessBackend.h"
-#include "wsys/backends/x11/X11Backend.h"
 
 #include <cmath>
 #include <cstdio>
@@ -154,13 +154,8 @@ int RunScreenshots(const std::string& folder)
 
 int RunOnDisplay()
 {
-    std::string error;
-    std::unique_ptr<TX11Backend> backend = TX11Backend::Open({}, &error);
-    if (!backend) {
-        std::fprintf(stderr, "tavrik-filedialog-demo: %s\n", error.c_str());
-        return 1;
-    }
-    TWindowSystem ws(std::move(backend));
+    std::unique_ptr<TWindowSystem> ws = OpenDemoDisplay("tavrik-filedialog-demo");
+    if (!ws) return 1;
     TbsStoredSkin stored;
     TbsSkinData skin(nullptr);
     LoadProgramSkin(stored);

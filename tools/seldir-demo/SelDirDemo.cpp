@@ -6,6 +6,7 @@
 // PNG per state: the first use (the computer open), a folder of pictures selected, and a
 // folder with more subfolders than fit, with the scroll bars showing.
 
+#include "DemoDisplay.h"
 #include "skin/ProgramSkin.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
@@ -18,7 +19,6 @@
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/HeadlessBackend.h"
-#include "wsys/backends/x11/X11Backend.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -112,13 +112,8 @@ int RunScreenshots(const std::string& folder)
 
 int RunOnDisplay()
 {
-    std::string error;
-    std::unique_ptr<TX11Backend> backend = TX11Backend::Open({}, &error);
-    if (!backend) {
-        std::fprintf(stderr, "tavrik-seldir-demo: %s\n", error.c_str());
-        return 1;
-    }
-    TWindowSystem ws(std::move(backend));
+    std::unique_ptr<TWindowSystem> ws = OpenDemoDisplay("tavrik-seldir-demo");
+    if (!ws) return 1;
     TDemo demo;
     TApplication app;
     demo.Build(app);

@@ -13,22 +13,22 @@
 // pressed, inactive, rolled up, maximized, minimized, the system menu open, the popup menu
 // open, the message box, and the plain frame hot.
 
+#include "DemoDisplay.h"
 #include "gfx/Canvas.h"
 #include "skin/DataSkinObject.h"
 #include "skin/ProgramSkin.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
-#include "skinforms/ActiveSkinObject.h"
+#include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupMenu.h"
+#include "skinforms/ActiveSkinObject.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinMessage.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
-#include "skincontrols/SkinMenu.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
 #include "wsys/backends/headless/HeadlessBackend.h"
-#include "wsys/backends/x11/X11Backend.h"
 
 #include <cmath>
 #include <cstdio>
@@ -248,13 +248,8 @@ int RunScreenshots(const std::string& folder)
 
 int RunOnDisplay()
 {
-    std::string error;
-    std::unique_ptr<TX11Backend> backend = TX11Backend::Open({}, &error);
-    if (!backend) {
-        std::fprintf(stderr, "tavrik-skinframe-demo: %s\n", error.c_str());
-        return 1;
-    }
-    TWindowSystem ws(std::move(backend));
+    std::unique_ptr<TWindowSystem> ws = OpenDemoDisplay("tavrik-skinframe-demo");
+    if (!ws) return 1;
     TDemo demo;
     TApplication app;
     demo.Build(app);

@@ -11,6 +11,7 @@
 // each of: a control's hint under the pointer, a two-line hint pushed back from the screen's
 // corner, and the tray icon's menu opened over the notification area.
 
+#include "DemoDisplay.h"
 #include "DemoScreen.h"
 #include "skin/ProgramSkin.h"
 #include "skin/SkinData.h"
@@ -26,7 +27,6 @@
 #include "wsys/NotificationArea.h"
 #include "wsys/WinApi.h"
 #include "wsys/WindowSystem.h"
-#include "wsys/backends/x11/X11Backend.h"
 
 #include <cstdio>
 #include <cstring>
@@ -118,13 +118,8 @@ int RunScreenshots(const std::string& folder)
 
 int RunOnDisplay(bool toTray)
 {
-    std::string error;
-    std::unique_ptr<TX11Backend> backend = TX11Backend::Open({}, &error);
-    if (!backend) {
-        std::fprintf(stderr, "tavrik-trayhint-demo: %s\n", error.c_str());
-        return 1;
-    }
-    TWindowSystem ws(std::move(backend));
+    std::unique_ptr<TWindowSystem> ws = OpenDemoDisplay("tavrik-trayhint-demo");
+    if (!ws) return 1;
     TApplication app;
     TDemo demo;
     demo.Build(app);
