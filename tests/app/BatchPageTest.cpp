@@ -4,6 +4,7 @@
 #include "imaging/BatchConversion.h"
 #include "imaging/HeldFile.h"
 #include "imaging/JpegCodec.h"
+#include "skindialogs/SelDirDlgForm.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -340,15 +341,37 @@ TEST_F(BatchPageTest, ADoubleClickShowsTheFileAsOpened)
     EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + second);
 }
 
+// The folder dialog opens at the folder chosen last, and its tree is used with the keys alone.
 TEST_F(BatchPageTest, TheFolderDialogFillsTheFolderField)
 {
-    TypeInDialog(Scratch("out"));
-    screen->WhenIdle([this] { screen->PressKey(VK_RETURN); }); // the folder is shown: confirm it
-    ClickOn(c->bsSkinButton2);
-    EXPECT_EQ(c->bsSkinEdit1->Text(), Scratch("out"));
-    CancelDialog();
-    ClickOn(c->bsSkinButton2);
-    EXPECT_EQ(c->bsSkinEdit1->Text(), Scratch("out"));
+    std::filesystem::create_directories(Scratch("out/inner"));
+    struct TUse {
+        const char* what;
+        std::vector<UINT> keys; // in the folder tree, which has the focus
+        std::string field;      // the folder field afterwards
+    } uses[] = {
+        {"Enter confirms the start folder", {VK_RETURN}, Scratch("out")},
+        {"Down: the open start folder's first folder", {VK_DOWN, VK_RETURN}, Scratch("out/inner")},
+        {"Backspace: the parent", {VK_BACK, VK_RETURN}, Scratch("out")},
+        {"Right: into the open folder", {VK_RIGHT, VK_RETURN}, Scratch("out/inner")},
+        {"Esc keeps the field", {VK_BACK, VK_ESCAPE}, Scratch("out/inner")},
+    };
+    c->bsSkinSelectDirectoryDialog1->SetDirectory(Scratch("out"));
+    for (const TUse& use : uses) {
+        SCOPED_TRACE(use.what);
+        screen->WhenIdle([&] {
+            auto* dialog = dynamic_cast<TbsSelDirDlgForm*>(Screen()->ActiveForm());
+            ASSERT_NE(dialog, nullptr);
+            for (UINT key : use.keys) {
+                screen->PressKey(key);
+                ProcessMessages();
+            }
+            EXPECT_NE(dialog->ModalResult(), mrNone) << "the keys closed the dialog";
+            if (dialog->ModalResult() == mrNone) dialog->SetModalResult(mrCancel);
+        });
+        ClickOn(c->bsSkinButton2);
+        EXPECT_EQ(c->bsSkinEdit1->Text(), use.field);
+    }
 }
 
 } // namespace
