@@ -1,7 +1,7 @@
 #pragma once
 
-// The control classes the workbench's windows are built from: the skinned controls, drawn with
-// the program's skin. The file and folder dialogs are still the plain ones of this folder.
+// The control classes the workbench's windows are built from: the skinned controls and
+// dialogs, drawn with the program's skin.
 
 #include "skincontrols/SkinButton.h"
 #include "skincontrols/SkinCheckRadioBox.h"

@@ -4,6 +4,7 @@
 #include "imaging/BatchConversion.h"
 #include "imaging/HeldFile.h"
 #include "imaging/JpegCodec.h"
+#include "skindialogs/OpenPictureDlgForm.h"
 #include "skindialogs/SelDirDlgForm.h"
 
 #include <algorithm>
@@ -113,6 +114,52 @@ TEST_F(BatchPageTest, ImportListsEveryFileWithItsIconAndEnablesRemove)
     CancelDialog();
     ClickOn(c->bsSkinButton5);
     EXPECT_EQ(c->bsSkinListView1->Items().Count(), 4);
+}
+
+// Chosen with the mouse in the dialog rather than typed: the dialog lists the folders and the
+// pictures of the program's filter, and the files come in list order, not in the order clicked.
+TEST_F(BatchPageTest, ImportTakesTheFilesSelectedInTheDialogInListOrder)
+{
+    std::string a = WriteBmp("a.bmp", PatternPicture(8, 6));
+    CopyTestData("jpeg/libjpeg-turbo/testorig.jpg", "b.jpg");
+    std::string e = CopyTestData("jpeg/libjpeg-turbo/testorig.jpg", "E.JPEG");
+    WriteFileAtomically(Scratch("notes.txt"), std::vector<uint8_t>{1});
+    auto clickRow = [this](TbsOpenPictureDlgForm* form, const std::string& name) {
+        TbsSkinFileListView* list = form->FileList;
+        TRect r = list->ItemRect(list->IndexOfName(name), TDisplayCode::drLabel);
+        TPoint p = list->ClientToScreen({r.Left + 3, (r.Top + r.Bottom) / 2});
+        screen->Click(p.x, p.y);
+        ProcessMessages();
+    };
+    std::vector<std::string> listed;
+    screen->WhenIdle([&] {
+        auto* form = dynamic_cast<TbsOpenPictureDlgForm*>(Screen()->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        screen->TypeText(folder); // the name field has the keyboard; Enter on a folder opens it
+        screen->PressKey(VK_RETURN);
+        ProcessMessages();
+        for (int i = 0; i < form->FileList->RowCount(); ++i) listed.push_back(form->FileList->Row(i)->DisplayName());
+        clickRow(form, "E.JPEG");
+        screen->KeyDown(VK_CONTROL);
+        clickRow(form, "a.bmp");
+        screen->KeyUp(VK_CONTROL);
+        ClickOn(form->OkButton);
+    });
+    ClickOn(c->bsSkinButton5);
+    EXPECT_EQ(listed, (std::vector<std::string>{"out", "a.bmp", "b.jpg", "E.JPEG"}));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{a, e}));
+
+    // The next import starts at the first file chosen, selected; a cancel changes nothing.
+    std::string selected;
+    screen->WhenIdle([&] {
+        auto* form = dynamic_cast<TbsOpenPictureDlgForm*>(Screen()->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        selected = form->FileList->SelectedPath();
+        screen->PressKey(VK_ESCAPE);
+    });
+    ClickOn(c->bsSkinButton5);
+    EXPECT_EQ(selected, a);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{a, e}));
 }
 
 TEST_F(BatchPageTest, ARunConvertsEachFileWithTheGaugeShowingTheFileInWork)
