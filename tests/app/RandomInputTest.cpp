@@ -12,6 +12,7 @@
 #include "skindialogs/OpenPictureDlgForm.h"
 #include "skindialogs/SelDirDlgForm.h"
 #include "skindialogs/SkinDirTreeView.h"
+#include "skinforms/RevideruDadoZiri.h"
 
 #include <cstdlib>
 #include <deque>
@@ -338,7 +339,10 @@ TEST_F(RandomInputTest, TheWorkbenchSurvivesRandomInput)
             EXPECT_TRUE(windowsSeen_.count(window)) << window << " never showed";
         }
     }
-    // The main window still answers: its pages switch by their tabs.
+    // The main window still answers: its pages switch by their tabs, once it is rolled down
+    // again if a double-click on its caption rolled it up.
+    c->bsRevideruDadoZiri1->SetRollUp(false);
+    ProcessMessages();
     for (int page : {2, 0}) {
         TPoint tab = TabCentre(page);
         screen->Click(tab.x, tab.y);
