@@ -41,6 +41,18 @@ std::string EllipsizeText(const TCanvas& canvas, std::string_view text, int maxW
     return shortened + "...";
 }
 
+std::string EllipsizePathText(const TCanvas& canvas, std::string_view text, int maxWidth)
+{
+    if (canvas.TextWidth(text) <= maxWidth) return std::string(text);
+    const size_t slash = text.rfind('/');
+    if (slash == std::string_view::npos) return EllipsizeText(canvas, text, maxWidth);
+    const std::string tail = "..." + std::string(text.substr(slash));
+    std::string head(text.substr(0, slash));
+    while (!head.empty() && canvas.TextWidth(head + tail) > maxWidth) head.resize(Utf8Prev(head, head.size()));
+    if (canvas.TextWidth(head + tail) > maxWidth) return EllipsizeText(canvas, text, maxWidth);
+    return head + tail;
+}
+
 void DrawTextVCentered(TCanvas& canvas, std::string_view text, const TRect& rect)
 {
     TRect r = rect;

@@ -25,6 +25,12 @@ void DrawStripFrame(TCanvas& canvas, int x, int y, int k, int frameCount, const 
 // "..." alone.
 std::string EllipsizeText(const TCanvas& canvas, std::string_view text, int maxWidth);
 
+// The text as it fits in maxWidth pixels, for a text that may hold a path: unchanged when it
+// fits; otherwise the part from its last "/" stays whole and the text before it is shortened,
+// with "..." between, so that a file's name stays readable. Without a "/", or when the name
+// alone does not fit, it is shortened at the end as EllipsizeText does.
+std::string EllipsizePathText(const TCanvas& canvas, std::string_view text, int maxWidth);
+
 // One line, left-aligned and vertically centred in rect, clipped to it; "&" is shown as is.
 void DrawTextVCentered(TCanvas& canvas, std::string_view text, const TRect& rect);
 

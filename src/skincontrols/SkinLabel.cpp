@@ -96,16 +96,18 @@ void TbsSkinLabel::FitSizeToSkin(int& width, int& height)
     TbsSkinCustomControl::FitSizeToSkin(width, height);
 }
 
-void TbsSkinLabel::DrawLabelText(TCanvas& canvas, const TRect& rect)
+void TbsSkinLabel::DrawLabelText(TCanvas& canvas, const TRect& rect) { DrawLabelText(canvas, rect, Caption()); }
+
+void TbsSkinLabel::DrawLabelText(TCanvas& canvas, const TRect& rect, std::string_view text)
 {
     TCanvasStateSaver saver(canvas);
     canvas.SetFont(TextFont());
     canvas.Brush().Style = TBrushStyle::bsClear;
-    const TSize text = canvas.TextExtent(Caption());
+    const TSize extent = canvas.TextExtent(text);
     int x = rect.Left;
-    if (alignment_ == TAlignment::taRightJustify) x = rect.Right - text.cx;
-    else if (alignment_ == TAlignment::taCenter) x = rect.Left + rect.Width() / 2 - text.cx / 2;
-    canvas.TextRect(rect, x, rect.Top + rect.Height() / 2 - text.cy / 2, Caption());
+    if (alignment_ == TAlignment::taRightJustify) x = rect.Right - extent.cx;
+    else if (alignment_ == TAlignment::taCenter) x = rect.Left + rect.Width() / 2 - extent.cx / 2;
+    canvas.TextRect(rect, x, rect.Top + rect.Height() / 2 - extent.cy / 2, text);
 }
 
 void TbsSkinLabel::DrawPlainCell(TCanvas& canvas)

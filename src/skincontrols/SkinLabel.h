@@ -5,6 +5,8 @@
 #include "skincontrols/SkinPaint.h"
 #include "ui/ControlTypes.h"
 
+#include <string_view>
+
 namespace tavrik {
 
 class TCanvas;
@@ -33,8 +35,9 @@ protected:
     void DrawDefaultImage(TBitmap& bitmap) override;
     void DrawSkinImage(TBitmap& bitmap) override;
     void TextChanged() override;
-    // The caption in rect, in the label's font and colour, clipped to rect.
+    // The caption (or the given text) in rect, in the label's font and colour, clipped to rect.
     void DrawLabelText(TCanvas& canvas, const TRect& rect);
+    void DrawLabelText(TCanvas& canvas, const TRect& rect, std::string_view text);
     // The plain look's background: button face and the one-pixel frame of BorderStyle.
     void DrawPlainCell(TCanvas& canvas);
     TFontRequest TextFont();

@@ -49,18 +49,30 @@ TRect TbsSkinStatusPanel::DrawGlyph(TCanvas& canvas, const TRect& rect)
     return text;
 }
 
+void TbsSkinStatusPanel::DrawPanelText(TCanvas& canvas, const TRect& rect)
+{
+    // A status line often shows a path: a long one keeps its file name, shortened in between.
+    std::string shown;
+    {
+        TCanvasStateSaver saver(canvas);
+        canvas.SetFont(TextFont());
+        shown = EllipsizePathText(canvas, Caption(), rect.Width());
+    }
+    DrawLabelText(canvas, rect, shown);
+}
+
 void TbsSkinStatusPanel::DrawDefaultImage(TBitmap& bitmap)
 {
     TCanvas canvas(bitmap);
     DrawPlainCell(canvas);
-    DrawLabelText(canvas, DrawGlyph(canvas, {3, 3, bitmap.Width() - 3, bitmap.Height() - 3}));
+    DrawPanelText(canvas, DrawGlyph(canvas, {3, 3, bitmap.Width() - 3, bitmap.Height() - 3}));
 }
 
 void TbsSkinStatusPanel::DrawSkinImage(TBitmap& bitmap)
 {
     TbsSkinCustomControl::DrawSkinImage(bitmap);
     TCanvas canvas(bitmap);
-    DrawLabelText(canvas, DrawGlyph(canvas, FittedClientRect));
+    DrawPanelText(canvas, DrawGlyph(canvas, FittedClientRect));
 }
 
 } // namespace tavrik

@@ -28,6 +28,7 @@ private:
     // Draws the glyph at the left of rect, vertically centred, and answers the rectangle
     // left for the text.
     TRect DrawGlyph(TCanvas& canvas, const TRect& rect);
+    void DrawPanelText(TCanvas& canvas, const TRect& rect);
 
     TBitmap glyph_;
     int numGlyphs_ = 1;

@@ -58,6 +58,39 @@ TEST(SkinText, EllipsizeKeepsTheLongestFittingStart)
     }
 }
 
+TEST(SkinText, EllipsizePathKeepsTheFileName)
+{
+    TBitmap paper = Paper(10, 10);
+    TCanvas canvas(paper);
+    const std::string path = "文件位置:/tmp/scratch/home/Pictures/photo.jpg";
+    const int w = canvas.TextWidth(path);
+    struct Case {
+        std::string text;
+        int width;
+        std::string shown;
+    } cases[] = {
+        {path, w, path},
+        {path, canvas.TextWidth("文件位置:/tmp/.../photo.jpg"), "文件位置:/tmp/.../photo.jpg"},
+        {path, canvas.TextWidth("文件位置:/tmp/.../photo.jpg") - 1, "文件位置:/tmp.../photo.jpg"},
+        {path, canvas.TextWidth("文.../photo.jpg"), "文.../photo.jpg"},
+        // The name alone does not fit: cut at the end like any text.
+        {path, canvas.TextWidth("文件...") , "文件..."},
+        {"no slash here", canvas.TextWidth("no sl..."), "no sl..."},
+        {"/photo.jpg", canvas.TextWidth("/pho..."), "/pho..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(EllipsizePathText(canvas, c.text, c.width), c.shown);
+    }
+    for (int width = 0; width < w; width += 5) {
+        SCOPED_TRACE(width);
+        const std::string shown = EllipsizePathText(canvas, path, width);
+        if (shown != "...") {
+            EXPECT_LE(canvas.TextWidth(shown), width);
+        }
+    }
+}
+
 TEST(SkinText, EllipsizeCutsWholeCharacters)
 {
     TBitmap paper = Paper(10, 10);

@@ -221,6 +221,36 @@ TEST_F(SkinPanelTest, ASidewaysRolledCaptionStaysWholeInItsColumn)
         }
 }
 
+// A path too long for its status panel keeps its file name, shortened in between: the panel
+// looks exactly like one that shows the shortened text.
+TEST_F(SkinPanelTest, AStatusPanelShortensALongPathInTheMiddle)
+{
+    TForm* stage = NewForm(50, 50, 500, 200);
+    const std::string path = "/tmp/scratch/home/a folder with a long name/Pictures/photo.jpg";
+    for (bool skinned : {false, true}) {
+        SCOPED_TRACE(skinned ? "skinned" : "plain");
+        TbsSkinStatusPanel* panels[2];
+        for (TbsSkinStatusPanel*& panel : panels) {
+            panel = new TbsSkinStatusPanel(stage);
+            panel->SetParent(stage);
+            panel->SetBounds(0, &panel == &panels[0] ? 0 : 40, 160, 22);
+            if (skinned) panel->SetSkinData(data);
+        }
+        panels[0]->SetCaption(path);
+        app->ProcessMessages();
+        const TBitmap shown = Shot(panels[0]);
+        bool sameAsSomeCut = false;
+        // The exact cut depends on the font; one of the cuts of the folder part must match.
+        for (size_t keep = 0; keep <= path.rfind('/') && !sameAsSomeCut; ++keep) {
+            panels[1]->SetCaption(path.substr(0, keep) + "..." + path.substr(path.rfind('/')));
+            app->ProcessMessages();
+            sameAsSomeCut = shown == Shot(panels[1]);
+        }
+        EXPECT_TRUE(sameAsSomeCut);
+        for (TbsSkinStatusPanel* panel : panels) delete panel;
+    }
+}
+
 TEST_F(SkinPanelTest, StatusPanelsGrowWithTheirText)
 {
     TForm* stage = NewForm(50, 50, 500, 200);
