@@ -352,6 +352,8 @@ TEST_F(PicturePageTest, SaturationOkAppliesOnlyWhatThePreviewShowed)
         EXPECT_FALSE(d->GroupBoxRGBChange->Visible());
         EXPECT_EQ(d->Caption(), "饱和度调整");
         EXPECT_EQ(d->bsSkinLabel1->Caption(), "255");
+        EXPECT_EQ(screen->Native(d->Handle())->params.owner, screen->NativeWindowOf(c->Handle()))
+            << "made owned by the main window, which a window manager then keeps below it";
         ClickOn(d->bsSkinButton1);
     });
     ClickOn(c->bsSkinButton8);
