@@ -50,22 +50,14 @@ private:
     TCursor previous_;
 };
 
-// Shared by every list and kept to the end of the process: a list view forgets its image
-// lists only when they go, which the lists never see.
-TImageList& ListIcons(bool large)
-{
-    static std::unique_ptr<TImageList> small = MakeShellImageList(false), big = MakeShellImageList(true);
-    return large ? *big : *small;
-}
-
 } // namespace
 
 TbsSkinFileListView::TbsSkinFileListView(TComponent* owner)
-    : TbsSkinCustomListView(owner)
+    : TbsSkinCustomListView(owner), smallIcons_(MakeShellImageList(false)), largeIcons_(MakeShellImageList(true))
 {
     SetOwnerData(true);
-    SetSmallImages(&ListIcons(false));
-    SetLargeImages(&ListIcons(true));
+    SetSmallImages(smallIcons_.get());
+    SetLargeImages(largeIcons_.get());
     SetViewStyle(TViewStyle::vsList);
     OnData = [this](TComponent*, TListItem* item) { FillRow(item); };
 }

@@ -11,6 +11,7 @@
 
 namespace tavrik {
 
+class TImageList;
 class TShellAccess;
 class TbsSkinEdit;
 
@@ -110,6 +111,8 @@ private:
     void OpenRow(int index);
     void FinishEditing(bool rename);
 
+    std::unique_ptr<TImageList> smallIcons_;
+    std::unique_ptr<TImageList> largeIcons_;
     std::shared_ptr<const TShellAccess> access_;
     std::string root_ = "rfDesktop";
     TShellListingRequest request_;

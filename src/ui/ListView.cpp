@@ -19,6 +19,9 @@ TCustomListView::TCustomListView(TComponent* owner) : TCustomControl(owner), ite
     header_ = new THeaderControl(this);
     header_->SetVisible(false);
     header_->SetParent(this);
+    // Image lists kept outside the list's components may go after the header and tell the
+    // list so; by then the list must know that the header is gone.
+    header_->FreeNotification(this);
 }
 
 TCustomListView::~TCustomListView() = default;

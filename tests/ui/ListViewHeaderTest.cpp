@@ -249,3 +249,42 @@ TEST_F(Header, WithFullDragASectionDraggedSidewaysMovesItsColumn)
     screen->Drag(OnHeader(150), OnHeader(-20), 3); // column 0 dropped before the first
     EXPECT_EQ(list->Header()->OrderArray(), std::vector<int>({0, 1, 2}));
 }
+
+namespace {
+
+// A list that keeps its image lists itself, as members: they go after the list's own
+// components, its header among them, and tell the list so on their way out.
+class TListWithOwnImages : public TListView {
+public:
+    explicit TListWithOwnImages(TComponent* owner)
+        : TListView(owner), small_(std::make_unique<TImageList>(nullptr)), large_(std::make_unique<TImageList>(nullptr))
+    {
+        SetSmallImages(small_.get());
+        SetLargeImages(large_.get());
+    }
+
+private:
+    std::unique_ptr<TImageList> small_;
+    std::unique_ptr<TImageList> large_;
+};
+
+} // namespace
+
+TEST_F(Header, ImageListsFreedAfterTheHeaderLeaveNoDanglingHeader)
+{
+    for (bool throughForm : {false, true}) {
+        SCOPED_TRACE(throughForm ? "freed with its form" : "freed alone");
+        TForm* owner = NewForm(0, 0, 200, 200);
+        auto* own = new TListWithOwnImages(owner);
+        own->SetParent(owner);
+        own->SetViewStyle(TViewStyle::vsReport);
+        own->Columns().Add()->SetCaption("Name");
+        ProcessMessages();
+        if (throughForm) owner->Free();
+        else {
+            own->Free();
+            owner->Free();
+        }
+        ProcessMessages();
+    }
+}
