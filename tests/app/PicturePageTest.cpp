@@ -100,6 +100,19 @@ TEST_F(PicturePageTest, PicturesLargerThanTheBoxStartAtItsEdge)
     EXPECT_EQ(c->Image1->Left(), c->bsSkinScrollBox1->Width() / 2 - 10);
 }
 
+TEST_F(PicturePageTest, ASmallPictureStaysInTheMiddleWhenTheWindowIsSized)
+{
+    Open(WriteBmp("small.bmp", PatternPicture(20, 10)));
+    const int width = c->Width(), height = c->Height();
+    for (int grow : {150, 0, 40}) {
+        SCOPED_TRACE(grow);
+        c->SetBounds(c->Left(), c->Top(), width + grow, height + grow);
+        ProcessMessages();
+        EXPECT_EQ(c->Image1->Left(), c->bsSkinScrollBox1->Width() / 2 - 10);
+        EXPECT_EQ(c->Image1->Top(), c->bsSkinScrollBox1->Height() / 2 - 5);
+    }
+}
+
 TEST_F(PicturePageTest, ScrollBarsShowWhileThePictureDoesNotFitAndMoveIt)
 {
     TRect panel = c->bsSkinPanel3->ClientRect();
@@ -439,6 +452,20 @@ TEST_F(PicturePageTest, TheSettingsSplitterResizesThePanelAboveItDownToItsMinimu
     MoveTo({grip.x, grip.y - 1000});
     screen->MouseUp();
     EXPECT_EQ(c->bsSkinExPanel1->Height(), 10);
+}
+
+TEST_F(PicturePageTest, LabelsAfterAFieldOrSliderStartClearOfIt)
+{
+    const struct {
+        const TControl* label;
+        const TControl* before;
+    } pairs[] = {{c->Label7, c->bsSkinNumericEdit1}, {c->Label8, c->bsSkinNumericEdit2},
+                 {c->Label4, c->bsSkinTrackBar1}, {c->Label6, c->bsSkinTrackBar2}};
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.label->Name());
+        EXPECT_EQ(p.label->Parent(), p.before->Parent());
+        EXPECT_GE(p.label->Left(), p.before->Left() + p.before->Width() + 2) << "a visible gap, not a shared edge";
+    }
 }
 
 TEST_F(PicturePageTest, TheSettingsPanelFrameShowsAroundTheCheckBoxThatOverlapsIt)
