@@ -135,6 +135,8 @@ step_colour_dialog() {
       rgb) click "${BTN_RGB[@]}" ;;
     esac
     shot "colour-$which"
+    # A click on the main window behind: the dialog must stay above it and keep the focus.
+    [ "$which" = contrast ] && { click 600 480; shot colour-after-click-on-main; }
     key Escape
   done
 }
@@ -220,9 +222,10 @@ step_save() {
 step_tray() {
   local demo=$BUILD/tools/trayhint-demo/tavrik-trayhint-demo pid
   [ -x "$demo" ] || { echo "no $demo: tray not shot" >&2; return 0; }
+  stop_program
   ASAN_OPTIONS=detect_leaks=0 "$demo" --to-tray >>"$WORK/program.log" 2>&1 &
   pid=$!
-  settle 2
+  settle 4
   xdotool mousemove 1267 12; settle 1; shot tray-icon
   xdotool click 3; shot tray-menu
   key Escape
