@@ -193,6 +193,8 @@ step_messages() {
   key Return
   start_program
   click "${BTN_OPEN[@]}"; settle 1; shot dialog-open
+  type_text "nosuch.jpg"; key Return; shot message-file-not-found
+  key Return
   key Escape; shot message-nothing-chosen
   key Return
   click "${TAB_BATCH[@]}"; click "${BATCH_START[@]}"; shot message-batch-no-folder
@@ -214,7 +216,9 @@ step_batch_run() {
 step_save() {
   start_program "$HOME/Pictures/testorig.jpg"
   click "${BTN_SAVE[@]}"; settle 1; shot dialog-save
-  key Escape
+  # A folder where nothing can be written: the write fails after the dialog closed.
+  type_text "/proc/tavrik.jpg"; key Return; shot message-save-failed
+  key Return
 }
 
 # The workbench shows no tray icon (its frame has no tray behaviour); the frame's tray icon and
