@@ -26,6 +26,7 @@
 #include "wsys/WinApi.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavrik {
 
@@ -37,6 +38,7 @@ constexpr int kSpacer = 10;
 constexpr int kToolButtonWidth = 27;
 constexpr int kViewButtonWidth = 37;
 constexpr int kBarSize = 19;
+constexpr int kFieldLeft = 70;
 constexpr int kPreviewWidthAtCreation = 200;
 constexpr const char* kNewFolderName = "New Folder";
 
@@ -180,13 +182,13 @@ void TbsOpenPictureDlgForm::BuildBottomPane()
     FileNameLabel->SetLeft(10);
     FileNameLabel->SetTop(10);
     FileNameEdit = Make<TbsSkinEdit>(BottomPanel, "edit");
-    FileNameEdit->SetBounds(70, 10, 280, 21);
+    FileNameEdit->SetBounds(kFieldLeft, 10, 280, 21);
     FileTypeLabel = Make<TbsSkinStdLabel>(BottomPanel, "stdlabel");
     FileTypeLabel->SetCaption("File type:");
     FileTypeLabel->SetLeft(10);
     FileTypeLabel->SetTop(45);
     FilterBox = Make<TbsSkinFilterComboBox>(BottomPanel, "combobox");
-    FilterBox->SetBounds(70, 45, 280, 21);
+    FilterBox->SetBounds(kFieldLeft, 45, 280, 21);
     FilterBox->OnChange = [this](TComponent*) { FileList->SetMask(FilterBox->Mask()); };
     OkButton = Make<TbsSkinButton>(BottomPanel, "button");
     OkButton->SetCaption(save_ ? "&Save" : "&Open");
@@ -200,6 +202,21 @@ void TbsOpenPictureDlgForm::BuildBottomPane()
     CancelButton->SetCanFocused(true);
     CancelButton->SetCancel(true);
     CancelButton->SetModalResult(mrCancel);
+    PlaceNameFields();
+}
+
+void TbsOpenPictureDlgForm::PlaceNameFields()
+{
+    // A label stands centred beside its field. The places above leave a label 60 pixels; where
+    // the skin's font makes it wider, the field starts a gap after it and keeps its right edge.
+    constexpr int kLabelGap = 6;
+    for (auto [label, field] : {std::pair<TControl*, TControl*>{FileNameLabel, FileNameEdit},
+                                std::pair<TControl*, TControl*>{FileTypeLabel, FilterBox}}) {
+        const int right = field->Left() + field->Width();
+        const int left = std::max(kFieldLeft, label->Left() + label->Width() + kLabelGap);
+        field->SetBounds(left, field->Top(), right - left, field->Height());
+        label->SetTop(field->Top() + (field->Height() - label->Height()) / 2);
+    }
 }
 
 TbsSkinScrollBar* TbsOpenPictureDlgForm::DisabledBar(TWinControl* parent, bool vertical)
