@@ -207,14 +207,15 @@ void TbsOpenPictureDlgForm::BuildBottomPane()
 
 void TbsOpenPictureDlgForm::PlaceNameFields()
 {
-    // A label stands centred beside its field. The places above leave a label 60 pixels; where
-    // the skin's font makes it wider, the field starts a gap after it and keeps its right edge.
+    // The labels stand centred beside their fields. The places above leave a label 60 pixels;
+    // where the skin's font makes one wider, both fields start a gap after the wider label, in
+    // line, and keep their right edge.
     constexpr int kLabelGap = 6;
-    for (auto [label, field] : {std::pair<TControl*, TControl*>{FileNameLabel, FileNameEdit},
-                                std::pair<TControl*, TControl*>{FileTypeLabel, FilterBox}}) {
-        const int right = field->Left() + field->Width();
-        const int left = std::max(kFieldLeft, label->Left() + label->Width() + kLabelGap);
-        field->SetBounds(left, field->Top(), right - left, field->Height());
+    const std::pair<TControl*, TControl*> rows[] = {{FileNameLabel, FileNameEdit}, {FileTypeLabel, FilterBox}};
+    int left = kFieldLeft;
+    for (auto [label, field] : rows) left = std::max(left, label->Left() + label->Width() + kLabelGap);
+    for (auto [label, field] : rows) {
+        field->SetBounds(left, field->Top(), field->Left() + field->Width() - left, field->Height());
         label->SetTop(field->Top() + (field->Height() - label->Height()) / 2);
     }
 }

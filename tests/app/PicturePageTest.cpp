@@ -30,8 +30,8 @@ TEST_F(PicturePageTest, TheFirstOpenCancelledSaysSoAndChangesNothing)
 }
 
 // In the program's skin the labels of the open dialog's fields are wider than the room the
-// dialog's layout leaves them: each field starts clear of its label, keeps its right edge, and
-// the label stands centred beside it.
+// dialog's layout leaves them: the fields start in line, clear of their labels, keep their
+// right edge, and each label stands centred beside its field.
 TEST_F(PicturePageTest, TheOpenDialogsFieldsStandClearOfTheirLabels)
 {
     constexpr int kFieldRight = 350;
@@ -42,6 +42,7 @@ TEST_F(PicturePageTest, TheOpenDialogsFieldsStandClearOfTheirLabels)
                                     std::pair<TControl*, TControl*>{form->FileTypeLabel, form->FilterBox}}) {
             SCOPED_TRACE(label->Caption());
             EXPECT_GE(field->Left(), label->Left() + label->Width() + 4);
+            EXPECT_EQ(field->Left(), form->FileNameEdit->Left());
             EXPECT_EQ(field->Left() + field->Width(), kFieldRight);
             EXPECT_LE(std::abs(2 * label->Top() + label->Height() - 2 * field->Top() - field->Height()), 1);
         }
