@@ -207,7 +207,7 @@ void TbsOpenPictureDlgForm::BuildBottomPane()
 
 void TbsOpenPictureDlgForm::PlaceNameFields()
 {
-    // The labels stand centred beside their fields. The places above leave a label 60 pixels;
+    // The labels stand centred beside their fields. The layout leaves a label 60 pixels;
     // where the skin's font makes one wider, both fields start a gap after the wider label, in
     // line, and keep their right edge.
     constexpr int kLabelGap = 6;
