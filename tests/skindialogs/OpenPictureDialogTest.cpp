@@ -209,6 +209,12 @@ TEST_F(OpenPictureDialogTest, OpenTakesOnlyExistingFilesAndSeveralInListOrder)
         ClickRow(form, "a.bmp");
         screen->KeyUp(VK_CONTROL);
         EXPECT_EQ(form->FileNameEdit->Text(), "\"a.bmp\" \"b.jpg\"");
+        // Alt+Enter shows the focused file's properties; the dialog stays open.
+        screen->KeyDown(VK_MENU);
+        Press(VK_RETURN);
+        screen->KeyUp(VK_MENU);
+        ASSERT_EQ(messages.size(), 3u);
+        EXPECT_EQ(messages[2].text.substr(0, 26), "Name: a.bmp\nKind: BMP file");
         ClickAt(form->OkButton);
     });
     ASSERT_TRUE(dialog->Execute());
