@@ -270,6 +270,8 @@ void TbsOpenPictureDlgForm::BuildPanes()
     FileList = Make<TbsSkinFileListView>(ListPanel, "");
     FileList->SetAlign(TAlign::alClient);
     FileList->SetHideSelection(false);
+    // A picture saved by another program while the dialog is open shows up in it.
+    FileList->SetAutoRefresh(true);
     FileList->SetVScrollBar(listV);
     FileList->SetHScrollBar(listH);
     FileList->OnSelectItem = [this](TComponent*, TListItem*, bool) { SelectionChanged(); };

@@ -235,6 +235,26 @@ TEST_F(OpenPictureDialogTest, OpenTakesOnlyExistingFilesAndSeveralInListOrder)
     EXPECT_EQ(dialog->FilterIndex(), 2);
 }
 
+TEST_F(OpenPictureDialogTest, APictureSavedByAnotherProgramMeanwhileShowsUp)
+{
+    auto dialog = Dialog<TbsSkinOpenPictureDialog>();
+    TbsOpenPictureDlgForm* form = nullptr;
+    screen->WhenIdle([&] {
+        form = Shown();
+        WriteBmpFile(Gradient(8, 8), Path("new.bmp"));
+        {
+            TWorkerWait waiting; // no other step is queued: this loop waits for the news
+            RunMessageLoopUntil([&] { return form->FileList->RefreshPending(); });
+        }
+        screen->Advance(TShellWatch::kSettleMs);
+        screen->WhenIdle([&] {
+            EXPECT_GE(form->FileList->IndexOfName("new.bmp"), 0);
+            Press(VK_ESCAPE);
+        });
+    });
+    EXPECT_FALSE(dialog->Execute());
+}
+
 TEST_F(OpenPictureDialogTest, SaveTakesATypedNameInAnExistingFolder)
 {
     struct TCase {
