@@ -73,9 +73,13 @@ public:
 #define BS_TRACK_BAR_CONTROL_KEYS(KEY)                \
     KEY(Rect, trackarea)                              \
     KEY(Rect, buttonrect) KEY(Rect, activebuttonrect) \
-    KEY(Bool, vertical)
+    KEY(Bool, vertical)                               \
+    KEY(Rect, filledskinrect)
 
 // trackarea places the track in skinrect; buttonrect and activebuttonrect are the thumb.
+// filledskinrect, when given, is the whole bar again (skinrect's size, cut by the same corner
+// points) with its track filled: the bar shows it from the track's start (the left end, or the
+// bottom when it stands) up to the thumb's centre. A skin without it shows no filled part.
 class TbsDataSkinTrackBarControl : public TbsDataSkinCustomControl {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;

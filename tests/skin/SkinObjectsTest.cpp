@@ -87,7 +87,7 @@ const std::vector<TypeCase>& ControlTypes()
         {"gauge", typeid(TbsDataSkinGaugeControl),
          kCustom + "progressarea progressrect beginoffset endoffset vertical " + kFont},
         {"splitter", typeid(TbsDataSkinSplitterControl), kCustom},
-        {"trackbar", typeid(TbsDataSkinTrackBarControl), kCustom + "trackarea buttonrect activebuttonrect vertical"},
+        {"trackbar", typeid(TbsDataSkinTrackBarControl), kCustom + "trackarea buttonrect activebuttonrect vertical filledskinrect"},
         {"label", typeid(TbsDataSkinLabelControl), kCustom + kFont},
         {"stdlabel", typeid(TbsDataSkinStdLabelControl), kControl + kFont + "activefontcolor"},
         {"updown", typeid(TbsDataSkinUpDownControl), kCustom + kUpDownButtons},
