@@ -88,7 +88,6 @@ TEST_F(FolderWatcherTest, EachKindOfChangeNamesItsWatchOnce)
         {"after it went, nothing", [&] { folder.WriteText("b2/later.jpg", "x"); }, {}, {}},
         {"the folder deleted with its files", [&] { fs::remove_all(folder.Path("a")); }, {}, {a}},
     };
-    int calls = 0;
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.what);
         c.change();
@@ -96,9 +95,6 @@ TEST_F(FolderWatcherTest, EachKindOfChangeNamesItsWatchOnce)
         EXPECT_EQ(changes.changed, c.changed);
         EXPECT_EQ(changes.gone, c.gone);
         EXPECT_FALSE(changes.overflowed);
-        if (changes.Empty()) continue;
-        // The watcher's thread heard it too, once.
-        ASSERT_TRUE(pending.AwaitCalls(++calls));
     }
 }
 
