@@ -103,6 +103,7 @@ private:
     T* Make(TWinControl* parent, const std::string& skinName);
     void BuildToolBar();
     void BuildBottomPane();
+    void PlaceNameFields();
     void BuildPanes();
     void PlaceToolButtons();
     TbsSkinSpeedButton* ToolButton(const char* glyph, const char* hint, int width, const std::string& skinName);

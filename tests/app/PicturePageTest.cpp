@@ -3,8 +3,12 @@
 #include "core/FileIO.h"
 #include "gfx/SystemColors.h"
 #include "imaging/PixelRoutines.h"
+#include "skindialogs/OpenPictureDlgForm.h"
+#include "skindialogs/SkinFilterComboBox.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace tavrik::testing {
 namespace {
@@ -23,6 +27,28 @@ TEST_F(PicturePageTest, TheFirstOpenCancelledSaysSoAndChangesNothing)
     EXPECT_FALSE(c->bsSkinButton3->Enabled());
     EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "未加载图片");
     EXPECT_FALSE(c->DoubleBuffered());
+}
+
+// In the program's skin the labels of the open dialog's fields are wider than the room the
+// dialog's layout leaves them: the fields start in line, clear of their labels, keep their
+// right edge, and each label stands centred beside its field.
+TEST_F(PicturePageTest, TheOpenDialogsFieldsStandClearOfTheirLabels)
+{
+    constexpr int kFieldRight = 350;
+    screen->WhenIdle([&] {
+        auto* form = dynamic_cast<TbsOpenPictureDlgForm*>(Screen()->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        for (auto [label, field] : {std::pair<TControl*, TControl*>{form->FileNameLabel, form->FileNameEdit},
+                                    std::pair<TControl*, TControl*>{form->FileTypeLabel, form->FilterBox}}) {
+            SCOPED_TRACE(label->Caption());
+            EXPECT_GE(field->Left(), label->Left() + label->Width() + 4);
+            EXPECT_EQ(field->Left(), form->FileNameEdit->Left());
+            EXPECT_EQ(field->Left() + field->Width(), kFieldRight);
+            EXPECT_LE(std::abs(2 * label->Top() + label->Height() - 2 * field->Top() - field->Height()), 1);
+        }
+        screen->PressKey(VK_ESCAPE);
+    });
+    ClickOn(c->bsSkinButton1);
 }
 
 TEST_F(PicturePageTest, OpeningABitmapFillsTheStatusAndSizeFields)
