@@ -88,7 +88,7 @@ TbsOpenPictureDlgForm::TbsOpenPictureDlgForm(TComponent* owner, bool saveMode, s
     FileList->SetShellComboBox(LookInBox);
     LookInBox->SetShellListView(FileList);
 
-    OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState) { FormKeyDown(key); };
+    OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState shift) { FormKeyDown(key, shift); };
     SetActiveControl(FileNameEdit);
 }
 
@@ -263,6 +263,8 @@ void TbsOpenPictureDlgForm::BuildPanes()
     FileList = Make<TbsSkinFileListView>(ListPanel, "");
     FileList->SetAlign(TAlign::alClient);
     FileList->SetHideSelection(false);
+    // A picture saved by another program while the dialog is open shows up in it.
+    FileList->SetAutoRefresh(true);
     FileList->SetVScrollBar(listV);
     FileList->SetHScrollBar(listH);
     FileList->OnSelectItem = [this](TComponent*, TListItem*, bool) { SelectionChanged(); };
@@ -292,9 +294,10 @@ void TbsOpenPictureDlgForm::SetStretchDown(bool down)
 int TbsOpenPictureDlgForm::PreviewWidth() const { return PreviewPanel->Width(); }
 void TbsOpenPictureDlgForm::SetPreviewWidth(int width) { PreviewPanel->SetWidth(width); }
 
-void TbsOpenPictureDlgForm::FormKeyDown(uint16_t& key)
+void TbsOpenPictureDlgForm::FormKeyDown(uint16_t& key, TShiftState shift)
 {
-    if (FileList->IsEditing()) return; // Enter and Esc belong to the name being edited
+    // Enter and Esc belong to the name being edited; Alt+Enter to the list's properties box.
+    if (FileList->IsEditing() || (shift & ssAlt)) return;
     TWinControl* active = ActiveControl();
     if (key == VK_ESCAPE) {
         if (FilterBox->DroppedDown() || LookInBox->DroppedDown()) return;

@@ -109,7 +109,7 @@ private:
     TbsSkinSpeedButton* ToolButton(const char* glyph, const char* hint, int width, const std::string& skinName);
     TbsSkinScrollBar* DisabledBar(TWinControl* parent, bool vertical);
 
-    void FormKeyDown(uint16_t& key);
+    void FormKeyDown(uint16_t& key, TShiftState shift);
     void NameEntered();
     void SelectionChanged();
     void FolderChanged();
