@@ -229,7 +229,12 @@ step_tray() {
   stop_program
   ASAN_OPTIONS=detect_leaks=0 "$demo" --to-tray >>"$WORK/program.log" 2>&1 &
   pid=$!
-  settle 4
+  # Until trayer has embedded the icon (a window of ours at the screen's top right).
+  for _ in $(seq 100); do
+    xwininfo -root -tree | grep -qE '"Tavrik"\)  [0-9]+x[0-9]+\+0\+0  \+12[0-9]{2}\+' && break
+    sleep 0.1
+  done
+  settle 1
   xdotool mousemove 1267 12; settle 1; shot tray-icon
   xdotool click 3; shot tray-menu
   key Escape
