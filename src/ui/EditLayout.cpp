@@ -23,12 +23,17 @@ template <typename TStop>
 void TEditLayout::BreakFrom(size_t start, std::vector<TEditLine>& out, TStop stop) const
 {
     bool wrap = Wrapping();
-    size_t breakAfterSpace = 0; // a line may end here, 0 when no space was seen on this line
+    // A line may end after the spaces behind a word; spaces that open a line are the first
+    // word's indent and give no break, so an indented line never wraps into a line of bare
+    // spaces followed by its text moved to the left edge.
+    size_t breakAfterSpace = 0; // 0 while the line has no such place
+    bool wordSeen = false;
     int x = 0;
     auto endLine = [&](size_t end, size_t next) {
         out.push_back({start, end, WidthOf(start, end)});
         start = next;
         breakAfterSpace = 0;
+        wordSeen = false;
         return stop(next);
     };
     for (size_t i = start; i < text_.size(); ++i) {
@@ -54,7 +59,8 @@ void TEditLayout::BreakFrom(size_t start, std::vector<TEditLine>& out, TStop sto
             }
         }
         x += w;
-        if (space) breakAfterSpace = i + 1;
+        if (!space) wordSeen = true;
+        else if (wordSeen) breakAfterSpace = i + 1;
     }
     out.push_back({start, text_.size(), WidthOf(start, text_.size())});
 }
