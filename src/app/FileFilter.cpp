@@ -77,37 +77,4 @@ bool MatchesFilter(std::string_view name, const TFileFilterEntry& entry)
     return false;
 }
 
-std::vector<std::string> SplitFileNames(std::string_view text)
-{
-    text = Trim(text);
-    std::vector<std::string> names;
-    if (text.empty()) return names;
-    if (text.front() != '"') {
-        names.emplace_back(text);
-        return names;
-    }
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t open = text.find('"', pos);
-        if (open == std::string_view::npos) break;
-        size_t close = text.find('"', open + 1);
-        std::string_view name = Trim(text.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
-        if (!name.empty()) names.emplace_back(name);
-        if (close == std::string_view::npos) break;
-        pos = close + 1;
-    }
-    return names;
-}
-
-std::string JoinFileNames(const std::vector<std::string>& names)
-{
-    if (names.size() == 1) return names.front();
-    std::string text;
-    for (const std::string& name : names) {
-        if (!text.empty()) text += ' ';
-        text += '"' + name + '"';
-    }
-    return text;
-}
-
 } // namespace tavrik

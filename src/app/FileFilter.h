@@ -24,10 +24,4 @@ bool MatchesMask(std::string_view name, std::string_view mask);
 // Whether it matches any mask of the entry (every name when it has none).
 bool MatchesFilter(std::string_view name, const TFileFilterEntry& entry);
 
-// The names typed in a file name field: several in double quotes ("a.jpg" "b.bmp"), or the
-// whole text (trimmed) as one name. Empty quotes and blanks give nothing.
-std::vector<std::string> SplitFileNames(std::string_view text);
-// The inverse, for showing a selection: one name as it is, several each in quotes.
-std::string JoinFileNames(const std::vector<std::string>& names);
-
 } // namespace tavrik

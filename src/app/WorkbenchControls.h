@@ -1,9 +1,8 @@
 #pragma once
 
-// The control classes the workbench's windows are built from: the skinned controls, drawn with
-// the program's skin. The file and folder dialogs are still the plain ones of this folder.
+// The control classes the workbench's windows are built from: the skinned controls and
+// dialogs, drawn with the program's skin.
 
-#include "app/PlainFileDialogs.h"
 #include "skincontrols/SkinButton.h"
 #include "skincontrols/SkinCheckRadioBox.h"
 #include "skincontrols/SkinEdit.h"
@@ -25,6 +24,8 @@
 #include "skincontrols/SkinStatusPanel.h"
 #include "skincontrols/SkinStdLabel.h"
 #include "skincontrols/SkinTrackBar.h"
+#include "skindialogs/SkinOpenPictureDialog.h"
+#include "skindialogs/SkinSelectDirectoryDialog.h"
 #include "skinforms/SkinMessage.h"
 #include "skinforms/SkinPageControl.h"
 
@@ -56,8 +57,8 @@ using TWorkbenchListView = TbsSkinListView;
 using TWorkbenchScrollBox = TbsSkinScrollBox;
 using TWorkbenchScrollBar = TbsSkinScrollBar;
 using TWorkbenchSplitter = TbsSkinSplitter;
-using TWorkbenchOpenPictureDialog = TPlainOpenPictureDialog;
-using TWorkbenchSavePictureDialog = TPlainSavePictureDialog;
-using TWorkbenchSelectDirectoryDialog = TPlainSelectDirectoryDialog;
+using TWorkbenchOpenPictureDialog = TbsSkinOpenPictureDialog;
+using TWorkbenchSavePictureDialog = TbsSkinSavePictureDialog;
+using TWorkbenchSelectDirectoryDialog = TbsSkinSelectDirectoryDialog;
 
 } // namespace tavrik

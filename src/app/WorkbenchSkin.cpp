@@ -8,6 +8,8 @@
 #include "skincontrols/SkinPopupMenu.h"
 #include "skincontrols/SkinSplitter.h"
 #include "skincontrols/SkinStdLabel.h"
+#include "skindialogs/SkinOpenPictureDialog.h"
+#include "skindialogs/SkinSelectDirectoryDialog.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinHint.h"
 #include "skinforms/SkinMessage.h"
@@ -51,6 +53,12 @@ void BindComponent(TComponent* c, TbsSkinData* data)
     } else if (auto* frame = dynamic_cast<TbsRevideruDadoZiri*>(c)) {
         frame->SetSkinData(data);
         frame->SetMenusSkinData(data);
+    } else if (auto* pictures = dynamic_cast<TbsSkinOpenPictureDialog*>(c)) { // the save dialog too
+        pictures->SetSkinData(data);
+        pictures->SetCtrlSkinData(data);
+    } else if (auto* folders = dynamic_cast<TbsSkinSelectDirectoryDialog*>(c)) {
+        folders->SetSkinData(data);
+        folders->SetCtrlSkinData(data);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "skindialogs/ShellAccess.h"
 #include "skindialogs/SkinFilterComboBox.h"
 #include "skindialogs/SkinShellComboBox.h"
+#include "skindialogs/TypedFileNames.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "ui/Image.h"
 #include "ui/MenuItem.h"
@@ -42,32 +43,6 @@ constexpr const char* kNewFolderName = "New Folder";
 constexpr const char* kViewCaptions[] = {"Large icons", "Small icons", "List", "Details"};
 constexpr TViewStyle kViewStyles[] = {TViewStyle::vsIcon, TViewStyle::vsSmallIcon, TViewStyle::vsList,
                                       TViewStyle::vsReport};
-
-// The names typed in the name field: several in double quotes, or the whole text as one.
-std::vector<std::string> TypedNames(std::string_view text)
-{
-    text = TrimAscii(text);
-    std::vector<std::string> names;
-    if (text.empty()) return names;
-    if (text.front() != '"') return {std::string(text)};
-    size_t pos = 0;
-    while ((pos = text.find('"', pos)) != std::string_view::npos) {
-        size_t end = text.find('"', pos + 1);
-        if (end == std::string_view::npos) end = text.size();
-        if (end > pos + 1) names.emplace_back(text.substr(pos + 1, end - pos - 1));
-        pos = end + 1;
-        if (pos >= text.size()) break;
-    }
-    return names;
-}
-
-std::string QuotedNames(const std::vector<std::string>& names)
-{
-    if (names.size() == 1) return names.front();
-    std::string text;
-    for (const std::string& name : names) text += (text.empty() ? "\"" : " \"") + name + "\"";
-    return text;
-}
 
 std::string WithoutTrailingSlashes(std::string path)
 {
@@ -364,7 +339,7 @@ void TbsOpenPictureDlgForm::NameEntered()
 
 void TbsOpenPictureDlgForm::OkAction()
 {
-    const std::vector<std::string> names = TypedNames(FileNameEdit->Text());
+    const std::vector<std::string> names = SplitFileNames(FileNameEdit->Text());
     if (names.empty()) return;
     if (save_) {
         if (ChooseForSave(names.front())) SetModalResult(mrOk);
@@ -410,7 +385,7 @@ void TbsOpenPictureDlgForm::SelectionChanged()
     std::vector<std::string> names;
     for (const std::string& path : FileList->SelectedPaths()) names.push_back(ExtractFileName(path));
     // A name typed for saving stays while folders are browsed.
-    if (!names.empty() || !save_) FileNameEdit->SetText(QuotedNames(names));
+    if (!names.empty() || !save_) FileNameEdit->SetText(JoinFileNames(names));
     ShowPreview();
 }
 

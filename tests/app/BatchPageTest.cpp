@@ -4,6 +4,8 @@
 #include "imaging/BatchConversion.h"
 #include "imaging/HeldFile.h"
 #include "imaging/JpegCodec.h"
+#include "skindialogs/OpenPictureDlgForm.h"
+#include "skindialogs/SelDirDlgForm.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -112,6 +114,52 @@ TEST_F(BatchPageTest, ImportListsEveryFileWithItsIconAndEnablesRemove)
     CancelDialog();
     ClickOn(c->bsSkinButton5);
     EXPECT_EQ(c->bsSkinListView1->Items().Count(), 4);
+}
+
+// Chosen with the mouse in the dialog rather than typed: the dialog lists the folders and the
+// pictures of the program's filter, and the files come in list order, not in the order clicked.
+TEST_F(BatchPageTest, ImportTakesTheFilesSelectedInTheDialogInListOrder)
+{
+    std::string a = WriteBmp("a.bmp", PatternPicture(8, 6));
+    CopyTestData("jpeg/libjpeg-turbo/testorig.jpg", "b.jpg");
+    std::string e = CopyTestData("jpeg/libjpeg-turbo/testorig.jpg", "E.JPEG");
+    WriteFileAtomically(Scratch("notes.txt"), std::vector<uint8_t>{1});
+    auto clickRow = [this](TbsOpenPictureDlgForm* form, const std::string& name) {
+        TbsSkinFileListView* list = form->FileList;
+        TRect r = list->ItemRect(list->IndexOfName(name), TDisplayCode::drLabel);
+        TPoint p = list->ClientToScreen({r.Left + 3, (r.Top + r.Bottom) / 2});
+        screen->Click(p.x, p.y);
+        ProcessMessages();
+    };
+    std::vector<std::string> listed;
+    screen->WhenIdle([&] {
+        auto* form = dynamic_cast<TbsOpenPictureDlgForm*>(Screen()->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        screen->TypeText(folder); // the name field has the keyboard; Enter on a folder opens it
+        screen->PressKey(VK_RETURN);
+        ProcessMessages();
+        for (int i = 0; i < form->FileList->RowCount(); ++i) listed.push_back(form->FileList->Row(i)->DisplayName());
+        clickRow(form, "E.JPEG");
+        screen->KeyDown(VK_CONTROL);
+        clickRow(form, "a.bmp");
+        screen->KeyUp(VK_CONTROL);
+        ClickOn(form->OkButton);
+    });
+    ClickOn(c->bsSkinButton5);
+    EXPECT_EQ(listed, (std::vector<std::string>{"out", "a.bmp", "b.jpg", "E.JPEG"}));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{a, e}));
+
+    // The next import starts at the first file chosen, selected; a cancel changes nothing.
+    std::string selected;
+    screen->WhenIdle([&] {
+        auto* form = dynamic_cast<TbsOpenPictureDlgForm*>(Screen()->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        selected = form->FileList->SelectedPath();
+        screen->PressKey(VK_ESCAPE);
+    });
+    ClickOn(c->bsSkinButton5);
+    EXPECT_EQ(selected, a);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{a, e}));
 }
 
 TEST_F(BatchPageTest, ARunConvertsEachFileWithTheGaugeShowingTheFileInWork)
@@ -340,15 +388,37 @@ TEST_F(BatchPageTest, ADoubleClickShowsTheFileAsOpened)
     EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "文件位置:" + second);
 }
 
+// The folder dialog opens at the folder chosen last, and its tree is used with the keys alone.
 TEST_F(BatchPageTest, TheFolderDialogFillsTheFolderField)
 {
-    TypeInDialog(Scratch("out"));
-    screen->WhenIdle([this] { screen->PressKey(VK_RETURN); }); // the folder is shown: confirm it
-    ClickOn(c->bsSkinButton2);
-    EXPECT_EQ(c->bsSkinEdit1->Text(), Scratch("out"));
-    CancelDialog();
-    ClickOn(c->bsSkinButton2);
-    EXPECT_EQ(c->bsSkinEdit1->Text(), Scratch("out"));
+    std::filesystem::create_directories(Scratch("out/inner"));
+    struct TUse {
+        const char* what;
+        std::vector<UINT> keys; // in the folder tree, which has the focus
+        std::string field;      // the folder field afterwards
+    } uses[] = {
+        {"Enter confirms the start folder", {VK_RETURN}, Scratch("out")},
+        {"Down: the open start folder's first folder", {VK_DOWN, VK_RETURN}, Scratch("out/inner")},
+        {"Backspace: the parent", {VK_BACK, VK_RETURN}, Scratch("out")},
+        {"Right: into the open folder", {VK_RIGHT, VK_RETURN}, Scratch("out/inner")},
+        {"Esc keeps the field", {VK_BACK, VK_ESCAPE}, Scratch("out/inner")},
+    };
+    c->bsSkinSelectDirectoryDialog1->SetDirectory(Scratch("out"));
+    for (const TUse& use : uses) {
+        SCOPED_TRACE(use.what);
+        screen->WhenIdle([&] {
+            auto* dialog = dynamic_cast<TbsSelDirDlgForm*>(Screen()->ActiveForm());
+            ASSERT_NE(dialog, nullptr);
+            for (UINT key : use.keys) {
+                screen->PressKey(key);
+                ProcessMessages();
+            }
+            EXPECT_NE(dialog->ModalResult(), mrNone) << "the keys closed the dialog";
+            if (dialog->ModalResult() == mrNone) dialog->SetModalResult(mrCancel);
+        });
+        ClickOn(c->bsSkinButton2);
+        EXPECT_EQ(c->bsSkinEdit1->Text(), use.field);
+    }
 }
 
 } // namespace

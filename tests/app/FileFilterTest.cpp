@@ -50,19 +50,5 @@ TEST(FileFilterTest, MasksMatchLikeTheShellDoes)
     }
 }
 
-TEST(FileFilterTest, SplitsAndJoinsTypedNames)
-{
-    EXPECT_EQ(SplitFileNames("  cat.jpg "), std::vector<std::string>{"cat.jpg"});
-    EXPECT_EQ(SplitFileNames("my picture.bmp"), std::vector<std::string>{"my picture.bmp"});
-    EXPECT_EQ(SplitFileNames("\"a.jpg\" \"b c.bmp\"  \"/x/d.jpeg\""),
-              (std::vector<std::string>{"a.jpg", "b c.bmp", "/x/d.jpeg"}));
-    EXPECT_EQ(SplitFileNames("\"a.jpg\" \"\" \"b.jpg"), (std::vector<std::string>{"a.jpg", "b.jpg"}));
-    EXPECT_TRUE(SplitFileNames("   ").empty());
-    EXPECT_TRUE(SplitFileNames("\"\"").empty());
-    for (const std::vector<std::string>& names :
-         {std::vector<std::string>{"one.jpg"}, std::vector<std::string>{"a.jpg", "b c.bmp"}})
-        EXPECT_EQ(SplitFileNames(JoinFileNames(names)), names);
-}
-
 } // namespace
 } // namespace tavrik

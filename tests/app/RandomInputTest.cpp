@@ -1,15 +1,18 @@
 // A seeded random user over the whole workbench: moves, clicks, drags, wheel turns and keys on
-// every page and in every dialog the input opens, with plain message boxes, in a scratch home
-// folder holding a few pictures. Nothing may crash, trip the sanitizers or leave a loop
+// every page and in every dialog the input opens, with the skinned message boxes, in a scratch
+// home folder holding a few pictures. Nothing may crash, trip the sanitizers or leave a loop
 // waiting forever, and the main window must still answer at the end.
 //
 // TAVRIK_RANDOM_SEED and TAVRIK_RANDOM_EVENTS choose another session (scripts/random-input.sh
 // runs long ones); a failure names the seed and the events that led to it.
 #include "WorkbenchTest.h"
 
-#include "app/FileDialogForm.h"
 #include "core/FileIO.h"
 #include "imaging/JpegCodec.h"
+#include "skindialogs/OpenPictureDlgForm.h"
+#include "skindialogs/SelDirDlgForm.h"
+#include "skindialogs/SkinDirTreeView.h"
+#include "skinforms/RevideruDadoZiri.h"
 
 #include <cstdlib>
 #include <deque>
@@ -146,16 +149,39 @@ private:
         screen->PressKey(VK_ESCAPE);
     }
 
-    // The user may wander anywhere, but the test writes only into its scratch folder: a file
-    // dialog that left it is taken back before the next input.
+    // The user may wander anywhere, but nothing may be written outside the scratch folder: the
+    // file list renames and makes folders where it stands, the save dialog writes to the name
+    // in its field, the batch into the folder in the page's field. Before every input a dialog
+    // that left the scratch folder (up from its top, through "Look in", the desktop or the
+    // computer) is taken back, and a field whose path was edited into one outside (Backspace
+    // from the end of a path) is emptied, so that each input starts at home. No key types a
+    // '/', so no other text leads out.
     void KeepDialogsAtHome()
     {
         for (TForm* form : Screen()->FormList()) {
-            auto* dialog = dynamic_cast<TFileDialogForm*>(form);
-            if (!dialog || !dialog->Visible()) continue;
-            const std::string path = dialog->FolderPath();
-            if (path != folder && !path.starts_with(folder + "/")) dialog->Navigate(folder);
+            if (!form->Visible()) continue;
+            if (auto* files = dynamic_cast<TbsOpenPictureDlgForm*>(form)) {
+                if (!AtHome(files->FileList->Folder())) files->FileList->SetPath(folder);
+                KeepPathAtHome(files->FileNameEdit);
+            } else if (auto* folders = dynamic_cast<TbsSelDirDlgForm*>(form)) {
+                if (!AtHome(folders->DirTree->Folder())) folders->DirTree->SelectPath(folder);
+            }
         }
+        KeepPathAtHome(c->bsSkinEdit1);
+    }
+
+    template <class TEdit>
+    void KeepPathAtHome(TEdit* field)
+    {
+        const std::string text = field->Text();
+        if (text.find('/') != std::string::npos && !InScratch(text)) field->SetText({});
+    }
+
+    bool InScratch(const std::string& path) const { return path == folder || path.starts_with(folder + "/"); }
+
+    bool AtHome(const TbsShellFolder::TPtr& shown) const
+    {
+        return shown && shown->Item().IsFileSystem() && InScratch(shown->Path());
     }
 
     TForm* TopForm() const
@@ -244,8 +270,8 @@ private:
 
     void RandomKey()
     {
-        static const UINT kKeys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE,
-                                     VK_BACK, VK_DELETE, VK_HOME, VK_END, VK_PRIOR, VK_NEXT};
+        static const UINT kKeys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_UP,   VK_DOWN, VK_SPACE,
+                                     VK_BACK, VK_DELETE, VK_HOME,   VK_END,  VK_PRIOR, VK_NEXT, VK_F2,   VK_F5};
         const int kind = Pick(10);
         UINT key = 0;
         if (kind < 5) key = kKeys[Pick(int(std::size(kKeys)))];
@@ -307,13 +333,16 @@ TEST_F(RandomInputTest, TheWorkbenchSurvivesRandomInput)
     // The default session reaches every window of the workbench; if a change makes it stop
     // short, the session tests less than it seems to.
     if (Seed() == kDefaultSeed && events == kDefaultEvents) {
-        for (const char* window : {"TFileDialogForm \"打开图片\"", "TFileDialogForm \"图片另存\"",
-                                   "TFileDialogForm \"选择目录\"", "TfrmsetC \"对比度调整\"", "TfrmsetC \"饱和度调整\"",
+        for (const char* window : {"TbsOpenPictureDlgForm \"打开图片\"", "TbsOpenPictureDlgForm \"图片另存\"",
+                                   "TbsSelDirDlgForm \"选择目录\"", "TfrmsetC \"对比度调整\"", "TfrmsetC \"饱和度调整\"",
                                    "TfrmsetC \"RGB调整\"", "TfrmScreen \"frmScreen\"", "TbsMessageForm \"Information\""}) {
             EXPECT_TRUE(windowsSeen_.count(window)) << window << " never showed";
         }
     }
-    // The main window still answers: its pages switch by their tabs.
+    // The main window still answers: its pages switch by their tabs, once it is rolled down
+    // again if a double-click on its caption rolled it up.
+    c->bsRevideruDadoZiri1->SetRollUp(false);
+    ProcessMessages();
     for (int page : {2, 0}) {
         TPoint tab = TabCentre(page);
         screen->Click(tab.x, tab.y);

@@ -4,6 +4,8 @@
 #include "gfx/BmpFile.h"
 #include "imaging/JpegCodec.h"
 
+#include <filesystem>
+
 namespace tavrik::testing {
 namespace {
 
@@ -133,10 +135,22 @@ TEST_F(SaveTest, CancelWritesNothingAndNoPictureIsSaidSo)
 TEST_F(SaveTest, AFailedWriteIsReportedWithThePath)
 {
     Open(WriteBmp("big.bmp", PatternPicture(8, 8)));
-    SaveAs(Scratch("missing-folder/out.jpg"), 1);
-    ASSERT_EQ(messages.size(), 1u) << "the dialog accepts the name; the write fails";
-    EXPECT_NE(messages[0].text.find("missing-folder"), std::string::npos) << messages[0].text;
+    // /proc exists but takes no new file, not even from root: the dialog accepts the name and
+    // the write fails.
+    const std::string target = "/proc/tavrik-save-test.jpg";
+    SaveAs(target, 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find(target), std::string::npos) << messages[0].text;
+    EXPECT_FALSE(FileExists(target));
     EXPECT_EQ(*c->Image1->Picture().Graphic(), PatternPicture(8, 8));
+
+    // A folder that does not exist is refused by the dialog itself, which stays open.
+    TypeInDialog(Scratch("missing-folder/out.jpg"));
+    CancelDialog();
+    ClickOn(c->bsSkinButton3);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "The folder \"" + Scratch("missing-folder") + "\" does not exist.");
+    EXPECT_FALSE(std::filesystem::exists(Scratch("missing-folder")));
 }
 
 } // namespace

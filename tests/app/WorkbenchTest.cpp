@@ -5,6 +5,9 @@
 #include "wsys/ScreenDepth.h"
 #include "skincontrols/SkinMenu.h"
 #include "skincontrols/SkinPopupWindow.h"
+#include "skindialogs/ShellAccess.h"
+#include "skindialogs/SkinOpenPictureDialog.h"
+#include "skindialogs/SkinSelectDirectoryDialog.h"
 #include "skinforms/RevideruDadoZiri.h"
 
 #include <filesystem>
@@ -21,6 +24,15 @@ WorkbenchTest::WorkbenchTest(int bitsPerPixel) : UiTest(1024, 768)
     forms = CreateWorkbenchForms(*app);
     skinnedMessages_ = SetMessageBoxHandler(recorder);
     c = forms.Calvane;
+    // The file and folder dialogs browse a desktop whose home is the scratch folder and which
+    // mounts no volumes, so that no test lists or touches the real home. A slow answer on a
+    // loaded machine must not count as a folder that does not answer.
+    TShellEnvironment desktop = TShellEnvironment::ForHome(folder);
+    desktop.mountTable = "/dev/null";
+    shellAccess = std::make_shared<TShellAccess>(std::make_shared<TShellNamespace>(desktop), std::chrono::seconds(60));
+    c->bsSkinOpenPictureDialog1->SetShellAccess(shellAccess);
+    c->bsSkinSavePictureDialog1->SetShellAccess(shellAccess);
+    c->bsSkinSelectDirectoryDialog1->SetShellAccess(shellAccess);
     c->Show();
     ProcessMessages();
 }

@@ -10,6 +10,7 @@
 #include "support/UiTest.h"
 #include "ui/MessageDlg.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,9 @@ protected:
     std::string folder = scratch.Path();
     TWorkbenchForms forms;
     TCalvane* c = nullptr;
+    // What the workbench's file and folder dialogs browse: a desktop with the scratch folder
+    // as its home.
+    std::shared_ptr<const TShellAccess> shellAccess;
 
 private:
     TMessageBoxHandler skinnedMessages_;
