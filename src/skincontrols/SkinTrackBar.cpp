@@ -68,6 +68,7 @@ bool TbsSkinTrackBar::ShowsActiveThumb() const { return dragging_ || (canFocused
 void TbsSkinTrackBar::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
+    filledskinrect_ = {};
     if (auto* skin = dynamic_cast<const TbsDataSkinTrackBarControl*>(SkinControl())) {
         trackarea_ = skin->trackarea;
         buttonrect_ = skin->buttonrect;
