@@ -52,6 +52,9 @@ TWorkbenchScrollBar* SideScrollBar(TWinControl* parent, TComponent* owner, const
     return bar;
 }
 
+constexpr int kSizeFieldLeft = 48, kSizeFieldWidth = 41;
+constexpr int kUnitLabelLeft = kSizeFieldLeft + kSizeFieldWidth + 3; // clear of the fields' frames
+
 TWorkbenchLabel* TextLabel(TWinControl* parent, TComponent* owner, const char* name, int left, int top, const char* text)
 {
     auto* label = Place<TWorkbenchLabel>(parent, owner, name, left, top, 0, 0);
@@ -307,7 +310,7 @@ void TCalvane::BuildPictureSettingsPanel()
     bsSkinCheckRadioBox1->OnClick = [this](TComponent* s) { bsSkinCheckRadioBox1Click(s); };
     Label2 = TextLabel(p, this, "Label2", 8, 75, "宽度：");
     auto sizeField = [&](const char* name, int top) {
-        auto* field = Place<TWorkbenchNumericEdit>(p, this, name, 48, top, 41, 20);
+        auto* field = Place<TWorkbenchNumericEdit>(p, this, name, kSizeFieldLeft, top, kSizeFieldWidth, 20);
         field->SetMinValue(0);
         field->SetMaxValue(10000);
         field->SetValue(0);
@@ -316,11 +319,13 @@ void TCalvane::BuildPictureSettingsPanel()
     };
     bsSkinNumericEdit1 = sizeField("bsSkinNumericEdit1", 72);
     bsSkinNumericEdit1->OnChange = [this](TComponent* s) { bsSkinNumericEdit1Change(s); };
-    Label7 = TextLabel(p, this, "Label7", 88, 75, "象素");
+    // The unit labels start a few pixels right of the size fields: at the fields' last column
+    // they touched (and overlapped) their frames.
+    Label7 = TextLabel(p, this, "Label7", kUnitLabelLeft, 75, "象素");
     Label1 = TextLabel(p, this, "Label1", 8, 100, "高度：");
     bsSkinNumericEdit2 = sizeField("bsSkinNumericEdit2", 96);
     bsSkinNumericEdit2->OnExit = [this](TComponent* s) { bsSkinNumericEdit2Exit(s); };
-    Label8 = TextLabel(p, this, "Label8", 88, 98, "象素");
+    Label8 = TextLabel(p, this, "Label8", kUnitLabelLeft, 98, "象素");
     bsSkinCheckRadioBox2 = Place<TWorkbenchCheckBox>(p, this, "bsSkinCheckRadioBox2", 9, 120, 150, 25);
     bsSkinCheckRadioBox2->SetCaption("约束比例");
     bsSkinCheckRadioBox2->SetChecked(true);
@@ -342,6 +347,13 @@ void TCalvane::BuildPictureView()
     Image1->SetCenter(true);
     Image1->SetStretch(true);
     Image1->SetPopupMenu(bsSkinPopupMenu1);
+    // A picture smaller than the box stays in its middle when the window is maximized, restored
+    // or sized, as it was placed when it came; a larger one keeps where it was scrolled to.
+    bsSkinScrollBox1->OnResize = [this](TComponent*) {
+        if (!Destroying() && HasWorkPicture() && Image1->Width() < bsSkinScrollBox1->Width() &&
+            Image1->Height() < bsSkinScrollBox1->Height())
+            SetPictureMiddle();
+    };
 }
 
 void TCalvane::BuildBatchPage()

@@ -242,6 +242,9 @@ void TCalvane::ShowColourDialog(TWorkbenchGroupBox* TfrmsetC::*group, const char
     for (TWorkbenchGroupBox* TfrmsetC::*each :
          {&TfrmsetC::bsSkinGroupBox1, &TfrmsetC::bsSkinGroupBox2, &TfrmsetC::GroupBoxRGBChange})
         (dialog->*each)->SetVisible(each == group);
+    // Owned by this window, so that a window manager keeps it above this window too (it learns
+    // of an owner only when a window is made, so the first time makes the dialog's window again).
+    dialog->SetParentWindow(Handle());
     dialog->LoadImage(*Image1->Picture().Graphic());
     dialog->SetCaption(caption);
     dialog->trackbarcontrast->SetValue(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gfx/Bitmap.h"
+#include "gfx/Canvas.h"
 #include "gfx/SystemColors.h"
 #include "skin/DataSkinEditControls.h"
 #include "skincontrols/EditContextMenu.h"
@@ -123,6 +124,18 @@ protected:
     {
         if (!this->Enabled() && frame_.Bound()) return frame_.DisabledFontColor();
         return Base::TextColor();
+    }
+    // Bound, the field keeps the colour of the skin's frame interior while disabled and shows
+    // the state by its text colour: a grey block inside the white frame looked like two fields.
+    void PaintBackground(TCanvas& canvas) override
+    {
+        if (!frame_.Bound()) {
+            Base::PaintBackground(canvas);
+            return;
+        }
+        canvas.Brush().Style = TBrushStyle::bsSolid;
+        canvas.Brush().Color = this->Color();
+        canvas.FillRect(this->ClientRect());
     }
     void EnabledChanged() override
     {

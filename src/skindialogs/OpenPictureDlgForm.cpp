@@ -26,6 +26,7 @@
 #include "wsys/WinApi.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavrik {
 
@@ -37,6 +38,7 @@ constexpr int kSpacer = 10;
 constexpr int kToolButtonWidth = 27;
 constexpr int kViewButtonWidth = 37;
 constexpr int kBarSize = 19;
+constexpr int kFieldLeft = 70;
 constexpr int kPreviewWidthAtCreation = 200;
 constexpr const char* kNewFolderName = "New Folder";
 
@@ -86,7 +88,7 @@ TbsOpenPictureDlgForm::TbsOpenPictureDlgForm(TComponent* owner, bool saveMode, s
     FileList->SetShellComboBox(LookInBox);
     LookInBox->SetShellListView(FileList);
 
-    OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState) { FormKeyDown(key); };
+    OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState shift) { FormKeyDown(key, shift); };
     SetActiveControl(FileNameEdit);
 }
 
@@ -180,13 +182,13 @@ void TbsOpenPictureDlgForm::BuildBottomPane()
     FileNameLabel->SetLeft(10);
     FileNameLabel->SetTop(10);
     FileNameEdit = Make<TbsSkinEdit>(BottomPanel, "edit");
-    FileNameEdit->SetBounds(70, 10, 280, 21);
+    FileNameEdit->SetBounds(kFieldLeft, 10, 280, 21);
     FileTypeLabel = Make<TbsSkinStdLabel>(BottomPanel, "stdlabel");
     FileTypeLabel->SetCaption("File type:");
     FileTypeLabel->SetLeft(10);
     FileTypeLabel->SetTop(45);
     FilterBox = Make<TbsSkinFilterComboBox>(BottomPanel, "combobox");
-    FilterBox->SetBounds(70, 45, 280, 21);
+    FilterBox->SetBounds(kFieldLeft, 45, 280, 21);
     FilterBox->OnChange = [this](TComponent*) { FileList->SetMask(FilterBox->Mask()); };
     OkButton = Make<TbsSkinButton>(BottomPanel, "button");
     OkButton->SetCaption(save_ ? "&Save" : "&Open");
@@ -200,6 +202,22 @@ void TbsOpenPictureDlgForm::BuildBottomPane()
     CancelButton->SetCanFocused(true);
     CancelButton->SetCancel(true);
     CancelButton->SetModalResult(mrCancel);
+    PlaceNameFields();
+}
+
+void TbsOpenPictureDlgForm::PlaceNameFields()
+{
+    // The labels stand centred beside their fields. The layout leaves a label 60 pixels;
+    // where the skin's font makes one wider, both fields start a gap after the wider label, in
+    // line, and keep their right edge.
+    constexpr int kLabelGap = 6;
+    const std::pair<TControl*, TControl*> rows[] = {{FileNameLabel, FileNameEdit}, {FileTypeLabel, FilterBox}};
+    int left = kFieldLeft;
+    for (auto [label, field] : rows) left = std::max(left, label->Left() + label->Width() + kLabelGap);
+    for (auto [label, field] : rows) {
+        field->SetBounds(left, field->Top(), field->Left() + field->Width() - left, field->Height());
+        label->SetTop(field->Top() + (field->Height() - label->Height()) / 2);
+    }
 }
 
 TbsSkinScrollBar* TbsOpenPictureDlgForm::DisabledBar(TWinControl* parent, bool vertical)
@@ -245,6 +263,8 @@ void TbsOpenPictureDlgForm::BuildPanes()
     FileList = Make<TbsSkinFileListView>(ListPanel, "");
     FileList->SetAlign(TAlign::alClient);
     FileList->SetHideSelection(false);
+    // A picture saved by another program while the dialog is open shows up in it.
+    FileList->SetAutoRefresh(true);
     FileList->SetVScrollBar(listV);
     FileList->SetHScrollBar(listH);
     FileList->OnSelectItem = [this](TComponent*, TListItem*, bool) { SelectionChanged(); };
@@ -274,9 +294,10 @@ void TbsOpenPictureDlgForm::SetStretchDown(bool down)
 int TbsOpenPictureDlgForm::PreviewWidth() const { return PreviewPanel->Width(); }
 void TbsOpenPictureDlgForm::SetPreviewWidth(int width) { PreviewPanel->SetWidth(width); }
 
-void TbsOpenPictureDlgForm::FormKeyDown(uint16_t& key)
+void TbsOpenPictureDlgForm::FormKeyDown(uint16_t& key, TShiftState shift)
 {
-    if (FileList->IsEditing()) return; // Enter and Esc belong to the name being edited
+    // Enter and Esc belong to the name being edited; Alt+Enter to the list's properties box.
+    if (FileList->IsEditing() || (shift & ssAlt)) return;
     TWinControl* active = ActiveControl();
     if (key == VK_ESCAPE) {
         if (FilterBox->DroppedDown() || LookInBox->DroppedDown()) return;

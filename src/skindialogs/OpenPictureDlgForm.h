@@ -103,12 +103,13 @@ private:
     T* Make(TWinControl* parent, const std::string& skinName);
     void BuildToolBar();
     void BuildBottomPane();
+    void PlaceNameFields();
     void BuildPanes();
     void PlaceToolButtons();
     TbsSkinSpeedButton* ToolButton(const char* glyph, const char* hint, int width, const std::string& skinName);
     TbsSkinScrollBar* DisabledBar(TWinControl* parent, bool vertical);
 
-    void FormKeyDown(uint16_t& key);
+    void FormKeyDown(uint16_t& key, TShiftState shift);
     void NameEntered();
     void SelectionChanged();
     void FolderChanged();

@@ -69,6 +69,8 @@ TbsSelDirDlgForm::TbsSelDirDlgForm(TComponent* owner) : TForm(owner)
     DirTree = Place<TbsSkinDirTreeView>(MainPanel, "DirTree");
     DirTree->SetAlign(TAlign::alClient);
     DirTree->SetHideSelection(false);
+    // A folder made by another program while the dialog is open shows up in it.
+    DirTree->SetAutoRefresh(true);
     DirTree->SetVScrollBar(VScrollBar);
     DirTree->SetHScrollBar(HScrollBar);
 

@@ -1,5 +1,6 @@
 #include "skindialogs/ShellAccess.h"
 
+#include "shell/FolderWatcher.h"
 #include "shell/ShellError.h"
 #include "shell/ShellPath.h"
 
@@ -144,6 +145,33 @@ TItemIdList TShellAccess::BrowseTarget(const TItemIdList& folder, const TShellIt
         std::string holder = RealPath(shell.PathOf(folder));
         if (target.empty() || holder.empty() || !IsPathUnder(holder, target)) return child;
         return shell.ParsePath(target);
+    });
+}
+
+int TShellAccess::Watch(const std::shared_ptr<TFolderWatcher>& watcher, const TItemIdList& folder) const
+{
+    try {
+        // The watcher rides along: a request left hanging may still add its watch later.
+        return Ask<int>(folder, [watcher, folder](const TShellNamespace& shell) {
+            std::string path = shell.PathOf(folder);
+            return path.empty() ? -1 : watcher->Watch(path);
+        });
+    } catch (const EShellError&) {
+        return -1;
+    }
+}
+
+TItemProperties TShellAccess::Properties(const TItemIdList& item, const std::string& displayName) const
+{
+    return Ask<TItemProperties>(item, [item, displayName](const TShellNamespace& shell) {
+        std::string path = shell.PathOf(item);
+        if (!path.empty()) return ReadItemProperties(path, displayName, kPropertiesCountLimit);
+        // The desktop and the computer: folders outside the file system.
+        TItemProperties properties;
+        properties.name = displayName;
+        properties.kind = "Folder";
+        properties.itemCount = int(shell.Enumerate(item, otFolders | otNonFolders).size());
+        return properties;
     });
 }
 

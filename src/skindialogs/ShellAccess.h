@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ItemProperties.h"
 #include "shell/ShellNamespace.h"
 
 #include <chrono>
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace tavrik {
+
+class TFolderWatcher;
 
 // Asks the namespace on a worker thread and waits at most a time limit for the answer, so that
 // a volume that does not answer (a dead network share, a stuck removable drive) never freezes
@@ -46,6 +49,14 @@ public:
     // whose target is the folder holding the link or one of its ancestors. Following such a
     // link would only grow the path around a loop, so it leads to the target's own place.
     TItemIdList BrowseTarget(const TItemIdList& folder, const TShellItem& item) const;
+    // Has the watcher watch a file-system folder's entries: the watch's number, or -1 for a
+    // folder outside the file system, one that cannot be watched, or one that does not answer
+    // (no EShellError: a list that hears no news still works).
+    int Watch(const std::shared_ptr<TFolderWatcher>& watcher, const TItemIdList& folder) const;
+    // What a properties box shows of the item; a folder's entries are counted up to
+    // kPropertiesCountLimit. Throws EShellError.
+    static constexpr int kPropertiesCountLimit = 10000;
+    TItemProperties Properties(const TItemIdList& item, const std::string& displayName) const;
 
     // Runs work(Shell()) on a worker thread for a request about `where` and returns its result
     // or rethrows its exception. The primitive the requests above are made of.

@@ -51,7 +51,8 @@ std::vector<bool> GuessSubfolders(const TbsShellFolder& parent, const std::vecto
 } // namespace
 
 TbsSkinDirTreeView::TbsSkinDirTreeView(TComponent* owner)
-    : TbsSkinCustomTreeView(owner), icons_(MakeShellImageList(false))
+    : TbsSkinCustomTreeView(owner), icons_(MakeShellImageList(false)),
+      watch_(*this, [this](const TFolderWatcher::TChanges& news) { HearNews(news); })
 {
     SetImages(icons_.get());
 }
@@ -164,6 +165,7 @@ bool TbsSkinDirTreeView::ReadChildren(TTreeNode* node)
         linkInfo.read = true; // its folders are those of a node above it
     }
     Items().EndUpdate();
+    if (listing.error.empty()) WatchNode(node);
     if (!listing.error.empty() && OnReadError) OnReadError(this, listing.error);
     return listing.error.empty();
 }
@@ -226,6 +228,9 @@ void TbsSkinDirTreeView::RefreshNode(TTreeNode* node)
         if (n->Expanded()) open.push_back(NodeFolder(n)->AbsoluteID());
     TTreeNode* selected = Selected();
     TbsShellFolder::TPtr selectedFolder = selected && (selected == node || selected->HasAsParent(node)) ? Folder() : nullptr;
+    // A selected folder that went leaves the selection on its nearest remaining ancestor.
+    while (selectedFolder && selectedFolder->Level() > NodeFolder(node)->Level() && !StillThere(*selectedFolder))
+        selectedFolder = selectedFolder->SharedParent();
     const bool wasExpanded = node->Expanded();
 
     auto alive = Guard();
@@ -242,9 +247,18 @@ void TbsSkinDirTreeView::RefreshNode(TTreeNode* node)
     if (!alive) return;
     browsing_ = false;
     if (!selectedFolder) return;
-    // A selected folder that went leaves the selection on its nearest remaining ancestor.
     if (reselected) SetSelected(reselected);
     else SetSelected(node);
+}
+
+bool TbsSkinDirTreeView::StillThere(const TbsShellFolder& folder) const
+{
+    try {
+        folder.ShellFolder().Describe(folder.AbsoluteID());
+        return true;
+    } catch (const EShellError&) {
+        return false;
+    }
 }
 
 void TbsSkinDirTreeView::Change(TTreeNode* node)
@@ -283,8 +297,73 @@ bool TbsSkinDirTreeView::CanExpand(TTreeNode* node)
 
 void TbsSkinDirTreeView::Delete(TTreeNode* node)
 {
+    UnwatchNode(node);
     nodes_.erase(node);
     TbsSkinCustomTreeView::Delete(node);
+}
+
+void TbsSkinDirTreeView::SetAutoRefresh(bool on)
+{
+    if (on == autoRefresh_) return;
+    autoRefresh_ = on;
+    if (!on) {
+        watch_.Stop();
+        watched_.clear();
+        for (auto& [node, info] : nodes_) info.watch = -1;
+        return;
+    }
+    for (TTreeNode* node = Items().GetFirstNode(); node; node = node->GetNext()) {
+        auto found = nodes_.find(node);
+        if (found != nodes_.end() && found->second.read && found->second.error.empty()) WatchNode(node);
+    }
+}
+
+void TbsSkinDirTreeView::WatchNode(TTreeNode* node)
+{
+    TNodeInfo& info = nodes_.at(node);
+    // A link up the tree shows the folders of a node above it, which hears for it.
+    if (!autoRefresh_ || info.loopLink || info.watch >= 0) return;
+    info.watch = watch_.Watch(info.folder->ShellFolder(), *info.folder);
+    if (info.watch >= 0) watched_[info.watch] = node;
+}
+
+void TbsSkinDirTreeView::UnwatchNode(const TTreeNode* node)
+{
+    auto found = nodes_.find(node);
+    if (found == nodes_.end() || found->second.watch < 0) return;
+    const int watch = found->second.watch;
+    found->second.watch = -1;
+    // Two nodes may show one folder (a link to it): the watch goes with the last of them.
+    if (watched_.count(watch) && watched_.at(watch) == node) {
+        watched_.erase(watch);
+        watch_.Unwatch(watch);
+    }
+}
+
+void TbsSkinDirTreeView::HearNews(const TFolderWatcher::TChanges& news)
+{
+    // A folder that went is read again from its parent, which loses its node. Each refresh
+    // may delete nodes named later, so every watch is looked up again.
+    std::vector<int> folders = news.changed;
+    auto readAgain = [&folders](int watch) {
+        if (std::find(folders.begin(), folders.end(), watch) == folders.end()) folders.push_back(watch);
+    };
+    for (int watch : news.gone) {
+        auto found = watched_.find(watch);
+        if (found == watched_.end()) continue;
+        const TTreeNode* parent = found->second->Parent();
+        UnwatchNode(found->second);
+        if (parent && nodes_.count(parent) && nodes_.at(parent).watch >= 0) readAgain(nodes_.at(parent).watch);
+    }
+    if (news.overflowed)
+        for (const auto& [watch, node] : watched_) readAgain(watch);
+    auto alive = Guard();
+    for (int watch : folders) {
+        auto found = watched_.find(watch);
+        if (found == watched_.end()) continue;
+        RefreshNode(found->second);
+        if (!alive) return;
+    }
 }
 
 void TbsSkinDirTreeView::KeyDown(uint16_t& key, TShiftState shift)

@@ -4,6 +4,7 @@
 #include "skindialogs/ShellBrowser.h"
 #include "skindialogs/ShellBrowserLink.h"
 #include "skindialogs/ShellFolder.h"
+#include "skindialogs/ShellWatch.h"
 
 #include <chrono>
 #include <functional>
@@ -35,6 +36,9 @@ class TShellAccess;
 //
 // Selecting a node sends the linked file list and "Look in" box to its folder. Besides the
 // tree's own keys: Backspace selects the parent, F5 reads the selected node's folders again.
+//
+// With AutoRefresh every node whose folders were read hears of folders made, renamed or
+// deleted in it and reads them again (as F5 does), keeping what was open and selected.
 class TbsSkinDirTreeView : public TbsSkinCustomTreeView, public TbsShellBrowser {
 public:
     static constexpr std::chrono::milliseconds kDefaultMarkerBudget{150};
@@ -54,6 +58,10 @@ public:
     // Folders always; hidden ones too with otHidden.
     TShellObjectTypes ObjectTypes() const { return objectTypes_; }
     void SetObjectTypes(TShellObjectTypes types);
+    bool AutoRefresh() const { return autoRefresh_; }
+    void SetAutoRefresh(bool on);
+    // A change in a read folder was heard; the nodes are read again when the settle time is up.
+    bool RefreshPending() const { return watch_.NewsPending(); }
     std::chrono::milliseconds MarkerBudget() const { return markerBudget_; }
     void SetMarkerBudget(std::chrono::milliseconds budget) { markerBudget_ = budget; }
 
@@ -107,6 +115,7 @@ private:
         bool loopLink = false;
         bool read = false;
         std::string error;
+        int watch = -1;
     };
 
     void ShowRoot();
@@ -117,6 +126,10 @@ private:
     // The node of the folder, opening and adding nodes down to it; null outside the root.
     TTreeNode* RevealFolder(const TbsShellFolder::TPtr& folder);
     void SendLinks(TTreeNode* node);
+    bool StillThere(const TbsShellFolder& folder) const;
+    void WatchNode(TTreeNode* node);
+    void UnwatchNode(const TTreeNode* node);
+    void HearNews(const TFolderWatcher::TChanges& news);
 
     std::shared_ptr<const TShellAccess> access_;
     std::string root_ = "rfDesktop";
@@ -128,6 +141,9 @@ private:
     TbsShellBrowserLink listView_;
     TbsShellBrowserLink comboBox_;
     bool browsing_ = false; // selecting from code: the links are not sent on
+    bool autoRefresh_ = false;
+    TShellWatch watch_;
+    std::unordered_map<int, TTreeNode*> watched_; // watch -> the node that asked for it
 };
 
 } // namespace tavrik

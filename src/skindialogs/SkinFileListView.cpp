@@ -53,7 +53,8 @@ private:
 } // namespace
 
 TbsSkinFileListView::TbsSkinFileListView(TComponent* owner)
-    : TbsSkinCustomListView(owner), smallIcons_(MakeShellImageList(false)), largeIcons_(MakeShellImageList(true))
+    : TbsSkinCustomListView(owner), smallIcons_(MakeShellImageList(false)), largeIcons_(MakeShellImageList(true)),
+      watch_(*this, [this](const TFolderWatcher::TChanges& news) { HearNews(news); })
 {
     SetOwnerData(true);
     SetSmallImages(smallIcons_.get());
@@ -124,6 +125,7 @@ void TbsSkinFileListView::ShowFolder(TbsShellFolder::TPtr folder, bool sendLinks
     FinishEditing(false);
     folder_ = folder;
     Fill();
+    WatchFolder();
     auto alive = Guard();
     if (sendLinks && comboBox_) comboBox_->BrowseTo(folder);
     if (alive && sendLinks && treeView_) treeView_->BrowseTo(folder);
@@ -214,7 +216,7 @@ void TbsSkinFileListView::RenameRow(int index, const std::string& newName)
         id, [id, newName](const TShellNamespace& shell) { return shell.Rename(id, newName); });
     rows_[size_t(index)] = std::make_shared<const TbsShellFolder>(
         row->SharedParent(), access_->Describe(renamed));
-    Items().SetCount(RowCount()); // forgets the rows made so far
+    Items().TrimVirtualCache(0); // the row made before shows the old name
     Invalidate();
 }
 
@@ -285,6 +287,25 @@ void TbsSkinFileListView::OpenRow(int index)
     }
 }
 
+void TbsSkinFileListView::ShowProperties(int index)
+{
+    if (index < 0 || index >= RowCount()) return;
+    const TbsShellFolder::TPtr row = rows_[size_t(index)];
+    try {
+        const std::string text = FormatItemProperties(access_->Properties(row->AbsoluteID(), row->DisplayName()));
+        MessageDlg(text, TMsgDlgType::mtInformation, MsgDlgButtons({TMsgDlgBtn::mbOK}));
+    } catch (const EShellError& error) {
+        MessageDlg(error.what(), TMsgDlgType::mtError, MsgDlgButtons({TMsgDlgBtn::mbOK}));
+    }
+}
+
+void TbsSkinFileListView::WndProc(TMessage& message)
+{
+    TbsSkinCustomListView::WndProc(message);
+    // Alt+Enter is the list's own key (properties), not the form's default button's.
+    if (message.Msg == WM_GETDLGCODE && GetKeyState(VK_MENU) < 0) message.Result |= DLGC_WANTALLKEYS;
+}
+
 void TbsSkinFileListView::DblClick()
 {
     const int index = FocusedIndex();
@@ -304,7 +325,10 @@ void TbsSkinFileListView::KeyDown(uint16_t& key, TShiftState shift)
     const int focused = FocusedIndex();
     switch (key) {
     case VK_RETURN:
-        if (focused >= 0 && focused < RowCount() && rows_[size_t(focused)]->IsFolder()) {
+        if (shift & ssAlt) {
+            key = 0;
+            ShowProperties(focused);
+        } else if (focused >= 0 && focused < RowCount() && rows_[size_t(focused)]->IsFolder()) {
             key = 0;
             OpenRow(focused);
         }

@@ -3,6 +3,7 @@
 #include "skincontrols/SkinListView.h"
 #include "skindialogs/ShellBrowserLink.h"
 #include "skindialogs/ShellListing.h"
+#include "skindialogs/ShellWatch.h"
 
 #include <functional>
 #include <memory>
@@ -25,11 +26,16 @@ class TbsSkinEdit;
 //   Backspace                     | the parent folder (the desktop stays where it is)
 //   F5                            | lists again and selects the row selected before, if still there
 //   F2                            | edits the focused row's name; Enter renames, Esc cancels
+//   Alt+Enter                     | the focused row's properties in a message box
 //   letters                       | the next row from the focused one whose name starts with
 //                                 | the typed text, ignoring case, wrapping around
 //
 // A folder that cannot be read, or that does not answer within the shell access's limit,
 // shows as empty with the reason written across the list (ListingError).
+//
+// With AutoRefresh the list hears of changes in its folder and lists it again shortly after,
+// keeping the selected and focused rows, the scroll position, a name being edited and the
+// typed search; when the folder itself goes, the list goes to its nearest parent that is left.
 class TbsSkinFileListView : public TbsSkinCustomListView, public TbsShellBrowser {
 public:
     explicit TbsSkinFileListView(TComponent* owner);
@@ -50,6 +56,10 @@ public:
     void SetMask(const std::string& mask);
     bool Sorted() const { return request_.sorted; }
     void SetSorted(bool on);
+    bool AutoRefresh() const { return autoRefresh_; }
+    void SetAutoRefresh(bool on);
+    // A change in the folder was heard and the list lists again when the settle time is up.
+    bool RefreshPending() const { return watch_.NewsPending(); }
     bool AutoNavigate() const { return autoNavigate_; }
     void SetAutoNavigate(bool on) { autoNavigate_ = on; }
     // May reject any item; read at the next listing.
@@ -85,6 +95,9 @@ public:
     // Opens the name editor over the row; false when the row cannot be renamed.
     bool EditCaption(int index);
     bool IsEditing() const;
+    // Name, kind, size, place, time of the last change, permissions and owner, or a
+    // folder's number of entries, in an information box.
+    void ShowProperties(int index);
 
     // Shows the folder without sending the links on (they sent us here).
     void BrowseTo(const TbsShellFolder::TPtr& folder) override;
@@ -95,6 +108,7 @@ public:
     void SetShellTreeView(TbsShellBrowser* tree);
 
     void Notification(TComponent* component, TOperation operation) override;
+    void WndProc(TMessage& message) override;
 
 protected:
     void DblClick() override;
@@ -110,6 +124,11 @@ private:
     void RebuildColumns();
     void OpenRow(int index);
     void FinishEditing(bool rename);
+    // Watching (SkinFileListViewRefresh.cpp).
+    void WatchFolder();
+    void HearNews(const TFolderWatcher::TChanges& news);
+    void ListAgain();
+    void GoToNearestFolderLeft();
 
     std::unique_ptr<TImageList> smallIcons_;
     std::unique_ptr<TImageList> largeIcons_;
@@ -117,6 +136,9 @@ private:
     std::string root_ = "rfDesktop";
     TShellListingRequest request_;
     bool autoNavigate_ = true;
+    bool autoRefresh_ = false;
+    TShellWatch watch_;
+    int folderWatch_ = -1;
     TbsShellFolder::TPtr folder_;
     std::vector<TbsShellFolder::TPtr> rows_;
     std::string listingError_;

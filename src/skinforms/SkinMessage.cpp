@@ -95,6 +95,10 @@ int TbsSkinMessage::ShowMessageBox(const std::string& msg, TMsgDlgType kind, TMs
     frame->SetAlphaBlendAnimation(alphaBlendAnimation_);
     frame->SetAlphaBlendValue(alphaBlendValue_);
     form->SetHelpContext(helpCtx);
+    // Made owned by the window it interrupts: a window manager keeps it above that window only
+    // when it is told so as the window is made, and would otherwise raise the main window over
+    // the box at a click on it.
+    form->SetParentWindow(GetActiveWindow());
     // The client size below counts the frame's borders, which the window knows once it exists.
     form->HandleNeeded();
 

@@ -19,10 +19,22 @@ bool IsButtonDown(UINT msg)
            msg == WM_MBUTTONDOWN || msg == WM_MBUTTONDBLCLK;
 }
 
+bool IsNonClientButtonDown(UINT msg) { return IsButtonDown(msg + (WM_LBUTTONDOWN - WM_NCLBUTTONDOWN)); }
+
+// Whether the pointer is over the client area of one of this program's windows, where the
+// controls under it take the hints on; over a window's frame no control is.
+bool OverOurClientArea(TPoint screen)
+{
+    HWND w = WindowFromPoint(screen);
+    return w && TWinControl::FromHandle(w) && GetClientRect(w).Contains(ScreenToClient(w, screen));
+}
+
 } // namespace
 
 void TWinControl::WndProc(TMessage& m)
 {
+    if (IsNonClientButtonDown(m.Msg))
+        if (TApplication* app = Application()) app->CancelHint();
     switch (m.Msg) {
     case WM_PAINT: WMPaint(m); return;
     case WM_ERASEBKGND: WMEraseBkgnd(m); return;
@@ -117,9 +129,10 @@ void TWinControl::WMMouseLeave(TMessage& m)
     if (current == this || (current && current->Parent() == this && !dynamic_cast<TWinControl*>(current))) {
         auto alive = Guard();
         SetMouseControl(nullptr);
-        // Off to another control of ours, the hints go on from there; off the program, they end.
+        // Off to another control of ours, the hints go on from there; off the program or onto a
+        // window's frame, they end.
         TApplication* app = Application();
-        if (app && !FromHandle(WindowFromPoint(GetCursorPos()))) app->HintMouseMessage(nullptr, {});
+        if (app && !OverOurClientArea(GetCursorPos())) app->HintMouseMessage(nullptr, {});
         if (!alive) return;
     }
     DefaultHandler(m);

@@ -82,6 +82,17 @@ constexpr UINT kClientToNonClient = WM_LBUTTONDOWN - WM_NCLBUTTONDOWN;
 
 bool IsClientMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK; }
 
+// The desktop raised and focused a window that a modal one has disabled (a window manager does
+// so at a click on it): the modal window comes forward again and keeps the activation, as it
+// would at a click without a window manager.
+void BringModalForward(TWindowSystem& ws, const TWindow* disabled)
+{
+    TWindow* modal = disabled->lastActivePopup;
+    if (!modal || !ws.CanActivate(modal)) return;
+    if (ws.Active() == modal && modal->native) ws.Backend().ActivateNativeWindow(modal->native);
+    else ws.Activate(modal, WA_ACTIVE, false);
+}
+
 } // namespace
 
 WPARAM TInputRouter::MouseKeyFlags() const
@@ -493,6 +504,7 @@ void TInputRouter::WindowEvent(const TBackendEvent& ev, TMessageQueue& queue)
     switch (ev.kind) {
     case TBackendEventKind::Activated:
         if (ws_.CanActivate(w)) ws_.Activate(w, WA_ACTIVE, true);
+        else BringModalForward(ws_, w);
         break;
     case TBackendEventKind::Deactivated:
         if (ws_.Active() == w) ws_.Activate(nullptr, WA_INACTIVE, true);

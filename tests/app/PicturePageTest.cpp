@@ -3,10 +3,14 @@
 #include "core/FileIO.h"
 #include "gfx/SystemColors.h"
 #include "imaging/PixelRoutines.h"
+#include "skindialogs/OpenPictureDlgForm.h"
+#include "skindialogs/SkinFilterComboBox.h"
 #include "skinforms/RevideruDadoZiri.h"
 #include "skinforms/SkinStdButtonObject.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace tavrik::testing {
 namespace {
@@ -25,6 +29,28 @@ TEST_F(PicturePageTest, TheFirstOpenCancelledSaysSoAndChangesNothing)
     EXPECT_FALSE(c->bsSkinButton3->Enabled());
     EXPECT_EQ(c->bsSkinStatusPanel1->Caption(), "未加载图片");
     EXPECT_FALSE(c->DoubleBuffered());
+}
+
+// In the program's skin the labels of the open dialog's fields are wider than the room the
+// dialog's layout leaves them: the fields start in line, clear of their labels, keep their
+// right edge, and each label stands centred beside its field.
+TEST_F(PicturePageTest, TheOpenDialogsFieldsStandClearOfTheirLabels)
+{
+    constexpr int kFieldRight = 350;
+    screen->WhenIdle([&] {
+        auto* form = dynamic_cast<TbsOpenPictureDlgForm*>(Screen()->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        for (auto [label, field] : {std::pair<TControl*, TControl*>{form->FileNameLabel, form->FileNameEdit},
+                                    std::pair<TControl*, TControl*>{form->FileTypeLabel, form->FilterBox}}) {
+            SCOPED_TRACE(label->Caption());
+            EXPECT_GE(field->Left(), label->Left() + label->Width() + 4);
+            EXPECT_EQ(field->Left(), form->FileNameEdit->Left());
+            EXPECT_EQ(field->Left() + field->Width(), kFieldRight);
+            EXPECT_LE(std::abs(2 * label->Top() + label->Height() - 2 * field->Top() - field->Height()), 1);
+        }
+        screen->PressKey(VK_ESCAPE);
+    });
+    ClickOn(c->bsSkinButton1);
 }
 
 TEST_F(PicturePageTest, OpeningABitmapFillsTheStatusAndSizeFields)
@@ -100,6 +126,19 @@ TEST_F(PicturePageTest, PicturesLargerThanTheBoxStartAtItsEdge)
     EXPECT_EQ(c->Image1->Top(), 0) << "as high as the box: not less, so at 0";
     // Higher than the box's client area inside its frame: the vertical bar shows beside it.
     EXPECT_EQ(c->Image1->Left(), c->bsSkinScrollBox1->Width() / 2 - 10);
+}
+
+TEST_F(PicturePageTest, ASmallPictureStaysInTheMiddleWhenTheWindowIsSized)
+{
+    Open(WriteBmp("small.bmp", PatternPicture(20, 10)));
+    const int width = c->Width(), height = c->Height();
+    for (int grow : {150, 0, 40}) {
+        SCOPED_TRACE(grow);
+        c->SetBounds(c->Left(), c->Top(), width + grow, height + grow);
+        ProcessMessages();
+        EXPECT_EQ(c->Image1->Left(), c->bsSkinScrollBox1->Width() / 2 - 10);
+        EXPECT_EQ(c->Image1->Top(), c->bsSkinScrollBox1->Height() / 2 - 5);
+    }
 }
 
 TEST_F(PicturePageTest, ScrollBarsShowWhileThePictureDoesNotFitAndMoveIt)
@@ -354,6 +393,8 @@ TEST_F(PicturePageTest, SaturationOkAppliesOnlyWhatThePreviewShowed)
         EXPECT_FALSE(d->GroupBoxRGBChange->Visible());
         EXPECT_EQ(d->Caption(), "饱和度调整");
         EXPECT_EQ(d->bsSkinLabel1->Caption(), "255");
+        EXPECT_EQ(screen->Native(d->Handle())->params.owner, screen->NativeWindowOf(c->Handle()))
+            << "made owned by the main window, which a window manager then keeps below it";
         ClickOn(d->bsSkinButton1);
     });
     ClickOn(c->bsSkinButton8);
@@ -465,6 +506,20 @@ TEST_F(PicturePageTest, TheSettingsSplitterResizesThePanelAboveItDownToItsMinimu
     MoveTo({grip.x, grip.y - 1000});
     screen->MouseUp();
     EXPECT_EQ(c->bsSkinExPanel1->Height(), 10);
+}
+
+TEST_F(PicturePageTest, LabelsAfterAFieldOrSliderStartClearOfIt)
+{
+    const struct {
+        const TControl* label;
+        const TControl* before;
+    } pairs[] = {{c->Label7, c->bsSkinNumericEdit1}, {c->Label8, c->bsSkinNumericEdit2},
+                 {c->Label4, c->bsSkinTrackBar1}, {c->Label6, c->bsSkinTrackBar2}};
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.label->Name());
+        EXPECT_EQ(p.label->Parent(), p.before->Parent());
+        EXPECT_GE(p.label->Left(), p.before->Left() + p.before->Width() + 2) << "a visible gap, not a shared edge";
+    }
 }
 
 TEST_F(PicturePageTest, TheSettingsPanelFrameShowsAroundTheCheckBoxThatOverlapsIt)

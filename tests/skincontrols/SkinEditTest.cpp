@@ -116,9 +116,12 @@ TEST_F(SkinEditTest, TextEntryKeepsWorkingInTheFrame)
     screen->PressKey('V');
     screen->KeyUp(VK_CONTROL);
     EXPECT_EQ(edit->Text(), std::string(10, 'x')) << "a long paste is cut to MaxLength";
+    const TPoint blank = edit->ClientToScreen({edit->ClientWidth() - 2, edit->ClientHeight() / 2});
+    const TColor field = Pixel(blank);
     edit->SetEnabled(false);
     ProcessMessages();
     EXPECT_EQ(edit->Font().Color(), TColor(8421504)) << "the skin's disabled colour";
+    EXPECT_EQ(Pixel(blank), field) << "only the text greys, not the field inside the skin's frame";
 }
 
 TEST_F(SkinEditTest, NumericEditClampsTypedNumbersAndRefusesLetters)

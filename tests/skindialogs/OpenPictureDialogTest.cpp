@@ -209,6 +209,12 @@ TEST_F(OpenPictureDialogTest, OpenTakesOnlyExistingFilesAndSeveralInListOrder)
         ClickRow(form, "a.bmp");
         screen->KeyUp(VK_CONTROL);
         EXPECT_EQ(form->FileNameEdit->Text(), "\"a.bmp\" \"b.jpg\"");
+        // Alt+Enter shows the focused file's properties; the dialog stays open.
+        screen->KeyDown(VK_MENU);
+        Press(VK_RETURN);
+        screen->KeyUp(VK_MENU);
+        ASSERT_EQ(messages.size(), 3u);
+        EXPECT_EQ(messages[2].text.substr(0, 26), "Name: a.bmp\nKind: BMP file");
         ClickAt(form->OkButton);
     });
     ASSERT_TRUE(dialog->Execute());
@@ -227,6 +233,26 @@ TEST_F(OpenPictureDialogTest, OpenTakesOnlyExistingFilesAndSeveralInListOrder)
     EXPECT_FALSE(dialog->Execute());
     EXPECT_EQ(dialog->FileName(), Path("a.bmp"));
     EXPECT_EQ(dialog->FilterIndex(), 2);
+}
+
+TEST_F(OpenPictureDialogTest, APictureSavedByAnotherProgramMeanwhileShowsUp)
+{
+    auto dialog = Dialog<TbsSkinOpenPictureDialog>();
+    TbsOpenPictureDlgForm* form = nullptr;
+    screen->WhenIdle([&] {
+        form = Shown();
+        WriteBmpFile(Gradient(8, 8), Path("new.bmp"));
+        {
+            TWorkerWait waiting; // no other step is queued: this loop waits for the news
+            RunMessageLoopUntil([&] { return form->FileList->RefreshPending(); });
+        }
+        screen->Advance(TShellWatch::kSettleMs);
+        screen->WhenIdle([&] {
+            EXPECT_GE(form->FileList->IndexOfName("new.bmp"), 0);
+            Press(VK_ESCAPE);
+        });
+    });
+    EXPECT_FALSE(dialog->Execute());
 }
 
 TEST_F(OpenPictureDialogTest, SaveTakesATypedNameInAnExistingFolder)

@@ -1,4 +1,5 @@
 #include "core/Utf8.h"
+#include "shell/FolderWatcher.h"
 #include "shell/ShellError.h"
 #include "skindialogs/ShellAccess.h"
 #include "skindialogs/ShellFolder.h"
@@ -221,6 +222,11 @@ TEST_F(ShellFolderTest, ARequestThatDoesNotAnswerFailsInTimeAndBlocksOnlyItsAnch
     EXPECT_EQ(ErrorOf([&] { access.Ask<int>(volume, quick); }), "The folder \"" + tree_.Path("media/usb stick") +
                                                                    "\" does not answer");
     EXPECT_FALSE(asked);
+    // Nor is it watched; a folder outside the file system never is.
+    auto watcher = std::make_shared<TFolderWatcher>([] {});
+    EXPECT_EQ(access.Watch(watcher, volume), -1);
+    EXPECT_EQ(access.Watch(watcher, TShellNamespace::Computer()), -1);
+    EXPECT_GE(access.Watch(watcher, TShellNamespace::Home()), 0);
     EXPECT_EQ(access.Ask<int>(TShellNamespace::Home(), quick), 2);
     EXPECT_EQ(access.Enumerate(TShellNamespace::Computer(), otFolders).size(), 2u);
 

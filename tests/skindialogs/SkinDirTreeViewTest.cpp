@@ -256,4 +256,51 @@ TEST_F(SkinDirTreeViewTest, ADriveThatDoesNotAnswerOpensEmptyInsteadOfFreezing)
     EXPECT_EQ(view->NodeError(Row("usb stick")), "");
 }
 
+TEST_F(SkinDirTreeViewTest, AutoRefreshShowsFoldersMadeRenamedAndDeletedKeepingWhatIsOpen)
+{
+    view->SetAutoRefresh(true);
+    view->SelectPath(tree.Path("home/pics/2024"));
+    auto children = [&](const std::string& name) {
+        Lines names;
+        TTreeNode* node = Row(name);
+        for (int i = 0; node && i < node->Count(); ++i) names.push_back(node->Item(i)->Text());
+        return names;
+    };
+    auto hearChanges = [&] {
+        {
+            TWorkerWait waiting;
+            RunMessageLoopUntil([&] { return view->RefreshPending(); });
+        }
+        screen->Advance(TShellWatch::kSettleMs);
+    };
+    ASSERT_EQ(children("pics"), (Lines{"2023", "2024", "up"}));
+    struct TStep {
+        const char* what;
+        std::function<void()> change;
+        Lines pics;
+        std::string selected;
+    } steps[] = {
+        {"made", [&] { tree.MakeFolder("home/pics/2025/jan"); }, {"2023", "2024", "2025", "up"}, "home/pics/2024"},
+        {"renamed", [&] { fs::rename(tree.Path("home/pics/2023"), tree.Path("home/pics/2022")); },
+         {"2022", "2024", "2025", "up"}, "home/pics/2024"},
+        {"a file made", [&] { tree.WriteText("home/pics/photo.jpg", "x"); }, {"2022", "2024", "2025", "up"}, "home/pics/2024"},
+        {"the selected one deleted", [&] { fs::remove_all(tree.Path("home/pics/2024")); }, {"2022", "2025", "up"}, "home/pics"},
+        {"made in an opened folder", [&] {
+             Row("2025")->Expand(false);
+             tree.MakeFolder("home/pics/2025/march");
+         }, {"2022", "2025", "up"}, "home/pics"},
+    };
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        hearChanges();
+        EXPECT_EQ(children("pics"), step.pics);
+        EXPECT_EQ(view->Path(), tree.Path(step.selected));
+        EXPECT_TRUE(Row("Home")->Expanded());
+        EXPECT_TRUE(Row("pics")->Expanded());
+    }
+    EXPECT_EQ(children("2025"), (Lines{"jan", "march"}));
+    EXPECT_TRUE(Row("2025")->Expanded()) << "still open after pics was read again";
+}
+
 } // namespace

@@ -48,6 +48,17 @@ protected:
         TRect r = list->ItemRect(index, TDisplayCode::drLabel);
         return list->ClientToScreen({r.Left + 4, (r.Top + r.Bottom) / 2});
     }
+    // Waits in real time for the list to hear of a change (its watcher's thread queues the
+    // news), then lets the settle time pass on the virtual clock.
+    void HearChanges()
+    {
+        {
+            TWorkerWait waiting;
+            RunMessageLoopUntil([this] { return list->RefreshPending(); });
+        }
+        screen->Advance(TShellWatch::kSettleMs);
+        EXPECT_FALSE(list->RefreshPending());
+    }
     void ShowPics()
     {
         list->SetPath(tree.Path("home/pics"));
@@ -214,6 +225,7 @@ TEST_F(SkinFileListViewTest, F2RenamesButNeverOverwrites)
         EXPECT_EQ(fs::exists(tree.Path("home/pics/" + std::string(c.from))), !c.renamed);
         if (c.renamed) {
             EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(list->Items()[row]->Caption(), c.to) << "the row shows its new name";
         } else {
             EXPECT_EQ(messages, Names{"Rename to " + std::string(c.to) + " failed"});
             EXPECT_EQ(ReadFileBytes(tree.Path("home/pics/" + std::string(c.from))).size(), 1u);
@@ -267,6 +279,157 @@ TEST_F(SkinFileListViewTest, AFolderOfThousandsMakesOnlyTheRowsItShows)
     ProcessMessages();
     EXPECT_EQ(list->FocusedIndex(), 2999);
     EXPECT_LT(list->Items().VirtualItemsMade(), 200u);
+}
+
+TEST_F(SkinFileListViewTest, AutoRefreshListsChangesKeepingSelectionScrollAndTypedSearch)
+{
+    for (int i = 10; i < 50; ++i) tree.WriteText("home/pics/n" + std::to_string(i) + ".jpg", "x");
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->SetAutoRefresh(true);
+    ShowPics();
+    list->MakeItemVisible(30, false);
+    const int scrolled = list->ScrollInfo(true).Pos;
+    ASSERT_GT(scrolled, 0);
+    const std::string chosen = tree.Path("home/pics/n40.jpg");
+    list->SetItemSelected(list->IndexOfName("n40.jpg"), true);
+    list->SetFocusedIndex(list->IndexOfName("n40.jpg"));
+    int selectionEvents = 0;
+    list->OnChange = [&](TComponent*, TListItem*, TItemChange) { ++selectionEvents; };
+
+    struct TStep {
+        const char* what;
+        std::function<void()> change;
+        const char* appears;
+        const char* goes;
+    } steps[] = {
+        {"created above", [&] { tree.WriteText("home/pics/aa.jpg", "x"); }, "aa.jpg", nullptr},
+        {"deleted", [&] { fs::remove(tree.Path("home/pics/n11.jpg")); }, nullptr, "n11.jpg"},
+        {"renamed", [&] { fs::rename(tree.Path("home/pics/n12.jpg"), tree.Path("home/pics/m12.jpg")); }, "m12.jpg", "n12.jpg"},
+        {"a folder made", [&] { tree.MakeFolder("home/pics/new folder"); }, "new folder", nullptr},
+    };
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        HearChanges();
+        EXPECT_TRUE(!step.appears || list->IndexOfName(step.appears) >= 0);
+        EXPECT_TRUE(!step.goes || list->IndexOfName(step.goes) == -1);
+        EXPECT_EQ(list->SelectedPaths(), std::vector<std::string>{chosen});
+        EXPECT_EQ(list->FocusedIndex(), list->IndexOfName("n40.jpg"));
+        EXPECT_EQ(list->ScrollInfo(true).Pos, scrolled);
+        EXPECT_EQ(list->Items()[list->IndexOfName(step.appears ? step.appears : "n40.jpg")]->Caption(),
+                  step.appears ? step.appears : "n40.jpg") << "no row shows what was there before";
+    }
+    EXPECT_EQ(selectionEvents, 0);
+    // A rewritten file shows its new size, and a search typed meanwhile goes on: "n4" from
+    // n40.jpg finds n41.jpg, and "2" after the listing makes it "n42".
+    screen->TypeText("n4");
+    ASSERT_EQ(list->Row(list->FocusedIndex())->DisplayName(), "n41.jpg");
+    tree.WriteText("home/pics/n40.jpg", "12345");
+    HearChanges();
+    EXPECT_EQ(list->Items()[list->IndexOfName("n40.jpg")]->SubItems().at(0), "5");
+    screen->TypeText("2");
+    EXPECT_EQ(list->Row(list->FocusedIndex())->DisplayName(), "n42.jpg");
+}
+
+TEST_F(SkinFileListViewTest, AutoRefreshKeepsANameBeingEditedOnItsOwnRow)
+{
+    list->SetAutoRefresh(true);
+    ShowPics();
+    list->SetFocusedIndex(list->IndexOfName("c.bmp"));
+    screen->PressKey(VK_F2);
+    ASSERT_TRUE(list->IsEditing());
+    screen->TypeText("chosen");
+    tree.WriteText("home/pics/a0.jpg", "x"); // sorts above: every row below moves down
+    HearChanges();
+    ASSERT_TRUE(list->IsEditing());
+    screen->TypeText(".bmp");
+    screen->PressKey(VK_RETURN);
+    EXPECT_TRUE(fs::exists(tree.Path("home/pics/chosen.bmp")));
+    EXPECT_FALSE(fs::exists(tree.Path("home/pics/c.bmp")));
+    EXPECT_TRUE(fs::exists(tree.Path("home/pics/b.jpeg"))) << "not its neighbour";
+    EXPECT_GE(list->IndexOfName("chosen.bmp"), 0);
+    EXPECT_TRUE(messages.empty());
+    HearChanges(); // the list hears its own rename too
+
+    // The edited file deleted meanwhile: the editing ends without renaming anything.
+    list->SetFocusedIndex(list->IndexOfName("b.jpeg"));
+    screen->PressKey(VK_F2);
+    screen->TypeText("never");
+    fs::remove(tree.Path("home/pics/b.jpeg"));
+    HearChanges();
+    EXPECT_FALSE(list->IsEditing());
+    EXPECT_FALSE(fs::exists(tree.Path("home/pics/never")));
+}
+
+TEST_F(SkinFileListViewTest, AFolderThatGoesLeavesTheListInItsNearestParentLeft)
+{
+    struct TCase {
+        const char* what;
+        std::function<void()> removal;
+        const char* shown;
+    } cases[] = {
+        {"deleted", [&] { fs::remove_all(tree.Path("home/pics/sub")); }, "home/pics"},
+        {"deleted with its parent", [&] { fs::remove_all(tree.Path("home/pics")); }, "home"},
+        {"renamed", [&] { fs::rename(tree.Path("home/pics/sub/deep"), tree.Path("home/pics/sub/deep2")); }, "home/pics/sub"},
+    };
+    list->SetAutoRefresh(true);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        tree.MakeFolder("home/pics/sub/deep");
+        list->SetPath(tree.Path("home/pics/sub/deep"));
+        ProcessMessages();
+        changes.clear();
+        c.removal();
+        HearChanges();
+        EXPECT_EQ(list->FolderPath(), tree.Path(c.shown));
+        EXPECT_EQ(changes, Names{tree.Path(c.shown)});
+        EXPECT_EQ(list->ListingError(), "");
+    }
+}
+
+TEST_F(SkinFileListViewTest, ABurstOfAThousandFilesIsListedAtOnce)
+{
+    tree.MakeFolder("home/burst");
+    list->SetAutoRefresh(true);
+    list->SetPath(tree.Path("home/burst"));
+    for (int i = 0; i < 1000; ++i) tree.WriteText("home/burst/IMG_" + std::to_string(i) + ".jpg", "");
+    HearChanges();
+    EXPECT_EQ(list->RowCount(), 1000);
+    // Without AutoRefresh nothing is watched.
+    list->SetAutoRefresh(false);
+    tree.WriteText("home/burst/unseen.jpg", "");
+    ProcessMessages();
+    screen->Advance(TShellWatch::kSettleMs);
+    EXPECT_FALSE(list->RefreshPending());
+    EXPECT_EQ(list->RowCount(), 1000);
+}
+
+TEST_F(SkinFileListViewTest, AltEnterShowsTheFocusedItemsProperties)
+{
+    tree.WriteText("home/pics/sub/one.jpg", "x");
+    list->SetFocus();
+    struct TCase {
+        std::string folder; // "" for the desktop
+        const char* row;
+        std::string starts;
+    } cases[] = {
+        {tree.Path("home/pics"), "c.bmp", "Name: c.bmp\nKind: BMP file\nSize: 1 byte\nLocation: " + tree.Path("home/pics") + "\nModified: "},
+        {tree.Path("home/pics"), "README", "Name: README\nKind: File\nSize: 1 byte\n"},
+        {tree.Path("home/pics"), "sub", "Name: sub\nKind: Folder\nContains: 1 item\nLocation: " + tree.Path("home/pics") + "\n"},
+        {"", "Computer", "Name: Computer\nKind: Folder\nContains: 2 items"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.row);
+        list->SetPath(c.folder.empty() ? "rfDesktop" : c.folder);
+        messages.clear();
+        list->SetFocusedIndex(list->IndexOfName(c.row));
+        screen->KeyDown(VK_MENU);
+        screen->PressKey(VK_RETURN);
+        screen->KeyUp(VK_MENU);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].substr(0, c.starts.size()), c.starts);
+        EXPECT_EQ(list->FolderPath(), c.folder.empty() ? "Desktop" : c.folder) << "Alt+Enter opens nothing";
+    }
 }
 
 } // namespace

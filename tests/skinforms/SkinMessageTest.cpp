@@ -190,6 +190,21 @@ TEST_F(SkinMessageTest, TheHelpButtonAsksForTheBoxsHelpContext)
     EXPECT_EQ(asked, std::vector<int>{42});
 }
 
+TEST_F(SkinMessageTest, TheBoxIsMadeOwnedByTheWindowItInterrupts)
+{
+    // A window manager keeps a window above another only when told so as it is made.
+    TForm* owner = NewFrame(Bounds(50, 50, 300, 200))->Form();
+    ASSERT_EQ(GetActiveWindow(), owner->Handle());
+    for (bool ownerActive : {true, false}) {
+        SCOPED_TRACE(ownerActive ? "a window active" : "no window active");
+        if (!ownerActive) owner->Hide();
+        TNativeWindow madeOwner = 1;
+        Show("请导入图片！", TMsgDlgType::mtInformation, MsgDlgButtons({B::mbOK}),
+             [&] { madeOwner = screen->Native(Box()->Handle())->params.owner; }, [&] { Press(VK_RETURN); });
+        EXPECT_EQ(madeOwner, ownerActive ? screen->NativeWindowOf(owner->Handle()) : 0);
+    }
+}
+
 TEST_F(SkinMessageTest, TakesOverMessageDlgUntilItGoes)
 {
     message->InstallAsMessageBoxHandler();

@@ -117,6 +117,37 @@ TEST_F(Hints, PressingAButtonOrKeyOrLeavingTheWindowCancelsTheHint)
     EXPECT_FALSE(HintShown());
 }
 
+TEST_F(Hints, TheWindowFrameEndsTheHintAsLeavingTheProgramDoes)
+{
+    // Onto a caption button straight from a control: no control of the client area takes the
+    // hints on, and a press there (rolling the window up, say) must not leave the hint behind.
+    form->SetBorderStyle(TFormBorderStyle::bsSingle);
+    const TRect window = GetWindowRect(form->Handle());
+    const TPoint client = form->ClientToScreen({0, 0});
+    ASSERT_GT(client.y - window.Top, 4) << "the form has a caption";
+    const TPoint caption{Center(zoomIn).x, window.Top + 2};
+    for (bool press : {false, true}) {
+        SCOPED_TRACE(press ? "press on the frame" : "pointer onto the frame");
+        MoveTo({10, 10});
+        MoveTo(Center(zoomIn));
+        screen->Advance(500);
+        ASSERT_TRUE(HintShown());
+        MoveTo(caption);
+        if (press) {
+            screen->MouseDown();
+            screen->MouseUp();
+        }
+        EXPECT_FALSE(HintShown());
+        screen->Advance(1000);
+        EXPECT_FALSE(HintShown()) << "nor shown again from the frame";
+    }
+    // A hint still pending when the pointer reaches the frame is dropped.
+    MoveTo(Center(zoomIn));
+    MoveTo(caption);
+    screen->Advance(1000);
+    EXPECT_FALSE(HintShown());
+}
+
 TEST_F(Hints, ShowHintIsInheritedAndCanBeSwitchedOff)
 {
     EXPECT_TRUE(zoomIn->ShowHint()); // ParentShowHint

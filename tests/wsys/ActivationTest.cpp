@@ -128,6 +128,22 @@ TEST_F(Activation, OtherProgramsTakeAndGiveBackTheFocus)
               Split("B:WM_ACTIVATEAPP A:WM_ACTIVATEAPP A:WM_NCACTIVATE A:WM_ACTIVATE A:WM_SETFOCUS"));
 }
 
+TEST_F(Activation, TheDesktopActivatingAWindowUnderAModalOneBringsTheModalOneForward)
+{
+    // A window manager raises and focuses a window at a click on it, also one that a modal box
+    // has disabled; the box must come back over it and keep the activation.
+    HWND main = TopLevel(Bounds(0, 0, 300, 300));
+    HWND box = Create(WS_POPUP | WS_VISIBLE, Bounds(50, 50, 100, 100), main);
+    EnableWindow(main, false);
+    for (bool boxActive : {true, false}) {
+        SCOPED_TRACE(boxActive ? "the box active" : "another program active");
+        if (!boxActive) screen->FocusOtherProgram();
+        screen->FocusFromDesktop(main);
+        EXPECT_EQ(GetActiveWindow(), box);
+        EXPECT_EQ(screen->ActivatedNative(), screen->NativeWindowOf(box)) << "asked of the desktop too";
+    }
+}
+
 TEST_F(Activation, WindowsDyingInTheirActivationMessagesAreSafe)
 {
     HWND a = TopLevel(Bounds(0, 0, 100, 100));
