@@ -83,6 +83,8 @@ TbsRevideruDadoZiri* NewWorkbenchFrame(TForm& form, TbsBorderIcons icons)
 {
     auto* frame = new TbsRevideruDadoZiri(&form);
     frame->SetName("bsRevideruDadoZiri1");
+    // The frame keeps a close button whatever the icons say; a window given none shows none.
+    frame->SetHideCaptionButtons(icons == TbsBorderIcons{});
     frame->SetBorderIcons(icons);
     frame->SetShowIcon(false);
     frame->SetAlphaBlend(false);

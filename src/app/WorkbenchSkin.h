@@ -19,7 +19,8 @@ void LoadWorkbenchSkin(TbsStoredSkin& stored, TbsSkinData& data);
 // owns, except those listed in plain, which keep the plain look.
 void BindWorkbenchSkin(const TComponent& owner, TbsSkinData* data, std::initializer_list<const TComponent*> plain = {});
 
-// The skinned frame of a workbench window, showing the given caption buttons; with caption font
+// The skinned frame of a workbench window, showing the given caption buttons (given none, not
+// even a close button: Esc or the window's own buttons close it); with caption font
 // Arial 15 pixels bold (inactive: the same in the shadow colour), no icon, no alpha blending,
 // no tray behaviour and no magnetic docking. The skin comes with BindWorkbenchSkin.
 TbsRevideruDadoZiri* NewWorkbenchFrame(TForm& form, TbsBorderIcons icons);

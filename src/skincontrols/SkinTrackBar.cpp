@@ -68,11 +68,16 @@ bool TbsSkinTrackBar::ShowsActiveThumb() const { return dragging_ || (canFocused
 void TbsSkinTrackBar::ReadSkinObject()
 {
     TbsSkinCustomControl::ReadSkinObject();
+    filledskinrect_ = {};
     if (auto* skin = dynamic_cast<const TbsDataSkinTrackBarControl*>(SkinControl())) {
         trackarea_ = skin->trackarea;
         buttonrect_ = skin->buttonrect;
         activebuttonrect_ = skin->activebuttonrect.IsEmpty() ? skin->buttonrect : skin->activebuttonrect;
         skinVertical_ = skin->vertical;
+        // Built like the normal picture, it must be cut like it: another size shows nothing.
+        const TRect& filled = skin->filledskinrect;
+        const bool sameSize = filled.Width() == skinrect.Width() && filled.Height() == skinrect.Height();
+        filledskinrect_ = sameSize && !filled.IsEmpty() ? filled : TRect{};
     }
 }
 
@@ -100,8 +105,21 @@ void TbsSkinTrackBar::DrawSkinImage(TBitmap& bitmap)
     TbsSkinCustomControl::DrawSkinImage(bitmap);
     PlaceThumbNow();
     if (!SkinPicture) return;
+    DrawFilledPart(bitmap);
     TCanvas canvas(bitmap);
     canvas.CopyRect(thumb_.Thumb, *SkinPicture, ShowsActiveThumb() ? activebuttonrect_ : buttonrect_);
+}
+
+// The filled picture is built at the bar's size as the normal one is, and replaces it up to
+// the thumb's centre. A disabled bar shows none: the skin has no disabled picture, and an
+// accent fill would make it look as live as an enabled one.
+void TbsSkinTrackBar::DrawFilledPart(TBitmap& bitmap)
+{
+    if (filledskinrect_.IsEmpty() || StretchMode == smNoGeometry || !Enabled()) return;
+    TBitmap filled(bitmap.Width(), bitmap.Height());
+    DrawSkinImageFrom(filledskinrect_, filled);
+    const TRect part = FilledPart(thumb_, {bitmap.Width(), bitmap.Height()}, ShownVertical());
+    TCanvas(bitmap).CopyRect(part, filled, part);
 }
 
 void TbsSkinTrackBar::DrawDefaultImage(TBitmap& bitmap)

@@ -9,7 +9,8 @@ namespace tavrik {
 // and MaxValue set by dragging the thumb, by a click on the track (JumpWhenClick), by the
 // arrow keys and by the wheel (both only with CanFocused). The value grows to the right, or
 // upward when the bar stands. OnChange fires for every change of Value, during a drag too;
-// a change of the range that moves the value fires nothing.
+// a change of the range that moves the value fires nothing. A skin with a filled picture
+// shows the track filled from its start up to the thumb, while the bar is enabled.
 class TbsSkinTrackBar : public TbsSkinCustomControl {
 public:
     explicit TbsSkinTrackBar(TComponent* owner);
@@ -57,6 +58,7 @@ private:
     // Places the thumb for the current value and size; the track of the skin or of the
     // plain look.
     void PlaceThumbNow();
+    void DrawFilledPart(TBitmap& bitmap);
     void SetValueFromOffset(int offset);
     void Nudge(int step);
     void Wheel(int delta);
@@ -73,6 +75,7 @@ private:
     TRect trackarea_;
     TRect buttonrect_;
     TRect activebuttonrect_;
+    TRect filledskinrect_; // empty: the skin shows no filled part
     bool skinVertical_ = false;
     TRect FittedTrackArea;
 };

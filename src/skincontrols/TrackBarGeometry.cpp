@@ -37,6 +37,12 @@ TThumbPlace PlaceThumb(const TRect& track, TSize thumb, bool vertical, const TVa
     return p;
 }
 
+TRect FilledPart(const TThumbPlace& place, TSize bar, bool vertical)
+{
+    if (!vertical) return {0, 0, std::clamp(place.TrackStart + place.Offset, 0, bar.cx), bar.cy};
+    return {0, std::clamp(place.TrackEnd - place.Offset, 0, bar.cy), bar.cx, bar.cy};
+}
+
 int ValueFromOffset(int offset, int trackLength, const TValueRange& range)
 {
     const double k = trackLength > 0 ? std::clamp(double(offset) / trackLength, 0.0, 1.0) : 0.0;

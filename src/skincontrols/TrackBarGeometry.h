@@ -32,6 +32,10 @@ struct TThumbPlace {
 
 TThumbPlace PlaceThumb(const TRect& track, TSize thumb, bool vertical, const TValueRange& range);
 
+// The part of a bar of the given size that shows its track filled: from the bar's start (the
+// left edge, or the bottom when it stands) up to the thumb's centre.
+TRect FilledPart(const TThumbPlace& place, TSize bar, bool vertical);
+
 // The value for a thumb offset along a track of the given length; offsets beyond either end
 // pin it to Min or Max, and a track of no length gives Min.
 int ValueFromOffset(int offset, int trackLength, const TValueRange& range);

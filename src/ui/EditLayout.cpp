@@ -19,17 +19,61 @@ int TEditLayout::WidthOf(size_t start, size_t end) const
 
 bool TEditLayout::Wrapping() const { return options_.MultiLine && options_.WordWrap && options_.WrapWidth > 0; }
 
+namespace {
+
+bool IsSpace(char32_t c) { return c == ' ' || c == '\t'; }
+
+// Han, kana, CJK punctuation and full-width forms: text without spaces between its words,
+// which may be broken between any two of its characters.
+bool IsWide(char32_t c)
+{
+    return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x20000 && c <= 0x3FFFF);
+}
+
+// Closing marks that must not open a line, and opening ones that must not end it.
+bool ClosesText(char32_t c)
+{
+    static constexpr std::u32string_view kClosing = U"、。，．：；？！）］｝」』】〉》〕〗〙〛％…‥・ー)]},.:;?!%";
+    return kClosing.find(c) != std::u32string_view::npos;
+}
+bool OpensText(char32_t c)
+{
+    static constexpr std::u32string_view kOpening = U"（［｛「『【〈《〔〖〘〚([{";
+    return kOpening.find(c) != std::u32string_view::npos;
+}
+
+// Whether a line may end between two characters: after spaces, and on either side of wide
+// text, but never before a closing mark or after an opening one.
+bool BreaksBetween(char32_t before, char32_t after)
+{
+    if (IsSpace(after) || ClosesText(after) || OpensText(before)) return false;
+    return IsSpace(before) || IsWide(before) || IsWide(after);
+}
+
+} // namespace
+
 template <typename TStop>
 void TEditLayout::BreakFrom(size_t start, std::vector<TEditLine>& out, TStop stop) const
 {
     bool wrap = Wrapping();
-    size_t breakAfterSpace = 0; // a line may end here, 0 when no space was seen on this line
+    // Where the line may end last; spaces that open a line are the first word's indent and
+    // give no break, so an indented line never wraps into a line of bare spaces followed by
+    // its text moved to the left edge.
+    size_t lastBreak = 0; // 0 while the line has no such place
+    bool wordSeen = false;
     int x = 0;
     auto endLine = [&](size_t end, size_t next) {
         out.push_back({start, end, WidthOf(start, end)});
         start = next;
-        breakAfterSpace = 0;
+        lastBreak = 0;
+        wordSeen = false;
         return stop(next);
+    };
+    // A word longer than a line is cut before the character that does not fit, or one
+    // earlier when that character is a closing mark, which goes down with its neighbour.
+    auto cutBefore = [&](size_t i) {
+        return ClosesText(text_[i]) && i - 1 > start && !IsSpace(text_[i - 1]) ? i - 1 : i;
     };
     for (size_t i = start; i < text_.size(); ++i) {
         char32_t c = text_[i];
@@ -38,23 +82,24 @@ void TEditLayout::BreakFrom(size_t start, std::vector<TEditLine>& out, TStop sto
             x = 0;
             continue;
         }
-        bool space = c == ' ' || c == '\t';
+        if (wordSeen && BreaksBetween(text_[i - 1], c)) lastBreak = i;
         int w = AdvanceAt(i, x);
-        if (wrap && !space && i > start && x + w > options_.WrapWidth) {
-            size_t end = breakAfterSpace > start ? breakAfterSpace : i;
+        if (wrap && !IsSpace(c) && i > start && x + w > options_.WrapWidth) {
+            size_t end = lastBreak > start ? lastBreak : cutBefore(i);
             if (endLine(end, end)) return;
             x = WidthOf(start, i);
             w = AdvanceAt(i, x);
             // The word's start went down with it; where even that does not fit, the word is
             // cut here, as it would be on a line of its own.
             if (i > start && x + w > options_.WrapWidth) {
-                if (endLine(i, i)) return;
-                x = 0;
+                size_t cut = cutBefore(i);
+                if (endLine(cut, cut)) return;
+                x = WidthOf(start, i);
                 w = AdvanceAt(i, x);
             }
         }
         x += w;
-        if (space) breakAfterSpace = i + 1;
+        if (!IsSpace(c)) wordSeen = true;
     }
     out.push_back({start, text_.size(), WidthOf(start, text_.size())});
 }

@@ -18,9 +18,14 @@ struct TEditLine {
 };
 
 // Breaks an edit's text into the lines it shows and measures them: at every '\n' of a
-// multi-line text and, with word wrap, after the last space that keeps a line inside the
-// wrap width (a word longer than a line is cut between characters). Spaces at the end of a
-// line may pass the width. Tabs advance to the next multiple of the tab width.
+// multi-line text and, with word wrap, at the last place that keeps a line inside the wrap
+// width: after spaces, or between two characters of Chinese or Japanese text, but never
+// before a closing mark ("，", "！", ")") or after an opening one (a word longer than a line
+// is cut between characters, a closing mark taking its neighbour down with it). Spaces that
+// open a line belong to its first word: an indented line keeps its indent rather than
+// breaking after it. Spaces at the end of a line may pass the width, so a wrapped line goes
+// on with the next word, never with spaces. Tabs advance to the next multiple of the tab
+// width.
 //
 // Update lays out only what a change touched, so typing into a long memo costs about as
 // much as typing into a short one. It rests on one property of the breaking rule: where a

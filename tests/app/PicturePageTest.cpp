@@ -5,6 +5,8 @@
 #include "imaging/PixelRoutines.h"
 #include "skindialogs/OpenPictureDlgForm.h"
 #include "skindialogs/SkinFilterComboBox.h"
+#include "skinforms/RevideruDadoZiri.h"
+#include "skinforms/SkinStdButtonObject.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -411,6 +413,32 @@ TEST_F(PicturePageTest, SaturationOkAppliesOnlyWhatThePreviewShowed)
         ClickOn(d->bsSkinButton1);
     });
     ClickOn(c->bsSkinButton8);
+    EXPECT_EQ(*c->Image1->Picture().Graphic(), colours);
+}
+
+// The colour dialog's frame offers no caption button, not even close; Esc still closes it.
+// The main window keeps its own.
+TEST_F(PicturePageTest, TheColourDialogsFrameShowsNoCaptionButtonsAndEscClosesIt)
+{
+    TBitmap colours = PatternPicture(20, 10);
+    Open(WriteBmp("colours.bmp", colours));
+    TfrmsetC* d = forms.frmsetC;
+    auto visibleButtons = [](const TbsRevideruDadoZiri* frame) {
+        std::vector<std::string> names;
+        for (const auto& object : frame->Objects())
+            if (dynamic_cast<const TbsSkinStdButtonObject*>(object.get()) && object->Visible) names.push_back(object->IDName);
+        return names;
+    };
+    EXPECT_EQ(visibleButtons(c->bsRevideruDadoZiri1),
+              (std::vector<std::string>{"closebutton", "minbutton", "maxbutton", "rollupbutton", "systemmenubutton"}));
+    screen->WhenIdle([&] {
+        ASSERT_TRUE(d->bsRevideruDadoZiri1->SkinInUse());
+        EXPECT_EQ(visibleButtons(d->bsRevideruDadoZiri1), std::vector<std::string>{});
+        d->trackbarcontrast->SetValue(90);
+        screen->PressKey(VK_ESCAPE);
+    });
+    ClickOn(c->bsSkinButton7);
+    EXPECT_FALSE(d->Visible());
     EXPECT_EQ(*c->Image1->Picture().Graphic(), colours);
 }
 

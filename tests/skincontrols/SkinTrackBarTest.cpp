@@ -122,6 +122,63 @@ TEST_F(SkinTrackBarTest, ThumbImageFollowsDragging)
     EXPECT_TRUE(showsThumb(skin.buttonrect));
 }
 
+// At the skin's own size every pixel can be named: the thumb's face, the filled picture from
+// the bar's start up to the thumb's centre, the normal picture beyond. Without the key, or
+// while the bar is disabled, it shows no filled part: exactly what such a skin always showed.
+TEST_F(SkinTrackBarTest, FilledPartRunsFromTheStartUpToTheThumbsCentre)
+{
+    struct TCase {
+        const char* name;
+        bool vertical;
+        int value;
+        int centre; // x of the thumb's centre, or y when the bar stands
+        bool key, enabled;
+    } cases[] = {
+        {"lying at min", false, 0, 10, true, true},       {"lying in the middle", false, 50, 40, true, true},
+        {"lying at max", false, 100, 70, true, true},     {"standing at min", true, 0, 70, true, true},
+        {"standing in the middle", true, 50, 40, true, true}, {"standing at max", true, 100, 10, true, true},
+        {"lying, old skin", false, 50, 40, false, true},  {"standing, old skin", true, 50, 40, false, true},
+        {"lying, disabled", false, 50, 40, true, false},
+    };
+    TForm* stage = NewForm();
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& skin = const_cast<TbsDataSkinTrackBarControl&>(
+            SkinControl<TbsDataSkinTrackBarControl>(c.vertical ? "trackbar" : "htrackbar"));
+        const TRect filledskinrect = skin.filledskinrect;
+        ASSERT_EQ(filledskinrect.Width(), skin.skinrect.Width());
+        ASSERT_EQ(filledskinrect.Height(), skin.skinrect.Height());
+        if (!c.key) skin.filledskinrect = {};
+        auto* bar = new TbsSkinTrackBar(stage);
+        bar->SetParent(stage);
+        bar->SetVertical(c.vertical);
+        bar->SetSkinData(data);
+        bar->SetBounds(10, 10, skin.skinrect.Width(), skin.skinrect.Height());
+        bar->SetValue(c.value);
+        bar->SetEnabled(c.enabled);
+        app->ProcessMessages();
+        ASSERT_EQ(bar->Width(), skin.skinrect.Width());
+        ASSERT_TRUE(bar->Region().has_value());
+        const TRect thumb = bar->ThumbRect();
+        EXPECT_EQ(c.vertical ? (thumb.Top + thumb.Bottom) / 2 : (thumb.Left + thumb.Right) / 2, c.centre);
+        const TBitmap& picture = Picture(skin.pictureindex);
+        TBitmap expected(bar->Width(), bar->Height());
+        for (int y = 0; y < expected.Height(); ++y)
+            for (int x = 0; x < expected.Width(); ++x) {
+                const bool filled = c.key && c.enabled && (c.vertical ? y >= c.centre : x < c.centre);
+                const TRect& source = filled ? filledskinrect : skin.skinrect;
+                TColor colour = picture.GetPixel(source.Left + x, source.Top + y);
+                if (thumb.Contains(TPoint{x, y}))
+                    colour = picture.GetPixel(skin.buttonrect.Left + x - thumb.Left, skin.buttonrect.Top + y - thumb.Top);
+                if (!bar->Region()->Contains(TPoint{x, y})) colour = PixelOf(bar, x, y); // cut off by the mask
+                expected.SetPixel(x, y, colour);
+            }
+        EXPECT_TRUE(Shows(bar, expected));
+        skin.filledskinrect = filledskinrect;
+        delete bar;
+    }
+}
+
 TEST_F(SkinTrackBarTest, RangeChangesMoveTheValueSilently)
 {
     TForm* stage = NewForm();

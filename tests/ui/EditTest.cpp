@@ -179,6 +179,21 @@ TEST(EditLayout, BreaksAtLineBreaksAndWrapsAfterSpaces)
         {U"ab cd\nef gh", true, true, 50, L{{0, 5}, {6, 11}}}, // exactly full
         {U"ab cd\nef gh", true, true, 45, L{{0, 3}, {3, 5}, {6, 9}, {9, 11}}},
         {U"abcd e", true, true, 40, L{{0, 5}, {5, 6}}},
+        // An indent belongs to the first word: cut with it, never left on a line of its own.
+        {U"  abcdef", true, true, 45, L{{0, 4}, {4, 8}}},
+        {U"  ab cd", true, true, 45, L{{0, 5}, {5, 7}}},
+        {U"ab\n  cdefgh", true, true, 45, L{{0, 2}, {3, 7}, {7, 11}}},
+        {U"\tabc", true, true, 45, L{{0, 2}, {2, 4}}},
+        // Spaces alone pass the edge as one line; an indent wider than the line is all it holds.
+        {U"        ", true, true, 35, L{{0, 8}}},
+        {U"      ab", true, true, 35, L{{0, 6}, {6, 8}}},
+        // Chinese text breaks between any two characters, but a closing mark never opens a
+        // line and an opening one never ends it; its indent stays with it.
+        {U"ab 中文中文", true, true, 45, L{{0, 4}, {4, 7}}},
+        {U"  中文中文。", true, true, 45, L{{0, 4}, {4, 7}}},
+        {U"  中文！", true, true, 45, L{{0, 3}, {3, 5}}},
+        {U"中文（中文", true, true, 35, L{{0, 2}, {2, 5}}},
+        {U"abcd!", true, true, 40, L{{0, 3}, {3, 5}}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(Utf32ToUtf8(c.text) + " width " + std::to_string(c.width));
@@ -211,7 +226,7 @@ TEST(EditLayout, MapsPositionsToLinesAndOffsets)
 // texts of words, spaces, tabs, line breaks and wide characters, edited at random places.
 TEST(EditLayout, UpdatingAfterAnEditMatchesBuildingAnew)
 {
-    const std::u32string alphabet = U"ab c\td\n\u4E2D";
+    const std::u32string alphabet = U"ab c\td\n\u4E2D\uFF01\uFF08";
     auto advance = [](char32_t c) { return c == U'\u4E2D' ? 17 : c == U'd' ? 3 : 10; };
     uint32_t seed = 12345;
     auto random = [&seed](size_t n) {

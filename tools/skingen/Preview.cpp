@@ -298,17 +298,23 @@ bool TPreview::ScrollCell(TColumn column, const TRect& cell)
     return true;
 }
 
+// The bar has no hot picture; disabled, it shows its track unfilled.
 bool TPreview::TrackCell(TColumn column, const TRect& cell)
 {
     const auto& t = Control<TbsDataSkinTrackBarControl>("htrackbar");
-    if (column == kHot || column == kDisabled) return false;
+    if (column == kHot) return false;
     TBitmap track = HImage(t, t.skinrect, cell.Width());
     int y = cell.Top + (cell.Height() - track.Height()) / 2;
     Put(track, cell.Left, y);
-    const TRect& thumb = column == kNormal ? t.buttonrect : t.activebuttonrect;
+    const TRect& thumb = column == kPressed || column == kFocused ? t.activebuttonrect : t.buttonrect;
     int trackRight = t.trackarea.Right + cell.Width() - t.skinrect.Width();
     int travel = trackRight - t.trackarea.Left - thumb.Width();
-    Put(Cut(Controls(), thumb), cell.Left + t.trackarea.Left + travel * 3 / 5, y + t.trackarea.Top);
+    int thumbLeft = t.trackarea.Left + travel * 3 / 5;
+    if (column != kDisabled && !t.filledskinrect.IsEmpty()) {
+        TBitmap filled = HImage(t, t.filledskinrect, cell.Width());
+        Put(Cut(filled, Rect(0, 0, thumbLeft + thumb.Width() / 2, filled.Height())), cell.Left, y);
+    }
+    Put(Cut(Controls(), thumb), cell.Left + thumbLeft, y + t.trackarea.Top);
     return true;
 }
 

@@ -77,24 +77,33 @@ void AddCheckBoxes(TSkinArt& art, TAtlas& atlas)
     art.activepictures[kCheckMask] = ShapeMask(68, 16, [](TPainter& p) { p.FillRect(Rect(0, 0, 68, 16), clBlack); });
 }
 
-// A track bar body: a thin rounded groove across the middle of a flat background.
-void DrawTrack(TPainter& p, const TRect& r, bool vertical)
+// A track bar body: a thin rounded groove across the middle of a flat background; the
+// filled body has the groove in the accent.
+void DrawTrack(TPainter& p, const TRect& r, bool vertical, bool filled)
 {
     p.FillRect(r, kWindow);
     TBoxF box = TBoxF::Of(r);
     TBoxF groove = vertical ? TBoxF{box.CenterX() - 2, box.top + 3, box.CenterX() + 2, box.bottom - 3}
                             : TBoxF{box.left + 3, box.CenterY() - 2, box.right - 3, box.CenterY() + 2};
-    p.RoundBox(groove, 2, TFill::Solid(kGroove));
+    p.RoundBox(groove, 2, TFill::Solid(filled ? kAccent : kGroove));
 }
 
-// The thumb is copied over the track as it is, so it carries the groove behind it: a white
-// knob in a thick accent ring, filled with the accent while it is dragged or focused.
+// The thumb is copied over the track as it is, so it carries the groove behind it: filled on
+// the side the value grows from (left, or bottom when standing), as the bar fills up to the
+// thumb's centre. A white knob in a thick accent ring, filled with the accent while it is
+// dragged or focused.
 void DrawThumb(TPainter& p, const TRect& r, bool vertical, bool active)
 {
     p.FillRect(r, kWindow);
     TBoxF box = TBoxF::Of(r);
-    if (vertical) p.FillRect(Rect(int(box.CenterX()) - 2, r.Top, int(box.CenterX()) + 2, r.Bottom), kGroove);
-    else p.FillRect(Rect(r.Left, int(box.CenterY()) - 2, r.Right, int(box.CenterY()) + 2), kGroove);
+    const int cx = int(box.CenterX()), cy = int(box.CenterY());
+    if (vertical) {
+        p.FillRect(Rect(cx - 2, r.Top, cx + 2, cy), kGroove);
+        p.FillRect(Rect(cx - 2, cy, cx + 2, r.Bottom), kAccent);
+    } else {
+        p.FillRect(Rect(r.Left, cy - 2, cx, cy + 2), kAccent);
+        p.FillRect(Rect(cx, cy - 2, r.Right, cy + 2), kGroove);
+    }
     TPointF centre{box.CenterX(), box.CenterY()};
     p.Circle(centre, 7, active ? kAccentDark : kAccent);
     p.Circle(centre, active ? 2.5f : 5, clWhite);
@@ -104,7 +113,8 @@ void AddTrackBar(TSkinArt& art, TAtlas& atlas, const std::string& name, bool ver
 {
     TSize size = vertical ? TSize{20, 80} : TSize{80, 20};
     TSize thumb = vertical ? TSize{20, 16} : TSize{16, 20};
-    TRect body = atlas.Place(size.cx, size.cy, [=](TPainter& p, const TRect& r) { DrawTrack(p, r, vertical); });
+    TRect body = atlas.Place(size.cx, size.cy, [=](TPainter& p, const TRect& r) { DrawTrack(p, r, vertical, false); });
+    TRect filled = atlas.Place(size.cx, size.cy, [=](TPainter& p, const TRect& r) { DrawTrack(p, r, vertical, true); });
     TRect normal = atlas.Place(thumb.cx, thumb.cy, [=](TPainter& p, const TRect& r) { DrawThumb(p, r, vertical, false); });
     TRect active = atlas.Place(thumb.cx, thumb.cy, [=](TPainter& p, const TRect& r) { DrawThumb(p, r, vertical, true); });
     auto& t = art.AddControl<TbsDataSkinTrackBarControl>("trackbar", name);
@@ -115,6 +125,7 @@ void AddTrackBar(TSkinArt& art, TAtlas& atlas, const std::string& name, bool ver
     t.buttonrect = normal;
     t.activebuttonrect = active;
     t.vertical = vertical;
+    t.filledskinrect = filled;
     art.activepictures[vertical ? kVTrackMask : kHTrackMask] = ShapeMask(size.cx, size.cy, [=](TPainter& p) {
         p.RoundBox({0, 0, float(size.cx), float(size.cy)}, 4, TFill::Solid(clBlack));
     });
