@@ -74,15 +74,6 @@ protected:
         TPoint p = view->ClientToScreen({r.Left + 2, (r.Top + r.Bottom) / 2});
         screen->Click(p.x, p.y, button);
     }
-    std::string ErrorOf(auto&& action)
-    {
-        try {
-            action();
-        } catch (const EShellError& e) {
-            return e.what();
-        }
-        return "(no error)";
-    }
 
     test::TShellTestTree tree;
     std::shared_ptr<const TShellAccess> access =
@@ -215,10 +206,10 @@ TEST_F(SkinDirTreeViewTest, BadPathsAndRootsAreRefusedAndLeaveTheTreeAsItWas)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(ErrorOf([&] { view->SelectPath(c.path); }), c.error);
+        EXPECT_EQ(test::ShellErrorOf([&] { view->SelectPath(c.path); }), c.error);
         EXPECT_EQ(Rows(), (Lines{"-pics*", "   2023", "   2024", "   up"}));
     }
-    EXPECT_EQ(ErrorOf([&] { view->SetRoot("rfPrinters"); }), "Error setting path: \"rfPrinters\"");
+    EXPECT_EQ(test::ShellErrorOf([&] { view->SetRoot("rfPrinters"); }), "Error setting path: \"rfPrinters\"");
     EXPECT_EQ(view->Root(), tree.Path("home/pics"));
     // A file selects its folder.
     view->SelectPath(tree.Path("home/pics/notes.txt"));
